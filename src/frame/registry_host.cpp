@@ -1,0 +1,103 @@
+// The host side of the registry: from a ProgID to a class identifier, a library file, its
+// class factory and a new object.
+#include <paginor/host.h>
+
+#include "frame/registry_file.h"
+#include "frame/registry_self.h"
+#include "frame/registry_server.h"
+
+#include "platform/unicode.h"
+
+#include <dlfcn.h>
+
+namespace paginor::frame {
+
+namespace {
+
+constexpr std::u16string_view kSource = u"PaginorV2CTL.CreateObject";
+
+using GetClassObjectFn = HRESULT (*)(REFCLSID, REFIID, void**);
+
+struct Found {
+    HRESULT hr = S_OK;
+    ServerLookup lookup;
+};
+
+// Looks progid up in the registry; on failure the error info is already recorded.
+Found look_up(const OLECHAR* progid) {
+    std::string path = registry_path();
+    Registry registry;
+    if (RegistryResult r = load_registry(path, registry); !r) {
+        return {report_error(REGDB_E_READREGDB, kSource,
+                             u"Cannot read the registry " + from_utf8(r.message())),
+                {}};
+    }
+    std::string name = to_utf8(progid);
+    Found out{S_OK, find_server(registry, name)};
+    if (!out.lookup.found) {
+        out.hr = report_error(REGDB_E_CLASSNOTREG, kSource,
+                              u"Class not registered: " + from_utf8(out.lookup.problem) + u" in " +
+                                  from_utf8(path));
+    }
+    return out;
+}
+
+HRESULT create(const ServerLookup& lookup, const OLECHAR* progid, REFIID riid, void** ppv) {
+    void* library = ::dlopen(lookup.server.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        const char* why = ::dlerror();
+        return report_error(CO_E_DLLNOTFOUND, kSource,
+                            u"Cannot load " + from_utf8(lookup.server) + u" for " +
+                                std::u16string(progid) + u": " + from_utf8(why ? why : ""));
+    }
+    auto get = reinterpret_cast<GetClassObjectFn>(::dlsym(library, "DllGetClassObject"));
+    if (!get) {
+        return report_error(CO_E_ERRORINDLL, kSource,
+                            from_utf8(lookup.server) + u" has no DllGetClassObject");
+    }
+    IClassFactory* factory = nullptr;
+    HRESULT hr = get(lookup.clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+    if (FAILED(hr) || !factory) {
+        return FAILED(hr) ? hr : E_UNEXPECTED;
+    }
+    hr = factory->CreateInstance(nullptr, riid, ppv);
+    factory->Release();
+    return hr;
+}
+
+} // namespace
+
+} // namespace paginor::frame
+
+using namespace paginor;
+
+HRESULT PaginorCLSIDFromProgID(const OLECHAR* progid, CLSID* clsid) {
+    if (!progid || !clsid) {
+        return frame::report_error(E_POINTER, frame::kSource, u"No ProgID or no result pointer");
+    }
+    try {
+        frame::Found found = frame::look_up(progid);
+        if (SUCCEEDED(found.hr)) {
+            *clsid = found.lookup.clsid;
+        }
+        return found.hr;
+    } catch (const std::exception& e) {
+        return frame::report_error(E_OUTOFMEMORY, frame::kSource, from_utf8(e.what()));
+    }
+}
+
+HRESULT PaginorCreateObject(const OLECHAR* progid, REFIID riid, void** ppv) {
+    if (!ppv || !progid) {
+        return frame::report_error(E_POINTER, frame::kSource, u"No ProgID or no result pointer");
+    }
+    *ppv = nullptr;
+    try {
+        frame::Found found = frame::look_up(progid);
+        if (FAILED(found.hr)) {
+            return found.hr;
+        }
+        return frame::create(found.lookup, progid, riid, ppv);
+    } catch (const std::exception& e) {
+        return frame::report_error(E_OUTOFMEMORY, frame::kSource, from_utf8(e.what()));
+    }
+}

@@ -1,0 +1,43 @@
+// This library's registration, read from the type-library table so that the registry can
+// never disagree with what the class factory and dispatch serve.
+#include "frame/registry_server.h"
+#include "frame/type_library.h"
+
+#include "platform/unicode.h"
+
+namespace paginor::frame {
+
+namespace {
+
+ServerInterface server_interface(const Interface& i) {
+    ServerInterface out{to_utf8(i.name), *i.iid};
+    for (const Alias& a : i.aliases) {
+        out.aliases.push_back({to_utf8(a.name), *a.iid});
+    }
+    return out;
+}
+
+ServerDescription describe() {
+    const TypeLibrary& lib = type_library();
+    ServerDescription out;
+    out.library = to_utf8(lib.name);
+    out.libid = *lib.libid;
+    out.major_version = lib.major_version;
+    out.minor_version = lib.minor_version;
+    out.lcid = lib.lcid;
+    for (const Class& c : lib.classes) {
+        out.classes.push_back({to_utf8(c.name), to_utf8(c.progid()), *c.clsid,
+                               c.kind == ClassKind::Control, server_interface(*c.default_interface),
+                               server_interface(*c.event_interface)});
+    }
+    return out;
+}
+
+} // namespace
+
+const ServerDescription& our_server() {
+    static const ServerDescription server = describe();
+    return server;
+}
+
+} // namespace paginor::frame

@@ -1,0 +1,99 @@
+// DllRegisterServer and DllUnregisterServer: the library records itself, by the path of
+// the file it was loaded from, in the file registry, and removes itself again.
+#include "frame/registry_file.h"
+#include "frame/registry_self.h"
+#include "frame/registry_server.h"
+
+#include "platform/error.h"
+#include "platform/unicode.h"
+
+#include <climits>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <link.h>
+
+namespace paginor::frame {
+
+namespace {
+
+constexpr std::u16string_view kRegisterSource = u"PaginorV2CTL.DllRegisterServer";
+constexpr std::u16string_view kUnregisterSource = u"PaginorV2CTL.DllUnregisterServer";
+
+[[noreturn]] void registration_failed(std::u16string_view source, const std::string& why) {
+    throw RuntimeError(SELFREG_E_CLASS, SELFREG_E_CLASS, std::u16string(source), from_utf8(why));
+}
+
+Registry load_or_throw(std::u16string_view source, const std::string& path) {
+    Registry registry;
+    if (RegistryResult r = load_registry(path, registry); !r) {
+        registration_failed(source, "Cannot read the registry " + r.message() +
+                                        " (the file was left unchanged)");
+    }
+    return registry;
+}
+
+void save_or_throw(std::u16string_view source, const std::string& path, const Registry& r) {
+    if (RegistryResult w = save_registry(path, r); !w) {
+        registration_failed(source, "Cannot write the registry " + w.message());
+    }
+}
+
+template <class Body> HRESULT boundary(std::u16string_view source, Body&& body) {
+    try {
+        body();
+        return S_OK;
+    } catch (const RuntimeError& e) {
+        return report_error(SELFREG_E_CLASS, e.source(), e.description());
+    } catch (const std::exception& e) {
+        return report_error(SELFREG_E_CLASS, source, from_utf8(e.what()));
+    }
+}
+
+} // namespace
+
+std::string own_library_path() {
+    Dl_info info{};
+    link_map* map = nullptr;
+    if (::dladdr1(reinterpret_cast<void*>(&own_library_path), &info, reinterpret_cast<void**>(&map),
+                  RTLD_DL_LINKMAP) == 0 ||
+        !map || !map->l_name || map->l_name[0] == '\0' || !info.dli_fname) {
+        return {};
+    }
+    char resolved[PATH_MAX];
+    return ::realpath(info.dli_fname, resolved) ? std::string(resolved) : std::string();
+}
+
+void register_library(const std::string& library_path) {
+    std::string path = registry_path();
+    Registry registry = load_or_throw(kRegisterSource, path);
+    add_server(registry, our_server(), library_path);
+    save_or_throw(kRegisterSource, path, registry);
+}
+
+void unregister_library() {
+    std::string path = registry_path();
+    Registry registry = load_or_throw(kUnregisterSource, path);
+    if (remove_server(registry, our_server()) > 0) {
+        save_or_throw(kUnregisterSource, path, registry);
+    }
+}
+
+} // namespace paginor::frame
+
+using namespace paginor;
+
+HRESULT DllRegisterServer(void) {
+    return frame::boundary(frame::kRegisterSource, [] {
+        std::string library = frame::own_library_path();
+        if (library.empty()) {
+            frame::registration_failed(frame::kRegisterSource,
+                                       "The library is linked into this program, not loaded "
+                                       "from a library file, so there is no file to register");
+        }
+        frame::register_library(library);
+    });
+}
+
+HRESULT DllUnregisterServer(void) {
+    return frame::boundary(frame::kUnregisterSource, [] { frame::unregister_library(); });
+}
