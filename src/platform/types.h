@@ -23,6 +23,9 @@ using LRESULT = intptr_t;
 using LONG_PTR = intptr_t;
 using COLORREF = uint32_t; // 0x00BBGGRR
 
+constexpr BOOL FALSE = 0;
+constexpr BOOL TRUE = 1;
+
 struct POINT {
     int32_t x{0};
     int32_t y{0};
