@@ -36,5 +36,7 @@ BOOL FreeLibrary(HMODULE module);
 // For tests: libraries still loaded, and calls made through an entry so far.
 int LoadedModuleCount();
 int ModuleEntryCallCount(std::string_view entry);
+// Unloads everything and zeroes the counts (part of ResetWindowSystem).
+void ResetModules();
 
 } // namespace paginor::platform

@@ -1,0 +1,266 @@
+#include "platform/input.h"
+
+#include "platform/clock.h"
+#include "platform/message.h"
+#include "platform/window_state.h"
+
+#include <cstdlib>
+
+namespace paginor::platform {
+
+using detail::find;
+using detail::state;
+
+namespace {
+
+struct ButtonMessages {
+    int vk;
+    UINT down;
+    UINT up;
+    UINT dblclk;
+};
+
+constexpr ButtonMessages kButtons[] = {
+    {VK_LBUTTON, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK},
+    {VK_RBUTTON, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK},
+    {VK_MBUTTON, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK},
+};
+
+const ButtonMessages& messages_of(MouseButton b) {
+    return kButtons[int(b)];
+}
+
+// Where pointer input goes now, and the pointer in that window's client coordinates.
+HWND pointer_target(POINT* client) {
+    auto& ws = state();
+    HWND target = ws.capture != 0 ? ws.capture : WindowFromPoint(ws.cursor);
+    if (target != 0) {
+        *client = ws.cursor;
+        ScreenToClient(target, client);
+    }
+    return target;
+}
+
+void queue_input(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    state().input.push_back({hwnd, msg, wParam, lParam});
+}
+
+// Keys go to the focus window, else the active one; a disabled tree takes nothing.
+HWND key_target() {
+    HWND target = state().focus != 0 ? state().focus : state().active;
+    for (detail::Window* w = find(target); w != nullptr; w = find(w->parent)) {
+        if (!w->enabled) {
+            return 0;
+        }
+    }
+    return target;
+}
+
+bool is_double_click(HWND hwnd, UINT down, uint64_t now) {
+    const auto& ws = state();
+    const auto& last = ws.last_click;
+    // Within the rectangle centred on the first press: closer than half its size.
+    return last.hwnd == hwnd && last.down_msg == down && now - last.time < ws.double_click_time &&
+           std::abs(ws.cursor.x - last.pt.x) < ws.double_click_rect.cx / 2 &&
+           std::abs(ws.cursor.y - last.pt.y) < ws.double_click_rect.cy / 2;
+}
+
+} // namespace
+
+namespace detail {
+
+WPARAM key_state_flags() {
+    const auto& k = state().keys;
+    WPARAM f = 0;
+    f |= k[VK_LBUTTON] ? MK_LBUTTON : 0;
+    f |= k[VK_RBUTTON] ? MK_RBUTTON : 0;
+    f |= k[VK_SHIFT] ? MK_SHIFT : 0;
+    f |= k[VK_CONTROL] ? MK_CONTROL : 0;
+    f |= k[VK_MBUTTON] ? MK_MBUTTON : 0;
+    return f;
+}
+
+void input_forget_window(HWND hwnd) {
+    auto& ws = state();
+    if (ws.capture == hwnd) {
+        ws.capture = 0;
+        SendMessage(hwnd, WM_CAPTURECHANGED, 0, 0);
+    }
+    if (ws.tracking.hwnd == hwnd) {
+        ws.tracking = Tracking{};
+    }
+    if (ws.last_click.hwnd == hwnd) {
+        ws.last_click = LastClick{};
+    }
+}
+
+void reset_input() {
+    auto& ws = state();
+    ws.capture = 0;
+    ws.cursor = POINT{};
+    ws.keys.fill(false);
+    ws.tracking = Tracking{};
+    ws.last_click = LastClick{};
+    ws.double_click_time = 500;
+    ws.double_click_rect = SIZE{4, 4};
+    ws.hover_time = 400;
+    ws.hover_rect = SIZE{4, 4};
+}
+
+void pointer_moved(); // input_tracking.cpp
+
+} // namespace detail
+
+void Input::moveTo(int x, int y) {
+    auto& ws = state();
+    ws.cursor = POINT{x, y};
+    detail::pointer_moved();
+    POINT client;
+    if (HWND target = pointer_target(&client)) {
+        queue_input(target, WM_MOUSEMOVE, detail::key_state_flags(),
+                    MAKELPARAM(client.x, client.y));
+    }
+}
+
+void Input::press(MouseButton button) {
+    auto& ws = state();
+    const ButtonMessages& b = messages_of(button);
+    ws.keys[b.vk] = true;
+    POINT client;
+    HWND target = pointer_target(&client);
+    if (target == 0) {
+        return;
+    }
+    uint64_t now = GetClock().monotonic_ms();
+    UINT msg = b.down;
+    if (is_double_click(target, b.down, now)) {
+        msg = b.dblclk;
+        ws.last_click = detail::LastClick{};
+    } else {
+        ws.last_click = detail::LastClick{target, b.down, now, ws.cursor};
+    }
+    queue_input(target, msg, detail::key_state_flags(), MAKELPARAM(client.x, client.y));
+}
+
+void Input::release(MouseButton button) {
+    const ButtonMessages& b = messages_of(button);
+    state().keys[b.vk] = false;
+    POINT client;
+    if (HWND target = pointer_target(&client)) {
+        queue_input(target, b.up, detail::key_state_flags(), MAKELPARAM(client.x, client.y));
+    }
+}
+
+void Input::click(MouseButton button) {
+    press(button);
+    release(button);
+}
+
+void Input::wheel(int delta) {
+    HWND target = key_target();
+    if (target == 0) {
+        return;
+    }
+    WPARAM wParam = (WPARAM(uint16_t(int16_t(delta))) << 16) | detail::key_state_flags();
+    queue_input(target, WM_MOUSEWHEEL, wParam, MAKELPARAM(state().cursor.x, state().cursor.y));
+}
+
+void Input::keyDown(int vk) {
+    if (vk <= 0 || vk >= 255) {
+        return;
+    }
+    bool was_down = state().keys[vk];
+    state().keys[vk] = true;
+    if (HWND target = key_target()) {
+        LPARAM lParam =
+            1 | (was_down ? LPARAM(1) << 30 : 0) | (state().keys[VK_MENU] ? LPARAM(1) << 29 : 0);
+        queue_input(target, WM_KEYDOWN, WPARAM(vk), lParam);
+    }
+}
+
+void Input::keyUp(int vk) {
+    if (vk <= 0 || vk >= 255) {
+        return;
+    }
+    state().keys[vk] = false;
+    if (HWND target = key_target()) {
+        LPARAM lParam =
+            LPARAM(int32_t(0xC0000001u)) | (state().keys[VK_MENU] ? LPARAM(1) << 29 : 0);
+        queue_input(target, WM_KEYUP, WPARAM(vk), lParam);
+    }
+}
+
+void Input::key(int vk) {
+    keyDown(vk);
+    keyUp(vk);
+}
+
+HWND SetCapture(HWND hwnd) {
+    auto& ws = state();
+    if (find(hwnd) == nullptr) {
+        return 0;
+    }
+    HWND old = ws.capture;
+    ws.capture = hwnd;
+    if (old != 0 && old != hwnd) {
+        SendMessage(old, WM_CAPTURECHANGED, 0, LPARAM(hwnd));
+    }
+    return old;
+}
+
+BOOL ReleaseCapture() {
+    HWND old = std::exchange(state().capture, 0);
+    if (old != 0) {
+        SendMessage(old, WM_CAPTURECHANGED, 0, 0);
+    }
+    return TRUE;
+}
+
+HWND GetCapture() {
+    return state().capture;
+}
+
+BOOL GetCursorPos(POINT* pt) {
+    if (pt == nullptr) {
+        return FALSE;
+    }
+    *pt = state().cursor;
+    return TRUE;
+}
+
+SHORT GetAsyncKeyState(int vk) {
+    if (vk <= 0 || vk >= 255) {
+        return 0;
+    }
+    return state().keys[vk] ? SHORT(0x8000) : SHORT(0);
+}
+
+SHORT GetKeyState(int vk) {
+    return GetAsyncKeyState(vk);
+}
+
+void SetDoubleClickTime(UINT ms) {
+    state().double_click_time = ms != 0 ? ms : 500;
+}
+
+UINT GetDoubleClickTime() {
+    return state().double_click_time;
+}
+
+void SetDoubleClickRect(int cx, int cy) {
+    state().double_click_rect = SIZE{cx, cy};
+}
+
+void SetMouseHoverTime(UINT ms) {
+    state().hover_time = ms != 0 ? ms : 400;
+}
+
+UINT GetMouseHoverTime() {
+    return state().hover_time;
+}
+
+void SetMouseHoverRect(int cx, int cy) {
+    state().hover_rect = SIZE{cx, cy};
+}
+
+} // namespace paginor::platform

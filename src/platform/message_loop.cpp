@@ -1,0 +1,156 @@
+#include "platform/message.h"
+
+#include "platform/clock.h"
+#include "platform/window_state.h"
+
+#include <algorithm>
+
+namespace paginor::platform {
+
+using detail::find;
+using detail::kNothingDue;
+using detail::state;
+
+namespace {
+
+char16_t translate_key(int vk, bool shift, bool ctrl);
+
+void post_char_for(const detail::QueuedMessage& m) {
+    bool shift = state().keys[VK_SHIFT];
+    bool ctrl = state().keys[VK_CONTROL];
+    char16_t c = translate_key(int(m.wParam), shift, ctrl);
+    if (c != 0) {
+        state().posted.push_back({m.hwnd, WM_CHAR, WPARAM(c), m.lParam});
+    }
+}
+
+// The shifted row of digits on the reference keyboard layout.
+constexpr char16_t kShiftedDigits[] = u")!@#$%^&*(";
+
+char16_t translate_key(int vk, bool shift, bool ctrl) {
+    if (vk >= 'A' && vk <= 'Z') {
+        if (ctrl) {
+            return char16_t(vk - 'A' + 1);
+        }
+        return char16_t(shift ? vk : vk - 'A' + 'a');
+    }
+    if (ctrl) {
+        return 0;
+    }
+    if (vk >= '0' && vk <= '9') {
+        return shift ? kShiftedDigits[vk - '0'] : char16_t(vk);
+    }
+    switch (vk) {
+    case VK_RETURN:
+        return 13;
+    case VK_SPACE:
+        return 32;
+    case VK_BACK:
+        return 8;
+    case VK_TAB:
+        return 9;
+    case VK_ESCAPE:
+        return 27;
+    default:
+        return 0;
+    }
+}
+
+// One step of the loop, in priority order; false when nothing was pending.
+bool dispatch_one(uint64_t pass) {
+    auto& ws = state();
+    for (auto* queue : {&ws.posted, &ws.input}) {
+        if (!queue->empty()) {
+            detail::QueuedMessage m = queue->front();
+            queue->pop_front();
+            detail::dispatch(m);
+            return true;
+        }
+    }
+    uint64_t now = GetClock().monotonic_ms();
+    return detail::fire_due_timer(now, pass) || detail::fire_due_hover(now) ||
+           detail::paint_one(pass);
+}
+
+} // namespace
+
+namespace detail {
+
+LRESULT call_proc(Window& w, UINT msg, WPARAM wParam, LPARAM lParam, bool sent) {
+    if (w.proc == nullptr) {
+        return 0;
+    }
+    bool outer = std::exchange(state().in_send, sent);
+    LRESULT r = w.proc(w.hwnd, msg, wParam, lParam);
+    state().in_send = outer;
+    return r;
+}
+
+void dispatch(const QueuedMessage& m) {
+    Window* w = find(m.hwnd);
+    if (w == nullptr) {
+        return;
+    }
+    if (m.msg == WM_KEYDOWN) {
+        post_char_for(m);
+    } else if (m.msg == WM_LBUTTONDOWN || m.msg == WM_RBUTTONDOWN || m.msg == WM_MBUTTONDOWN ||
+               m.msg == WM_LBUTTONDBLCLK || m.msg == WM_RBUTTONDBLCLK ||
+               m.msg == WM_MBUTTONDBLCLK) {
+        click_activate(m.hwnd);
+        if ((w = find(m.hwnd)) == nullptr) {
+            return;
+        }
+    }
+    call_proc(*w, m.msg, m.wParam, m.lParam, false);
+}
+
+} // namespace detail
+
+LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    detail::Window* w = find(hwnd);
+    return w != nullptr ? detail::call_proc(*w, msg, wParam, lParam, true) : 0;
+}
+
+BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (find(hwnd) == nullptr) {
+        return FALSE;
+    }
+    state().posted.push_back({hwnd, msg, wParam, lParam});
+    return TRUE;
+}
+
+BOOL InSendMessage() {
+    return state().in_send ? TRUE : FALSE;
+}
+
+void DoEvents() {
+    uint64_t pass = ++state().pass;
+    while (dispatch_one(pass)) {
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& pred, uint32_t timeout_ms) {
+    Clock& clock = GetClock();
+    uint64_t deadline = clock.monotonic_ms() + timeout_ms;
+    for (;;) {
+        DoEvents();
+        if (pred()) {
+            return true;
+        }
+        uint64_t now = clock.monotonic_ms();
+        if (now >= deadline) {
+            return false;
+        }
+        uint64_t next = std::min(detail::next_timer_due(), detail::next_hover_due());
+        // Nothing scheduled, or something due already (a tick held back because it is
+        // firing further out): look again a millisecond later.
+        uint64_t wake = next == kNothingDue ? now + 1 : std::max(next, now + 1);
+        clock.wait_until(std::min(wake, deadline));
+    }
+}
+
+std::size_t PendingMessageCount() {
+    return state().posted.size() + state().input.size();
+}
+
+} // namespace paginor::platform

@@ -1,0 +1,63 @@
+#include "platform/window.h"
+
+#include "platform/window_state.h"
+
+namespace paginor::platform {
+
+using detail::find;
+using detail::state;
+
+BOOL SetProp(HWND hwnd, std::u16string_view name, HANDLE value) {
+    detail::Window* w = find(hwnd);
+    if (w == nullptr || name.empty()) {
+        return FALSE;
+    }
+    if (state().failing_prop_stores > 0) {
+        --state().failing_prop_stores;
+        return FALSE;
+    }
+    auto it = w->props.find(name);
+    if (it != w->props.end()) {
+        it->second = value;
+    } else {
+        w->props.emplace(std::u16string(name), value);
+    }
+    return TRUE;
+}
+
+HANDLE GetProp(HWND hwnd, std::u16string_view name) {
+    detail::Window* w = find(hwnd);
+    if (w == nullptr) {
+        return 0;
+    }
+    auto it = w->props.find(name);
+    return it != w->props.end() ? it->second : 0;
+}
+
+HANDLE RemoveProp(HWND hwnd, std::u16string_view name) {
+    detail::Window* w = find(hwnd);
+    if (w == nullptr) {
+        return 0;
+    }
+    auto it = w->props.find(name);
+    if (it == w->props.end()) {
+        return 0;
+    }
+    HANDLE value = it->second;
+    w->props.erase(it);
+    return value;
+}
+
+std::vector<std::pair<std::u16string, HANDLE>> EnumProps(HWND hwnd) {
+    detail::Window* w = find(hwnd);
+    if (w == nullptr) {
+        return {};
+    }
+    return {w->props.begin(), w->props.end()};
+}
+
+void FailNextPropStores(int n) {
+    state().failing_prop_stores = n > 0 ? n : 0;
+}
+
+} // namespace paginor::platform

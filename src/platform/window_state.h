@@ -1,0 +1,133 @@
+// Internal to the window system's own files: the process-wide state behind window.h,
+// message.h, timer.h and input.h. Nothing outside src/platform/window*, message*, timer*
+// and input* includes it.
+#pragma once
+
+#include "platform/timer.h"
+#include "platform/window.h"
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace paginor::platform::detail {
+
+struct Window {
+    HWND hwnd{0};
+    HWND parent{0};
+    std::vector<HWND> children; // z-order, top-most first
+    RECT rect{};                // in the parent's client coordinates
+    bool visible{true};
+    bool enabled{true};
+    bool destroying{false};
+    WNDPROC proc{nullptr};
+    LONG_PTR id{0};
+    LONG_PTR userdata{0};
+    DWORD pid{0};
+    std::map<std::u16string, HANDLE, std::less<>> props;
+    RECT update{}; // client coordinates; empty when nothing to paint
+    RECT painting{};
+    uint64_t painted_in_pass{0};
+};
+
+enum class QueueKind { Posted, Input };
+
+struct QueuedMessage {
+    HWND hwnd{0};
+    UINT msg{0};
+    WPARAM wParam{0};
+    LPARAM lParam{0};
+};
+
+struct Timer {
+    HWND hwnd{0};
+    uintptr_t id{0};
+    UINT elapse{0};
+    TIMERPROC proc{nullptr};
+    uint64_t due{0};
+    uint64_t order{0}; // creation order, kept when the timer is restarted
+    bool firing{false};
+    uint64_t ticked_in_pass{0};
+};
+
+struct Tracking {
+    HWND hwnd{0};
+    bool hover{false};
+    bool leave{false};
+    UINT hover_time{400};
+    POINT hover_origin{}; // screen
+    uint64_t hover_start{0};
+};
+
+struct LastClick {
+    HWND hwnd{0};
+    UINT down_msg{0};
+    uint64_t time{0};
+    POINT pt{}; // screen
+};
+
+struct WindowSystem {
+    std::unordered_map<HWND, std::unique_ptr<Window>> windows;
+    std::vector<HWND> top_level; // z-order, top-most first
+    HWND next_handle{0x10010};
+    std::deque<QueuedMessage> posted;
+    std::deque<QueuedMessage> input;
+    std::vector<Timer> timers;
+    uint64_t next_timer_order{1};
+    uintptr_t next_system_timer_id{0x7FF0};
+    uint64_t pass{0}; // DoEvents calls so far; stamps timers and paints
+    bool in_send{false};
+    int failing_prop_stores{0};
+    HWND focus{0};
+    HWND active{0};
+    HWND locked{0};
+    HWND capture{0};
+    POINT cursor{};
+    std::array<bool, 256> keys{};
+    Tracking tracking;
+    LastClick last_click;
+    UINT double_click_time{500};
+    SIZE double_click_rect{4, 4};
+    UINT hover_time{400};
+    SIZE hover_rect{4, 4};
+};
+
+WindowSystem& state();
+Window* find(HWND hwnd);
+
+// Dispatch one queued message to its window (timer procedures and key translation
+// included), marking it as not sent.
+void dispatch(const QueuedMessage& m);
+// Calls the window's procedure with the sent / not-sent mark set for the call.
+LRESULT call_proc(Window& w, UINT msg, WPARAM wParam, LPARAM lParam, bool sent);
+
+// Timers and hover: the next one due (kNothingDue when none), and generating one tick
+// or report.
+constexpr uint64_t kNothingDue = UINT64_MAX;
+bool fire_due_timer(uint64_t now, uint64_t pass);
+uint64_t next_timer_due();
+bool fire_due_hover(uint64_t now);
+uint64_t next_hover_due();
+void forget_timers(HWND hwnd);
+void reset_timers();
+
+// Paint: dispatches one WM_PAINT for the first window (parents first) that needs it.
+bool paint_one(uint64_t pass);
+
+// Input pieces the window tree calls back into when a window goes away or hides.
+void input_forget_window(HWND hwnd);
+void reset_input();
+// Current MK_ flags from the key and button state.
+WPARAM key_state_flags();
+// Activates hwnd's inactive top-level window with WA_CLICKACTIVE.
+void click_activate(HWND hwnd);
+// True when hwnd lies in (or is) ancestor's tree.
+bool is_descendant_or_self(HWND hwnd, HWND ancestor);
+
+} // namespace paginor::platform::detail

@@ -1,0 +1,42 @@
+#include "platform/window_system.h"
+
+#include "platform/module.h"
+#include "platform/system_profile.h"
+#include "platform/window_state.h"
+
+namespace paginor::platform {
+
+namespace detail {
+
+WindowSystem& state() {
+    static WindowSystem ws;
+    return ws;
+}
+
+Window* find(HWND hwnd) {
+    auto& windows = state().windows;
+    auto it = windows.find(hwnd);
+    return it != windows.end() ? it->second.get() : nullptr;
+}
+
+} // namespace detail
+
+void ResetWindowSystem() {
+    detail::reset_timers();
+    detail::reset_input();
+    detail::state() = detail::WindowSystem{};
+    ResetModules();
+    SetSystemProfile(SystemProfile{});
+    SetClock(nullptr);
+}
+
+WindowSystemScope::WindowSystemScope() {
+    ResetWindowSystem();
+    SetClock(m_clock.get());
+}
+
+WindowSystemScope::~WindowSystemScope() {
+    ResetWindowSystem();
+}
+
+} // namespace paginor::platform
