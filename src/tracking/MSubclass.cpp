@@ -1,0 +1,304 @@
+#include "tracking/MSubclass.h"
+
+#include "platform/error.h"
+#include "platform/message_ids.h"
+#include "platform/window.h"
+
+#include <string>
+#include <string_view>
+
+namespace paginor::MSubclass {
+
+namespace {
+
+namespace pf = platform;
+using pf::HANDLE;
+
+constexpr std::u16string_view kSource = u"PaginorV2CTL.WindowProc";
+
+// A property name built on the stack: the dispatch path composes several per message.
+class PropName {
+  public:
+    PropName& text(std::u16string_view s) {
+        for (char16_t c : s) {
+            m_buf[m_len++] = c;
+        }
+        return *this;
+    }
+    PropName& number(int64_t v) {
+        char16_t digits[24];
+        int n = 0;
+        uint64_t u = v < 0 ? uint64_t(0) - uint64_t(v) : uint64_t(v);
+        do {
+            digits[n++] = char16_t(u'0' + u % 10);
+            u /= 10;
+        } while (u != 0);
+        if (v < 0) {
+            m_buf[m_len++] = u'-';
+        }
+        while (n > 0) {
+            m_buf[m_len++] = digits[--n];
+        }
+        return *this;
+    }
+    std::u16string_view view() const { return {m_buf, m_len}; }
+
+  private:
+    char16_t m_buf[64];
+    std::size_t m_len{0};
+};
+
+int32_t handle_number(HWND hwnd) {
+    return int32_t(hwnd);
+}
+
+PropName proc_name(HWND h) {
+    return std::move(PropName().number(handle_number(h)));
+}
+PropName hook_count_name(HWND h) {
+    return std::move(PropName().text(u"C").number(handle_number(h)));
+}
+PropName msg_count_name(HWND h, int32_t msg) {
+    return std::move(PropName().number(handle_number(h)).text(u"#").number(msg).text(u"C"));
+}
+PropName entry_name(HWND h, int32_t msg, int32_t index) {
+    return std::move(
+        PropName().number(handle_number(h)).text(u"#").number(msg).text(u"#").number(index));
+}
+
+// Success of the most recent property store, checked after every store.
+bool g_store_ok = true;
+
+std::u16string hex(uint64_t v) {
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string s;
+    do {
+        s.insert(s.begin(), kDigits[v & 0xF]);
+        v >>= 4;
+    } while (v != 0);
+    return s;
+}
+
+std::u16string dec(int64_t v) {
+    return std::u16string(PropName().number(v).view());
+}
+
+// Every store composes a line for a trace that goes nowhere: the library keeps no log.
+void trace(const std::u16string& line) {
+    (void)line;
+}
+
+void store(HWND hwnd, std::u16string_view name, HANDLE value) {
+    if (value == 0) {
+        pf::RemoveProp(hwnd, name);
+        g_store_ok = true;
+    } else {
+        g_store_ok = pf::SetProp(hwnd, name, value) != pf::FALSE;
+    }
+}
+
+void store_hook_count(HWND h, HANDLE count) {
+    store(h, hook_count_name(h).view(), count);
+    trace(u"Changed message count for " + hex(uint32_t(h)) + u" to " + dec(count));
+}
+
+void store_proc(HWND h, HANDLE address) {
+    store(h, proc_name(h).view(), address);
+    trace(u"Changed Window Proc for " + hex(uint32_t(h)) + u" to " + hex(uint64_t(address)));
+}
+
+void store_msg_count(HWND h, int32_t msg, HANDLE count) {
+    store(h, msg_count_name(h, msg).view(), count);
+    trace(u"Changed message count for " + hex(uint32_t(h)) + u" Message " + dec(msg) + u" to " +
+          dec(count));
+}
+
+void store_entry(HWND h, int32_t msg, int32_t index, HANDLE identity) {
+    store(h, entry_name(h, msg, index).view(), identity);
+    trace(u"Changed message class for " + hex(uint32_t(h)) + u" Message " + dec(msg) + u" Index " +
+          dec(index) + u" to " + hex(uint64_t(identity)));
+}
+
+HANDLE read(HWND h, const PropName& name) {
+    return pf::GetProp(h, name.view());
+}
+
+bool is_foreign(HWND hwnd) {
+    DWORD pid = 0;
+    pf::GetWindowThreadProcessId(hwnd, &pid);
+    return pid != pf::GetCurrentProcessId();
+}
+
+HANDLE identity_of(ISubclass* handler) {
+    return reinterpret_cast<HANDLE>(handler);
+}
+
+[[noreturn]] void raise_store_failed() {
+    raise_standard(std_error::InvalidProcedureCall, u"");
+}
+
+// Steps 5 and 6 of a hook: subclass the window if this is its first hook, then count
+// the hook. n is the message's handler count before this hook.
+void hook_window(HWND hwnd, int32_t iMsg, HANDLE n) {
+    HANDLE hooks = read(hwnd, hook_count_name(hwnd));
+    if (hooks == 0) {
+        pf::LONG_PTR prev = pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC,
+                                                 reinterpret_cast<pf::LONG_PTR>(&SharedWindowProc));
+        if (prev == 0) {
+            store_entry(hwnd, iMsg, int32_t(n + 1), 0);
+            store_msg_count(hwnd, iMsg, n);
+            raise_own(13081, std::u16string(kSource), u"Can't subclass window");
+        }
+        store_proc(hwnd, prev);
+        if (!g_store_ok) {
+            pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC, prev);
+            store_entry(hwnd, iMsg, int32_t(n + 1), 0);
+            store_msg_count(hwnd, iMsg, n);
+            raise_store_failed();
+        }
+    }
+    store_hook_count(hwnd, hooks + 1);
+    if (g_store_ok) {
+        return;
+    }
+    store_entry(hwnd, iMsg, int32_t(n + 1), 0);
+    store_msg_count(hwnd, iMsg, n);
+    if (hooks == 0) {
+        if (HANDLE prev = read(hwnd, proc_name(hwnd))) {
+            pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC, prev);
+            store_proc(hwnd, 0);
+        }
+    }
+    raise_store_failed();
+}
+
+// Holds a counted reference to a handler for as long as it is in use.
+class HandlerRef {
+  public:
+    HandlerRef() = default;
+    HandlerRef(const HandlerRef&) = delete;
+    HandlerRef& operator=(const HandlerRef&) = delete;
+    ~HandlerRef() { reset(nullptr); }
+    void reset(ISubclass* h) {
+        if (h != nullptr) {
+            h->AddRef();
+        }
+        if (m_h != nullptr) {
+            m_h->Release();
+        }
+        m_h = h;
+    }
+    ISubclass* get() const { return m_h; }
+
+  private:
+    ISubclass* m_h{nullptr};
+};
+
+LRESULT dispatch_to_handlers(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam, pf::WNDPROC prev,
+                             HANDLE n) {
+    LRESULT result = 0;
+    bool prev_called = false;
+    HandlerRef lowest; // the lowest-position handler seen: its mode decides
+    int32_t msg = int32_t(iMsg);
+    for (HANDLE i = n; i >= 1; --i) {
+        HANDLE id = read(hwnd, entry_name(hwnd, msg, int32_t(i)));
+        if (id == 0) {
+            continue;
+        }
+        HandlerRef handler;
+        handler.reset(reinterpret_cast<ISubclass*>(id));
+        lowest.reset(handler.get());
+        if (i == 1 && !prev_called && handler.get()->get_MsgResponse() == 2) {
+            pf::CallWindowProc(prev, hwnd, iMsg, wParam, lParam);
+            prev_called = true;
+        }
+        result = handler.get()->WindowProc(hwnd, iMsg, wParam, lParam);
+    }
+    if (lowest.get() == nullptr) {
+        return result;
+    }
+    if (!prev_called && lowest.get()->get_MsgResponse() == 1) {
+        result = pf::CallWindowProc(prev, hwnd, iMsg, wParam, lParam);
+    }
+    return result;
+}
+
+} // namespace
+
+void HookMessage(ISubclass* handler, HWND hwnd, int32_t iMsg) {
+    if (handler == nullptr) {
+        raise_standard(std_error::ObjectNotSet, u"");
+    }
+    if (!pf::IsWindow(hwnd)) {
+        raise_own(13083, std::u16string(kSource), u"Invalid window");
+    }
+    if (is_foreign(hwnd)) {
+        raise_own(13084, std::u16string(kSource), u"Can't modify external window");
+    }
+    HANDLE identity = identity_of(handler);
+    HANDLE n = read(hwnd, msg_count_name(hwnd, iMsg));
+    for (HANDLE i = 1; i <= n; ++i) {
+        if (read(hwnd, entry_name(hwnd, iMsg, int32_t(i))) == identity) {
+            raise_own(13082, std::u16string(kSource), u"Message already handled by another class");
+        }
+    }
+    store_msg_count(hwnd, iMsg, n + 1);
+    if (!g_store_ok) {
+        raise_store_failed();
+    }
+    store_entry(hwnd, iMsg, int32_t(n + 1), identity);
+    if (!g_store_ok) {
+        store_msg_count(hwnd, iMsg, n);
+        raise_store_failed();
+    }
+    hook_window(hwnd, iMsg, n);
+}
+
+void UnhookMessage(ISubclass* handler, HWND hwnd, int32_t iMsg) noexcept {
+    if (!pf::IsWindow(hwnd) || is_foreign(hwnd)) {
+        return;
+    }
+    HANDLE n = read(hwnd, msg_count_name(hwnd, iMsg));
+    HANDLE identity = identity_of(handler);
+    HANDLE found = 0;
+    for (HANDLE i = 1; i <= n && found == 0; ++i) {
+        if (read(hwnd, entry_name(hwnd, iMsg, int32_t(i))) == identity) {
+            found = i;
+        }
+    }
+    if (found == 0) {
+        return;
+    }
+    for (HANDLE i = found; i < n; ++i) {
+        store_entry(hwnd, iMsg, int32_t(i), read(hwnd, entry_name(hwnd, iMsg, int32_t(i + 1))));
+    }
+    store_entry(hwnd, iMsg, int32_t(n), 0);
+    store_msg_count(hwnd, iMsg, n - 1);
+    HANDLE hooks = read(hwnd, hook_count_name(hwnd));
+    if (hooks == 1) {
+        if (HANDLE prev = read(hwnd, proc_name(hwnd))) {
+            pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC, prev);
+        }
+        store_proc(hwnd, 0);
+    }
+    store_hook_count(hwnd, hooks - 1);
+}
+
+LRESULT SharedWindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
+    auto prev = reinterpret_cast<pf::WNDPROC>(read(hwnd, proc_name(hwnd)));
+    if (prev == nullptr) {
+        return 0;
+    }
+    HANDLE n = read(hwnd, msg_count_name(hwnd, int32_t(iMsg)));
+    if (n > 0) {
+        return dispatch_to_handlers(hwnd, iMsg, wParam, lParam, prev, n);
+    }
+    if (iMsg == pf::WM_DESTROY && read(hwnd, hook_count_name(hwnd)) > 0) {
+        pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC, reinterpret_cast<pf::LONG_PTR>(prev));
+        store_proc(hwnd, 0);
+        store_hook_count(hwnd, 0);
+    }
+    return pf::CallWindowProc(prev, hwnd, iMsg, wParam, lParam);
+}
+
+} // namespace paginor::MSubclass
