@@ -1,0 +1,80 @@
+// The class factories of the nine classes and the DllGetClassObject / DllCanUnloadNow
+// entry points.
+#include "frame/class_catalog.h"
+#include "frame/error_info.h"
+#include "frame/object_count.h"
+
+namespace paginor::frame {
+namespace {
+
+class ClassFactory final : public IClassFactory {
+  public:
+    explicit ClassFactory(const Class& cls) : m_class(cls) { object_created(); }
+    ~ClassFactory() { object_destroyed(); }
+
+    HRESULT QueryInterface(REFIID riid, void** ppv) override {
+        if (!ppv)
+            return E_POINTER;
+        *ppv = nullptr;
+        if (riid != IID_IUnknown && riid != IID_IClassFactory)
+            return E_NOINTERFACE;
+        *ppv = static_cast<IClassFactory*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG AddRef() override { return ++m_refs; }
+    ULONG Release() override {
+        const ULONG left = --m_refs;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    // CLASS_E_NOAGGREGATION for an outer unknown, E_POINTER for a null out pointer,
+    // E_NOINTERFACE when the object does not answer riid (no object is left behind).
+    HRESULT CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
+        if (!ppv)
+            return E_POINTER;
+        *ppv = nullptr;
+        if (outer)
+            return CLASS_E_NOAGGREGATION;
+        return guarded(m_class.source(), [&] {
+            IDispatch* object = create_instance(m_class.id);
+            const HRESULT hr = object->QueryInterface(riid, ppv);
+            object->Release();
+            return hr;
+        });
+    }
+    HRESULT LockServer(BOOL lock) override {
+        lock_server(lock != 0);
+        return S_OK;
+    }
+
+  private:
+    ULONG m_refs = 1;
+    const Class& m_class;
+};
+
+} // namespace
+} // namespace paginor::frame
+
+using namespace paginor::frame;
+
+HRESULT DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) {
+    if (!ppv)
+        return E_POINTER;
+    *ppv = nullptr;
+    const Class* cls = type_library().find_class(rclsid);
+    if (!cls)
+        return CLASS_E_CLASSNOTAVAILABLE;
+    return guarded(u"PaginorV2CTL", [&] {
+        auto* factory = new ClassFactory(*cls);
+        const HRESULT hr = factory->QueryInterface(riid, ppv);
+        factory->Release();
+        return hr;
+    });
+}
+
+HRESULT DllCanUnloadNow(void) {
+    return live_objects() == 0 && server_locks() == 0 ? S_OK : S_FALSE;
+}

@@ -1,0 +1,60 @@
+#include "frame/object.h"
+
+namespace paginor::frame {
+
+ObjectBase::ObjectBase(ClassId id)
+    : m_class(class_entry(id)), m_source(m_class.source()),
+      m_point(*this, *m_class.event_interface) {
+    object_created();
+}
+
+ObjectBase::~ObjectBase() {
+    m_point.disconnect_all();
+    object_destroyed();
+}
+
+HRESULT ObjectBase::query(REFIID riid, void** ppv, IDispatch* primary) {
+    if (!ppv)
+        return E_POINTER;
+    *ppv = nullptr;
+    if (riid == IID_IUnknown || riid == IID_IDispatch || m_class.default_interface->answers(riid))
+        *ppv = primary;
+    else if (riid == IID_ISupportErrorInfo)
+        *ppv = static_cast<ISupportErrorInfo*>(this);
+    else if (riid == IID_IConnectionPointContainer)
+        *ppv = static_cast<IConnectionPointContainer*>(this);
+    else
+        return E_NOINTERFACE;
+    add_ref();
+    return S_OK;
+}
+
+void ObjectBase::fire(DISPID dispid, std::span<VARIANT> args) {
+    IUnknown* self = static_cast<ISupportErrorInfo*>(this);
+    self->AddRef();
+    m_point.fire(dispid, args);
+    self->Release();
+}
+
+HRESULT ObjectBase::InterfaceSupportsErrorInfo(REFIID riid) {
+    return m_class.default_interface->answers(riid) || riid == IID_IDispatch ? S_OK : S_FALSE;
+}
+
+HRESULT ObjectBase::EnumConnectionPoints(void** ppEnum) {
+    if (ppEnum)
+        *ppEnum = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT ObjectBase::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
+    if (!ppCP)
+        return E_POINTER;
+    *ppCP = nullptr;
+    if (!m_class.event_interface->answers(riid))
+        return CONNECT_E_NOCONNECTION;
+    m_point.AddRef();
+    *ppCP = &m_point;
+    return S_OK;
+}
+
+} // namespace paginor::frame

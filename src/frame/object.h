@@ -1,0 +1,101 @@
+// The base of every class in the library. Automation<I> implements IUnknown (an
+// intrusive count, counted in the module's live objects), IDispatch over the class's
+// table rows, ISupportErrorInfo and IConnectionPointContainer with the class's one
+// connection point. A class derives from Automation<_X> and overrides the members of _X;
+// each member runs its body through guarded() and answers not_built() until it is built.
+//
+//   class clsPromptEvents final : public frame::Automation<_clsPromptEvents> { ... };
+#pragma once
+
+#include <paginor/automation.h>
+
+#include "frame/connection_point.h"
+#include "frame/dispatch.h"
+#include "frame/error_info.h"
+#include "frame/object_count.h"
+#include "frame/type_library.h"
+
+#include <span>
+#include <string_view>
+
+namespace paginor::frame {
+
+class ObjectBase : public ISupportErrorInfo, public IConnectionPointContainer {
+  public:
+    const Class& class_info() const { return m_class; }
+    // The source that the class's errors carry: "PaginorV2CTL.<class>".
+    std::u16string_view source() const { return m_source; }
+
+    // Raises an event of the class's event interface to every advised sink, holding a
+    // reference to this object for the whole round (a sink may release it). args are in
+    // declaration order; pass VT_BYREF variants so the sinks' answers come back.
+    void fire(DISPID dispid, std::span<VARIANT> args = {});
+    size_t sink_count() const { return m_point.sink_count(); }
+
+    HRESULT InterfaceSupportsErrorInfo(REFIID riid) override;
+    // Not provided: E_NOTIMPL.
+    HRESULT EnumConnectionPoints(void** ppEnum) override;
+    // The class's event interface by its current or any earlier identifier; otherwise
+    // CONNECT_E_NOCONNECTION. E_POINTER for a null out pointer.
+    HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
+
+  protected:
+    explicit ObjectBase(ClassId id);
+    virtual ~ObjectBase();
+    ObjectBase(const ObjectBase&) = delete;
+    ObjectBase& operator=(const ObjectBase&) = delete;
+
+    // Runs a member's body at the boundary with the class's source.
+    template <class F> HRESULT guarded(F&& body) noexcept {
+        return frame::guarded(m_source, std::forward<F>(body));
+    }
+    // E_NOTIMPL with error info naming the member, for a member not built yet.
+    HRESULT not_built(std::u16string_view member) const {
+        return not_implemented(m_source, member);
+    }
+
+    HRESULT query(REFIID riid, void** ppv, IDispatch* primary);
+    ULONG add_ref() { return ++m_refs; }
+    ULONG release_ref() { return --m_refs; }
+
+  private:
+    const Class& m_class;
+    std::u16string m_source;
+    ULONG m_refs = 1;
+    ConnectionPoint m_point;
+};
+
+template <class I> class Automation : public I, public ObjectBase {
+  public:
+    HRESULT QueryInterface(REFIID riid, void** ppv) override {
+        return query(riid, ppv, static_cast<I*>(this));
+    }
+    ULONG AddRef() override { return add_ref(); }
+    ULONG Release() override {
+        const ULONG left = release_ref();
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    HRESULT GetTypeInfoCount(UINT* pctinfo) override { return type_info_count(pctinfo); }
+    HRESULT GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override {
+        return get_type_info(*class_info().default_interface, iTInfo, lcid, ppTInfo);
+    }
+    HRESULT GetIDsOfNames(REFIID riid, OLECHAR** rgszNames, UINT cNames, LCID lcid,
+                          DISPID* rgDispId) override {
+        return get_ids_of_names(*class_info().default_interface, riid, rgszNames, cNames, lcid,
+                                rgDispId);
+    }
+    HRESULT Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+                   DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
+                   UINT* puArgErr) override {
+        return invoke(static_cast<I*>(this), *class_info().default_interface, dispIdMember, riid,
+                      lcid, wFlags, pDispParams, pVarResult, pExcepInfo, puArgErr);
+    }
+
+  protected:
+    explicit Automation(ClassId id) : ObjectBase(id) {}
+};
+
+} // namespace paginor::frame

@@ -1,0 +1,28 @@
+#include "frame/variant.h"
+
+#include <new>
+
+namespace paginor::frame {
+
+BSTR make_bstr(std::u16string_view text) {
+    BSTR b = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    if (!b)
+        throw std::bad_alloc();
+    return b;
+}
+
+Variant::Variant(std::u16string_view text) : Variant() {
+    m_value.bstrVal = make_bstr(text);
+    m_value.vt = VT_BSTR;
+}
+
+Variant Variant::dispatch(IDispatch* object) {
+    Variant out;
+    out.m_value.vt = VT_DISPATCH;
+    out.m_value.pdispVal = object;
+    if (object)
+        object->AddRef();
+    return out;
+}
+
+} // namespace paginor::frame

@@ -1,0 +1,25 @@
+#include "prompts/cEventBroker.h"
+
+#include "frame/variant.h"
+
+namespace paginor {
+
+cEventBroker::cEventBroker() : Automation(frame::ClassId::cEventBroker) {}
+
+cEventBroker::~cEventBroker() = default;
+
+HRESULT cEventBroker::RaiseTheEvent(BSTR sControlName, BSTR sEventName, BSTR sData) {
+    return guarded([&] {
+        frame::Bstr values[3] = {frame::Bstr(frame::bstr_view(sControlName)),
+                                 frame::Bstr(frame::bstr_view(sEventName)),
+                                 frame::Bstr(frame::bstr_view(sData))};
+        VARIANT args[3] = {};
+        for (int i = 0; i < 3; ++i) {
+            args[i].vt = VT_BYREF | VT_BSTR;
+            args[i].pbstrVal = values[i].out_keep();
+        }
+        fire(EventRaised, args);
+    });
+}
+
+} // namespace paginor

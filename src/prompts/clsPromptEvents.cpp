@@ -1,0 +1,30 @@
+#include "prompts/clsPromptEvents.h"
+
+#include "frame/variant.h"
+
+namespace paginor {
+
+clsPromptEvents::clsPromptEvents() : Automation(frame::ClassId::clsPromptEvents) {}
+
+clsPromptEvents::~clsPromptEvents() = default;
+
+HRESULT clsPromptEvents::RaiseAnEvent(BSTR strObject, BSTR strEventName, BSTR* strEventData) {
+    if (!strEventData)
+        return E_POINTER;
+    return guarded([&] {
+        // Every event argument travels by reference; the sender's own strings are copies
+        // a sink may replace, the data is the caller's so the answer reaches it.
+        frame::Bstr object(frame::bstr_view(strObject));
+        frame::Bstr name(frame::bstr_view(strEventName));
+        VARIANT args[3] = {};
+        args[0].vt = VT_BYREF | VT_BSTR;
+        args[0].pbstrVal = object.out_keep();
+        args[1].vt = VT_BYREF | VT_BSTR;
+        args[1].pbstrVal = name.out_keep();
+        args[2].vt = VT_BYREF | VT_BSTR;
+        args[2].pbstrVal = strEventData;
+        fire(EventRaised, args);
+    });
+}
+
+} // namespace paginor

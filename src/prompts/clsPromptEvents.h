@@ -1,0 +1,29 @@
+// clsPromptEvents: the prompt relay. A prompt control calls RaiseAnEvent with its name,
+// an event name and the event's data; the relay raises EventRaised with the same three
+// values to every sink, synchronously, the data by reference, so a host's answer (for
+// example a chosen code after "PromptClicked") comes back through strEventData.
+#pragma once
+
+#include <paginor/PaginorV2CTL.h>
+
+#include "frame/object.h"
+
+namespace paginor {
+
+class clsPromptEvents final : public frame::Automation<_clsPromptEvents> {
+  public:
+    // The event's identifier in __clsPromptEvents.
+    static constexpr DISPID EventRaised = 1;
+
+    clsPromptEvents();
+
+    // _clsPromptEvents
+    // E_POINTER when strEventData is null; *strEventData holds the last sink's answer
+    // (unchanged when no sink answers). Null strings are empty strings.
+    HRESULT RaiseAnEvent(BSTR strObject, BSTR strEventName, BSTR* strEventData) override;
+
+  private:
+    ~clsPromptEvents() override;
+};
+
+} // namespace paginor
