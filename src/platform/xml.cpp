@@ -4,6 +4,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <string>
 
 namespace paginor::platform {
@@ -132,6 +133,56 @@ void write_node(std::u16string& out, pugi::xml_node node) {
     default:
         break;
     }
+}
+
+struct Problem {
+    const char16_t* description{nullptr};
+    ptrdiff_t offset{0};
+};
+
+Problem duplicate_attribute(pugi::xml_node element) {
+    for (pugi::xml_attribute a : element.attributes()) {
+        for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+            if (std::string_view(a.name()) == b.name()) {
+                return {u"Duplicate attribute", element.offset_debug()};
+            }
+        }
+    }
+    for (pugi::xml_node child : element.children()) {
+        if (child.type() != pugi::node_element) {
+            continue;
+        }
+        if (Problem p = duplicate_attribute(child); p.description != nullptr) {
+            return p;
+        }
+    }
+    return {};
+}
+
+// The parser is lenient where a DOM is not: it takes several root elements, text beside
+// the root, a document type declaration and repeated attributes.
+Problem not_well_formed(const pugi::xml_document& doc) {
+    int roots = 0;
+    for (pugi::xml_node child : doc.children()) {
+        switch (child.type()) {
+        case pugi::node_doctype:
+            return {u"Document type declarations are not allowed", child.offset_debug()};
+        case pugi::node_pcdata:
+        case pugi::node_cdata:
+            return {u"Text is not allowed outside the root element", child.offset_debug()};
+        case pugi::node_element:
+            if (++roots > 1) {
+                return {u"Only one root element is allowed", child.offset_debug()};
+            }
+            if (Problem p = duplicate_attribute(child); p.description != nullptr) {
+                return p;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -291,17 +342,21 @@ XmlLoadResult XmlDocument::load(std::u16string_view text) {
     std::string utf8 = to_utf8(text);
     pugi::xml_parse_result parsed =
         m_doc->load_buffer(utf8.data(), utf8.size(), kParseOptions, pugi::encoding_utf8);
-    XmlLoadResult result;
-    result.offset = from_utf8(std::string_view(utf8).substr(0, size_t(parsed.offset))).size();
+    Problem problem{nullptr, ptrdiff_t(parsed.offset)};
     if (!parsed) {
-        result.description = from_utf8(parsed.description());
-    } else if (m_doc->find_child([](pugi::xml_node n) { return n.type() == pugi::node_doctype; })) {
-        result.description = u"Document type declarations are not allowed";
+        problem.description = u"";
     } else {
+        problem = not_well_formed(*m_doc);
+    }
+    XmlLoadResult result;
+    if (problem.description == nullptr) {
         result.ok = true;
-        result.offset = 0;
         return result;
     }
+    result.description =
+        *problem.description != 0 ? problem.description : from_utf8(parsed.description());
+    size_t at = std::min(utf8.size(), size_t(std::max<ptrdiff_t>(problem.offset, 0)));
+    result.offset = from_utf8(std::string_view(utf8).substr(0, at)).size();
     m_doc->reset();
     return result;
 }

@@ -1,0 +1,103 @@
+#include "platform/date.h"
+#include "platform/date_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace paginor::platform;
+
+namespace {
+
+DATE make(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
+    SYSTEMTIME st;
+    st.wYear = WORD(y);
+    st.wMonth = WORD(m);
+    st.wDay = WORD(d);
+    st.wHour = WORD(h);
+    st.wMinute = WORD(mi);
+    st.wSecond = WORD(s);
+    return *date_from_fields(st);
+}
+
+std::string narrow(const std::u16string& s) {
+    return std::string(s.begin(), s.end());
+}
+
+} // namespace
+
+TEST(DateText, FormatsPadAndDropTheTime) {
+    DATE d = make(2026, 12, 5, 14, 35, 1);
+    EXPECT_EQ(format_day_month_year(d), u"05 Dec 2026");
+    EXPECT_EQ(format_yyyymmdd(d), u"20261205");
+    EXPECT_EQ(format_year_month(d), u"2026-12");
+    EXPECT_EQ(format_stamp(d), u"20261205143501");
+    EXPECT_EQ(format_day_month_year(make(812, 1, 9)), u"09 Jan 0812");
+    EXPECT_EQ(format_stamp(make(2024, 2, 29, 0, 0, 9)), u"20240229000009");
+    EXPECT_EQ(month_short_name(9), u"Sep");
+    EXPECT_EQ(month_full_name(9), u"September");
+    EXPECT_EQ(month_short_name(0), u"");
+    EXPECT_EQ(month_full_name(13), u"");
+}
+
+TEST(DateText, EveryWrittenDateReadsBackAsMidnightOfTheSameDay) {
+    for (int month = 1; month <= 12; ++month) {
+        for (int day : {1, 9, 10, 28, days_in_month(2024, month)}) {
+            DATE d = make(2024, month, day, 23, 59, 59);
+            std::u16string text = format_day_month_year(d);
+            std::optional<DATE> back = parse_date(text, 1999);
+            ASSERT_TRUE(back) << narrow(text);
+            EXPECT_DOUBLE_EQ(*back, make(2024, month, day)) << narrow(text);
+        }
+    }
+}
+
+TEST(DateText, LenientParseAcceptsTheRegionalShapesAndNothingElse) {
+    struct Row {
+        const char16_t* text;
+        const char16_t* expected; // YYYYMMDD, or empty for a failure
+    };
+    const Row rows[] = {
+        {u"05 Dec 2026", u"20261205"},
+        {u"5 december 2026", u"20261205"},
+        {u"  5   DEC   2026  ", u"20261205"},
+        {u"Feb 2024", u"20240201"},
+        {u"february 2024", u"20240201"},
+        {u"01 Feb 2024", u"20240201"},
+        {u"29 Feb", u""}, // 2026 is no leap year
+        {u"5 Dec", u"20261205"},
+        {u"Dec", u"20261201"},
+        {u"sEpTeMbEr", u"20260901"},
+        {u"2026-12-05", u"20261205"},
+        {u"2024-2-9", u"20240209"},
+        {u"2024-01-01", u"20240101"},
+        {u"31 Apr 2026", u""},
+        {u"29 Feb 2025", u""},
+        {u"2025-02-29", u""},
+        {u"2025-13-01", u""},
+        {u"0 Jan 2026", u""},
+        {u"202", u""},
+        {u"2024", u""},
+        {u"abcd-01-01", u""},
+        {u"5 Dec 24", u""},
+        {u"Dec 5", u""},
+        {u"2026 Dec", u""},
+        {u"Decem 2026", u""},
+        {u"5 Dec 2026 extra", u""},
+        {u"5.12.2026", u""},
+        {u"", u""},
+        {u"   ", u""},
+        {u"0099-01-01", u""},
+        {u"123 Dec 2026", u""},
+        {u"2026-12-05-01", u""},
+    };
+    for (const Row& row : rows) {
+        std::optional<DATE> d = parse_date(row.text, 2026);
+        std::u16string got = d ? format_yyyymmdd(*d) : u"";
+        EXPECT_EQ(got, std::u16string(row.expected)) << '"' << narrow(row.text) << '"';
+        if (d) {
+            EXPECT_DOUBLE_EQ(*d, *date_only(*d)) << narrow(row.text);
+        }
+    }
+    EXPECT_EQ(format_yyyymmdd(*parse_date(u"29 Feb", 2024)), u"20240229");
+}
