@@ -169,6 +169,12 @@ std::vector<RegisteredClass> registered_classes(const Registry& registry, const 
                           s.value("event-interface")};
         c.default_interface = interface_name(registry, c.default_iid);
         c.event_interface = interface_name(registry, c.event_iid);
+        for (const auto& i : registry.sections()) {
+            if (i.kind == "interface" && i.find("alias-of") &&
+                (*i.find("alias-of") == c.default_iid || *i.find("alias-of") == c.event_iid)) {
+                c.aliases.emplace_back(i.value("name"), i.key);
+            }
+        }
         out.push_back(std::move(c));
     }
     return out;

@@ -21,6 +21,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace paginor::frame {
@@ -78,6 +79,8 @@ struct RegisteredClass {
     std::string default_iid;
     std::string event_interface; // name
     std::string event_iid;
+    // Earlier identifiers answering as the default or event interface: name, IID.
+    std::vector<std::pair<std::string, std::string>> aliases = {};
 };
 
 // Every class whose typelib is libid, in file order. Missing entries read as empty.

@@ -1,0 +1,179 @@
+// The way a host meets the library: the built shared object registers itself, and objects
+// are created by ProgID through the registry it wrote.
+#include "frame/registry_file.h"
+#include "frame/registry_server.h"
+#include "frame/type_library.h"
+
+#include "platform/unicode.h"
+
+#include "scratch.h"
+
+#include <paginor/automation.h>
+#include <paginor/host.h>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <dlfcn.h>
+
+using namespace paginor;
+using namespace paginor::frame;
+using paginor::test::read_file;
+using paginor::test::Scratch;
+using paginor::test::write_file;
+
+namespace {
+
+// The built library, loaded as a host loads it.
+class Library {
+  public:
+    Library() : m_handle(::dlopen(PAGINOR_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL)) {}
+    ~Library() {
+        if (m_handle) {
+            ::dlclose(m_handle);
+        }
+    }
+    explicit operator bool() const { return m_handle != nullptr; }
+
+    HRESULT call(const char* entry) const {
+        auto fn = reinterpret_cast<HRESULT (*)()>(::dlsym(m_handle, entry));
+        return fn ? fn() : E_UNEXPECTED;
+    }
+    // The description of the error the library last recorded on this thread.
+    std::u16string last_error() const {
+        auto get =
+            reinterpret_cast<HRESULT (*)(ULONG, IErrorInfo**)>(::dlsym(m_handle, "GetErrorInfo"));
+        auto free = reinterpret_cast<void (*)(BSTR)>(::dlsym(m_handle, "SysFreeString"));
+        return get && free ? description(get, free) : u"(no GetErrorInfo)";
+    }
+
+    // Each copy of the runtime keeps its own error objects and frees its own strings.
+    template <class Get, class Free> static std::u16string description(Get get, Free free) {
+        IErrorInfo* info = nullptr;
+        if (get(0, &info) != S_OK || !info) {
+            return u"(no error info)";
+        }
+        BSTR text = nullptr;
+        info->GetDescription(&text);
+        std::u16string out = text ? std::u16string(text) : u"";
+        info->Release();
+        free(text);
+        return out;
+    }
+
+  private:
+    void* m_handle;
+};
+
+std::u16string our_last_error() {
+    return Library::description(&GetErrorInfo, &SysFreeString);
+}
+
+std::string real(const char* path) {
+    char buffer[PATH_MAX];
+    return ::realpath(path, buffer) ? buffer : "";
+}
+
+bool contains(const std::u16string& text, const std::string& part) {
+    return to_utf8(text).find(part) != std::string::npos;
+}
+
+} // namespace
+
+TEST(SelfRegistration, TheLoadedLibraryRegistersItsOwnFileAndUnregistersExactlyItself) {
+    Scratch scratch;
+    write_file(scratch.registry(), "[license Other]\nkey = abc\n");
+    Library lib;
+    ASSERT_TRUE(lib) << ::dlerror();
+    ASSERT_EQ(lib.call("DllRegisterServer"), S_OK) << to_utf8(lib.last_error());
+
+    Registry r;
+    ASSERT_TRUE(load_registry(scratch.registry(), r));
+    auto classes = registered_classes(r, our_server().libid);
+    ASSERT_EQ(classes.size(), 9u);
+    for (const auto& c : classes) {
+        EXPECT_EQ(c.server, real(PAGINOR_LIBRARY_PATH)) << c.name;
+        EXPECT_EQ(c.progid, "PaginorV2CTL." + c.name);
+    }
+    EXPECT_EQ(r.find("typelib", registry_guid(our_server().libid))->value("version"), "1.4");
+
+    CLSID clsid{};
+    ASSERT_EQ(PaginorCLSIDFromProgID(u"PaginorV2CTL.O2007Hover", &clsid), S_OK);
+    EXPECT_EQ(clsid, *class_entry(ClassId::O2007Hover).clsid);
+
+    ASSERT_EQ(lib.call("DllUnregisterServer"), S_OK) << to_utf8(lib.last_error());
+    EXPECT_EQ(read_file(scratch.registry()),
+              Registry().format() + "\n[license Other]\nkey = abc\n");
+    EXPECT_EQ(PaginorCLSIDFromProgID(u"PaginorV2CTL.O2007Hover", &clsid), REGDB_E_CLASSNOTREG);
+}
+
+TEST(SelfRegistration, FailsWithErrorInfoWhenTheRegistryIsCorruptOrTheCodeIsNoLibrary) {
+    Scratch scratch;
+    const std::string corrupt = "[class A]\nserver = /x.so\n[broken\n";
+    write_file(scratch.registry(), corrupt);
+    Library lib;
+    ASSERT_TRUE(lib) << ::dlerror();
+    for (const char* entry : {"DllRegisterServer", "DllUnregisterServer"}) {
+        EXPECT_EQ(lib.call(entry), SELFREG_E_CLASS) << entry;
+        EXPECT_TRUE(contains(lib.last_error(), scratch.registry() + ":3: ")) << entry;
+        EXPECT_EQ(read_file(scratch.registry()), corrupt);
+    }
+    // Linked into this test program, the same code has no library file to register.
+    std::filesystem::remove(scratch.registry());
+    EXPECT_EQ(DllRegisterServer(), SELFREG_E_CLASS);
+    EXPECT_TRUE(contains(our_last_error(), "linked into this program"));
+    EXPECT_FALSE(std::filesystem::exists(scratch.registry()));
+}
+
+TEST(CreateObject, CreatesByProgIdThroughTheRegistryTheLibraryWrote) {
+    Scratch scratch;
+    Library lib;
+    ASSERT_TRUE(lib) << ::dlerror();
+    ASSERT_EQ(lib.call("DllRegisterServer"), S_OK) << to_utf8(lib.last_error());
+
+    IDispatch* relay = nullptr;
+    ASSERT_EQ(CreateObject(u"PaginorV2CTL.clsPromptEvents", &relay), S_OK)
+        << to_utf8(our_last_error());
+    ASSERT_NE(relay, nullptr);
+    OLECHAR name[] = u"RaiseAnEvent";
+    OLECHAR* names[] = {name};
+    DISPID dispid = 0;
+    EXPECT_EQ(relay->GetIDsOfNames(IID_NULL, names, 1, 0x409, &dispid), S_OK);
+    EXPECT_EQ(dispid, 0x60030000);
+    EXPECT_EQ(relay->Release(), 0u);
+
+    IUnknown* control = nullptr;
+    EXPECT_EQ(CreateObject(u"paginorv2ctl.O2007HOVER", IID_IUnknown, &control), S_OK);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->Release(), 0u);
+
+    void* never = &scratch;
+    EXPECT_EQ(PaginorCreateObject(u"PaginorV2CTL.Nothing", IID_IUnknown, &never),
+              REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(never, nullptr);
+    std::u16string why = our_last_error();
+    EXPECT_TRUE(contains(why, "\"PaginorV2CTL.Nothing\" is not registered")) << to_utf8(why);
+    EXPECT_TRUE(contains(why, scratch.registry())) << to_utf8(why);
+    EXPECT_EQ(PaginorCreateObject(nullptr, IID_IUnknown, &never), E_POINTER);
+    EXPECT_EQ(PaginorCreateObject(u"PaginorV2CTL.DDOC", IID_IUnknown, nullptr), E_POINTER);
+}
+
+TEST(CreateObject, ReportsAMissingLibraryAndACorruptRegistry) {
+    Scratch scratch;
+    std::string gone = (scratch.dir() / "libgone.so").string();
+    write_file(scratch.registry(), "[progid Gone.Thing]\n"
+                                   "clsid = {99999999-0000-0000-0000-000000000001}\n"
+                                   "[class {99999999-0000-0000-0000-000000000001}]\n"
+                                   "server = " +
+                                       gone + "\n");
+    void* out = nullptr;
+    EXPECT_EQ(PaginorCreateObject(u"Gone.Thing", IID_IUnknown, &out), CO_E_DLLNOTFOUND);
+    EXPECT_TRUE(contains(our_last_error(), "Cannot load " + gone));
+
+    write_file(scratch.registry(), "[progid Gone.Thing]\nclsid\n");
+    EXPECT_EQ(PaginorCreateObject(u"Gone.Thing", IID_IUnknown, &out), REGDB_E_READREGDB);
+    EXPECT_TRUE(contains(our_last_error(), scratch.registry() + ":2: "));
+    CLSID clsid{};
+    EXPECT_EQ(PaginorCLSIDFromProgID(u"Gone.Thing", &clsid), REGDB_E_READREGDB);
+    EXPECT_EQ(clsid, CLSID{});
+}

@@ -1,0 +1,95 @@
+// paginorctl COMMAND [ARGS]: the command table, the usage text and the dispatch.
+#include "paginorctl.h"
+
+#include "frame/registry_file.h"
+
+#include <array>
+#include <cstdio>
+#include <vector>
+
+namespace paginorctl {
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    std::string_view arguments;
+    std::size_t min_args;
+    std::size_t max_args;
+    int (*run)(Args);
+    std::string_view summary;
+};
+
+constexpr std::array kCommands{
+    Command{"register", "[LIB]", 0, 1, register_command,
+            "register LIB's classes, ProgIDs and type library (calls its DllRegisterServer)"},
+    Command{"unregister", "[LIB]", 0, 1, unregister_command,
+            "remove exactly LIB's entries from the registry (calls its DllUnregisterServer)"},
+    Command{"list", "", 0, 0, list_command,
+            "the registered classes of PaginorV2CTL: ProgID, CLSID, kind, interfaces"},
+    Command{"idl", "", 0, 0, idl_command, "the type library as IDL, on standard output"},
+    Command{"info", "[LIB]", 0, 1, info_command,
+            "LIB's version record, read from the file without loading it"},
+    Command{"bitmap", "ID FILE", 2, 2, bitmap_command,
+            "write toolbox bitmap ID (30000 to 30006) to FILE as a BMP file"},
+};
+
+void usage(std::FILE* to) {
+    std::fprintf(to, "usage: paginorctl COMMAND [ARGS]\n\n");
+    for (const auto& c : kCommands) {
+        std::string head = std::string(c.name) + " " + std::string(c.arguments);
+        std::fprintf(to, "  %-20s %.*s\n", head.c_str(), int(c.summary.size()), c.summary.data());
+    }
+    std::string registry = paginor::frame::registry_path();
+    std::fprintf(to,
+                 "\nLIB defaults to %s.\n"
+                 "The registry is $PAGINOR_REGISTRY, else $XDG_DATA_HOME/paginor/registry,\n"
+                 "else ~/.local/share/paginor/registry; now: %s\n"
+                 "Exit status: 0 done, 1 the operation failed, 2 wrong usage.\n",
+                 default_library().c_str(), registry.empty() ? "(none)" : registry.c_str());
+}
+
+} // namespace
+
+std::string default_library() {
+    return PAGINOR_DEFAULT_LIBRARY;
+}
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "paginorctl: %s\n", message.c_str());
+    return exit_failed;
+}
+
+} // namespace paginorctl
+
+int main(int argc, char** argv) {
+    using namespace paginorctl;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        usage(stderr);
+        return exit_usage;
+    }
+    if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+        usage(stdout);
+        return exit_ok;
+    }
+    for (const auto& c : kCommands) {
+        if (args[0] != c.name) {
+            continue;
+        }
+        Args rest = Args(args).subspan(1);
+        if (rest.size() < c.min_args || rest.size() > c.max_args) {
+            std::fprintf(stderr, "paginorctl: usage: paginorctl %s %s\n", args[0].c_str(),
+                         std::string(c.arguments).c_str());
+            return exit_usage;
+        }
+        try {
+            return c.run(rest);
+        } catch (const std::exception& e) {
+            return fail(e.what());
+        }
+    }
+    std::fprintf(stderr, "paginorctl: unknown command \"%s\"\n\n", args[0].c_str());
+    usage(stderr);
+    return exit_usage;
+}
