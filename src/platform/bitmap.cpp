@@ -1,7 +1,9 @@
 #include "platform/bitmap.h"
 
 #include "platform/gdi_objects.h"
+#include "platform/raster_trace.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -33,6 +35,23 @@ void Bitmap::set_pixel(int x, int y, COLORREF colour) {
         colour_row(y)[x] = pixel_from_colorref(colour & 0xFFFFFF);
 }
 
+void Bitmap::resize(int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    Bitmap next(width, height, m_monochrome);
+    for (int y = 0; y < std::min(height, m_height); ++y) {
+        int n = std::min(width, m_width);
+        if (m_monochrome)
+            std::copy_n(bit_row(y), n, next.bit_row(y));
+        else
+            std::copy_n(colour_row(y), n, next.colour_row(y));
+    }
+    m_width = width;
+    m_height = height;
+    m_colour.swap(next.m_colour);
+    m_bits.swap(next.m_bits);
+}
+
 namespace {
 
 bool acceptable_size(int width, int height) {
@@ -56,20 +75,28 @@ void copy_initial_bits(Bitmap& b, const void* bits) {
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bits_per_pixel, const void* bits) {
     UINT depth = planes * bits_per_pixel;
-    if (!acceptable_size(width, height) || (depth != 1 && depth != 24 && depth != 32))
-        return 0;
-    auto b = std::make_unique<Bitmap>(width, height, depth == 1);
-    if (bits)
-        copy_initial_bits(*b, bits);
-    return gdi::add_bitmap(std::move(b));
+    HBITMAP made = 0;
+    if (acceptable_size(width, height) && (depth == 1 || depth == 24 || depth == 32)) {
+        auto b = std::make_unique<Bitmap>(width, height, depth == 1);
+        if (bits)
+            copy_initial_bits(*b, bits);
+        made = gdi::add_bitmap(std::move(b));
+    }
+    trace_result("CreateBitmap", {width, height, int64_t(planes), int64_t(bits_per_pixel)},
+                 TraceArg::handle(made));
+    return made;
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
     gdi::Dc* d = gdi::dc(hdc);
-    if (!d || !acceptable_size(width, height))
-        return 0;
-    bool mono = d->memory && gdi::surface(*d)->monochrome();
-    return gdi::add_bitmap(std::make_unique<Bitmap>(width, height, mono));
+    HBITMAP made = 0;
+    if (d && acceptable_size(width, height)) {
+        bool mono = d->memory && gdi::surface(*d)->monochrome();
+        made = gdi::add_bitmap(std::make_unique<Bitmap>(width, height, mono));
+    }
+    trace_result("CreateCompatibleBitmap", {TraceArg::handle(hdc), width, height},
+                 TraceArg::handle(made));
+    return made;
 }
 
 SIZE GetBitmapDimension(HBITMAP bitmap) {

@@ -41,6 +41,10 @@ class Bitmap {
     COLORREF pixel(int x, int y) const;
     void set_pixel(int x, int y, COLORREF colour);
 
+    // Changes the size, keeping the pixels that still fit at their place; new pixels are
+    // black (or 0). Sizes below 1 become 1.
+    void resize(int width, int height);
+
     HDC selected_into{0};
     bool stock{false};
 

@@ -10,7 +10,7 @@ HDC CreateCompatibleDC(HDC hdc) {
     HDC made = 0;
     if (hdc == 0 || gdi::dc(hdc))
         made = gdi::add_dc(std::make_unique<gdi::Dc>());
-    trace_call("CreateCompatibleDC", {TraceArg::handle(hdc)});
+    trace_result("CreateCompatibleDC", {TraceArg::handle(hdc)}, TraceArg::handle(made));
     return made;
 }
 

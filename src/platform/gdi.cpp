@@ -93,6 +93,8 @@ void remove_dc(HDC h) {
 }
 
 Bitmap* surface(const Dc& d) {
+    if (d.backing)
+        return d.backing;
     Bitmap* b = bitmap(d.bitmap);
     return b ? b : bitmap(GetStockObject(DEFAULT_BITMAP));
 }
@@ -248,7 +250,8 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ obj) {
         else if (gdi::font(obj))
             result = swap(d->font, obj, SYSTEM_FONT);
     }
-    trace_call("SelectObject", {TraceArg::handle(hdc), TraceArg::handle(obj)});
+    trace_result("SelectObject", {TraceArg::handle(hdc), TraceArg::handle(obj)},
+                 TraceArg::handle(result));
     return result;
 }
 

@@ -26,6 +26,7 @@ struct Pen {
 struct Dc {
     bool memory{true};
     HWND window{0};
+    Bitmap* backing{nullptr}; // a window DC's surface, owned by the window surfaces
     HBITMAP bitmap{0};
     HBRUSH brush{0};
     HPEN pen{0};

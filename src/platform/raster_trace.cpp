@@ -69,7 +69,12 @@ std::vector<std::string> RasterTrace::lines(const std::map<uint32_t, std::string
                 line += std::to_string(a.value);
             }
         }
-        out.push_back(line + ")");
+        line += ")";
+        if (c.has_result)
+            line +=
+                " = " + (c.result.kind == TraceArg::Kind::Handle ? name_of(uint32_t(c.result.value))
+                                                                 : std::to_string(c.result.value));
+        out.push_back(line);
     }
     return out;
 }
@@ -77,6 +82,11 @@ std::vector<std::string> RasterTrace::lines(const std::map<uint32_t, std::string
 void trace_call(const char* name, std::initializer_list<TraceArg> args) {
     if (RasterTrace* t = innermost())
         t->record(RasterCall{name, std::vector<TraceArg>(args)});
+}
+
+void trace_result(const char* name, std::initializer_list<TraceArg> args, TraceArg result) {
+    if (RasterTrace* t = innermost())
+        t->record(RasterCall{name, std::vector<TraceArg>(args), true, result});
 }
 
 bool tracing() {

@@ -28,6 +28,8 @@ struct TraceArg {
 struct RasterCall {
     std::string name;
     std::vector<TraceArg> args;
+    bool has_result{false};
+    TraceArg result{0};
 };
 
 class RasterTrace {
@@ -41,7 +43,8 @@ class RasterTrace {
     const std::vector<RasterCall>& calls() const { return m_calls; }
     void clear() { m_calls.clear(); }
 
-    // One line per call: "BitBlt(dc1, 0, 0, 4, 4, src, 0, 0, 0x00CC0020)". Handles named
+    // One line per call: "BitBlt(dc1, 0, 0, 4, 4, src, 0, 0, 0x00CC0020)", with " = dc2"
+    // appended for calls that make an object. Handles named
     // in `names` print by that name; other non-zero handles are numbered by kind in order
     // of first appearance (dc1, bm1, br1, pen1, font1), 0 prints as 0.
     std::vector<std::string> lines(const std::map<uint32_t, std::string>& names = {}) const;
@@ -55,6 +58,8 @@ class RasterTrace {
 
 // Records a call in the innermost live trace, if any.
 void trace_call(const char* name, std::initializer_list<TraceArg> args);
+// The same for a call that makes an object, recording what it returned.
+void trace_result(const char* name, std::initializer_list<TraceArg> args, TraceArg result);
 bool tracing();
 
 } // namespace paginor::platform
