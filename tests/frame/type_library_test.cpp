@@ -1,0 +1,136 @@
+// The table against the public header and the listed identifiers: every row's member
+// pointer sits at its row's vtable slot and takes the row's parameters, so the header and
+// the table cannot drift apart.
+#include <paginor/PaginorV2CTL.h>
+
+#include "frame/type_library.h"
+#include "platform/unicode.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace paginor::frame;
+
+TEST(TypeLibrary, HeaderVtablesMatchTableRows) {
+    const TypeLibrary& lib = type_library();
+    ASSERT_EQ(lib.classes.size(), size_t(class_count));
+    int rows = 0;
+    for (const auto& c : lib.classes) {
+        SCOPED_TRACE(paginor::to_utf8(c.name));
+        const Interface& itf = *c.default_interface;
+        for (size_t i = 0; i < itf.members.size(); ++i) {
+            const Member& m = itf.members[i];
+            SCOPED_TRACE(paginor::to_utf8(m.name));
+            ASSERT_NE(m.binding.invoke, nullptr);
+            EXPECT_EQ(m.binding.slot(), int(7 + i)); // IUnknown and IDispatch come first
+            const size_t expected = m.kind == MemberKind::Method ? m.params.size()
+                                    : m.kind == MemberKind::Get  ? 0
+                                                                 : 1;
+            EXPECT_EQ(size_t(m.binding.arity), expected);
+            ++rows;
+        }
+        for (const auto& e : c.event_interface->members)
+            EXPECT_EQ(e.binding.invoke, nullptr); // events are raised, not invoked
+    }
+    EXPECT_EQ(rows, 10 + 15 + 26 + 1 + 29 + 1 + 43 + 17 + 12);
+}
+
+TEST(TypeLibrary, HeaderAndIdentifiers) {
+    const TypeLibrary& lib = type_library();
+    EXPECT_EQ(lib.name, u"PaginorV2CTL");
+    EXPECT_EQ(lib.help, u"PaginorV2CTL");
+    EXPECT_EQ(lib.major_version, 1);
+    EXPECT_EQ(lib.minor_version, 4);
+    EXPECT_EQ(lib.lcid, 0x409u);
+    // Every identifier in the library is distinct.
+    std::set<std::string> seen;
+    auto add = [&](const GUID& g) {
+        std::string key(reinterpret_cast<const char*>(&g), sizeof g);
+        EXPECT_TRUE(seen.insert(key).second);
+    };
+    add(*lib.libid);
+    for (const auto& c : lib.classes) {
+        add(*c.clsid);
+        add(*c.default_interface->iid);
+        add(*c.event_interface->iid);
+        for (const auto& a : c.default_interface->aliases)
+            add(*a.iid);
+        for (const auto& a : c.event_interface->aliases)
+            add(*a.iid);
+    }
+    EXPECT_EQ(seen.size(), 36u);
+    EXPECT_EQ(class_entry(ClassId::PromptField).progid(), u"PaginorV2CTL.PromptField");
+    EXPECT_EQ(class_entry(ClassId::clsPromptEvents).kind, ClassKind::Creatable);
+    EXPECT_EQ(class_entry(ClassId::O2007Hover).kind, ClassKind::Control);
+    EXPECT_EQ(lib.find_class(CLSID_O2007Check), &class_entry(ClassId::O2007Check));
+    EXPECT_EQ(lib.find_class(u"ceventbroker"), &class_entry(ClassId::cEventBroker));
+}
+
+TEST(TypeLibrary, ListedIdentifiersAndAliases) {
+    struct Row {
+        ClassId cls;
+        const char16_t* member;
+        DISPID id;
+        MemberKind kind;
+    };
+    const Row rows[] = {
+        {ClassId::DDOC, u"DocSubject", 0x68030010, MemberKind::Get},
+        {ClassId::DDOC, u"CopyDocEvenIfOpen", 0x6003000F, MemberKind::Method},
+        {ClassId::GradientButton, u"Font", DISPID(0xFFFFFE00), MemberKind::Get},
+        {ClassId::GradientButton, u"Refresh", 0x6003001E, MemberKind::Method},
+        {ClassId::PromptField, u"SetBackColor", 0x60030015, MemberKind::Method},
+        {ClassId::MultiPrompt, u"SetPromptEditable", 0x60030013, MemberKind::Method},
+        {ClassId::O2007Hover, u"hwnd", 0x68030006, MemberKind::Get},
+    };
+    for (const auto& r : rows) {
+        const Member* m = class_entry(r.cls).default_interface->find(r.member);
+        ASSERT_NE(m, nullptr);
+        EXPECT_EQ(m->dispid, r.id);
+        EXPECT_EQ(m->kind, r.kind);
+    }
+    const Member* broker =
+        class_entry(ClassId::MultiPrompt).default_interface->find(u"SetEventBroker");
+    ASSERT_EQ(broker->params.size(), 1u);
+    EXPECT_TRUE(broker->params[0].by_ref);
+    EXPECT_EQ(broker->params[0].type.name, u"cEventBroker");
+    const Member* refresh =
+        class_entry(ClassId::GradientButton).default_interface->find(u"Refresh");
+    EXPECT_EQ(refresh->help, u"Forces a complete repaint of a object.");
+
+    EXPECT_EQ(class_entry(ClassId::DDOC).default_interface->aliases.size(), 1u);
+    EXPECT_EQ(class_entry(ClassId::PromptField).default_interface->aliases[1].name,
+              u"PromptField___v1");
+    EXPECT_EQ(class_entry(ClassId::MultiPrompt).event_interface->aliases.size(), 1u);
+    EXPECT_TRUE(
+        class_entry(ClassId::PromptField).event_interface->answers(DIID___PromptField___v1));
+    EXPECT_FALSE(class_entry(ClassId::HoverButton).default_interface->answers(IID__DDOC));
+
+    const Enumeration* sel = type_library().find_enum(u"enuMPDefaultSelType");
+    ASSERT_NE(sel, nullptr);
+    EXPECT_EQ(sel->values[0].name, u"sMPTNone");
+    EXPECT_EQ(sel->values[0].value, -1);
+    EXPECT_EQ(sel->values[1].value, 0);
+    EXPECT_EQ(type_library().find_enum(u"eMode")->values[0].name, u"Command Button");
+    EXPECT_EQ(type_library().enums.size(), 9u);
+}
+
+TEST(TypeLibrary, IdlDumpShowsEveryMemberAndIdentifier) {
+    const std::string idl = dump_idl();
+    for (const char* piece :
+         {"library PaginorV2CTL", "version(1.4)", "lcid(0x409)", "helpstring(\"PaginorV2CTL\")",
+          "[Command Button] = 0", "sMPTNone = -1",
+          "[id(0xfffffe00), propget, helpstring(\"Returns a Font object.\")] HRESULT Font(",
+          "[id(0x68030001), propputref] HRESULT PE([in] _clsPromptEvents* New_PE)",
+          "HRESULT RaiseAnEvent([in] BSTR strObject, [in] BSTR strEventName, [in, out] BSTR* "
+          "strEventData)",
+          "dispinterface __GradientButton", "coclass O2007Check", "      control\n",
+          "      creatable\n", "typedef [uuid(", "PromptField___v1", "__DDOC___v0",
+          "helpstring(\"Occurs when the user moves the mouse.\")"})
+        EXPECT_NE(idl.find(piece), std::string::npos) << piece;
+    // one line per table row and per event
+    size_t ids = 0;
+    for (size_t at = idl.find("[id("); at != std::string::npos; at = idl.find("[id(", at + 1))
+        ++ids;
+    EXPECT_EQ(ids, size_t(154 + 2 + 1 + 1 + 10 + 5 + 4));
+}
