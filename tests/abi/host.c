@@ -1,0 +1,211 @@
+/* A C11 host: dlopen()s libPaginorV2CTL.so, gets a class factory for every class,
+ * creates each, walks its type information and GetIDsOfNames for every member, raises
+ * the prompt relay's event to a C sink that answers by reference, and checks that every
+ * reference is returned (DllCanUnloadNow = S_OK). Exits non-zero on the first mismatch. */
+#include <paginor/PaginorV2CTL.h>
+#include <paginor/automation.h>
+
+#include <dlfcn.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+/* The standard identifiers, spelled out: this host links nothing of the library. */
+static const IID iid_unknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID iid_dispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID iid_factory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+static const IID iid_null = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
+static const IID iid_cpc = {
+    0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+
+static int failures = 0;
+#define CHECK(cond)                                                                                \
+    do {                                                                                           \
+        if (!(cond)) {                                                                             \
+            fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond);               \
+            ++failures;                                                                            \
+        }                                                                                          \
+    } while (0)
+
+static void* library;
+static void* need(const char* name) {
+    void* p = dlsym(library, name);
+    if (!p) {
+        fprintf(stderr, "missing export %s\n", name);
+        exit(2);
+    }
+    return p;
+}
+
+static HRESULT (*get_class_object)(REFCLSID, REFIID, void**);
+static HRESULT (*can_unload)(void);
+static BSTR (*sys_alloc)(const OLECHAR*);
+static void (*sys_free)(BSTR);
+static UINT (*sys_len)(BSTR);
+
+static BSTR text(const char* ascii) {
+    OLECHAR wide[64];
+    size_t n = strlen(ascii);
+    for (size_t i = 0; i <= n; ++i)
+        wide[i] = (OLECHAR)ascii[i];
+    return sys_alloc(wide);
+}
+
+static int equals(BSTR b, const char* ascii) {
+    size_t n = strlen(ascii);
+    if (sys_len(b) != n)
+        return 0;
+    for (size_t i = 0; i < n; ++i)
+        if (b[i] != (OLECHAR)ascii[i])
+            return 0;
+    return 1;
+}
+
+/* A sink written in C: answers every event by replacing the last argument (the data of
+ * EventRaised, first in rgvarg) with "ANSWER". */
+typedef struct Sink {
+    IDispatch base;
+    ULONG refs;
+    int events;
+} Sink;
+
+static HRESULT sink_query(IDispatch* self, REFIID riid, void** ppv) {
+    if (memcmp(riid, &iid_unknown, sizeof(IID)) && memcmp(riid, &iid_dispatch, sizeof(IID))) {
+        *ppv = NULL;
+        return E_NOINTERFACE;
+    }
+    *ppv = self;
+    ((Sink*)self)->refs++;
+    return S_OK;
+}
+static ULONG sink_add(IDispatch* self) {
+    return ++((Sink*)self)->refs;
+}
+static ULONG sink_release(IDispatch* self) {
+    return --((Sink*)self)->refs;
+}
+static HRESULT sink_count(IDispatch* self, UINT* n) {
+    (void)self;
+    *n = 0;
+    return S_OK;
+}
+static HRESULT sink_info(IDispatch* self, UINT i, LCID l, ITypeInfo** t) {
+    (void)self, (void)i, (void)l;
+    *t = NULL;
+    return E_NOTIMPL;
+}
+static HRESULT sink_ids(IDispatch* self, REFIID r, OLECHAR** n, UINT c, LCID l, DISPID* d) {
+    (void)self, (void)r, (void)n, (void)c, (void)l, (void)d;
+    return E_NOTIMPL;
+}
+static HRESULT sink_invoke(IDispatch* self, DISPID id, REFIID r, LCID l, WORD f, DISPPARAMS* p,
+                           VARIANT* res, EXCEPINFO* e, UINT* a) {
+    (void)r, (void)l, (void)f, (void)res, (void)e, (void)a;
+    Sink* sink = (Sink*)self;
+    sink->events++;
+    if (id == 1 && p->cArgs == 3 && p->rgvarg[0].vt == (VT_BYREF | VT_BSTR)) {
+        sys_free(*p->rgvarg[0].pbstrVal);
+        *p->rgvarg[0].pbstrVal = text("ANSWER");
+    }
+    return S_OK;
+}
+static const IDispatchVtbl sink_vtbl = {sink_query, sink_add, sink_release, sink_count,
+                                        sink_info,  sink_ids, sink_invoke};
+
+/* Every member the type information lists is found again by GetIDsOfNames. */
+static int walk_members(IDispatch* object) {
+    ITypeInfo* info = NULL;
+    CHECK(object->lpVtbl->GetTypeInfo(object, 0, 0x409, &info) == S_OK);
+    if (!info)
+        return 0;
+    TYPEATTR* attr = NULL;
+    CHECK(info->lpVtbl->GetTypeAttr(info, &attr) == S_OK);
+    int walked = 0;
+    for (UINT i = 0; attr && i < attr->cFuncs; ++i) {
+        FUNCDESC* f = NULL;
+        CHECK(info->lpVtbl->GetFuncDesc(info, i, &f) == S_OK);
+        BSTR name = NULL;
+        UINT got = 0;
+        CHECK(info->lpVtbl->GetNames(info, f->memid, &name, 1, &got) == S_OK && got == 1);
+        DISPID id = 0;
+        CHECK(object->lpVtbl->GetIDsOfNames(object, &iid_null, &name, 1, 0x409, &id) == S_OK);
+        CHECK(id == f->memid);
+        sys_free(name);
+        info->lpVtbl->ReleaseFuncDesc(info, f);
+        ++walked;
+    }
+    info->lpVtbl->ReleaseTypeAttr(info, attr);
+    CHECK(info->lpVtbl->Release(info) == 0);
+    return walked;
+}
+
+static void raise_through_relay(IDispatch* object) {
+    _clsPromptEvents* relay = (_clsPromptEvents*)object;
+    IConnectionPointContainer* cpc = NULL;
+    CHECK(relay->lpVtbl->QueryInterface(relay, &iid_cpc, (void**)&cpc) == S_OK);
+    IConnectionPoint* cp = NULL;
+    const IID* events = need("DIID___clsPromptEvents");
+    CHECK(cpc->lpVtbl->FindConnectionPoint(cpc, events, &cp) == S_OK);
+    Sink sink = {{&sink_vtbl}, 1, 0};
+    DWORD cookie = 0;
+    CHECK(cp->lpVtbl->Advise(cp, (IUnknown*)&sink, &cookie) == S_OK);
+    BSTR who = text("pfClient"), what = text("PromptClicked"), data = text("before");
+    CHECK(relay->lpVtbl->RaiseAnEvent(relay, who, what, &data) == S_OK);
+    CHECK(sink.events == 1);
+    CHECK(equals(data, "ANSWER"));
+    CHECK(cp->lpVtbl->Unadvise(cp, cookie) == S_OK);
+    CHECK(sink.refs == 1);
+    sys_free(who), sys_free(what), sys_free(data);
+    cp->lpVtbl->Release(cp);
+    cpc->lpVtbl->Release(cpc);
+}
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        fprintf(stderr, "usage: %s path/to/libPaginorV2CTL.so\n", argv[0]);
+        return 2;
+    }
+    library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        fprintf(stderr, "%s\n", dlerror());
+        return 2;
+    }
+    get_class_object = (HRESULT(*)(REFCLSID, REFIID, void**))need("DllGetClassObject");
+    can_unload = (HRESULT(*)(void))need("DllCanUnloadNow");
+    sys_alloc = (BSTR(*)(const OLECHAR*))need("SysAllocString");
+    sys_free = (void (*)(BSTR))need("SysFreeString");
+    sys_len = (UINT(*)(BSTR))need("SysStringLen");
+
+    static const char* classes[] = {
+        "DDOC",         "HoverButton",    "PromptField", "clsPromptEvents", "MultiPrompt",
+        "cEventBroker", "GradientButton", "O2007Hover",  "O2007Check"};
+    int members = 0;
+    for (size_t c = 0; c < sizeof classes / sizeof *classes; ++c) {
+        char symbol[64];
+        snprintf(symbol, sizeof symbol, "CLSID_%s", classes[c]);
+        const CLSID* clsid = need(symbol);
+        IClassFactory* factory = NULL;
+        CHECK(get_class_object(clsid, &iid_factory, (void**)&factory) == S_OK);
+        if (!factory)
+            continue;
+        IDispatch* object = NULL;
+        CHECK(factory->lpVtbl->CreateInstance(factory, NULL, &iid_dispatch, (void**)&object) ==
+              S_OK);
+        CHECK(factory->lpVtbl->Release(factory) == 0);
+        if (!object)
+            continue;
+        members += walk_members(object);
+        if (strcmp(classes[c], "clsPromptEvents") == 0)
+            raise_through_relay(object);
+        if (strcmp(classes[c], "O2007Hover") == 0) {
+            _O2007Hover* hover = (_O2007Hover*)object;
+            LONG hwnd = 7;
+            CHECK(hover->lpVtbl->get_hwnd(hover, &hwnd) == E_NOTIMPL); /* not built yet */
+        }
+        CHECK(object->lpVtbl->Release(object) == 0);
+    }
+    CHECK(members == 154);
+    CHECK(can_unload() == S_OK);
+    printf("C host: 9 classes, %d members walked, %d failures\n", members, failures);
+    return failures ? 1 : 0;
+}
