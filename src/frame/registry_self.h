@@ -9,8 +9,9 @@
 
 namespace paginor::frame {
 
-// The absolute path of the shared object this code was loaded from, or an empty string
-// when it is linked into a program rather than loaded from a library file.
+// The absolute path of the shared object this code was loaded from, as it was loaded
+// (symbolic links are not resolved), or an empty string when the code is linked into a
+// program rather than loaded from a library file.
 std::string own_library_path();
 
 // Adds or replaces this library's classes, ProgIDs, interfaces and type library in the

@@ -65,12 +65,12 @@ constexpr std::array<std::string_view, 15> kPromptField{
     "................", //
     "................", //
     "ddddddddddddddds", //
-    "dwwwwwwwwwdhhhhs", //
-    "dwc--c--wwdhhhhs", //
-    "dwwwwwwwwwdh-h-s", //
-    "dwwwwwwwwwdhhhhs", //
-    "dddddddddddsssss", //
-    "................", //
+    "dwwwwwwwwdhhhhhs", //
+    "dwwwwwwwwdhhhhhs", //
+    "dwc--c--wd-h-h-s", //
+    "dwwwwwwwwdhhhhhs", //
+    "dwwwwwwwwdhhhhhs", //
+    "dddddddddsssssss", //
     "................", //
     "................", //
     "................", //

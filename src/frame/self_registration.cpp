@@ -7,9 +7,8 @@
 #include "platform/error.h"
 #include "platform/unicode.h"
 
-#include <climits>
-#include <cstdlib>
 #include <dlfcn.h>
+#include <filesystem>
 #include <link.h>
 
 namespace paginor::frame {
@@ -59,8 +58,11 @@ std::string own_library_path() {
         !map || !map->l_name || map->l_name[0] == '\0' || !info.dli_fname) {
         return {};
     }
-    char resolved[PATH_MAX];
-    return ::realpath(info.dli_fname, resolved) ? std::string(resolved) : std::string();
+    // Absolute, but through the name it was loaded by: a link such as libX.so keeps
+    // pointing at whichever version it names later.
+    std::error_code ec;
+    std::filesystem::path path = std::filesystem::absolute(info.dli_fname, ec);
+    return ec ? std::string() : path.lexically_normal().string();
 }
 
 void register_library(const std::string& library_path) {

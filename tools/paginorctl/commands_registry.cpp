@@ -70,7 +70,8 @@ int load(Registry& registry, const std::string& path) {
 }
 
 void print_field(const char* label, const std::string& name, const std::string& id) {
-    std::printf("    %-18s %s%s%s\n", label, name.c_str(), name.empty() ? "" : " ", id.c_str());
+    std::string text = name.empty() || id.empty() ? name + id : name + " " + id;
+    std::printf("    %-18s %s\n", label, text.c_str());
 }
 
 } // namespace

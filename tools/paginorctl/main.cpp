@@ -79,8 +79,9 @@ int main(int argc, char** argv) {
         }
         Args rest = Args(args).subspan(1);
         if (rest.size() < c.min_args || rest.size() > c.max_args) {
-            std::fprintf(stderr, "paginorctl: usage: paginorctl %s %s\n", args[0].c_str(),
-                         std::string(c.arguments).c_str());
+            std::string expected =
+                std::string(c.name) + (c.arguments.empty() ? "" : " " + std::string(c.arguments));
+            std::fprintf(stderr, "paginorctl: usage: paginorctl %s\n", expected.c_str());
             return exit_usage;
         }
         try {
