@@ -65,9 +65,44 @@ bool is_double_click(HWND hwnd, UINT down, uint64_t now) {
            std::abs(ws.cursor.y - last.pt.y) < ws.double_click_rect.cy / 2;
 }
 
+// The shifted row of digits on the reference keyboard layout.
+constexpr char16_t kShiftedDigits[] = u")!@#$%^&*(";
+
+struct KeyChar {
+    int vk;
+    char16_t c;
+};
+
+constexpr KeyChar kKeyChars[] = {
+    {VK_RETURN, 13}, {VK_SPACE, 32}, {VK_BACK, 8}, {VK_TAB, 9}, {VK_ESCAPE, 27},
+};
+
 } // namespace
 
 namespace detail {
+
+char16_t translate_key(int vk) {
+    bool shift = state().keys[VK_SHIFT];
+    bool ctrl = state().keys[VK_CONTROL];
+    if (vk >= 'A' && vk <= 'Z') {
+        if (ctrl) {
+            return char16_t(vk - 'A' + 1);
+        }
+        return char16_t(shift ? vk : vk - 'A' + 'a');
+    }
+    if (ctrl) {
+        return 0;
+    }
+    if (vk >= '0' && vk <= '9') {
+        return shift ? kShiftedDigits[vk - '0'] : char16_t(vk);
+    }
+    for (const KeyChar& k : kKeyChars) {
+        if (k.vk == vk) {
+            return k.c;
+        }
+    }
+    return 0;
+}
 
 WPARAM key_state_flags() {
     const auto& k = state().keys;
@@ -174,7 +209,8 @@ void Input::keyDown(int vk) {
     if (HWND target = key_target()) {
         LPARAM lParam =
             1 | (was_down ? LPARAM(1) << 30 : 0) | (state().keys[VK_MENU] ? LPARAM(1) << 29 : 0);
-        queue_input(target, WM_KEYDOWN, WPARAM(vk), lParam);
+        state().input.push_back(
+            {target, WM_KEYDOWN, WPARAM(vk), lParam, detail::translate_key(vk)});
     }
 }
 

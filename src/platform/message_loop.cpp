@@ -13,49 +13,6 @@ using detail::state;
 
 namespace {
 
-char16_t translate_key(int vk, bool shift, bool ctrl);
-
-void post_char_for(const detail::QueuedMessage& m) {
-    bool shift = state().keys[VK_SHIFT];
-    bool ctrl = state().keys[VK_CONTROL];
-    char16_t c = translate_key(int(m.wParam), shift, ctrl);
-    if (c != 0) {
-        state().posted.push_back({m.hwnd, WM_CHAR, WPARAM(c), m.lParam});
-    }
-}
-
-// The shifted row of digits on the reference keyboard layout.
-constexpr char16_t kShiftedDigits[] = u")!@#$%^&*(";
-
-char16_t translate_key(int vk, bool shift, bool ctrl) {
-    if (vk >= 'A' && vk <= 'Z') {
-        if (ctrl) {
-            return char16_t(vk - 'A' + 1);
-        }
-        return char16_t(shift ? vk : vk - 'A' + 'a');
-    }
-    if (ctrl) {
-        return 0;
-    }
-    if (vk >= '0' && vk <= '9') {
-        return shift ? kShiftedDigits[vk - '0'] : char16_t(vk);
-    }
-    switch (vk) {
-    case VK_RETURN:
-        return 13;
-    case VK_SPACE:
-        return 32;
-    case VK_BACK:
-        return 8;
-    case VK_TAB:
-        return 9;
-    case VK_ESCAPE:
-        return 27;
-    default:
-        return 0;
-    }
-}
-
 // One step of the loop, in priority order; false when nothing was pending.
 bool dispatch_one(uint64_t pass) {
     auto& ws = state();
@@ -91,8 +48,8 @@ void dispatch(const QueuedMessage& m) {
     if (w == nullptr) {
         return;
     }
-    if (m.msg == WM_KEYDOWN) {
-        post_char_for(m);
+    if (m.msg == WM_KEYDOWN && m.character != 0) {
+        state().posted.push_back({m.hwnd, WM_CHAR, WPARAM(m.character), m.lParam});
     } else if (m.msg == WM_LBUTTONDOWN || m.msg == WM_RBUTTONDOWN || m.msg == WM_MBUTTONDOWN ||
                m.msg == WM_LBUTTONDBLCLK || m.msg == WM_RBUTTONDBLCLK ||
                m.msg == WM_MBUTTONDBLCLK) {

@@ -43,6 +43,7 @@ struct QueuedMessage {
     UINT msg{0};
     WPARAM wParam{0};
     LPARAM lParam{0};
+    char16_t character{0}; // what a key-down translates into, by the key state when pressed
 };
 
 struct Timer {
@@ -123,6 +124,9 @@ bool paint_one(uint64_t pass);
 // Input pieces the window tree calls back into when a window goes away or hides.
 void input_forget_window(HWND hwnd);
 void reset_input();
+// The character a key-down translates into under the current Shift and Ctrl state; 0
+// for none.
+char16_t translate_key(int vk);
 // Current MK_ flags from the key and button state.
 WPARAM key_state_flags();
 // Activates hwnd's inactive top-level window with WA_CLICKACTIVE.

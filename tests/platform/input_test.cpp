@@ -1,0 +1,218 @@
+#include "message_recorder.h"
+
+#include "platform/input.h"
+
+using namespace paginor::platform;
+using namespace paginor::testing_support;
+using std::chrono::milliseconds;
+
+namespace {
+
+class InputTest : public WindowSystemTest {
+  protected:
+    // A form at (100,100) 200x100 with a button at (10,10) 50x20 inside it.
+    void SetUp() override {
+        form = make(0, {100, 100, 300, 200});
+        button = make(form, {10, 10, 60, 30});
+        SetActiveWindow(form);
+        start_recording({WM_PAINT, WM_ACTIVATE});
+    }
+    HWND form{0};
+    HWND button{0};
+};
+
+TEST_F(InputTest, PointerMessagesCarryKeyFlagsAndClientCoordinates) {
+    Input::moveTo(115, 112);
+    Input::keyDown(VK_SHIFT);
+    Input::press(MouseButton::Left);
+    Input::press(MouseButton::Right);
+    Input::moveTo(150, 150); // over the form now
+    Input::release(MouseButton::Left);
+    Input::keyUp(VK_SHIFT);
+    Input::release(MouseButton::Right);
+    MessageLog::ignored().insert({WM_KEYDOWN, WM_KEYUP}); // no focus: they go to the form
+    DoEvents();
+    EXPECT_TRUE(SameMessages(
+        log(),
+        {{button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 2), Via::Posted},
+         {button, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 2), Via::Posted},
+         {button, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_SHIFT, MAKELPARAM(5, 2),
+          Via::Posted},
+         {form, WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON | MK_SHIFT, MAKELPARAM(50, 50), Via::Posted},
+         {form, WM_LBUTTONUP, MK_RBUTTON | MK_SHIFT, MAKELPARAM(50, 50), Via::Posted},
+         {form, WM_RBUTTONUP, 0, MAKELPARAM(50, 50), Via::Posted}}));
+    EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0);
+    Input::press(MouseButton::Middle);
+    EXPECT_EQ(uint16_t(GetAsyncKeyState(VK_MBUTTON)), 0x8000u);
+    POINT p;
+    ASSERT_TRUE(GetCursorPos(&p));
+    EXPECT_EQ(p, (POINT{150, 150}));
+    EXPECT_FALSE(GetCursorPos(nullptr));
+}
+
+TEST_F(InputTest, CaptureTakesPointerInputAnywhereAndReportsItsLoss) {
+    HWND other = make(0, {400, 400, 450, 450});
+    start_recording({WM_PAINT, WM_ACTIVATE});
+    EXPECT_EQ(SetCapture(button), 0u);
+    Input::moveTo(90, 95); // outside everything: negative client coordinates
+    Input::moveTo(420, 420);
+    DoEvents();
+    EXPECT_EQ(SetCapture(other), button);
+    EXPECT_TRUE(ReleaseCapture());
+    EXPECT_EQ(GetCapture(), 0u);
+    EXPECT_TRUE(SameMessages(log(), {{button, WM_MOUSEMOVE, 0, MAKELPARAM(-20, -15), Via::Posted},
+                                     {button, WM_MOUSEMOVE, 0, MAKELPARAM(310, 310), Via::Posted},
+                                     {button, WM_CAPTURECHANGED, 0, LPARAM(other), Via::Sent},
+                                     {other, WM_CAPTURECHANGED, 0, 0, Via::Sent}}));
+    EXPECT_EQ(SetCapture(0x999), 0u);
+    EXPECT_EQ(GetCapture(), 0u);
+}
+
+struct ClickCase {
+    const char* what;
+    int dx;
+    int dy;
+    int wait_ms;
+    UINT second;
+};
+
+TEST_F(InputTest, DoubleClickWithinTimeAndRectangle) {
+    const ClickCase cases[] = {
+        {"same place at once", 0, 0, 0, WM_LBUTTONDBLCLK},
+        {"just in time", 1, -1, 499, WM_LBUTTONDBLCLK},
+        {"too late", 0, 0, 500, WM_LBUTTONDOWN},
+        {"too far right", 2, 0, 10, WM_LBUTTONDOWN},
+        {"too far up", 0, -2, 10, WM_LBUTTONDOWN},
+    };
+    int x = 112;
+    for (const ClickCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        x += 10; // far from the previous case's clicks
+        ws.clock().advance(milliseconds(1000));
+        MessageLog::clear();
+        Input::moveTo(x, 115);
+        Input::click();
+        ws.clock().advance(milliseconds(c.wait_ms));
+        Input::moveTo(x + c.dx, 115 + c.dy);
+        Input::press();
+        MessageLog::ignored() = {WM_PAINT, WM_MOUSEMOVE, WM_LBUTTONUP};
+        DoEvents();
+        ASSERT_EQ(log().size(), 2u);
+        EXPECT_EQ(log()[1].msg, c.second);
+        Input::release();
+    }
+    // A third press after a double-click is a plain press; settings change the rules.
+    ws.clock().advance(milliseconds(1000));
+    MessageLog::clear();
+    Input::click();
+    Input::click();
+    Input::click();
+    DoEvents();
+    ASSERT_EQ(log().size(), 3u);
+    EXPECT_EQ(log()[1].msg, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(log()[2].msg, WM_LBUTTONDOWN);
+    MessageLog::clear();
+    SetDoubleClickTime(100);
+    SetDoubleClickRect(20, 20);
+    EXPECT_EQ(GetDoubleClickTime(), 100u);
+    Input::press(MouseButton::Right); // another button than the last press: plain
+    ws.clock().advance(milliseconds(99));
+    Input::moveTo(x + 9, 113 + 9); // inside the wider rectangle (the last case left y at 113)
+    Input::press(MouseButton::Right);
+    DoEvents();
+    ASSERT_EQ(log().size(), 2u);
+    EXPECT_EQ(log()[0].msg, WM_RBUTTONDOWN);
+    EXPECT_EQ(log()[1].msg, WM_RBUTTONDBLCLK);
+}
+
+TEST_F(InputTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
+    EXPECT_EQ(SetFocus(button), 0u);
+    MessageLog::clear();
+    Input::key(VK_RETURN);
+    Input::key(VK_SPACE);
+    Input::keyDown(VK_SHIFT);
+    Input::key('A');
+    Input::key('1');
+    Input::keyUp(VK_SHIFT);
+    Input::key('B');
+    Input::keyDown(VK_CONTROL);
+    Input::key('C');
+    Input::keyUp(VK_CONTROL);
+    Input::keyDown(VK_DELETE);
+    Input::keyDown(VK_DELETE); // auto-repeat
+    MessageLog::ignored() = {WM_PAINT, WM_KEYUP, WM_SETFOCUS};
+    DoEvents();
+    LPARAM first = 1;
+    LPARAM repeat = 1 | (LPARAM(1) << 30);
+    EXPECT_TRUE(SameMessages(log(), {{button, WM_KEYDOWN, VK_RETURN, first, Via::Posted},
+                                     {button, WM_CHAR, 13, first, Via::Posted},
+                                     {button, WM_KEYDOWN, VK_SPACE, first, Via::Posted},
+                                     {button, WM_CHAR, 32, first, Via::Posted},
+                                     {button, WM_KEYDOWN, VK_SHIFT, first, Via::Posted},
+                                     {button, WM_KEYDOWN, 'A', first, Via::Posted},
+                                     {button, WM_CHAR, 'A', first, Via::Posted},
+                                     {button, WM_KEYDOWN, '1', first, Via::Posted},
+                                     {button, WM_CHAR, '!', first, Via::Posted},
+                                     {button, WM_KEYDOWN, 'B', first, Via::Posted},
+                                     {button, WM_CHAR, 'b', first, Via::Posted},
+                                     {button, WM_KEYDOWN, VK_CONTROL, first, Via::Posted},
+                                     {button, WM_KEYDOWN, 'C', first, Via::Posted},
+                                     {button, WM_CHAR, 3, first, Via::Posted},
+                                     {button, WM_KEYDOWN, VK_DELETE, first, Via::Posted},
+                                     {button, WM_KEYDOWN, VK_DELETE, repeat, Via::Posted}}));
+}
+
+TEST_F(InputTest, HiddenOrDisabledWindowsRefuseFocusAndInput) {
+    HWND inner = make(button, {0, 0, 20, 10});
+    start_recording({WM_PAINT, WM_ACTIVATE});
+    EnableWindow(button, FALSE);
+    EXPECT_EQ(SetFocus(inner), 0u); // disabled ancestor
+    EXPECT_EQ(GetFocus(), 0u);
+    Input::moveTo(112, 112); // over inner, inside the disabled button: the form takes it
+    Input::click();
+    DoEvents();
+    EXPECT_TRUE(
+        SameMessages(log(), {{button, WM_ENABLE, FALSE, 0, Via::Sent},
+                             {form, WM_MOUSEMOVE, 0, MAKELPARAM(12, 12), Via::Posted},
+                             {form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 12), Via::Posted},
+                             {form, WM_LBUTTONUP, 0, MAKELPARAM(12, 12), Via::Posted}}));
+    EnableWindow(button, TRUE);
+    EXPECT_EQ(SetFocus(inner), 0u);
+    EXPECT_EQ(GetFocus(), inner);
+    ShowWindow(button, SW_HIDE); // hiding an ancestor takes the focus away
+    EXPECT_EQ(GetFocus(), 0u);
+    EXPECT_EQ(SetFocus(inner), 0u);
+    EXPECT_EQ(GetFocus(), 0u);
+    // Keys with no focus go to the active window; a disabled active window takes none.
+    MessageLog::clear();
+    EnableWindow(form, FALSE);
+    Input::key('X');
+    DoEvents();
+    EXPECT_TRUE(SameMessages(log(), {{form, WM_ENABLE, FALSE, 0, Via::Sent}}));
+}
+
+TEST_F(InputTest, FocusAndActivationMessages) {
+    HWND form2 = make(0, {400, 100, 500, 200});
+    HWND edit2 = make(form2, {0, 0, 50, 20});
+    start_recording({WM_PAINT});
+    EXPECT_EQ(SetFocus(button), 0u);
+    EXPECT_EQ(SetFocus(edit2), button);
+    EXPECT_EQ(GetActiveWindow(), form2);
+    EXPECT_EQ(SetActiveWindow(form2), 0u); // already active: nothing
+    Input::moveTo(150, 150);
+    Input::press(); // pressing into the inactive form activates it
+    DoEvents();
+    EXPECT_TRUE(
+        SameMessages(log(), {{button, WM_SETFOCUS, 0, 0, Via::Sent},
+                             {form, WM_ACTIVATE, WA_INACTIVE, LPARAM(form2), Via::Sent},
+                             {form2, WM_ACTIVATE, WA_ACTIVE, LPARAM(form), Via::Sent},
+                             {button, WM_KILLFOCUS, WPARAM(edit2), 0, Via::Sent},
+                             {edit2, WM_SETFOCUS, WPARAM(button), 0, Via::Sent},
+                             {form, WM_MOUSEMOVE, 0, MAKELPARAM(50, 50), Via::Posted},
+                             {form2, WM_ACTIVATE, WA_INACTIVE, LPARAM(form), Via::Sent},
+                             {form, WM_ACTIVATE, WA_CLICKACTIVE, LPARAM(form2), Via::Sent},
+                             {form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50), Via::Posted}}));
+    EXPECT_EQ(GetActiveWindow(), form);
+}
+
+} // namespace
