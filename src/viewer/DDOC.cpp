@@ -1,5 +1,9 @@
 #include "viewer/DDOC.h"
 
+#include "frame/variant.h"
+#include "viewer/copy_doc.h"
+#include "viewer/index_fields.h"
+
 namespace paginor {
 
 DDOC::DDOC() : Automation(frame::ClassId::DDOC) {}
@@ -10,24 +14,28 @@ HRESULT DDOC::put_TheDocument(BSTR) {
     return not_built(u"TheDocument");
 }
 
-HRESULT DDOC::put_TheHits(BSTR) {
-    return not_built(u"TheHits");
+HRESULT DDOC::put_TheHits(BSTR New_TheHits) {
+    return guarded([&] { m_hits = frame::bstr_view(New_TheHits); });
 }
 
-HRESULT DDOC::put_TheIndexFields(BSTR) {
-    return not_built(u"TheIndexFields");
+HRESULT DDOC::put_TheIndexFields(BSTR New_TheIndexFields) {
+    return guarded([&] { m_index_fields = frame::bstr_view(New_TheIndexFields); });
 }
 
-HRESULT DDOC::put_TheIndexPath(BSTR) {
-    return not_built(u"TheIndexPath");
+HRESULT DDOC::put_TheIndexPath(BSTR New_TheIndexPath) {
+    return guarded([&] { m_index_path = frame::bstr_view(New_TheIndexPath); });
 }
 
 HRESULT DDOC::put_TheView(eView) {
     return not_built(u"TheView");
 }
 
-HRESULT DDOC::SetIndexFields(BSTR) {
-    return not_built(u"SetIndexFields");
+// The old fields go first, so a fragment that fails leaves none rather than stale ones.
+HRESULT DDOC::SetIndexFields(BSTR strNew) {
+    return guarded([&] {
+        m_index_fields.clear();
+        m_index_fields = viewer::flatten_index_fields(frame::bstr_view(strNew), source());
+    });
 }
 
 HRESULT DDOC::Clear() {
@@ -38,12 +46,16 @@ HRESULT DDOC::Reload() {
     return not_built(u"Reload");
 }
 
-HRESULT DDOC::CopyDocEvenIfOpen(BSTR, BSTR) {
-    return not_built(u"CopyDocEvenIfOpen");
+HRESULT DDOC::CopyDocEvenIfOpen(BSTR strFrom, BSTR strTo) {
+    viewer::CopyDocEvenIfOpen(frame::bstr_view(strFrom), frame::bstr_view(strTo));
+    return S_OK;
 }
 
-HRESULT DDOC::get_DocSubject(BSTR*) {
-    return not_built(u"DocSubject");
+HRESULT DDOC::get_DocSubject(BSTR* retval) {
+    if (retval == nullptr) {
+        return E_POINTER;
+    }
+    return guarded([&] { *retval = frame::make_bstr(m_subject); });
 }
 
 } // namespace paginor

@@ -6,6 +6,8 @@
 
 #include "frame/object.h"
 
+#include <string>
+
 namespace paginor {
 
 class DDOC final : public frame::Automation<_DDOC> {
@@ -24,8 +26,18 @@ class DDOC final : public frame::Automation<_DDOC> {
     HRESULT CopyDocEvenIfOpen(BSTR strFrom, BSTR strTo) override;
     HRESULT get_DocSubject(BSTR* retval) override;
 
+    // The search inputs as the renditions read them (the host can only write them).
+    const std::u16string& hits() const { return m_hits; }
+    const std::u16string& index_fields() const { return m_index_fields; }
+    const std::u16string& index_path() const { return m_index_path; }
+
   private:
     ~DDOC() override;
+
+    std::u16string m_hits;
+    std::u16string m_index_fields;
+    std::u16string m_index_path;
+    std::u16string m_subject; // nothing in the viewer fills it; renditions empty it
 };
 
 } // namespace paginor

@@ -1,0 +1,268 @@
+#include "../platform/date_test_zone.h"
+#include "../platform/file_test_dir.h"
+#include "ddoc_test_support.h"
+#include "platform/date.h"
+#include "platform/error.h"
+#include "platform/file.h"
+#include "platform/file_seam.h"
+#include "viewer/copy_doc.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace paginor;
+using namespace paginor::platform;
+
+namespace {
+
+std::string pattern(size_t n) {
+    std::string s(n, '\0');
+    for (size_t i = 0; i < n; ++i) {
+        s[i] = char('a' + (i * 7 + i / 1'000'000) % 26);
+    }
+    return s;
+}
+
+// The host's call: through the typed interface, which must always answer S_OK.
+void host_copy(const std::u16string& from, const std::u16string& to) {
+    _DDOC* ddoc = test::create_ddoc();
+    ASSERT_NE(ddoc, nullptr);
+    frame::Bstr f(from);
+    frame::Bstr t(to);
+    EXPECT_EQ(ddoc->CopyDocEvenIfOpen(f.get(), t.get()), S_OK);
+    EXPECT_EQ(ddoc->Release(), 0u);
+}
+
+FILETIME universal_of_local(int y, int mo, int d, int h, int mi) {
+    SYSTEMTIME st;
+    st.wYear = WORD(y);
+    st.wMonth = WORD(mo);
+    st.wDay = WORD(d);
+    st.wHour = WORD(h);
+    st.wMinute = WORD(mi);
+    FILETIME local;
+    FILETIME universal;
+    EXPECT_TRUE(SystemTimeToFileTime(st, local));
+    EXPECT_TRUE(LocalFileTimeToFileTime(local, universal));
+    return universal;
+}
+
+SYSTEMTIME local_fields(FILETIME universal) {
+    FILETIME local;
+    SYSTEMTIME st;
+    EXPECT_TRUE(FileTimeToLocalFileTime(universal, local));
+    EXPECT_TRUE(FileTimeToSystemTime(local, st));
+    return st;
+}
+
+FileTimes times_of(const std::u16string& path) {
+    return File::open(path, FileAccess::Read, FileShare::ReadWrite, FileDisposition::OpenExisting)
+        .times();
+}
+
+void set_source_times(const std::u16string& path, FILETIME written, FILETIME accessed) {
+    File f =
+        File::open(path, FileAccess::Write, FileShare::ReadWrite, FileDisposition::OpenExisting);
+    f.set_times(FileTimes{written, written, accessed});
+}
+
+bool is_local_midnight(FILETIME universal) {
+    SYSTEMTIME st = local_fields(universal);
+    return st.wHour == 0 && st.wMinute == 0 && st.wSecond == 0 && st.wMilliseconds == 0;
+}
+
+} // namespace
+
+TEST(CopyDoc, BlocksOfAMillionBytesAtTheirPositions) {
+    using Op = FileOp;
+    struct Row {
+        size_t size;
+        std::vector<BlockTransfer> transfers;
+    };
+    const Row rows[] = {
+        {2'500'000,
+         {{Op::Read, 0, 1'000'000},
+          {Op::Write, 0, 1'000'000},
+          {Op::Read, 1'000'000, 1'000'000},
+          {Op::Write, 1'000'000, 1'000'000},
+          {Op::Read, 2'000'000, 500'000},
+          {Op::Write, 2'000'000, 500'000}}},
+        {1'000'000, {{Op::Read, 0, 1'000'000}, {Op::Write, 0, 1'000'000}}},
+        {1'000'001,
+         {{Op::Read, 0, 1'000'000},
+          {Op::Write, 0, 1'000'000},
+          {Op::Read, 1'000'000, 1},
+          {Op::Write, 1'000'000, 1}}},
+        {999'999, {{Op::Read, 0, 999'999}, {Op::Write, 0, 999'999}}},
+        {0, {}},
+    };
+    FileTestDir dir;
+    for (const Row& row : rows) {
+        std::string content = pattern(row.size);
+        dir.write(u"source.pdf", content);
+        std::filesystem::remove(dir.path() / "copy.pdf");
+        FileSeam seam;
+        host_copy(dir / u"source.pdf", dir / u"copy.pdf");
+        EXPECT_EQ(seam.transfers(), row.transfers) << row.size;
+        EXPECT_TRUE(dir.exists(u"copy.pdf")) << row.size;
+        EXPECT_EQ(dir.read(u"copy.pdf"), content) << row.size;
+    }
+}
+
+TEST(CopyDoc, OperationsInTheirOrderAndALongerTargetKeepsItsTail) {
+    FileTestDir dir;
+    dir.write(u"src", "0123456789");
+    dir.write(u"dst", "abcdefghijklmnopqrst");
+    FileSeam seam;
+    viewer::CopyDocEvenIfOpen(dir / u"src", dir / u"dst");
+    using Op = FileOp;
+    // Length, the probe, the dates' own open and read, the two files, one block, then
+    // the target opened again for its dates.
+    EXPECT_EQ(seam.operations(),
+              (std::vector<Op>{Op::Length, Op::Open, Op::Open, Op::GetTimes, Op::Open, Op::Open,
+                               Op::Read, Op::Write, Op::Open, Op::SetTimes}));
+    EXPECT_EQ(dir.read(u"dst"), "0123456789klmnopqrst");
+}
+
+TEST(CopyDoc, DatesBecomeLocalMidnightOfTheSameDayInEachZone) {
+    struct Row {
+        const char* zone;
+        int written_day, written_hour, written_minute;    // in July 2025 (summer time)
+        int accessed_day, accessed_hour, accessed_minute; // in January 2025
+    };
+    const Row rows[] = {
+        {kBerlin, 15, 14, 35, 20, 0, 30},   // just after midnight stays on its day
+        {kNewYork, 15, 23, 30, 20, 22, 15}, // late evening: the universal day is the next
+        {"UTC0", 1, 12, 0, 31, 23, 59},
+    };
+    FileTestDir dir;
+    for (const Row& row : rows) {
+        ScopedTimeZone zone(row.zone);
+        dir.write(u"src.mp3", "media bytes");
+        std::filesystem::remove(dir.path() / "copy.mp3");
+        set_source_times(
+            dir / u"src.mp3",
+            universal_of_local(2025, 7, row.written_day, row.written_hour, row.written_minute),
+            universal_of_local(2025, 1, row.accessed_day, row.accessed_hour, row.accessed_minute));
+        host_copy(dir / u"src.mp3", dir / u"copy.mp3");
+        FileTimes copy = times_of(dir / u"copy.mp3");
+        EXPECT_EQ(copy.written, universal_of_local(2025, 7, row.written_day, 0, 0)) << row.zone;
+        EXPECT_EQ(copy.accessed, universal_of_local(2025, 1, row.accessed_day, 0, 0)) << row.zone;
+        EXPECT_EQ(dir.read(u"copy.mp3"), "media bytes");
+    }
+}
+
+TEST(CopyDoc, BadInputReturnsNormallyAndLosesNothing) {
+    FileTestDir dir;
+    dir.write(u"target", "precious old content");
+    std::filesystem::create_directory(dir.path() / "folder");
+    struct Row {
+        std::u16string from;
+        std::u16string to;
+        bool target_is_old; // otherwise the target must not exist afterwards
+    };
+    const Row rows[] = {
+        {dir / u"missing", dir / u"target", true},
+        {dir / u"missing", dir / u"new", false},
+        {dir / u"folder", dir / u"new", false},
+        {dir / u"folder", dir / u"target", true},
+        {u"", dir / u"new", false},
+        {u"", dir / u"target", true},
+        {dir / u"target", dir / u"no folder/new", false},
+        {dir / u"target", u"", false},
+        {dir / u"target", dir / u"folder", false},
+        {dir / u"target", dir / u"target", true}, // onto itself: same bytes
+    };
+    for (const Row& row : rows) {
+        host_copy(row.from, row.to);
+        EXPECT_EQ(dir.read(u"target"), "precious old content") << to_utf8(row.from);
+        if (!row.target_is_old && !row.to.empty()) {
+            EXPECT_FALSE(file_exists(row.to)) << to_utf8(row.to);
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "folder"));
+    EXPECT_FALSE(dir.exists(u"no folder"));
+}
+
+TEST(CopyDoc, FailuresMidwayAreSwallowedAndLeaveTheDatesAlone) {
+    ScopedTimeZone zone(kBerlin);
+    FileTestDir dir;
+    std::string content = pattern(2'500'000);
+    struct Row {
+        const char* what;
+        FileOp op;
+        int k;
+        int number;
+        bool copied; // all bytes arrive
+    };
+    const Row rows[] = {
+        {"the probe is refused", FileOp::Open, 1, std_error::PermissionDenied, true},
+        {"the times cannot be read", FileOp::GetTimes, 1, std_error::DeviceIOError, true},
+        {"the disk fills at the second block", FileOp::Write, 2, std_error::DiskFull, false},
+        {"the target may not be written", FileOp::Open, 4, std_error::PermissionDenied, false},
+        {"the source cannot be read", FileOp::Read, 1, std_error::DeviceIOError, false},
+    };
+    for (const Row& row : rows) {
+        dir.write(u"src.pdf", content);
+        std::filesystem::remove(dir.path() / "copy.pdf");
+        set_source_times(dir / u"src.pdf", universal_of_local(2025, 7, 15, 14, 35),
+                         universal_of_local(2025, 7, 16, 9, 0));
+        {
+            FileSeam seam;
+            seam.fail(row.op, row.k, row.number);
+            host_copy(dir / u"src.pdf", dir / u"copy.pdf");
+        }
+        std::string copy = dir.read(u"copy.pdf");
+        EXPECT_EQ(copy == content, row.copied) << row.what;
+        if (dir.exists(u"copy.pdf")) {
+            EXPECT_FALSE(is_local_midnight(times_of(dir / u"copy.pdf").written)) << row.what;
+        }
+        EXPECT_EQ(dir.read(u"src.pdf"), content) << row.what;
+    }
+}
+
+TEST(CopyDoc, FileDatesReadAsTextsAndSetFromDates) {
+    ScopedTimeZone zone(kNewYork);
+    FileTestDir dir;
+    dir.write(u"f", "x");
+    set_source_times(dir / u"f", universal_of_local(2024, 2, 29, 23, 59),
+                     universal_of_local(1999, 12, 31, 0, 0));
+    std::u16string created = u"keep";
+    std::u16string written = u"keep";
+    std::u16string accessed = u"keep";
+    viewer::GetFileDates(dir / u"missing", created, written, accessed);
+    EXPECT_EQ(written, u"keep"); // not opened: untouched
+    viewer::GetFileDates(dir / u"f", created, written, accessed);
+    EXPECT_EQ(written, u"29 Feb 2024");
+    EXPECT_EQ(accessed, u"31 Dec 1999");
+    EXPECT_EQ(created.size(), 11u);
+    {
+        FileSeam seam;
+        seam.fail(FileOp::GetTimes, 1, std_error::DeviceIOError);
+        viewer::GetFileDates(dir / u"f", created, written, accessed);
+    }
+    EXPECT_EQ(created + written + accessed, u""); // unreadable times: all emptied
+
+    SYSTEMTIME noon;
+    noon.wYear = 2023;
+    noon.wMonth = 6;
+    noon.wDay = 1;
+    noon.wHour = 12;
+    noon.wSecond = 7;
+    noon.wMilliseconds = 800;
+    DATE d = *date_from_fields(noon);
+    viewer::SetFileDates(dir / u"f", d, d, d + 1);
+    FileTimes t = times_of(dir / u"f");
+    EXPECT_EQ(t.written, [] {
+        FILETIME ft = universal_of_local(2023, 6, 1, 12, 0);
+        return make_filetime(filetime_ticks(ft) + 7 * kTicksPerSecond); // milliseconds dropped
+    }());
+    EXPECT_EQ(local_fields(t.accessed).wDay, 2);
+    FileTimes before = t;
+    viewer::SetFileDates(dir / u"f", d, 1e9, d); // one date out of range: nothing is set
+    viewer::SetFileDates(dir / u"missing", d, d, d);
+    EXPECT_EQ(times_of(dir / u"f").written, before.written);
+    EXPECT_FALSE(dir.exists(u"missing"));
+}
