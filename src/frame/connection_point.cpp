@@ -3,6 +3,26 @@
 #include <algorithm>
 
 namespace paginor::frame {
+namespace {
+
+// Sinks belong to the host and may be written in C: they have a vtable but no C++ type
+// behind it, so these calls are kept out of the sanitiser's dynamic-type check.
+#define FOREIGN_CALL __attribute__((no_sanitize("vptr")))
+
+FOREIGN_CALL HRESULT query(IUnknown* object, REFIID riid, void** out) {
+    return object->QueryInterface(riid, out);
+}
+FOREIGN_CALL void add_ref(IDispatch* sink) {
+    sink->AddRef();
+}
+FOREIGN_CALL void release(IDispatch* sink) {
+    sink->Release();
+}
+FOREIGN_CALL void invoke(IDispatch* sink, DISPID dispid, DISPPARAMS* params) {
+    sink->Invoke(dispid, IID_NULL, 0x409, DISPATCH_METHOD, params, nullptr, nullptr, nullptr);
+}
+
+} // namespace
 
 ConnectionPoint::ConnectionPoint(IConnectionPointContainer& owner, const Interface& events)
     : m_owner(owner), m_events(events) {}
@@ -15,7 +35,7 @@ void ConnectionPoint::disconnect_all() {
     auto sinks = std::move(m_sinks);
     m_sinks.clear();
     for (auto& s : sinks)
-        s.sink->Release();
+        release(s.sink);
 }
 
 bool ConnectionPoint::advised(DWORD cookie) const {
@@ -28,14 +48,13 @@ void ConnectionPoint::fire(DISPID dispid, std::span<VARIANT> args) {
     DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
     std::vector<Sink> round = m_sinks;
     for (auto& s : round)
-        s.sink->AddRef();
+        add_ref(s.sink);
     for (auto& s : round) {
         if (advised(s.cookie))
-            s.sink->Invoke(dispid, IID_NULL, 0x409, DISPATCH_METHOD, &params, nullptr, nullptr,
-                           nullptr);
+            invoke(s.sink, dispid, &params);
     }
     for (auto& s : round)
-        s.sink->Release();
+        release(s.sink);
 }
 
 HRESULT ConnectionPoint::QueryInterface(REFIID riid, void** ppv) {
@@ -71,16 +90,16 @@ HRESULT ConnectionPoint::Advise(IUnknown* pUnkSink, DWORD* pdwCookie) {
     if (!pUnkSink)
         return E_POINTER;
     void* sink = nullptr;
-    if (FAILED(pUnkSink->QueryInterface(*m_events.iid, &sink)))
+    if (FAILED(query(pUnkSink, *m_events.iid, &sink)))
         for (const auto& alias : m_events.aliases)
-            if (SUCCEEDED(pUnkSink->QueryInterface(*alias.iid, &sink)))
+            if (SUCCEEDED(query(pUnkSink, *alias.iid, &sink)))
                 break;
-    if (!sink && FAILED(pUnkSink->QueryInterface(IID_IDispatch, &sink)))
+    if (!sink && FAILED(query(pUnkSink, IID_IDispatch, &sink)))
         return CONNECT_E_CANNOTCONNECT;
     try {
         m_sinks.push_back({m_next_cookie, static_cast<IDispatch*>(sink)});
     } catch (...) {
-        static_cast<IDispatch*>(sink)->Release();
+        release(static_cast<IDispatch*>(sink));
         return E_OUTOFMEMORY;
     }
     *pdwCookie = m_next_cookie++;
@@ -94,7 +113,7 @@ HRESULT ConnectionPoint::Unadvise(DWORD dwCookie) {
         return CONNECT_E_NOCONNECTION;
     IDispatch* sink = it->sink;
     m_sinks.erase(it);
-    sink->Release();
+    release(sink);
     return S_OK;
 }
 
