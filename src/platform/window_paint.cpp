@@ -41,11 +41,11 @@ bool can_paint(const Window& w) {
     return IsWindowVisible(w.hwnd) && !locked(w.hwnd) && !is_empty(w.update);
 }
 
-void send_paint(Window& w) {
+void send_paint(Window& w, bool sent) {
     HWND hwnd = w.hwnd;
     w.painting = w.update;
     w.update = RECT{};
-    detail::call_proc(w, WM_PAINT, 0, 0, false);
+    detail::call_proc(w, WM_PAINT, 0, 0, sent);
     if (Window* still = find(hwnd)) {
         still->painting = RECT{};
     }
@@ -79,7 +79,7 @@ bool paint_one(uint64_t pass) {
         return false;
     }
     w->painted_in_pass = pass;
-    send_paint(*w);
+    send_paint(*w, false);
     return true;
 }
 
@@ -125,7 +125,7 @@ BOOL UpdateWindow(HWND hwnd) {
         return FALSE;
     }
     if (can_paint(*w)) {
-        send_paint(*w);
+        send_paint(*w, true);
     }
     return TRUE;
 }

@@ -1,0 +1,93 @@
+#include "platform/module.h"
+#include "platform/system_profile.h"
+#include "platform/window_system.h"
+
+#include <gtest/gtest.h>
+
+using namespace paginor::platform;
+
+namespace {
+
+TEST(SystemProfileTest, VersionRecordFollowsTheProfile) {
+    WindowSystemScope scope;
+    OSVERSIONINFOA v;
+    ASSERT_TRUE(GetVersionExA(&v));
+    EXPECT_EQ(v.dwPlatformId, VER_PLATFORM_WIN32_NT);
+    EXPECT_EQ(v.dwMajorVersion, 5u);
+    EXPECT_EQ(v.dwMinorVersion, 1u);
+    SystemProfile p;
+    p.platform_id = VER_PLATFORM_WIN32_WINDOWS;
+    p.major = 4;
+    p.minor = 10;
+    SetSystemProfile(p);
+    ASSERT_TRUE(GetVersionExA(&v));
+    EXPECT_EQ(v.dwPlatformId, 1u);
+    EXPECT_EQ(v.dwMinorVersion, 10u);
+    OSVERSIONINFOA wrong;
+    wrong.dwOSVersionInfoSize = 156;
+    EXPECT_FALSE(GetVersionExA(&wrong));
+    EXPECT_FALSE(GetVersionExA(nullptr));
+    p.version_call_fails = true;
+    SetSystemProfile(p);
+    EXPECT_FALSE(GetVersionExA(&v));
+}
+
+struct LibraryCase {
+    CommonControls state;
+    bool loads;
+    bool has_version;
+    DWORD major;
+    DWORD minor;
+    bool has_track;
+};
+
+TEST(SystemProfileTest, CommonControlsLibraryThroughTheModuleFacade) {
+    const LibraryCase cases[] = {
+        {CommonControls::Absent, false, false, 0, 0, false},
+        {CommonControls::NoVersionEntry, true, false, 0, 0, false},
+        {CommonControls::V4_70, true, true, 4, 70, false},
+        {CommonControls::V4_71, true, true, 4, 71, true},
+        {CommonControls::V6_0, true, true, 6, 0, true},
+    };
+    for (const LibraryCase& c : cases) {
+        SCOPED_TRACE(int(c.state));
+        WindowSystemScope scope;
+        SystemProfile p;
+        p.common_controls = c.state;
+        SetSystemProfile(p);
+        HMODULE lib = LoadLibraryA("COMCTL32.DLL");
+        EXPECT_EQ(lib != 0, c.loads);
+        if (lib == 0) {
+            EXPECT_EQ(LoadedModuleCount(), 0);
+            continue;
+        }
+        auto version = reinterpret_cast<DLLGETVERSIONPROC>(GetProcAddress(lib, "DllGetVersion"));
+        EXPECT_EQ(version != nullptr, c.has_version);
+        if (version != nullptr) {
+            DLLVERSIONINFO info;
+            info.cbSize = 20;
+            EXPECT_EQ(version(&info), S_OK);
+            EXPECT_EQ(info.dwMajorVersion, c.major);
+            EXPECT_EQ(info.dwMinorVersion, c.minor);
+            info.cbSize = 24;
+            EXPECT_EQ(version(&info), E_INVALIDARG);
+            EXPECT_EQ(ModuleEntryCallCount("DllGetVersion"), 2);
+        }
+        auto track = reinterpret_cast<TRACKMOUSEEVENTPROC>(GetProcAddress(lib, "_TrackMouseEvent"));
+        EXPECT_EQ(track != nullptr, c.has_track);
+        if (track != nullptr) {
+            TRACKMOUSEEVENT t;
+            t.dwFlags = TME_LEAVE;
+            EXPECT_FALSE(track(&t)); // no such window: the same answer as the system call
+            EXPECT_EQ(ModuleEntryCallCount("_TrackMouseEvent"), 1);
+        }
+        EXPECT_EQ(GetProcAddress(lib, "NoSuchEntry"), nullptr);
+        EXPECT_EQ(LoadedModuleCount(), 1);
+        EXPECT_TRUE(FreeLibrary(lib));
+        EXPECT_FALSE(FreeLibrary(lib));
+        EXPECT_EQ(GetProcAddress(lib, "DllGetVersion"), nullptr); // unloaded
+    }
+    EXPECT_EQ(LoadLibraryA("user99.dll"), 0u);
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "message_recorder.h"
+
+using namespace paginor::platform;
+using namespace paginor::testing_support;
+
+namespace {
+
+class Painting : public WindowSystemTest {};
+
+std::vector<std::pair<HWND, RECT>> g_paints;
+
+LRESULT RecordPaintRect(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PAINT) {
+        g_paints.emplace_back(hwnd, GetPaintRect(hwnd));
+        RECT pending;
+        EXPECT_FALSE(GetUpdateRect(hwnd, &pending)); // validated as it was dispatched
+    }
+    return RecordingProc(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(Painting, PaintsOnlyWhenIdleParentsFirstClippedToTheClient) {
+    g_paints.clear();
+    HWND top = make(0, {0, 0, 100, 100}, &RecordPaintRect);
+    HWND lower = make(top, {0, 0, 50, 50}, &RecordPaintRect);
+    HWND upper = make(top, {10, 10, 60, 60}, &RecordPaintRect);
+    DoEvents(); // creation paints all three
+    EXPECT_EQ(g_paints.size(), 3u);
+    if (g_paints.size() == 3) {
+        EXPECT_EQ(g_paints[0].first, top);
+        EXPECT_EQ(g_paints[1].first, lower); // lower sibling before the one above it
+        EXPECT_EQ(g_paints[2].first, upper);
+    }
+    g_paints.clear();
+    MessageLog::clear();
+    RECT part{40, 40, 80, 80};
+    InvalidateRect(upper, &part, TRUE); // clipped to 50 x 50
+    RECT small{1, 2, 3, 4};
+    InvalidateRect(lower, &small, FALSE);
+    InvalidateRect(lower, &part, FALSE); // collects into one bounding rectangle
+    PostMessage(top, WM_USER, 0, 0);
+    RECT pending;
+    EXPECT_TRUE(GetUpdateRect(upper, &pending));
+    EXPECT_EQ(pending, (RECT{40, 40, 50, 50}));
+    DoEvents();
+    EXPECT_TRUE(SameMessages(log(), {{top, WM_USER, 0, 0, Via::Posted},
+                                     {lower, WM_PAINT, 0, 0, Via::Posted},
+                                     {upper, WM_PAINT, 0, 0, Via::Posted}}));
+    ASSERT_EQ(g_paints.size(), 2u);
+    EXPECT_EQ(g_paints[0].second, (RECT{1, 2, 50, 50}));
+    EXPECT_EQ(g_paints[1].second, (RECT{40, 40, 50, 50}));
+    EXPECT_EQ(GetPaintRect(upper), (RECT{}));
+}
+
+TEST_F(Painting, HiddenAndLockedWindowsWaitUpdateWindowPaintsAtOnce) {
+    HWND top = make(0, {0, 0, 100, 100});
+    HWND child = make(top, {0, 0, 10, 10});
+    start_recording({});
+    ShowWindow(top, SW_HIDE);
+    InvalidateRect(child, nullptr, TRUE);
+    DoEvents();
+    EXPECT_TRUE(SameMessages(log(), {{top, WM_SHOWWINDOW, FALSE, 0, Via::Sent}}));
+    MessageLog::clear();
+    EXPECT_TRUE(LockWindowUpdate(top));
+    EXPECT_FALSE(LockWindowUpdate(child)); // one lock at a time
+    ShowWindow(top, SW_SHOW);
+    DoEvents();
+    EXPECT_TRUE(UpdateWindow(child)); // locked: nothing
+    EXPECT_TRUE(SameMessages(log(), {{top, WM_SHOWWINDOW, TRUE, 0, Via::Sent}}));
+    EXPECT_TRUE(LockWindowUpdate(0));
+    MessageLog::clear();
+    ValidateRect(top, nullptr);
+    EXPECT_TRUE(UpdateWindow(child)); // sent at once, not queued
+    EXPECT_TRUE(SameMessages(log(), {{child, WM_PAINT, 0, 0, Via::Sent}}));
+    DoEvents();
+    EXPECT_EQ(log().size(), 1u);
+    EXPECT_FALSE(InvalidateRect(0x999, nullptr, TRUE));
+}
+
+TEST_F(Painting, PropertiesAndInjectedStoreFailures) {
+    HWND w = make(0, {0, 0, 10, 10});
+    EXPECT_TRUE(SetProp(w, u"b", 2));
+    EXPECT_TRUE(SetProp(w, u"a", 1));
+    EXPECT_TRUE(SetProp(w, u"a", 3));
+    EXPECT_FALSE(SetProp(w, u"", 1));
+    EXPECT_FALSE(SetProp(0x999, u"x", 1));
+    FailNextPropStores(2);
+    EXPECT_FALSE(SetProp(w, u"c", 1));
+    EXPECT_FALSE(SetProp(w, u"a", 9));
+    EXPECT_TRUE(SetProp(w, u"d", 4));
+    using Props = std::vector<std::pair<std::u16string, HANDLE>>;
+    EXPECT_EQ(EnumProps(w), (Props{{u"a", 3}, {u"b", 2}, {u"d", 4}}));
+    EXPECT_EQ(GetProp(w, u"c"), 0);
+    EXPECT_EQ(RemoveProp(w, u"b"), 2);
+    EXPECT_EQ(RemoveProp(w, u"b"), 0);
+    DestroyWindow(w);
+    EXPECT_TRUE(EnumProps(w).empty());
+}
+
+} // namespace
