@@ -6,7 +6,9 @@ HoverButton::HoverButton() : Automation(frame::ClassId::HoverButton) {}
 
 HoverButton::~HoverButton() = default;
 
-HRESULT HoverButton::get_PromptPicture(IPictureDisp**) {
+HRESULT HoverButton::get_PromptPicture(IPictureDisp** retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"PromptPicture");
 }
 
@@ -14,7 +16,9 @@ HRESULT HoverButton::putref_PromptPicture(IPictureDisp*) {
     return not_built(u"PromptPicture");
 }
 
-HRESULT HoverButton::get_IconLocation(EIconLocation*) {
+HRESULT HoverButton::get_IconLocation(EIconLocation* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"IconLocation");
 }
 
@@ -22,7 +26,9 @@ HRESULT HoverButton::put_IconLocation(EIconLocation) {
     return not_built(u"IconLocation");
 }
 
-HRESULT HoverButton::get_Caption(BSTR*) {
+HRESULT HoverButton::get_Caption(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Caption");
 }
 
@@ -30,7 +36,9 @@ HRESULT HoverButton::put_Caption(BSTR) {
     return not_built(u"Caption");
 }
 
-HRESULT HoverButton::get_BackColor(OLE_COLOR*) {
+HRESULT HoverButton::get_BackColor(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"BackColor");
 }
 
@@ -38,7 +46,9 @@ HRESULT HoverButton::put_BackColor(OLE_COLOR) {
     return not_built(u"BackColor");
 }
 
-HRESULT HoverButton::get_ForeColor(OLE_COLOR*) {
+HRESULT HoverButton::get_ForeColor(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"ForeColor");
 }
 
@@ -46,7 +56,9 @@ HRESULT HoverButton::put_ForeColor(OLE_COLOR) {
     return not_built(u"ForeColor");
 }
 
-HRESULT HoverButton::get_FontBold(VARIANT_BOOL*) {
+HRESULT HoverButton::get_FontBold(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"FontBold");
 }
 
@@ -54,7 +66,9 @@ HRESULT HoverButton::put_FontBold(VARIANT_BOOL) {
     return not_built(u"FontBold");
 }
 
-HRESULT HoverButton::get_Enabled(VARIANT_BOOL*) {
+HRESULT HoverButton::get_Enabled(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Enabled");
 }
 

@@ -12,7 +12,7 @@ class HoverButton final : public frame::Automation<_HoverButton> {
   public:
     HoverButton();
 
-    // _HoverButton
+    // _HoverButton. Property reads give E_POINTER for a null out pointer.
     HRESULT get_PromptPicture(IPictureDisp** retval) override;
     HRESULT putref_PromptPicture(IPictureDisp* New_PromptPicture) override;
     HRESULT get_IconLocation(EIconLocation* retval) override;

@@ -6,7 +6,9 @@ O2007Check::O2007Check() : Automation(frame::ClassId::O2007Check) {}
 
 O2007Check::~O2007Check() = default;
 
-HRESULT O2007Check::get_BackPicture(IPictureDisp**) {
+HRESULT O2007Check::get_BackPicture(IPictureDisp** retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"BackPicture");
 }
 
@@ -14,7 +16,9 @@ HRESULT O2007Check::putref_BackPicture(IPictureDisp*) {
     return not_built(u"BackPicture");
 }
 
-HRESULT O2007Check::get_Caption(BSTR*) {
+HRESULT O2007Check::get_Caption(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Caption");
 }
 
@@ -22,7 +26,9 @@ HRESULT O2007Check::put_Caption(BSTR) {
     return not_built(u"Caption");
 }
 
-HRESULT O2007Check::get_BackColor(OLE_COLOR*) {
+HRESULT O2007Check::get_BackColor(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"BackColor");
 }
 
@@ -30,7 +36,9 @@ HRESULT O2007Check::put_BackColor(OLE_COLOR) {
     return not_built(u"BackColor");
 }
 
-HRESULT O2007Check::get_Value(LONG*) {
+HRESULT O2007Check::get_Value(LONG* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Value");
 }
 
@@ -38,7 +46,9 @@ HRESULT O2007Check::put_Value(LONG) {
     return not_built(u"Value");
 }
 
-HRESULT O2007Check::get_ForeColor(OLE_COLOR*) {
+HRESULT O2007Check::get_ForeColor(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"ForeColor");
 }
 
@@ -46,7 +56,9 @@ HRESULT O2007Check::put_ForeColor(OLE_COLOR) {
     return not_built(u"ForeColor");
 }
 
-HRESULT O2007Check::get_FontBold(VARIANT_BOOL*) {
+HRESULT O2007Check::get_FontBold(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"FontBold");
 }
 

@@ -12,7 +12,7 @@ class O2007Check final : public frame::Automation<_O2007Check> {
   public:
     O2007Check();
 
-    // _O2007Check
+    // _O2007Check. Property reads give E_POINTER for a null out pointer.
     HRESULT get_BackPicture(IPictureDisp** retval) override;
     HRESULT putref_BackPicture(IPictureDisp* New_BackPicture) override;
     HRESULT get_Caption(BSTR* retval) override;

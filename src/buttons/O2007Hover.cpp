@@ -6,7 +6,9 @@ O2007Hover::O2007Hover() : Automation(frame::ClassId::O2007Hover) {}
 
 O2007Hover::~O2007Hover() = default;
 
-HRESULT O2007Hover::get_HoverImage(IPictureDisp**) {
+HRESULT O2007Hover::get_HoverImage(IPictureDisp** retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"HoverImage");
 }
 
@@ -14,7 +16,9 @@ HRESULT O2007Hover::putref_HoverImage(IPictureDisp*) {
     return not_built(u"HoverImage");
 }
 
-HRESULT O2007Hover::get_NormalImage(IPictureDisp**) {
+HRESULT O2007Hover::get_NormalImage(IPictureDisp** retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"NormalImage");
 }
 
@@ -22,7 +26,9 @@ HRESULT O2007Hover::putref_NormalImage(IPictureDisp*) {
     return not_built(u"NormalImage");
 }
 
-HRESULT O2007Hover::get_InactiveImage(IPictureDisp**) {
+HRESULT O2007Hover::get_InactiveImage(IPictureDisp** retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"InactiveImage");
 }
 
@@ -30,7 +36,9 @@ HRESULT O2007Hover::putref_InactiveImage(IPictureDisp*) {
     return not_built(u"InactiveImage");
 }
 
-HRESULT O2007Hover::get_BackColor(OLE_COLOR*) {
+HRESULT O2007Hover::get_BackColor(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"BackColor");
 }
 
@@ -38,7 +46,9 @@ HRESULT O2007Hover::put_BackColor(OLE_COLOR) {
     return not_built(u"BackColor");
 }
 
-HRESULT O2007Hover::get_Enabled(VARIANT_BOOL*) {
+HRESULT O2007Hover::get_Enabled(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Enabled");
 }
 
@@ -46,7 +56,9 @@ HRESULT O2007Hover::put_Enabled(VARIANT_BOOL) {
     return not_built(u"Enabled");
 }
 
-HRESULT O2007Hover::get_HoverText(BSTR*) {
+HRESULT O2007Hover::get_HoverText(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"HoverText");
 }
 
@@ -54,11 +66,15 @@ HRESULT O2007Hover::put_HoverText(BSTR) {
     return not_built(u"HoverText");
 }
 
-HRESULT O2007Hover::get_hwnd(LONG*) {
+HRESULT O2007Hover::get_hwnd(LONG* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"hwnd");
 }
 
-HRESULT O2007Hover::get_HoverInactive(VARIANT_BOOL*) {
+HRESULT O2007Hover::get_HoverInactive(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"HoverInactive");
 }
 

@@ -12,7 +12,7 @@ class O2007Hover final : public frame::Automation<_O2007Hover> {
   public:
     O2007Hover();
 
-    // _O2007Hover
+    // _O2007Hover. Property reads give E_POINTER for a null out pointer.
     HRESULT get_HoverImage(IPictureDisp** retval) override;
     HRESULT putref_HoverImage(IPictureDisp* New_HoverImage) override;
     HRESULT get_NormalImage(IPictureDisp** retval) override;

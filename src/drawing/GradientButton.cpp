@@ -6,7 +6,9 @@ GradientButton::GradientButton() : Automation(frame::ClassId::GradientButton) {}
 
 GradientButton::~GradientButton() = default;
 
-HRESULT GradientButton::get_Value(VARIANT_BOOL*) {
+HRESULT GradientButton::get_Value(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Value");
 }
 
@@ -14,7 +16,9 @@ HRESULT GradientButton::put_Value(VARIANT_BOOL) {
     return not_built(u"Value");
 }
 
-HRESULT GradientButton::get_Mode(eMode*) {
+HRESULT GradientButton::get_Mode(eMode* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Mode");
 }
 
@@ -22,7 +26,9 @@ HRESULT GradientButton::put_Mode(eMode) {
     return not_built(u"Mode");
 }
 
-HRESULT GradientButton::get_Caption(BSTR*) {
+HRESULT GradientButton::get_Caption(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Caption");
 }
 
@@ -30,7 +36,9 @@ HRESULT GradientButton::put_Caption(BSTR) {
     return not_built(u"Caption");
 }
 
-HRESULT GradientButton::get_ForeColor2(OLE_COLOR*) {
+HRESULT GradientButton::get_ForeColor2(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"ForeColor2");
 }
 
@@ -38,7 +46,9 @@ HRESULT GradientButton::put_ForeColor2(OLE_COLOR) {
     return not_built(u"ForeColor2");
 }
 
-HRESULT GradientButton::get_FontEffect(eFontEffect*) {
+HRESULT GradientButton::get_FontEffect(eFontEffect* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"FontEffect");
 }
 
@@ -46,7 +56,9 @@ HRESULT GradientButton::put_FontEffect(eFontEffect) {
     return not_built(u"FontEffect");
 }
 
-HRESULT GradientButton::get_BevelWidth(SHORT*) {
+HRESULT GradientButton::get_BevelWidth(SHORT* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"BevelWidth");
 }
 
@@ -54,7 +66,9 @@ HRESULT GradientButton::put_BevelWidth(SHORT) {
     return not_built(u"BevelWidth");
 }
 
-HRESULT GradientButton::get_BorderWidth(SHORT*) {
+HRESULT GradientButton::get_BorderWidth(SHORT* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"BorderWidth");
 }
 
@@ -62,7 +76,9 @@ HRESULT GradientButton::put_BorderWidth(SHORT) {
     return not_built(u"BorderWidth");
 }
 
-HRESULT GradientButton::get_HoverColor2(OLE_COLOR*) {
+HRESULT GradientButton::get_HoverColor2(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"HoverColor2");
 }
 
@@ -70,7 +86,9 @@ HRESULT GradientButton::put_HoverColor2(OLE_COLOR) {
     return not_built(u"HoverColor2");
 }
 
-HRESULT GradientButton::get_HoverColor1(OLE_COLOR*) {
+HRESULT GradientButton::get_HoverColor1(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"HoverColor1");
 }
 
@@ -78,7 +96,9 @@ HRESULT GradientButton::put_HoverColor1(OLE_COLOR) {
     return not_built(u"HoverColor1");
 }
 
-HRESULT GradientButton::get_DownColor2(OLE_COLOR*) {
+HRESULT GradientButton::get_DownColor2(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"DownColor2");
 }
 
@@ -86,7 +106,9 @@ HRESULT GradientButton::put_DownColor2(OLE_COLOR) {
     return not_built(u"DownColor2");
 }
 
-HRESULT GradientButton::get_DownColor1(OLE_COLOR*) {
+HRESULT GradientButton::get_DownColor1(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"DownColor1");
 }
 
@@ -94,7 +116,9 @@ HRESULT GradientButton::put_DownColor1(OLE_COLOR) {
     return not_built(u"DownColor1");
 }
 
-HRESULT GradientButton::get_Color2(OLE_COLOR*) {
+HRESULT GradientButton::get_Color2(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Color2");
 }
 
@@ -102,7 +126,9 @@ HRESULT GradientButton::put_Color2(OLE_COLOR) {
     return not_built(u"Color2");
 }
 
-HRESULT GradientButton::get_Color1(OLE_COLOR*) {
+HRESULT GradientButton::get_Color1(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Color1");
 }
 
@@ -110,7 +136,9 @@ HRESULT GradientButton::put_Color1(OLE_COLOR) {
     return not_built(u"Color1");
 }
 
-HRESULT GradientButton::get_Picture(IPictureDisp**) {
+HRESULT GradientButton::get_Picture(IPictureDisp** retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Picture");
 }
 
@@ -118,7 +146,9 @@ HRESULT GradientButton::putref_Picture(IPictureDisp*) {
     return not_built(u"Picture");
 }
 
-HRESULT GradientButton::get_RepeatInterval(SHORT*) {
+HRESULT GradientButton::get_RepeatInterval(SHORT* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"RepeatInterval");
 }
 
@@ -126,7 +156,9 @@ HRESULT GradientButton::put_RepeatInterval(SHORT) {
     return not_built(u"RepeatInterval");
 }
 
-HRESULT GradientButton::get_Enabled(VARIANT_BOOL*) {
+HRESULT GradientButton::get_Enabled(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Enabled");
 }
 
@@ -134,7 +166,9 @@ HRESULT GradientButton::put_Enabled(VARIANT_BOOL) {
     return not_built(u"Enabled");
 }
 
-HRESULT GradientButton::get_ForeColor(OLE_COLOR*) {
+HRESULT GradientButton::get_ForeColor(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"ForeColor");
 }
 
@@ -142,7 +176,9 @@ HRESULT GradientButton::put_ForeColor(OLE_COLOR) {
     return not_built(u"ForeColor");
 }
 
-HRESULT GradientButton::get_BackColor(OLE_COLOR*) {
+HRESULT GradientButton::get_BackColor(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"BackColor");
 }
 
@@ -150,7 +186,9 @@ HRESULT GradientButton::put_BackColor(OLE_COLOR) {
     return not_built(u"BackColor");
 }
 
-HRESULT GradientButton::get_BevelColor(OLE_COLOR*) {
+HRESULT GradientButton::get_BevelColor(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"BevelColor");
 }
 
@@ -158,7 +196,9 @@ HRESULT GradientButton::put_BevelColor(OLE_COLOR) {
     return not_built(u"BevelColor");
 }
 
-HRESULT GradientButton::get_BorderColor(OLE_COLOR*) {
+HRESULT GradientButton::get_BorderColor(OLE_COLOR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"BorderColor");
 }
 
@@ -166,7 +206,9 @@ HRESULT GradientButton::put_BorderColor(OLE_COLOR) {
     return not_built(u"BorderColor");
 }
 
-HRESULT GradientButton::get_Font(IFontDisp**) {
+HRESULT GradientButton::get_Font(IFontDisp** retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Font");
 }
 

@@ -12,7 +12,7 @@ class GradientButton final : public frame::Automation<_GradientButton> {
   public:
     GradientButton();
 
-    // _GradientButton
+    // _GradientButton. Property reads give E_POINTER for a null out pointer.
     HRESULT get_Value(VARIANT_BOOL* retval) override;
     HRESULT put_Value(VARIANT_BOOL New_Value) override;
     HRESULT get_Mode(eMode* retval) override;

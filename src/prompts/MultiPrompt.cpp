@@ -6,7 +6,9 @@ MultiPrompt::MultiPrompt() : Automation(frame::ClassId::MultiPrompt) {}
 
 MultiPrompt::~MultiPrompt() = default;
 
-HRESULT MultiPrompt::get_OriginalTextValue(BSTR*) {
+HRESULT MultiPrompt::get_OriginalTextValue(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"OriginalTextValue");
 }
 
@@ -14,7 +16,9 @@ HRESULT MultiPrompt::put_OriginalTextValue(BSTR) {
     return not_built(u"OriginalTextValue");
 }
 
-HRESULT MultiPrompt::get_Caption(BSTR*) {
+HRESULT MultiPrompt::get_Caption(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Caption");
 }
 
@@ -26,7 +30,9 @@ HRESULT MultiPrompt::putref_PE(_clsPromptEvents*) {
     return not_built(u"PE");
 }
 
-HRESULT MultiPrompt::get_MyName(BSTR*) {
+HRESULT MultiPrompt::get_MyName(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyName");
 }
 
@@ -38,11 +44,15 @@ HRESULT MultiPrompt::put_BoxLeft(LONG) {
     return not_built(u"BoxLeft");
 }
 
-HRESULT MultiPrompt::get_TooSmall(VARIANT_BOOL*) {
+HRESULT MultiPrompt::get_TooSmall(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"TooSmall");
 }
 
-HRESULT MultiPrompt::get_MyDescription(BSTR*) {
+HRESULT MultiPrompt::get_MyDescription(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyDescription");
 }
 
@@ -50,7 +60,9 @@ HRESULT MultiPrompt::put_MyDescription(BSTR) {
     return not_built(u"MyDescription");
 }
 
-HRESULT MultiPrompt::get_MyDDID(BSTR*) {
+HRESULT MultiPrompt::get_MyDDID(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyDDID");
 }
 
@@ -58,7 +70,9 @@ HRESULT MultiPrompt::put_MyDDID(BSTR) {
     return not_built(u"MyDDID");
 }
 
-HRESULT MultiPrompt::get_MyCode(BSTR*) {
+HRESULT MultiPrompt::get_MyCode(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyCode");
 }
 
@@ -70,7 +84,9 @@ HRESULT MultiPrompt::putref_MyPicture(IPictureDisp*) {
     return not_built(u"MyPicture");
 }
 
-HRESULT MultiPrompt::get_MyStyle(enuMPStyle*) {
+HRESULT MultiPrompt::get_MyStyle(enuMPStyle* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyStyle");
 }
 
@@ -78,7 +94,9 @@ HRESULT MultiPrompt::put_MyStyle(enuMPStyle) {
     return not_built(u"MyStyle");
 }
 
-HRESULT MultiPrompt::get_Mandatory(VARIANT_BOOL*) {
+HRESULT MultiPrompt::get_Mandatory(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Mandatory");
 }
 
@@ -86,7 +104,9 @@ HRESULT MultiPrompt::put_Mandatory(VARIANT_BOOL) {
     return not_built(u"Mandatory");
 }
 
-HRESULT MultiPrompt::get_ValType(enuMPValType*) {
+HRESULT MultiPrompt::get_ValType(enuMPValType* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"ValType");
 }
 

@@ -12,7 +12,7 @@ class MultiPrompt final : public frame::Automation<_MultiPrompt> {
   public:
     MultiPrompt();
 
-    // _MultiPrompt
+    // _MultiPrompt. Property reads give E_POINTER for a null out pointer.
     HRESULT get_OriginalTextValue(BSTR* retval) override;
     HRESULT put_OriginalTextValue(BSTR New_OriginalTextValue) override;
     HRESULT get_Caption(BSTR* retval) override;

@@ -6,7 +6,9 @@ PromptField::PromptField() : Automation(frame::ClassId::PromptField) {}
 
 PromptField::~PromptField() = default;
 
-HRESULT PromptField::get_Caption(BSTR*) {
+HRESULT PromptField::get_Caption(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Caption");
 }
 
@@ -18,7 +20,9 @@ HRESULT PromptField::putref_PE(_clsPromptEvents*) {
     return not_built(u"PE");
 }
 
-HRESULT PromptField::get_MyName(BSTR*) {
+HRESULT PromptField::get_MyName(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyName");
 }
 
@@ -30,11 +34,15 @@ HRESULT PromptField::put_BoxLeft(LONG) {
     return not_built(u"BoxLeft");
 }
 
-HRESULT PromptField::get_TooSmall(VARIANT_BOOL*) {
+HRESULT PromptField::get_TooSmall(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"TooSmall");
 }
 
-HRESULT PromptField::get_MyDescription(BSTR*) {
+HRESULT PromptField::get_MyDescription(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyDescription");
 }
 
@@ -42,7 +50,9 @@ HRESULT PromptField::put_MyDescription(BSTR) {
     return not_built(u"MyDescription");
 }
 
-HRESULT PromptField::get_MyDDID(BSTR*) {
+HRESULT PromptField::get_MyDDID(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyDDID");
 }
 
@@ -50,7 +60,9 @@ HRESULT PromptField::put_MyDDID(BSTR) {
     return not_built(u"MyDDID");
 }
 
-HRESULT PromptField::get_MyCode(BSTR*) {
+HRESULT PromptField::get_MyCode(BSTR* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyCode");
 }
 
@@ -62,7 +74,9 @@ HRESULT PromptField::putref_MyPicture(IPictureDisp*) {
     return not_built(u"MyPicture");
 }
 
-HRESULT PromptField::get_MyStyle(enuPFStyle*) {
+HRESULT PromptField::get_MyStyle(enuPFStyle* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"MyStyle");
 }
 
@@ -70,7 +84,9 @@ HRESULT PromptField::put_MyStyle(enuPFStyle) {
     return not_built(u"MyStyle");
 }
 
-HRESULT PromptField::get_Mandatory(VARIANT_BOOL*) {
+HRESULT PromptField::get_Mandatory(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Mandatory");
 }
 
@@ -78,7 +94,9 @@ HRESULT PromptField::put_Mandatory(VARIANT_BOOL) {
     return not_built(u"Mandatory");
 }
 
-HRESULT PromptField::get_ValType(enuPFValType*) {
+HRESULT PromptField::get_ValType(enuPFValType* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"ValType");
 }
 
@@ -102,7 +120,9 @@ HRESULT PromptField::put_AddButton(VARIANT_BOOL) {
     return not_built(u"AddButton");
 }
 
-HRESULT PromptField::get_Multi(VARIANT_BOOL*) {
+HRESULT PromptField::get_Multi(VARIANT_BOOL* retval) {
+    if (!retval)
+        return E_POINTER;
     return not_built(u"Multi");
 }
 

@@ -12,7 +12,7 @@ class PromptField final : public frame::Automation<_PromptField> {
   public:
     PromptField();
 
-    // _PromptField
+    // _PromptField. Property reads give E_POINTER for a null out pointer.
     HRESULT get_Caption(BSTR* retval) override;
     HRESULT put_Caption(BSTR New_Caption) override;
     HRESULT putref_PE(_clsPromptEvents* New_PE) override;
