@@ -126,8 +126,9 @@ HANDLE GetProp(HWND hwnd, std::u16string_view name);
 HANDLE RemoveProp(HWND hwnd, std::u16string_view name);
 // Every property of the window, ordered by name.
 std::vector<std::pair<std::u16string, HANDLE>> EnumProps(HWND hwnd);
-// Makes the next n SetProp calls fail, so that roll-back paths run for real.
-void FailNextPropStores(int n);
+// Lets the next `after` SetProp calls succeed, then makes n fail, so that roll-back
+// paths run for real. Negative counts are taken as 0; a new call replaces the last.
+void FailNextPropStores(int n, int after = 0);
 
 // Painting. A window collects an update rectangle (client coordinates); WM_PAINT is
 // generated for it only when no posted or input message is waiting, parents before

@@ -12,7 +12,9 @@ BOOL SetProp(HWND hwnd, std::u16string_view name, HANDLE value) {
     if (w == nullptr || name.empty()) {
         return FALSE;
     }
-    if (state().failing_prop_stores > 0) {
+    if (state().succeeding_prop_stores > 0) {
+        --state().succeeding_prop_stores;
+    } else if (state().failing_prop_stores > 0) {
         --state().failing_prop_stores;
         return FALSE;
     }
@@ -56,8 +58,9 @@ std::vector<std::pair<std::u16string, HANDLE>> EnumProps(HWND hwnd) {
     return {w->props.begin(), w->props.end()};
 }
 
-void FailNextPropStores(int n) {
+void FailNextPropStores(int n, int after) {
     state().failing_prop_stores = n > 0 ? n : 0;
+    state().succeeding_prop_stores = n > 0 && after > 0 ? after : 0;
 }
 
 } // namespace paginor::platform

@@ -145,6 +145,8 @@ void hook_window(HWND hwnd, int32_t iMsg, HANDLE n) {
         pf::LONG_PTR prev = pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC,
                                                  reinterpret_cast<pf::LONG_PTR>(&SharedWindowProc));
         if (prev == 0) {
+            // The desktop answers 0 when it changed nothing; leave the window as it was.
+            pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC, 0);
             store_entry(hwnd, iMsg, int32_t(n + 1), 0);
             store_msg_count(hwnd, iMsg, n);
             raise_own(13081, std::u16string(kSource), u"Can't subclass window");

@@ -1,0 +1,271 @@
+#include "../platform/message_recorder.h"
+
+#include "platform/error.h"
+#include "tracking/MSubclass.h"
+
+#include <string>
+
+using namespace paginor;
+using namespace paginor::platform;
+using namespace paginor::testing_support;
+
+namespace {
+
+std::vector<std::string> g_calls;
+
+LRESULT OwnProc(HWND hwnd, UINT msg, WPARAM, LPARAM) {
+    g_calls.push_back("own " + std::to_string(msg));
+    if (msg == WM_DESTROY) {
+        // What the window looks like when its own procedure sees the destroy message.
+        g_calls.push_back(GetWindowLongPtr(hwnd, GWLP_WNDPROC) ==
+                                  reinterpret_cast<LONG_PTR>(&OwnProc)
+                              ? "own proc is back"
+                              : "still subclassed");
+        g_calls.push_back("props " + std::to_string(EnumProps(hwnd).size()));
+    }
+    return LRESULT(1000 + msg);
+}
+
+// A handler that logs its calls under a name and answers with a chosen result.
+class Handler : public Subclass {
+  public:
+    Handler(std::string name, LONG response, LRESULT result = 0)
+        : m_name(std::move(name)), m_result(result) {
+        put_MsgResponse(response);
+    }
+    LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
+        g_calls.push_back(m_name + " " + std::to_string(msg));
+        if (on_call) {
+            on_call(hwnd, msg, wParam, lParam);
+        }
+        return m_result;
+    }
+    std::function<void(HWND, UINT, WPARAM, LPARAM)> on_call;
+    bool* destroyed{nullptr};
+
+  protected:
+    ~Handler() override {
+        if (destroyed != nullptr) {
+            *destroyed = true;
+        }
+    }
+
+  private:
+    std::string m_name;
+    LRESULT m_result;
+};
+
+using Props = std::vector<std::pair<std::u16string, HANDLE>>;
+
+class SubclassTest : public WindowSystemTest {
+  protected:
+    void SetUp() override {
+        g_calls.clear();
+        w = make(0, {0, 0, 10, 10}, &OwnProc);
+        g_calls.clear();
+        h = std::u16string(u"") + to_u16(std::to_string(int32_t(w)));
+    }
+    void TearDown() override {
+        for (Handler* x : {a, b}) {
+            MSubclass::UnhookMessage(x, w, 512);
+            MSubclass::UnhookMessage(x, w, 513);
+            MSubclass::UnhookMessage(x, w, 2);
+            x->Release();
+        }
+    }
+    static std::u16string to_u16(const std::string& s) {
+        return std::u16string(s.begin(), s.end());
+    }
+    HANDLE own() const { return reinterpret_cast<HANDLE>(&OwnProc); }
+    static HANDLE id(Handler* x) { return reinterpret_cast<HANDLE>(static_cast<ISubclass*>(x)); }
+    bool subclassed() const {
+        return GetWindowLongPtr(w, GWLP_WNDPROC) ==
+               reinterpret_cast<LONG_PTR>(&MSubclass::SharedWindowProc);
+    }
+    // The property name for this window: "" + handle, then what follows.
+    std::u16string n(std::u16string_view rest) const { return h + std::u16string(rest); }
+
+    HWND w{0};
+    std::u16string h;
+    Handler* a{new Handler("A", 0, 7)};
+    Handler* b{new Handler("B", 0, 8)};
+};
+
+TEST_F(SubclassTest, PropertiesLeftAfterEachHookAndUnhookStep) {
+    MSubclass::HookMessage(a, w, 512);
+    EXPECT_TRUE(subclassed());
+    EXPECT_EQ(EnumProps(w),
+              (Props{{n(u""), own()}, {n(u"#512#1"), id(a)}, {n(u"#512C"), 1}, {u"C" + h, 1}}));
+    MSubclass::HookMessage(b, w, 512);
+    MSubclass::HookMessage(a, w, 513);
+    EXPECT_EQ(EnumProps(w), (Props{{n(u""), own()},
+                                   {n(u"#512#1"), id(a)},
+                                   {n(u"#512#2"), id(b)},
+                                   {n(u"#512C"), 2},
+                                   {n(u"#513#1"), id(a)},
+                                   {n(u"#513C"), 1},
+                                   {u"C" + h, 3}}));
+    MSubclass::UnhookMessage(a, w, 512); // later entries move down
+    EXPECT_EQ(EnumProps(w), (Props{{n(u""), own()},
+                                   {n(u"#512#1"), id(b)},
+                                   {n(u"#512C"), 1},
+                                   {n(u"#513#1"), id(a)},
+                                   {n(u"#513C"), 1},
+                                   {u"C" + h, 2}}));
+    MSubclass::UnhookMessage(a, w, 512); // no longer hooked: nothing
+    MSubclass::UnhookMessage(b, w, 513); // never hooked: nothing
+    MSubclass::UnhookMessage(b, w, 512);
+    EXPECT_EQ(EnumProps(w),
+              (Props{{n(u""), own()}, {n(u"#513#1"), id(a)}, {n(u"#513C"), 1}, {u"C" + h, 1}}));
+    EXPECT_TRUE(subclassed());
+    MSubclass::UnhookMessage(a, w, 513);
+    EXPECT_TRUE(EnumProps(w).empty());
+    EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), own());
+    MSubclass::UnhookMessage(a, 0x999, 512); // not a window: nothing
+}
+
+struct ModeCase {
+    LONG first; // MsgResponse of the handler hooked first (A)
+    LONG second;
+    std::vector<std::string> calls;
+    LRESULT result;
+};
+
+TEST_F(SubclassTest, TheFirstHookedHandlersModeDecidesLastHookedIsCalledFirst) {
+    const ModeCase cases[] = {
+        {0, 0, {"B 512", "A 512"}, 7},
+        {0, 2, {"B 512", "A 512"}, 7},
+        {1, 0, {"B 512", "A 512", "own 512"}, 1512},
+        {2, 1, {"B 512", "own 512", "A 512"}, 7},
+    };
+    MSubclass::HookMessage(a, w, 512);
+    MSubclass::HookMessage(b, w, 512);
+    for (const ModeCase& c : cases) {
+        SCOPED_TRACE(c.first * 10 + c.second);
+        a->put_MsgResponse(c.first);
+        b->put_MsgResponse(c.second);
+        g_calls.clear();
+        EXPECT_EQ(SendMessage(w, 512, 1, 2), c.result);
+        EXPECT_EQ(g_calls, c.calls);
+    }
+    g_calls.clear();
+    EXPECT_EQ(SendMessage(w, 600, 0, 0), 1600); // not hooked: the own procedure alone
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"own 600"}));
+}
+
+void ExpectError(const std::function<void()>& f, int32_t number, std::u16string_view source,
+                 std::u16string_view description) {
+    try {
+        f();
+        ADD_FAILURE() << "no error raised";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), number);
+        EXPECT_EQ(e.source(), source);
+        EXPECT_EQ(e.description(), description);
+    }
+}
+
+constexpr std::u16string_view kSource = u"PaginorV2CTL.WindowProc";
+
+TEST_F(SubclassTest, HookErrorsLeaveNothingBehind) {
+    MSubclass::HookMessage(a, w, 512);
+    Props hooked = EnumProps(w);
+    ExpectError([&] { MSubclass::HookMessage(a, w, 512); }, int32_t(0x80040000u + 13082), kSource,
+                u"Message already handled by another class");
+    EXPECT_EQ(EnumProps(w), hooked);
+    ExpectError([&] { MSubclass::HookMessage(a, 0x999, 512); }, int32_t(0x80040000u + 13083),
+                kSource, u"Invalid window");
+    HWND foreign = make(0, {0, 0, 5, 5}, &OwnProc);
+    SetWindowProcessId(foreign, GetCurrentProcessId() + 1);
+    ExpectError([&] { MSubclass::HookMessage(a, foreign, 512); }, int32_t(0x80040000u + 13084),
+                kSource, u"Can't modify external window");
+    HWND bare = make(0, {0, 0, 5, 5}, nullptr); // no procedure to replace
+    ExpectError([&] { MSubclass::HookMessage(a, bare, 512); }, int32_t(0x80040000u + 13081),
+                kSource, u"Can't subclass window");
+    EXPECT_TRUE(EnumProps(bare).empty());
+    EXPECT_EQ(GetWindowLongPtr(bare, GWLP_WNDPROC), 0);
+    ExpectError([&] { MSubclass::HookMessage(nullptr, w, 512); }, 91, u"",
+                u"Object variable or With block variable not set");
+    EXPECT_TRUE(EnumProps(foreign).empty());
+}
+
+struct RollbackCase {
+    const char* what;
+    bool second_hook; // B hooks 512 after A did, instead of A hooking a fresh window
+    int stores_before_failure;
+};
+
+TEST_F(SubclassTest, EveryRollBackOnAnInjectedStoreFailure) {
+    const RollbackCase cases[] = {
+        {"first hook: message count", false, 0},      {"first hook: handler entry", false, 1},
+        {"first hook: previous procedure", false, 2}, {"first hook: window count", false, 3},
+        {"second hook: message count", true, 0},      {"second hook: handler entry", true, 1},
+        {"second hook: window count", true, 2},
+    };
+    for (const RollbackCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.second_hook) {
+            MSubclass::HookMessage(a, w, 512);
+        }
+        Props before = EnumProps(w);
+        LONG_PTR proc_before = GetWindowLongPtr(w, GWLP_WNDPROC);
+        FailNextPropStores(1, c.stores_before_failure);
+        ExpectError([&] { MSubclass::HookMessage(c.second_hook ? b : a, w, 512); }, 5, u"",
+                    u"Invalid procedure call or argument");
+        FailNextPropStores(0);
+        EXPECT_EQ(EnumProps(w), before);
+        EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), proc_before);
+        MSubclass::UnhookMessage(a, w, 512);
+        EXPECT_TRUE(EnumProps(w).empty());
+        EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), own());
+    }
+}
+
+TEST_F(SubclassTest, DestroyRestoresTheProcedureUnlessAHandlerTakesTheDestroyMessage) {
+    MSubclass::HookMessage(a, w, 512);
+    DestroyWindow(w);
+    // Only the per-message entries were still there when the own procedure saw it.
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"own 2", "own proc is back", "props 2"}));
+
+    w = make(0, {0, 0, 10, 10}, &OwnProc);
+    g_calls.clear();
+    MSubclass::HookMessage(a, w, 2);
+    a->put_MsgResponse(1);
+    DestroyWindow(w);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"A 2", "own 2", "still subclassed", "props 4"}));
+    w = make(0, {0, 0, 10, 10}, &OwnProc);
+}
+
+TEST_F(SubclassTest, AHandlerReleasedInsideItsOwnCallbackLivesUntilItReturns) {
+    bool destroyed = false;
+    auto* self_releasing = new Handler("S", 1, 5);
+    self_releasing->destroyed = &destroyed;
+    self_releasing->on_call = [&](HWND hwnd, UINT msg, WPARAM, LPARAM) {
+        MSubclass::UnhookMessage(self_releasing, hwnd, int32_t(msg));
+        self_releasing->Release(); // the last reference the test held
+        EXPECT_FALSE(destroyed);   // the dispatch still holds one
+        g_calls.push_back(self_releasing->get_MsgResponse() == 1 ? "alive" : "?");
+    };
+    MSubclass::HookMessage(self_releasing, w, 512);
+    EXPECT_EQ(SendMessage(w, 512, 0, 0), 1512); // mode 1: the own procedure's result
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"S 512", "alive", "own 512"}));
+    EXPECT_TRUE(EnumProps(w).empty());
+    EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), own());
+}
+
+TEST_F(SubclassTest, SharedProcedureWithoutAStoredProcedureAnswersZero) {
+    SetWindowLongPtr(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MSubclass::SharedWindowProc));
+    EXPECT_EQ(SendMessage(w, 512, 0, 0), 0);
+    EXPECT_TRUE(g_calls.empty());
+    void* p = nullptr;
+    EXPECT_EQ(a->QueryInterface(IID_ISubclass, &p), S_OK);
+    EXPECT_EQ(p, static_cast<ISubclass*>(a));
+    a->Release();
+    GUID other{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
+    EXPECT_EQ(a->QueryInterface(other, &p), E_NOINTERFACE);
+    EXPECT_EQ(p, nullptr);
+    EXPECT_EQ(a->Subclass::WindowProc(w, 1, 2, 3), 0); // the bare handler answers 0
+}
+
+} // namespace
