@@ -5,6 +5,7 @@
 // travel as 32-bit integers, so "&H80000005" becomes the I4 -2147483643.
 #include <paginor/base.h>
 
+#include "frame/foreign.h"
 #include "platform/unicode.h"
 
 #include <cctype>
@@ -178,7 +179,7 @@ HRESULT to_bool(const VARIANT& from, VARIANT& out) {
     return S_OK;
 }
 
-HRESULT to_object(const VARIANT& from, VARTYPE vt, VARIANT& out) {
+PAGINOR_FOREIGN_CALLS HRESULT to_object(const VARIANT& from, VARTYPE vt, VARIANT& out) {
     if (from.vt != VT_DISPATCH && from.vt != VT_UNKNOWN)
         return DISP_E_TYPEMISMATCH;
     out.vt = vt;

@@ -1,13 +1,13 @@
 #include "frame/connection_point.h"
 
+#include "frame/foreign.h"
+
 #include <algorithm>
 
 namespace paginor::frame {
 namespace {
 
-// Sinks belong to the host and may be written in C: they have a vtable but no C++ type
-// behind it, so these calls are kept out of the sanitiser's dynamic-type check.
-#define FOREIGN_CALL __attribute__((no_sanitize("vptr")))
+#define FOREIGN_CALL PAGINOR_FOREIGN_CALLS
 
 FOREIGN_CALL HRESULT query(IUnknown* object, REFIID riid, void** out) {
     return object->QueryInterface(riid, out);

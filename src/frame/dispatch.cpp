@@ -1,6 +1,7 @@
 #include "frame/dispatch.h"
 
 #include "frame/error_info.h"
+#include "frame/foreign.h"
 #include "frame/invoker.h"
 #include "frame/variant.h"
 
@@ -88,7 +89,7 @@ HRESULT match(const Member& row, std::span<const Param> expected, const DISPPARA
 }
 
 // Coerces a VT_DISPATCH value to the interface of the library class the parameter names.
-HRESULT narrow_object(const TypeRef& type, VARIANT& v) {
+PAGINOR_FOREIGN_CALLS HRESULT narrow_object(const TypeRef& type, VARIANT& v) {
     if (type.kind != TypeKind::Object || !v.pdispVal)
         return S_OK;
     const Class* cls = type_library().find_class(type.name);
@@ -132,7 +133,7 @@ HRESULT prepare(const Param& param, VARIANT* given, Prepared& local, VARIANT*& s
 }
 
 // A by-reference argument the member saw through a local copy gets the member's answer.
-void write_back(const Param& param, VARIANT* given, Prepared& local) {
+PAGINOR_FOREIGN_CALLS void write_back(const Param& param, VARIANT* given, Prepared& local) {
     if (!given || !param.by_ref || local.ref.vt == VT_EMPTY)
         return;
     if (given->vt == (VT_BYREF | VT_VARIANT) && given->pvarVal) {

@@ -2,10 +2,16 @@
 // CreateErrorInfo entry points.
 #include "frame/error_info.h"
 
+#include "frame/foreign.h"
 #include "frame/variant.h"
 
 namespace paginor::frame {
 namespace {
+
+// Answered only by the library's own error objects, with the object itself: how a handed
+// back error object is recognised without looking at its C++ type.
+constexpr IID iid_error_record = {
+    0x5C1E0B7A, 0x2D4F, 0x4E8B, {0x9A, 0x61, 0x3B, 0x7E, 0x0C, 0x55, 0xD2, 0x18}};
 
 // One error object: readable through IErrorInfo, fillable through ICreateErrorInfo.
 class ErrorObject final : public IErrorInfo, public ICreateErrorInfo {
@@ -23,6 +29,8 @@ class ErrorObject final : public IErrorInfo, public ICreateErrorInfo {
             *ppv = static_cast<IErrorInfo*>(this);
         else if (riid == IID_ICreateErrorInfo)
             *ppv = static_cast<ICreateErrorInfo*>(this);
+        else if (riid == iid_error_record)
+            *ppv = this;
         else
             return E_NOINTERFACE;
         AddRef();
@@ -84,10 +92,13 @@ class ErrorObject final : public IErrorInfo, public ICreateErrorInfo {
 };
 
 thread_local IErrorInfo* current = nullptr;
+// The same object when the library made it (it then carries the HRESULT and number).
+thread_local ErrorObject* current_ours = nullptr;
 
-void replace(IErrorInfo* info) {
+PAGINOR_FOREIGN_CALLS void replace(IErrorInfo* info, ErrorObject* ours = nullptr) {
     IErrorInfo* old = current;
     current = info;
+    current_ours = ours;
     if (old)
         old->Release();
 }
@@ -95,24 +106,21 @@ void replace(IErrorInfo* info) {
 } // namespace
 
 void set_error(const ErrorRecord& record) {
-    replace(new ErrorObject(record));
+    auto* object = new ErrorObject(record);
+    replace(object, object);
 }
 
 void clear_error() {
     replace(nullptr);
 }
 
-std::optional<ErrorRecord> peek_error() {
+PAGINOR_FOREIGN_CALLS std::optional<ErrorRecord> peek_error() {
     if (!current)
         return std::nullopt;
-    void* own = nullptr;
+    if (current_ours)
+        return current_ours->record();
+    // A host's own object tells only its texts.
     ErrorRecord record;
-    // Ours carries the HRESULT and number; a host's own object only its texts.
-    if (SUCCEEDED(current->QueryInterface(IID_ICreateErrorInfo, &own))) {
-        static_cast<ICreateErrorInfo*>(own)->Release();
-        if (auto* ours = dynamic_cast<ErrorObject*>(current))
-            return ours->record();
-    }
     Bstr source, description;
     current->GetSource(source.out());
     current->GetDescription(description.out());
@@ -145,10 +153,14 @@ HRESULT not_implemented(std::u16string_view source, std::u16string_view member) 
 
 using namespace paginor::frame;
 
-HRESULT SetErrorInfo(ULONG, IErrorInfo* info) {
+PAGINOR_FOREIGN_CALLS HRESULT SetErrorInfo(ULONG, IErrorInfo* info) {
     if (info)
         info->AddRef();
-    replace(info);
+    // An object the library made keeps its HRESULT and number when a host hands it back.
+    void* ours = nullptr;
+    if (info && SUCCEEDED(info->QueryInterface(iid_error_record, &ours)))
+        static_cast<ErrorObject*>(ours)->Release();
+    replace(info, static_cast<ErrorObject*>(ours));
     return S_OK;
 }
 
@@ -157,6 +169,7 @@ HRESULT GetErrorInfo(ULONG, IErrorInfo** out) {
         return E_POINTER;
     *out = current;
     current = nullptr;
+    current_ours = nullptr;
     return *out ? S_OK : S_FALSE;
 }
 

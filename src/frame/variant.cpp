@@ -1,6 +1,8 @@
 // VARIANT lifetime: initialise, clear (freeing what the variant owns) and deep copy.
 #include <paginor/base.h>
 
+#include "frame/foreign.h"
+
 #include <cstring>
 
 namespace {
@@ -37,7 +39,7 @@ void VariantInit(VARIANT* v) {
     std::memset(v, 0, sizeof *v);
 }
 
-HRESULT VariantClear(VARIANT* v) {
+PAGINOR_FOREIGN_CALLS HRESULT VariantClear(VARIANT* v) {
     if (!v)
         return E_POINTER;
     if (!known_type(v->vt))
@@ -58,7 +60,7 @@ HRESULT VariantClear(VARIANT* v) {
     return S_OK;
 }
 
-HRESULT VariantCopy(VARIANT* dest, const VARIANT* src) {
+PAGINOR_FOREIGN_CALLS HRESULT VariantCopy(VARIANT* dest, const VARIANT* src) {
     if (!dest || !src)
         return E_POINTER;
     if (!known_type(src->vt))
