@@ -1,0 +1,273 @@
+#include "platform/bitmap.h"
+#include "platform/blit.h"
+#include "platform/dc.h"
+#include "platform/font.h"
+#include "platform/gdi.h"
+#include "platform/image_codec.h"
+#include "platform/raster.h"
+#include "platform/text.h"
+#include "raster_golden.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace paginor;
+using namespace paginor::platform;
+using paginor::testing_support::MatchesGolden;
+
+namespace {
+
+struct Canvas {
+    HDC dc{0};
+    HBITMAP bitmap{0};
+    HGDIOBJ old_bitmap{0};
+    HGDIOBJ old_font{0};
+    int w, h;
+    Canvas(int width, int height, bool mono = false) : w(width), h(height) {
+        dc = CreateCompatibleDC(0);
+        bitmap = CreateBitmap(w, h, 1, mono ? 1 : 32, nullptr);
+        old_bitmap = SelectObject(dc, bitmap);
+        fill_solid(dc, {0, 0, w, h}, 0xFFFFFF);
+        old_font = GetCurrentObject(dc, OBJ_FONT);
+    }
+    ~Canvas() {
+        SelectObject(dc, old_font);
+        SelectObject(dc, old_bitmap);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    // Inked (non-white) pixels' bounding box.
+    RECT ink() const {
+        RECT r{w, h, 0, 0};
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (GetPixel(dc, x, y) != 0xFFFFFF)
+                    r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
+                         std::max(r.bottom, y + 1)};
+        return r;
+    }
+};
+
+// Selects a font for the scope of one drawing and deletes it after.
+struct WithFont {
+    HDC dc;
+    HFONT font;
+    HGDIOBJ old;
+    WithFont(HDC d, HFONT f) : dc(d), font(f), old(SelectObject(d, f)) {}
+    ~WithFont() {
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+};
+
+} // namespace
+
+TEST(Fonts, NamesResolveToMetricCompatibleFacesAndReadBackAsSet) {
+    struct Case {
+        std::u16string_view face;
+        const char* family;
+        const char* file_part;
+    };
+    const Case cases[] = {
+        {u"Arial", "Liberation Sans", "LiberationSans-Regular"},
+        {u"MS Sans Serif", "Liberation Sans", "LiberationSans-Regular"},
+        {u"times new roman", "Liberation Serif", "LiberationSerif-Regular"},
+        {u"Courier New", "Liberation Mono", "LiberationMono-Regular"},
+        {u"Verdana", "DejaVu Sans", "DejaVuSans.ttf"},
+        {u"Tahoma", "DejaVu Sans Condensed", "DejaVuSansCondensed.ttf"},
+        {u"Trebuchet MS", "DejaVu Sans Condensed", "DejaVuSansCondensed.ttf"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(substitute_family(c.face), c.family);
+        EXPECT_NE(resolve_font_file(c.face, false, false).path.find(c.file_part), std::string::npos)
+            << c.family;
+    }
+    EXPECT_NE(resolve_font_file(u"Arial", true, true).path.find("LiberationSans-BoldItalic"),
+              std::string::npos);
+    // A face nobody has still gives a usable font.
+    EXPECT_FALSE(resolve_font_file(u"No Such Face 123", false, false).path.empty());
+
+    Canvas c(4, 4);
+    WithFont f(c.dc, create_font(u"Trebuchet MS", 8.25, true, false, true));
+    EXPECT_EQ(GetTextFace(c.dc), u"Trebuchet MS");
+    LOGFONT lf = font_description(f.font);
+    EXPECT_EQ(lf.height, -11);
+    EXPECT_EQ(lf.weight, FW_BOLD);
+    EXPECT_TRUE(lf.underline);
+    TEXTMETRIC tm;
+    ASSERT_TRUE(GetTextMetrics(c.dc, &tm));
+    EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+    EXPECT_GE(tm.tmHeight, 11);
+    EXPECT_LE(tm.tmHeight, 15);
+    EXPECT_TRUE(tm.tmUnderlined);
+}
+
+TEST(Fonts, PointsBecomePixelsThroughTheScreensTwipsPerPixel) {
+    EXPECT_EQ(screen_twips_per_pixel(), 15);
+    EXPECT_EQ(points_to_pixels(8.25), 11);
+    EXPECT_EQ(points_to_pixels(10), 13);
+    EXPECT_EQ(points_to_pixels(12), 16);
+    set_screen_twips_per_pixel(12);
+    EXPECT_EQ(points_to_pixels(8.25), 14);
+    HFONT f = create_font(u"Arial", 8.25);
+    EXPECT_EQ(font_description(f).height, -14);
+    DeleteObject(f);
+    set_screen_twips_per_pixel(0); // ignored
+    EXPECT_EQ(screen_twips_per_pixel(), 12);
+    set_screen_twips_per_pixel(15);
+}
+
+TEST(Text, ExtentsBoundTheInkAndModesDecideTheBackground) {
+    Canvas c(120, 30);
+    WithFont f(c.dc, create_font(u"Arial", 10));
+    SIZE size{};
+    ASSERT_TRUE(GetTextExtentPoint32(c.dc, u"Hxg Wy", &size));
+    SIZE empty{};
+    GetTextExtentPoint32(c.dc, u"", &empty);
+    EXPECT_EQ(empty.cx, 0);
+    EXPECT_EQ(empty.cy, size.cy);
+    SIZE wide{}, narrow{};
+    GetTextExtentPoint32(c.dc, u"WWWW", &wide);
+    GetTextExtentPoint32(c.dc, u"iiii", &narrow);
+    EXPECT_GT(wide.cx, 2 * narrow.cx);
+
+    SetBkMode(c.dc, TRANSPARENT);
+    TextOut(c.dc, 10, 5, u"Hxg Wy");
+    RECT ink = c.ink();
+    EXPECT_GE(ink.left, 10);
+    EXPECT_LE(ink.right, 10 + size.cx + 1);
+    EXPECT_GE(ink.top, 5);
+    EXPECT_LE(ink.bottom, 5 + size.cy);
+    EXPECT_GT(ink.width(), size.cx / 2);
+    // Anti-aliased on colour: edges carry intermediate greys.
+    std::set<COLORREF> shades;
+    for (int y = ink.top; y < ink.bottom; ++y)
+        for (int x = ink.left; x < ink.right; ++x)
+            shades.insert(GetPixel(c.dc, x, y));
+    EXPECT_GT(shades.size(), 4u);
+
+    // Opaque: the whole text box takes the background colour, and nothing outside it.
+    fill_solid(c.dc, {0, 0, 120, 30}, 0xFFFFFF);
+    SetBkMode(c.dc, OPAQUE);
+    SetBkColor(c.dc, RGB(0, 0, 255));
+    TextOut(c.dc, 10, 5, u"Hxg Wy");
+    EXPECT_EQ(GetPixel(c.dc, 10, 5), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(c.dc, 10 + size.cx - 1, 5 + size.cy - 1), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(c.dc, 9, 5), 0xFFFFFFu);
+    EXPECT_EQ(GetPixel(c.dc, 10, 5 + size.cy), 0xFFFFFFu);
+}
+
+TEST(Text, HardEdgedOnMonochrome) {
+    Canvas mono(80, 20, true);
+    WithFont f(mono.dc, create_font(u"Arial", 10));
+    SetBkMode(mono.dc, TRANSPARENT);
+    TextOut(mono.dc, 2, 2, u"Mono");
+    int black = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 80; ++x)
+            black += GetPixel(mono.dc, x, y) == 0;
+    EXPECT_GT(black, 20);
+    EXPECT_TRUE(MatchesGolden(image_from_dc(mono.dc), "text_mono"));
+}
+
+TEST(DrawText, FormattingFlags) {
+    Canvas c(100, 60);
+    WithFont f(c.dc, create_font(u"Arial", 8.25));
+    TEXTMETRIC tm;
+    GetTextMetrics(c.dc, &tm);
+    SIZE size{};
+    GetTextExtentPoint32(c.dc, u"Find", &size);
+
+    RECT calc{5, 5, 5, 5};
+    EXPECT_EQ(DrawText(c.dc, u"Find", &calc, DT_CALCRECT | DT_SINGLELINE), tm.tmHeight);
+    EXPECT_EQ(calc, (RECT{5, 5, 5 + size.cx, 5 + tm.tmHeight}));
+    EXPECT_EQ(c.ink().right, 0) << "DT_CALCRECT draws nothing";
+
+    // Two lines by CR/LF, three by word break in a narrow box.
+    RECT two{0, 0, 100, 0};
+    EXPECT_EQ(DrawText(c.dc, u"Find\r\nagain", &two, DT_CALCRECT), 2 * tm.tmHeight);
+    RECT narrow{0, 0, size.cx + 2, 0};
+    DrawText(c.dc, u"Find Find Find", &narrow, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_EQ(narrow.bottom, 3 * tm.tmHeight);
+    EXPECT_LE(narrow.right, size.cx + 2);
+    // "&&" is one ampersand and "&F" marks F: same extent as the plain text.
+    RECT prefix{0, 0, 0, 0};
+    DrawText(c.dc, u"&Find", &prefix, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(prefix.right, size.cx);
+    RECT noprefix{0, 0, 0, 0};
+    DrawText(c.dc, u"&Find", &noprefix, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_GT(noprefix.right, size.cx);
+    // Ellipsis keeps the line inside the box.
+    RECT cut{0, 0, 40, 20};
+    DrawText(c.dc, u"A long caption that cannot fit", &cut,
+             DT_CALCRECT | DT_SINGLELINE | DT_END_ELLIPSIS);
+    EXPECT_LE(cut.right, 40);
+    EXPECT_GT(cut.right, 20);
+
+    // Vertical centre: the return value is the offset to the text's bottom.
+    RECT box{0, 0, 100, 40};
+    SetBkMode(c.dc, TRANSPARENT);
+    int bottom = DrawText(c.dc, u"Find", &box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    EXPECT_EQ(bottom, (40 - tm.tmHeight) / 2 + tm.tmHeight);
+    RECT ink = c.ink();
+    EXPECT_GE(ink.top, (40 - tm.tmHeight) / 2);
+    EXPECT_LE(ink.bottom, bottom);
+    EXPECT_NEAR((ink.left + ink.right) / 2, 50, 2);
+    // Clipped to the rectangle unless DT_NOCLIP.
+    fill_solid(c.dc, {0, 0, 100, 60}, 0xFFFFFF);
+    RECT clip{10, 10, 14, 30};
+    DrawText(c.dc, u"WWWW", &clip, DT_SINGLELINE);
+    EXPECT_GE(c.ink().left, 10);
+    EXPECT_LE(c.ink().right, 14);
+    DrawText(c.dc, u"WWWW", &clip, DT_SINGLELINE | DT_NOCLIP);
+    EXPECT_GT(c.ink().right, 14);
+    EXPECT_EQ(DrawText(c.dc, u"x", nullptr, 0), 0);
+}
+
+TEST(TextGolden, FacesStylesAndLayout) {
+    Canvas c(260, 150);
+    struct Line {
+        std::u16string_view face;
+        double points;
+        bool bold, italic, underline, strike;
+    };
+    const Line lines[] = {
+        {u"Trebuchet MS", 8.25, false, false, false, false},
+        {u"MS Sans Serif", 8.25, false, false, false, false},
+        {u"Times New Roman", 10, false, false, false, false},
+        {u"Tahoma", 8.25, true, false, false, false},
+        {u"Arial", 9, false, true, true, false},
+        {u"Verdana", 8.25, false, false, false, true},
+        {u"Courier New", 9, false, false, false, false},
+    };
+    SetBkMode(c.dc, TRANSPARENT);
+    int y = 2;
+    for (const Line& l : lines) {
+        WithFont f(c.dc, create_font(l.face, l.points, l.bold, l.italic, l.underline, l.strike));
+        TextOut(c.dc, 4, y, std::u16string(l.face) + u": Search 123 \u00C4\u00F6\u00FC");
+        TEXTMETRIC tm;
+        GetTextMetrics(c.dc, &tm);
+        y += tm.tmHeight + 1;
+    }
+    // DrawText in framed boxes: centred, right-aligned opaque, ellipsis and word break.
+    WithFont f(c.dc, create_font(u"Arial", 8.25));
+    HBRUSH frame = CreateSolidBrush(RGB(160, 160, 160));
+    const RECT boxes[] = {
+        {4, 112, 64, 132}, {68, 112, 128, 132}, {132, 112, 192, 132}, {196, 104, 256, 148}};
+    for (const RECT& b : boxes)
+        FrameRect(c.dc, {b.left - 1, b.top - 1, b.right + 1, b.bottom + 1}, frame);
+    DeleteObject(frame);
+    RECT r0 = boxes[0], r1 = boxes[1], r2 = boxes[2], r3 = boxes[3];
+    SetTextColor(c.dc, RGB(0, 0, 160));
+    DrawText(c.dc, u"&Centre", &r0, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    SetBkMode(c.dc, OPAQUE);
+    SetBkColor(c.dc, RGB(255, 255, 180));
+    DrawText(c.dc, u"Right", &r1, DT_SINGLELINE | DT_RIGHT | DT_BOTTOM);
+    SetBkMode(c.dc, TRANSPARENT);
+    SetTextColor(c.dc, RGB(160, 0, 0));
+    DrawText(c.dc, u"Ellipsis cuts this", &r2, DT_SINGLELINE | DT_END_ELLIPSIS | DT_VCENTER);
+    SetTextColor(c.dc, 0);
+    DrawText(c.dc, u"Word break wraps words", &r3, DT_WORDBREAK | DT_CENTER);
+    EXPECT_TRUE(MatchesGolden(image_from_dc(c.dc), "text_faces"));
+}
