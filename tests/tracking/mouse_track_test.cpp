@@ -1,0 +1,353 @@
+#include "../platform/message_recorder.h"
+
+#include "platform/error.h"
+#include "platform/input.h"
+#include "platform/module.h"
+#include "platform/system_profile.h"
+#include "tracking/cMouseTrack.h"
+
+#include <string>
+
+using namespace paginor;
+using namespace paginor::platform;
+using namespace paginor::testing_support;
+using std::chrono::milliseconds;
+
+namespace {
+
+// The events as the owner sees them: "hover b s x y" and "leave".
+class Events : public MouseTrackListener {
+  public:
+    void MouseHover(LONG& Button, LONG& Shift, float& X, float& Y) override {
+        seen.push_back("hover " + std::to_string(Button) + " " + std::to_string(Shift) + " " +
+                       std::to_string(int(X)) + " " + std::to_string(int(Y)));
+    }
+    void MouseLeave() override { seen.push_back("leave"); }
+    std::vector<std::string> seen;
+};
+
+// A late-bound object with "hwnd" and "Parent", as a control presents itself.
+class FakeControl : public IDispatch {
+  public:
+    FakeControl(HWND hwnd, FakeControl* parent) : m_hwnd(hwnd), m_parent(parent) {}
+    HRESULT QueryInterface(REFIID, void** ppv) override {
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG AddRef() override { return ++refs; }
+    ULONG Release() override { return --refs; }
+    HRESULT GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, OLECHAR** names, UINT, LCID, DISPID* ids) override {
+        std::u16string name = names[0];
+        if (name == u"hwnd") {
+            *ids = 1;
+        } else if (name == u"Parent" && m_parent != nullptr) {
+            *ids = 2;
+        } else {
+            return DISP_E_UNKNOWNNAME;
+        }
+        return S_OK;
+    }
+    HRESULT Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                   UINT*) override {
+        EXPECT_EQ(flags, DISPATCH_PROPERTYGET);
+        if (id == 1) {
+            result->vt = VT_I4;
+            result->lVal = LONG(m_hwnd);
+        } else {
+            m_parent->AddRef();
+            result->vt = VT_DISPATCH;
+            result->pdispVal = m_parent;
+        }
+        return S_OK;
+    }
+    ULONG refs{1};
+
+  private:
+    HWND m_hwnd;
+    FakeControl* m_parent;
+};
+
+class MouseTrackTest : public WindowSystemTest {
+  protected:
+    void SetUp() override {
+        form = make(0, {0, 0, 200, 200});
+        button = make(form, {50, 50, 100, 80}); // screen (50,50)-(100,80)
+        other = make(0, {300, 0, 400, 100});
+        SetActiveWindow(form);
+        tracker->SetListener(&events);
+        start_recording();
+    }
+    void TearDown() override {
+        tracker->Release();
+        // The tracker unhooked itself as it went: the windows are as they were.
+        EXPECT_TRUE(EnumProps(button).empty());
+        EXPECT_TRUE(EnumProps(form).empty());
+        EXPECT_EQ(GetWindowLongPtr(button, GWLP_WNDPROC),
+                  reinterpret_cast<LONG_PTR>(&RecordingProc));
+    }
+    void profile(DWORD platform_id, DWORD major, CommonControls cc, bool fails = false) {
+        SystemProfile p;
+        p.platform_id = platform_id;
+        p.major = major;
+        p.minor = 0;
+        p.common_controls = cc;
+        p.version_call_fails = fails;
+        SetSystemProfile(p);
+    }
+    // Handler counts per message on a window, as the subclassing service stores them.
+    static std::vector<int32_t> hooked(HWND hwnd) {
+        std::vector<int32_t> msgs;
+        std::u16string prefix = to_u16(std::to_string(int32_t(hwnd))) + u"#";
+        for (const auto& [name, value] : EnumProps(hwnd)) {
+            if (name.rfind(prefix, 0) == 0 && name.back() == u'C') {
+                std::u16string digits = name.substr(prefix.size(), name.size() - prefix.size() - 1);
+                msgs.push_back(std::stoi(std::string(digits.begin(), digits.end())));
+            }
+        }
+        std::sort(msgs.begin(), msgs.end());
+        return msgs;
+    }
+    static std::u16string to_u16(const std::string& s) { return {s.begin(), s.end()}; }
+    void attach(LONG force = -1) {
+        HWND h = button;
+        tracker->AttachMouseTrackingByHwnd(h, force);
+    }
+
+    HWND form{0};
+    HWND button{0};
+    HWND other{0};
+    Events events;
+    cMouseTrack* tracker{new cMouseTrack};
+};
+
+struct ChoiceCase {
+    const char* what;
+    DWORD platform_id;
+    DWORD major;
+    CommonControls cc;
+    bool version_fails;
+    LONG method;
+};
+
+TEST_F(MouseTrackTest, AutomaticChoiceFollowsTheSystemProfile) {
+    const ChoiceCase cases[] = {
+        {"NT 4", 2, 4, CommonControls::Absent, false, 0},
+        {"NT 5", 2, 5, CommonControls::V6_0, false, 0},
+        {"9x family 5", 1, 5, CommonControls::Absent, false, 0},
+        {"NT 3 with 4.71", 2, 3, CommonControls::V4_71, false, 1},
+        {"9x 4 with 6.0", 1, 4, CommonControls::V6_0, false, 1},
+        {"9x 4 with 4.70", 1, 4, CommonControls::V4_70, false, 2},
+        {"9x 4, no version entry", 1, 4, CommonControls::NoVersionEntry, false, 2},
+        {"9x 4, no library", 1, 4, CommonControls::Absent, false, 2},
+        {"version call fails, 4.71", 2, 5, CommonControls::V4_71, true, 1},
+        {"version call fails, none", 2, 5, CommonControls::Absent, true, 2},
+    };
+    const std::vector<int32_t> track{673, 675};
+    const std::vector<int32_t> capture{512, 514, 517, 520};
+    for (const ChoiceCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        profile(c.platform_id, c.major, c.cc, c.version_fails);
+        attach();
+        EXPECT_EQ(tracker->Method(), c.method);
+        EXPECT_EQ(hooked(button), c.method == 2 ? capture : track);
+        EXPECT_EQ(hooked(form), c.method == 2 ? std::vector<int32_t>{6} : std::vector<int32_t>{});
+        if (c.method == 2) {
+            EXPECT_EQ(tracker->ParentWindow(), form);
+        }
+        EXPECT_EQ(LoadedModuleCount(), 0); // the library is released after the look
+        tracker->DetachMouseTracking();
+        EXPECT_TRUE(EnumProps(button).empty());
+        EXPECT_TRUE(EnumProps(form).empty());
+    }
+}
+
+TEST_F(MouseTrackTest, UserRequestHoverThenLeaveWithDecodedArguments) {
+    attach();
+    ASSERT_EQ(tracker->Method(), 0);
+    EXPECT_FALSE(tracker->Tracking());
+    Input::moveTo(60, 55);
+    tracker->StartMouseTracking();
+    tracker->StartMouseTracking(); // already tracking: nothing
+    EXPECT_TRUE(tracker->Tracking());
+    Input::keyDown(VK_SHIFT);
+    Input::keyDown(VK_CONTROL);
+    Input::press(MouseButton::Left);
+    Input::press(MouseButton::Middle);
+    ws.clock().advance(milliseconds(400));
+    DoEvents();
+    EXPECT_FALSE(tracker->Tracking());
+    EXPECT_EQ(events.seen, (std::vector<std::string>{"hover 5 3 10 5"}));
+    tracker->StartMouseTracking();
+    Input::moveTo(10, 10);
+    DoEvents();
+    EXPECT_FALSE(tracker->Tracking());
+    EXPECT_EQ(events.seen, (std::vector<std::string>{"hover 5 3 10 5", "leave"}));
+    EXPECT_EQ(ModuleEntryCallCount("_TrackMouseEvent"), 0);
+    // The window's own procedure saw the reports first (MsgResponse 2).
+    EXPECT_EQ(tracker->get_MsgResponse(), 2);
+    tracker->put_MsgResponse(0);
+    EXPECT_EQ(tracker->get_MsgResponse(), 2);
+    int own_hover = 0;
+    for (const MsgRow& r : log()) {
+        own_hover += r.hwnd == button && r.msg == WM_MOUSEHOVER;
+    }
+    EXPECT_EQ(own_hover, 1);
+}
+
+TEST_F(MouseTrackTest, HoverCoordinatesDecodeTheWayTheEventsDeclareThem) {
+    attach();
+    Input::moveTo(60, 55);
+    tracker->StartMouseTracking();
+    // Y is lParam divided by 65536, truncating: a negative y just above reads 0.
+    const LPARAM packed[] = {MAKELPARAM(7, 9), MAKELPARAM(-3, 4), MAKELPARAM(8, -1),
+                             MAKELPARAM(8, -2)};
+    for (LPARAM l : packed) {
+        SendMessage(button, WM_MOUSEHOVER, MK_RBUTTON, l);
+    }
+    EXPECT_EQ(events.seen, (std::vector<std::string>{"hover 2 0 7 9", "hover 2 0 65533 4",
+                                                     "hover 2 0 8 0", "hover 2 0 8 -1"}));
+}
+
+TEST_F(MouseTrackTest, CommonControlsRequestAndItsFailures) {
+    profile(1, 4, CommonControls::V4_71);
+    attach();
+    ASSERT_EQ(tracker->Method(), 1);
+    Input::moveTo(60, 55);
+    tracker->StartMouseTracking();
+    EXPECT_EQ(ModuleEntryCallCount("_TrackMouseEvent"), 1);
+    EXPECT_EQ(LoadedModuleCount(), 0);
+    ws.clock().advance(milliseconds(400));
+    DoEvents();
+    EXPECT_EQ(events.seen, (std::vector<std::string>{"hover 0 0 10 5"}));
+
+    struct Failure {
+        CommonControls cc;
+        int32_t number;
+        std::u16string_view description;
+    };
+    const Failure failures[] = {
+        {CommonControls::Absent, 53, u"File not found: comctl32.dll"},
+        {CommonControls::V4_70, 453,
+         u"Can't find DLL entry point _TrackMouseEvent in comctl32.dll"},
+    };
+    for (const Failure& f : failures) {
+        profile(2, 5, f.cc);
+        attach(1); // forced: the library is not asked at attach time
+        EXPECT_EQ(tracker->Method(), 1);
+        try {
+            tracker->StartMouseTracking();
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), f.number);
+            EXPECT_EQ(e.source(), u"PaginorV2CTL.cMouseTrack");
+            EXPECT_EQ(e.description(), f.description);
+        }
+        EXPECT_FALSE(tracker->Tracking());
+        EXPECT_EQ(LoadedModuleCount(), 0);
+    }
+}
+
+TEST_F(MouseTrackTest, ForcedValuesOutsideTheRangeWorkLikeTheUserRequest) {
+    profile(1, 4, CommonControls::Absent); // automatic would choose capture
+    attach(5);
+    EXPECT_EQ(tracker->Method(), 5);
+    EXPECT_EQ(hooked(button), (std::vector<int32_t>{673, 675}));
+    Input::moveTo(60, 55);
+    tracker->StartMouseTracking();
+    Input::moveTo(150, 150);
+    DoEvents();
+    EXPECT_EQ(events.seen, (std::vector<std::string>{"leave"}));
+    EXPECT_EQ(GetCapture(), 0u);
+}
+
+TEST_F(MouseTrackTest, CaptureMechanismInsideTestAndButtonRules) {
+    attach(2);
+    ASSERT_EQ(tracker->Method(), 2);
+    EXPECT_EQ(hooked(form), (std::vector<int32_t>{6}));
+    Input::moveTo(60, 55);
+    tracker->StartMouseTracking();
+    EXPECT_EQ(GetCapture(), button);
+    Input::moveTo(70, 60); // inside: nothing
+    Input::press();
+    Input::moveTo(150, 150); // a drag out keeps the capture
+    DoEvents();
+    EXPECT_TRUE(events.seen.empty());
+    EXPECT_EQ(GetCapture(), button);
+    Input::release(); // button-up outside with no button down: leave
+    DoEvents();
+    EXPECT_EQ(events.seen, (std::vector<std::string>{"leave"}));
+    EXPECT_EQ(GetCapture(), 0u);
+    EXPECT_FALSE(tracker->Tracking());
+
+    // A button-up inside captures again; the top-level's deactivation is a leave.
+    events.seen.clear();
+    Input::moveTo(60, 55);
+    tracker->StartMouseTracking();
+    Input::click(MouseButton::Right);
+    DoEvents();
+    EXPECT_TRUE(tracker->Tracking());
+    EXPECT_EQ(GetCapture(), button);
+    SetActiveWindow(other);
+    EXPECT_EQ(events.seen, (std::vector<std::string>{"leave"}));
+    EXPECT_EQ(GetCapture(), 0u);
+    SetActiveWindow(form); // not tracking: activation alone reports nothing
+    EXPECT_EQ(events.seen.size(), 1u);
+
+    // Inside the rectangle but covered by another window counts as outside.
+    tracker->StartMouseTracking();
+    HWND cover = make(form, {55, 52, 65, 60});
+    Input::moveTo(57, 54);
+    DoEvents();
+    EXPECT_EQ(events.seen, (std::vector<std::string>{"leave", "leave"}));
+    DestroyWindow(cover);
+}
+
+TEST_F(MouseTrackTest, AttachingThroughTheObjectAndItsParent) {
+    FakeControl parent(form, nullptr);
+    FakeControl control(button, &parent);
+    IDispatch* obj = &control;
+    tracker->AttachMouseTracking(obj, 2);
+    EXPECT_EQ(tracker->WatchedWindow(), button);
+    EXPECT_EQ(tracker->ParentWindow(), form);
+    EXPECT_EQ(hooked(form), (std::vector<int32_t>{6}));
+    EXPECT_EQ(parent.refs, 1u); // the Parent reference was given back
+
+    // Attaching again drops the earlier hooks first; hwnd 0 hooks nothing.
+    FakeControl empty(0, nullptr);
+    obj = &empty;
+    tracker->AttachMouseTracking(obj);
+    EXPECT_EQ(tracker->WatchedWindow(), 0u);
+    EXPECT_TRUE(EnumProps(button).empty());
+    EXPECT_TRUE(EnumProps(form).empty());
+
+    // No Parent member: the capture mechanism cannot find its parent.
+    FakeControl orphan(button, nullptr);
+    obj = &orphan;
+    try {
+        tracker->AttachMouseTracking(obj, 2);
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 438);
+    }
+    tracker->DetachMouseTracking();
+    obj = nullptr;
+    EXPECT_THROW(tracker->AttachMouseTracking(obj), RuntimeError);
+
+    // Hook errors reach the caller.
+    HWND foreign = make(0, {0, 0, 5, 5});
+    SetWindowProcessId(foreign, GetCurrentProcessId() + 1);
+    try {
+        tracker->AttachMouseTrackingByHwnd(foreign);
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.description(), u"Can't modify external window");
+    }
+    tracker->DetachMouseTracking();
+}
+
+} // namespace
