@@ -76,6 +76,19 @@ TEST(ErrorInfo, HostCreatedErrorObjectsRoundTrip) {
     EXPECT_EQ(back->Release(), 0u);
     EXPECT_EQ(SetErrorInfo(0, nullptr), S_OK);
     EXPECT_EQ(GetErrorInfo(0, &back), S_FALSE);
+
+    // The library's own object handed back by a host keeps its HRESULT and number.
+    frame::guarded(u"Src", [] { raise_standard(std_error::TypeMismatch, u"Src"); });
+    ASSERT_EQ(GetErrorInfo(0, &back), S_OK);
+    EXPECT_FALSE(frame::peek_error().has_value());
+    SetErrorInfo(0, back);
+    back->Release();
+    const auto again = frame::peek_error();
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->hr, HRESULT(0x800A000D));
+    EXPECT_EQ(again->number, 13);
+    EXPECT_EQ(again->description, u"Type mismatch");
+    frame::clear_error();
 }
 
 TEST(ErrorInfo, TypedAndLateBoundCallsAgree) {
