@@ -1,18 +1,26 @@
-// O2007Hover: members in the type library's order. Members not built yet answer E_NOTIMPL
-// with error info naming the member.
+// O2007Hover: a picture button without a caption. It shows one of three pictures (normal,
+// hover, inactive) in its image Image1 at its top-left corner, switches to the hover
+// picture while the pointer is over it (through a cMouseTrack it creates at run time on
+// the first hover), and raises MouseUp, MouseMove, Click, MouseLeave and KeyUp to its
+// host. The tool-tip of Image1 (HoverText) changes only with a look.
 #pragma once
 
 #include <paginor/PaginorV2CTL.h>
 
-#include "frame/object.h"
+#include "controls/Image.h"
+#include "frame/control.h"
+#include "tracking/cMouseTrack.h"
+
+#include <string>
 
 namespace paginor {
 
-class O2007Hover final : public frame::Automation<_O2007Hover> {
+class O2007Hover final : public frame::Control<_O2007Hover>, private MouseTrackListener {
   public:
     O2007Hover();
 
-    // _O2007Hover. Property reads give E_POINTER for a null out pointer.
+    // _O2007Hover. Reads give E_POINTER for a null out pointer. Pictures may be null
+    // (none) or any picture object; only the library's own pictures show.
     HRESULT get_HoverImage(IPictureDisp** retval) override;
     HRESULT putref_HoverImage(IPictureDisp* New_HoverImage) override;
     HRESULT get_NormalImage(IPictureDisp** retval) override;
@@ -28,11 +36,47 @@ class O2007Hover final : public frame::Automation<_O2007Hover> {
     HRESULT get_hwnd(LONG* retval) override;
     HRESULT get_HoverInactive(VARIANT_BOOL* retval) override;
     HRESULT put_HoverInactive(VARIANT_BOOL New_HoverInactive) override;
+    // Fails only when the tracker cannot start (its error, e.g. 453).
     HRESULT StartHover() override;
     HRESULT SetButtonActive(VARIANT_BOOL blnBtnActive) override;
 
+    // For the library's embedding controls and tests: the image and its tool-tip.
+    const controls::Image& image1() const { return m_image1; }
+    bool tracking() const { return m_tracker && m_tracker->Tracking(); }
+
   private:
     ~O2007Hover() override;
+
+    void UserControl_ReadProperties(const frame::PropertyBag& bag) override;
+    void UserControl_WriteProperties(frame::PropertyBag& bag) override;
+    void UserControl_Resize() override;
+    void UserControl_Terminate() override;
+    void UserControl_MouseMove(SHORT button, SHORT shift, float x, float y) override;
+    void UserControl_MouseUp(SHORT button, SHORT shift, float x, float y) override;
+    void UserControl_Click() override;
+    void UserControl_KeyUp(SHORT& key, SHORT shift) override;
+    void Image1_Click();
+    void Image1_MouseMove(SHORT button, SHORT shift, float x, float y);
+    void MouseHover(LONG& Button, LONG& Shift, float& X, float& Y) override;
+    void MouseLeave() override;
+
+    void HoverRoutine();
+    void RestLook(bool hover_while_tracking);
+    void LeaveLook();
+    void ShowLook(IDispatch* picture, bool with_tip);
+    void RaiseMouse(DISPID id, SHORT button, SHORT shift, float x, float y);
+    static HRESULT get_picture(IDispatch* held, IPictureDisp** retval);
+    static void hold(IDispatch*& field, IDispatch* picture);
+
+    IDispatch* m_normal{nullptr};
+    IDispatch* m_inactive{nullptr};
+    IDispatch* m_hover{nullptr};
+    bool m_enabled{true};
+    std::u16string m_hover_text{};
+    bool m_hover_inactive{true};
+    bool m_button_active{true};
+    cMouseTrack* m_tracker{nullptr};
+    controls::Image m_image1{};
 };
 
 } // namespace paginor

@@ -1,0 +1,352 @@
+#include "frame/user_control.h"
+
+#include "frame/twips.h"
+#include "platform/colour.h"
+#include "platform/dc_window.h"
+#include "platform/error.h"
+#include "platform/input.h"
+#include "platform/raster.h"
+#include "platform/window.h"
+
+namespace paginor::frame {
+
+namespace pf = platform;
+
+namespace {
+
+// A private identifier a host of the library asks a control for to reach its frame.
+const IID IID_UserControlSelf = {
+    0x3e9d04c7, 0x81a2, 0x4b5f, {0xa0, 0x6c, 0x27, 0xd9, 0x14, 0x5b, 0xe3, 0x08}};
+
+SHORT shift_state() {
+    SHORT s = 0;
+    if (pf::GetKeyState(pf::VK_SHIFT) & 0x8000)
+        s |= 1;
+    if (pf::GetKeyState(pf::VK_CONTROL) & 0x8000)
+        s |= 2;
+    return s;
+}
+
+SHORT buttons_of(WPARAM wParam) {
+    SHORT b = 0;
+    if (wParam & pf::MK_LBUTTON)
+        b |= 1;
+    if (wParam & pf::MK_RBUTTON)
+        b |= 2;
+    if (wParam & pf::MK_MBUTTON)
+        b |= 4;
+    return b;
+}
+
+SHORT shift_of(WPARAM wParam) {
+    return static_cast<SHORT>(((wParam & pf::MK_SHIFT) ? 1 : 0) |
+                              ((wParam & pf::MK_CONTROL) ? 2 : 0));
+}
+
+struct ButtonMessage {
+    UINT msg;
+    SHORT button;
+    enum { Down, Up, Double } what;
+};
+constexpr ButtonMessage kButtons[] = {
+    {pf::WM_LBUTTONDOWN, 1, ButtonMessage::Down},
+    {pf::WM_LBUTTONUP, 1, ButtonMessage::Up},
+    {pf::WM_LBUTTONDBLCLK, 1, ButtonMessage::Double},
+    {pf::WM_RBUTTONDOWN, 2, ButtonMessage::Down},
+    {pf::WM_RBUTTONUP, 2, ButtonMessage::Up},
+    {pf::WM_RBUTTONDBLCLK, 2, ButtonMessage::Double},
+    {pf::WM_MBUTTONDOWN, 4, ButtonMessage::Down},
+    {pf::WM_MBUTTONUP, 4, ButtonMessage::Up},
+    {pf::WM_MBUTTONDBLCLK, 4, ButtonMessage::Double},
+};
+
+int x_of(LPARAM l) {
+    return static_cast<int16_t>(l & 0xFFFF);
+}
+int y_of(LPARAM l) {
+    return static_cast<int16_t>((l >> 16) & 0xFFFF);
+}
+float tw(int px) {
+    return static_cast<float>(pixels_to_twips(px));
+}
+
+} // namespace
+
+UserControl* UserControl::from(IUnknown* object) {
+    if (!object)
+        return nullptr;
+    void* self = nullptr;
+    if (FAILED(object->QueryInterface(IID_UserControlSelf, &self)) || !self)
+        return nullptr;
+    auto* control = static_cast<UserControl*>(self);
+    control->control_unknown()->Release();
+    return control;
+}
+
+bool UserControl::answer_self(REFIID riid, void** ppv) {
+    if (riid != IID_UserControlSelf)
+        return false;
+    *ppv = this;
+    control_unknown()->AddRef();
+    return true;
+}
+
+UserControl::~UserControl() {
+    if (m_hwnd) {
+        pf::SetWindowLongPtr(m_hwnd, pf::GWLP_USERDATA, 0);
+        pf::DestroyWindow(m_hwnd);
+    }
+}
+
+void UserControl::site(ControlSite* site, double left, double top, double width, double height) {
+    if (m_hwnd || !site || !pf::IsWindow(site->site_window()))
+        raise_standard(std_error::InvalidProcedureCall, control_class().source(),
+                       u"The control cannot be sited: it already is, or the form has no window");
+    m_site = site;
+    pf::WindowDesc desc;
+    desc.parent = site->site_window();
+    desc.rect = {twips_to_pixels(left), twips_to_pixels(top),
+                 twips_to_pixels(left) + twips_to_pixels(width),
+                 twips_to_pixels(top) + twips_to_pixels(height)};
+    desc.proc = &UserControl::window_proc;
+    desc.visible = false;
+    desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
+    m_hwnd = pf::CreateWindow(desc);
+    UserControl_Initialize();
+}
+
+void UserControl::init_properties() {
+    UserControl_InitProperties();
+}
+
+void UserControl::read_properties(const PropertyBag& bag) {
+    UserControl_ReadProperties(bag);
+}
+
+void UserControl::write_properties(PropertyBag& bag) {
+    UserControl_WriteProperties(bag);
+}
+
+void UserControl::show() {
+    if (m_hwnd)
+        pf::ShowWindow(m_hwnd, pf::SW_SHOW);
+}
+
+void UserControl::move(double left, double top, double width, double height) {
+    if (!m_hwnd)
+        return;
+    const int x = twips_to_pixels(left), y = twips_to_pixels(top);
+    pf::MoveWindow(m_hwnd, x, y, twips_to_pixels(left + width) - x,
+                   twips_to_pixels(top + height) - y, pf::TRUE);
+}
+
+void UserControl::terminate() {
+    if (m_terminated)
+        return;
+    m_terminated = true;
+    UserControl_Terminate();
+    if (m_hwnd) {
+        const HWND hwnd = m_hwnd;
+        m_hwnd = 0;
+        pf::SetWindowLongPtr(hwnd, pf::GWLP_USERDATA, 0);
+        pf::DestroyWindow(hwnd);
+    }
+    m_site = nullptr;
+}
+
+double UserControl::Width() const {
+    return pixels_to_twips(ScaleWidth());
+}
+
+double UserControl::Height() const {
+    return pixels_to_twips(ScaleHeight());
+}
+
+int UserControl::ScaleWidth() const {
+    RECT r{};
+    pf::GetClientRect(m_hwnd, &r);
+    return r.right - r.left;
+}
+
+int UserControl::ScaleHeight() const {
+    RECT r{};
+    pf::GetClientRect(m_hwnd, &r);
+    return r.bottom - r.top;
+}
+
+void UserControl::SetBackColor(OLE_COLOR colour) {
+    m_back_color = colour;
+    refresh();
+}
+
+bool UserControl::UserMode() const {
+    return m_site ? m_site->ambient_user_mode() : true;
+}
+
+IDispatch* UserControl::Parent() const {
+    return m_site ? m_site->parent_object() : nullptr;
+}
+
+void UserControl::PropertyChanged(std::u16string_view name) {
+    if (!m_site)
+        return;
+    const Member* member = control_class().default_interface->find(name);
+    m_site->on_property_changed(control_unknown(), member ? member->dispid : DISPID_UNKNOWN);
+}
+
+void UserControl::refresh() {
+    if (m_hwnd)
+        pf::InvalidateRect(m_hwnd, nullptr, pf::FALSE);
+}
+
+LRESULT UserControl::window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<UserControl*>(pf::GetWindowLongPtr(hwnd, pf::GWLP_USERDATA));
+    if (!self || self->m_hwnd != hwnd)
+        return pf::DefWindowProc(hwnd, msg, wParam, lParam);
+    return self->handle(msg, wParam, lParam);
+}
+
+LRESULT UserControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case pf::WM_PAINT:
+        paint();
+        return 0;
+    case pf::WM_SIZE:
+        UserControl_Resize();
+        return 0;
+    case pf::WM_SHOWWINDOW:
+        if (wParam)
+            UserControl_Show();
+        return 0;
+    case pf::WM_SETFOCUS:
+        UserControl_EnterFocus();
+        return 0;
+    case pf::WM_KILLFOCUS:
+        UserControl_ExitFocus();
+        return 0;
+    case pf::WM_KEYDOWN: {
+        SHORT key = static_cast<SHORT>(wParam);
+        UserControl_KeyDown(key, shift_state());
+        return 0;
+    }
+    case pf::WM_CHAR: {
+        SHORT ascii = static_cast<SHORT>(wParam);
+        UserControl_KeyPress(ascii);
+        return 0;
+    }
+    case pf::WM_KEYUP: {
+        SHORT key = static_cast<SHORT>(wParam);
+        UserControl_KeyUp(key, shift_state());
+        return 0;
+    }
+    case pf::WM_CAPTURECHANGED:
+        m_pressed = false;
+        return 0;
+    default:
+        pointer(msg, wParam, lParam);
+        return 0;
+    }
+}
+
+void UserControl::paint() {
+    const HDC hdc = pf::GetDC(m_hwnd);
+    if (!hdc)
+        return;
+    pf::COLORREF back = 0;
+    if (pf::OleTranslateColor(m_back_color, 0, &back) != S_OK)
+        back = 0;
+    pf::fill_solid(hdc, RECT{0, 0, ScaleWidth(), ScaleHeight()}, back);
+    for (Windowless* child : m_windowless)
+        if (child->visible())
+            child->paint(hdc);
+    UserControl_Paint(hdc);
+    pf::ReleaseDC(m_hwnd, hdc);
+}
+
+Windowless* UserControl::hit(int x, int y) const {
+    for (auto it = m_windowless.rbegin(); it != m_windowless.rend(); ++it) {
+        const RECT r = (*it)->bounds();
+        if ((*it)->visible() && pf::PtInRect(&r, POINT{x, y}))
+            return *it;
+    }
+    return nullptr;
+}
+
+void UserControl::pointer(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const int px = x_of(lParam), py = y_of(lParam);
+    if (msg == pf::WM_MOUSEMOVE) {
+        Windowless* target = m_pressed ? m_press_target : hit(px, py);
+        const SHORT button = buttons_of(wParam), shift = shift_of(wParam);
+        if (!target) {
+            UserControl_MouseMove(button, shift, tw(px), tw(py));
+        } else if (target->on_mouse_move) {
+            const RECT r = target->bounds();
+            target->on_mouse_move(button, shift, tw(px - r.left), tw(py - r.top));
+        }
+        return;
+    }
+    for (const ButtonMessage& b : kButtons) {
+        if (b.msg != msg)
+            continue;
+        if (b.what == ButtonMessage::Up) {
+            button_up(m_press_target, b.button, shift_of(wParam), px, py);
+        } else {
+            Windowless* target = hit(px, py);
+            const RECT r = target ? target->bounds() : RECT{};
+            button_down(target, b.button, shift_of(wParam), tw(px - r.left), tw(py - r.top),
+                        b.what == ButtonMessage::Double);
+        }
+        return;
+    }
+}
+
+void UserControl::button_down(Windowless* target, SHORT button, SHORT shift, float x, float y,
+                              bool dbl) {
+    m_press_target = target;
+    m_pressed = true;
+    m_in_double_click = dbl && button == 1;
+    pf::SetCapture(m_hwnd);
+    if (pf::GetFocus() != m_hwnd)
+        pf::SetFocus(m_hwnd);
+    if (m_in_double_click) {
+        if (!target)
+            UserControl_DblClick();
+        else if (target->on_dbl_click)
+            target->on_dbl_click();
+        return;
+    }
+    if (!target)
+        UserControl_MouseDown(button, shift, x, y);
+    else if (target->on_mouse_down)
+        target->on_mouse_down(button, shift, x, y);
+}
+
+void UserControl::button_up(Windowless* target, SHORT button, SHORT shift, int px, int py) {
+    const bool any_down =
+        (pf::GetAsyncKeyState(pf::VK_LBUTTON) | pf::GetAsyncKeyState(pf::VK_RBUTTON) |
+         pf::GetAsyncKeyState(pf::VK_MBUTTON)) &
+        0x8000;
+    if (!any_down) {
+        m_pressed = false;
+        if (pf::GetCapture() == m_hwnd)
+            pf::ReleaseCapture();
+    }
+    const RECT r = target ? target->bounds() : RECT{0, 0, ScaleWidth(), ScaleHeight()};
+    const bool over = pf::PtInRect(&r, POINT{px, py}) && hit(px, py) == target;
+    const float x = tw(px - (target ? r.left : 0)), y = tw(py - (target ? r.top : 0));
+    const bool click = button == 1 && over && !m_in_double_click;
+    if (button == 1)
+        m_in_double_click = false;
+    if (!target) {
+        UserControl_MouseUp(button, shift, x, y);
+        if (click)
+            UserControl_Click();
+        return;
+    }
+    if (target->on_mouse_up)
+        target->on_mouse_up(button, shift, x, y);
+    if (click && target->on_click)
+        target->on_click();
+}
+
+} // namespace paginor::frame

@@ -1,0 +1,177 @@
+// The base that makes a class of the library a control: its own window (a child of the
+// host's form window), its size in twips, its background, the ambient run mode, property
+// change notifications, the lifecycle, and the host runtime's control events translated
+// from the window's messages.
+//
+// Lifecycle, driven by the host through the calls below, in this order:
+//   site()            creates the (hidden) window            -> UserControl_Initialize
+//   init_properties() a new control, or
+//   read_properties() a saved one, with the host's bag       -> InitProperties / ReadProperties
+//   show()            shows the window                       -> UserControl_Show
+//   move()            places and sizes it                    -> UserControl_Resize
+//   (DoEvents)        paints invalidated controls            -> UserControl_Paint
+//   write_properties() whenever the host saves               -> WriteProperties
+//   terminate()       destroys the window                    -> UserControl_Terminate
+// Invalidation (refresh()) only marks the window; the paint happens at the next DoEvents,
+// so any number of changes between two pumps paint once.
+//
+// Input: a press captures the pointer until the last button is up, so the release
+// belongs to the control (and to the windowless child that took the press) wherever it
+// happens. Events: MouseDown, MouseUp, then Click (left button, released over the same
+// part); a second press within the double-click time raises DblClick in place of
+// MouseDown, and its release MouseUp without Click. Coordinates are twips.
+#pragma once
+
+#include <paginor/base.h>
+
+#include "frame/property_bag.h"
+#include "frame/type_library.h"
+#include "platform/types.h"
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace paginor::frame {
+
+using platform::HDC;
+using platform::HWND;
+using platform::LPARAM;
+using platform::LRESULT;
+using platform::POINT;
+using platform::RECT;
+using platform::WPARAM;
+
+// What a control asks of the host that sites it.
+class ControlSite {
+  public:
+    // The window the control's window is a child of.
+    virtual HWND site_window() = 0;
+    // True at run time, false in a designer.
+    virtual bool ambient_user_mode() = 0;
+    // The control marked a property changed; dispid is the member's, -1 for a name that
+    // is no member of the control's interface.
+    virtual void on_property_changed(IUnknown* control, DISPID dispid) = 0;
+    // The container object the control's Parent answers (borrowed); may be null.
+    virtual IDispatch* parent_object() { return nullptr; }
+
+  protected:
+    ~ControlSite() = default;
+};
+
+// A child without a window (image, label, line) drawn by its control and given the
+// pointer input that lands on it. Handlers are optional; coordinates are twips relative
+// to the child's top-left corner.
+class Windowless {
+  public:
+    virtual ~Windowless() = default;
+    // Where the child lies in its control, pixels; an empty rectangle takes no input.
+    virtual RECT bounds() const = 0;
+    virtual bool visible() const { return true; }
+    // Draws into the control's DC (control coordinates).
+    virtual void paint(HDC hdc) = 0;
+
+    std::function<void(SHORT button, SHORT shift, float x, float y)> on_mouse_down;
+    std::function<void(SHORT button, SHORT shift, float x, float y)> on_mouse_move;
+    std::function<void(SHORT button, SHORT shift, float x, float y)> on_mouse_up;
+    std::function<void()> on_click;
+    std::function<void()> on_dbl_click;
+};
+
+class UserControl {
+  public:
+    // The UserControl behind an object of the library, borrowed (no reference added);
+    // null for null or an object that is not a control.
+    static UserControl* from(IUnknown* object);
+
+    // --- The host's side -------------------------------------------------------------
+    // Creates the control's window as a hidden child of the site's window at the twips
+    // rectangle, then runs UserControl_Initialize. Throws RuntimeError 5 when the control
+    // is already sited or the site has no window.
+    void site(ControlSite* site, double left, double top, double width, double height);
+    void init_properties();
+    // Exceptions of the control's reading reach the caller; controls that tolerate
+    // damaged bags catch them themselves.
+    void read_properties(const PropertyBag& bag);
+    void write_properties(PropertyBag& bag);
+    void show();
+    // Places the control in twips (rounded to pixels by the one rule of twips.h); raises
+    // Resize when the size changes. Ignored before site().
+    void move(double left, double top, double width, double height);
+    // Runs UserControl_Terminate and destroys the window; a second call does nothing.
+    void terminate();
+
+    // --- Both sides ------------------------------------------------------------------
+    HWND hwnd() const { return m_hwnd; }
+    // Extent in twips (pixels times the current twips per pixel), inner size in pixels.
+    double Width() const;
+    double Height() const;
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+    OLE_COLOR BackColor() const { return m_back_color; }
+    void SetBackColor(OLE_COLOR colour);
+    // The ambient run mode; true (run time) while no site says otherwise.
+    bool UserMode() const;
+    IDispatch* Parent() const;
+    // Tells the host that a property changed, with the DISPID of the member of that name
+    // on the control's interface (-1 for no such member). Nothing before site().
+    void PropertyChanged(std::u16string_view name);
+    // Marks the whole control for repainting at the next DoEvents.
+    void refresh();
+
+    virtual IUnknown* control_unknown() = 0;
+    virtual const Class& control_class() const = 0;
+
+  protected:
+    UserControl() = default;
+    virtual ~UserControl();
+    UserControl(const UserControl&) = delete;
+    UserControl& operator=(const UserControl&) = delete;
+
+    // Windowless children, painted in this order (later on top), hit-tested top first.
+    // Not owned; each must outlive the control's window.
+    void add_windowless(Windowless* child) { m_windowless.push_back(child); }
+    // For the control's QueryInterface: answers the private identifier that from()
+    // asks for (adding a reference); false for any other identifier.
+    bool answer_self(REFIID riid, void** ppv);
+
+    virtual void UserControl_Initialize() {}
+    virtual void UserControl_InitProperties() {}
+    virtual void UserControl_ReadProperties(const PropertyBag&) {}
+    virtual void UserControl_WriteProperties(PropertyBag&) {}
+    virtual void UserControl_Show() {}
+    virtual void UserControl_Resize() {}
+    // After the background is cleared and the windowless children drawn.
+    virtual void UserControl_Paint(HDC) {}
+    virtual void UserControl_Terminate() {}
+    virtual void UserControl_MouseDown(SHORT, SHORT, float, float) {}
+    virtual void UserControl_MouseMove(SHORT, SHORT, float, float) {}
+    virtual void UserControl_MouseUp(SHORT, SHORT, float, float) {}
+    virtual void UserControl_Click() {}
+    virtual void UserControl_DblClick() {}
+    virtual void UserControl_KeyDown(SHORT&, SHORT) {}
+    virtual void UserControl_KeyPress(SHORT&) {}
+    virtual void UserControl_KeyUp(SHORT&, SHORT) {}
+    virtual void UserControl_EnterFocus() {}
+    virtual void UserControl_ExitFocus() {}
+
+  private:
+    static LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    void paint();
+    Windowless* hit(int x, int y) const;
+    void pointer(UINT msg, WPARAM wParam, LPARAM lParam);
+    void button_down(Windowless* target, SHORT button, SHORT shift, float x, float y, bool dbl);
+    void button_up(Windowless* target, SHORT button, SHORT shift, int px, int py);
+
+    ControlSite* m_site{nullptr};
+    HWND m_hwnd{0};
+    OLE_COLOR m_back_color{0x8000000F};
+    std::vector<Windowless*> m_windowless{};
+    Windowless* m_press_target{nullptr}; // the part that took the press; null = surface
+    bool m_pressed{false};
+    bool m_in_double_click{false};
+    bool m_terminated{false};
+};
+
+} // namespace paginor::frame
