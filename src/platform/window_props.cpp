@@ -2,6 +2,8 @@
 
 #include "platform/window_state.h"
 
+#include <algorithm>
+
 namespace paginor::platform {
 
 using detail::find;
@@ -55,7 +57,9 @@ std::vector<std::pair<std::u16string, HANDLE>> EnumProps(HWND hwnd) {
     if (w == nullptr) {
         return {};
     }
-    return {w->props.begin(), w->props.end()};
+    std::vector<std::pair<std::u16string, HANDLE>> all(w->props.begin(), w->props.end());
+    std::sort(all.begin(), all.end());
+    return all;
 }
 
 void FailNextPropStores(int n, int after) {

@@ -18,6 +18,15 @@
 
 namespace paginor::platform::detail {
 
+// Property names are looked up by view, without building a string.
+struct PropNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view s) const noexcept {
+        return std::hash<std::u16string_view>{}(s);
+    }
+};
+using PropTable = std::unordered_map<std::u16string, HANDLE, PropNameHash, std::equal_to<>>;
+
 struct Window {
     HWND hwnd{0};
     HWND parent{0};
@@ -30,7 +39,7 @@ struct Window {
     LONG_PTR id{0};
     LONG_PTR userdata{0};
     DWORD pid{0};
-    std::map<std::u16string, HANDLE, std::less<>> props;
+    PropTable props;
     RECT update{}; // client coordinates; empty when nothing to paint
     RECT painting{};
     uint64_t painted_in_pass{0};

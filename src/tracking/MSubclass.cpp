@@ -42,6 +42,11 @@ class PropName {
         return *this;
     }
     std::u16string_view view() const { return {m_buf, m_len}; }
+    std::size_t size() const { return m_len; }
+    PropName& truncate(std::size_t len) {
+        m_len = len;
+        return *this;
+    }
 
   private:
     char16_t m_buf[64];
@@ -196,14 +201,35 @@ class HandlerRef {
     ISubclass* m_h{nullptr};
 };
 
+// The names a dispatch reads, composed once per message: "<h>", "<h>#<m>C", then
+// "<h>#<m>#<i>" for each position, each reusing the prefix before it.
+class DispatchNames {
+  public:
+    DispatchNames(HWND hwnd, int32_t msg) {
+        m_name.number(handle_number(hwnd));
+        m_handle_len = m_name.size();
+        m_name.text(u"#").number(msg);
+        m_msg_len = m_name.size();
+    }
+    std::u16string_view proc() { return m_name.truncate(m_handle_len).view(); }
+    std::u16string_view count() { return m_name.truncate(m_msg_len).text(u"C").view(); }
+    std::u16string_view entry(HANDLE index) {
+        return m_name.truncate(m_msg_len).text(u"#").number(index).view();
+    }
+
+  private:
+    PropName m_name;
+    std::size_t m_handle_len{0};
+    std::size_t m_msg_len{0};
+};
+
 LRESULT dispatch_to_handlers(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam, pf::WNDPROC prev,
-                             HANDLE n) {
+                             HANDLE n, DispatchNames& names) {
     LRESULT result = 0;
     bool prev_called = false;
     HandlerRef lowest; // the lowest-position handler seen: its mode decides
-    int32_t msg = int32_t(iMsg);
     for (HANDLE i = n; i >= 1; --i) {
-        HANDLE id = read(hwnd, entry_name(hwnd, msg, int32_t(i)));
+        HANDLE id = pf::GetProp(hwnd, names.entry(i));
         if (id == 0) {
             continue;
         }
@@ -287,13 +313,14 @@ void UnhookMessage(ISubclass* handler, HWND hwnd, int32_t iMsg) noexcept {
 }
 
 LRESULT SharedWindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
-    auto prev = reinterpret_cast<pf::WNDPROC>(read(hwnd, proc_name(hwnd)));
+    DispatchNames names(hwnd, int32_t(iMsg));
+    auto prev = reinterpret_cast<pf::WNDPROC>(pf::GetProp(hwnd, names.proc()));
     if (prev == nullptr) {
         return 0;
     }
-    HANDLE n = read(hwnd, msg_count_name(hwnd, int32_t(iMsg)));
+    HANDLE n = pf::GetProp(hwnd, names.count());
     if (n > 0) {
-        return dispatch_to_handlers(hwnd, iMsg, wParam, lParam, prev, n);
+        return dispatch_to_handlers(hwnd, iMsg, wParam, lParam, prev, n, names);
     }
     if (iMsg == pf::WM_DESTROY && read(hwnd, hook_count_name(hwnd)) > 0) {
         pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC, reinterpret_cast<pf::LONG_PTR>(prev));
