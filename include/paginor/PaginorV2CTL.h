@@ -13,12 +13,6 @@
 
 #include <paginor/base.h>
 
-#ifdef __cplusplus
-#define PAGINOR_DATA extern "C" __attribute__((visibility("default")))
-#else
-#define PAGINOR_DATA extern __attribute__((visibility("default")))
-#endif
-
 /* The host's standard picture and font objects are reached through IDispatch. */
 typedef IDispatch IPictureDisp;
 typedef IDispatch IFontDisp;

@@ -16,6 +16,12 @@
 
 /* Exported from libPaginorV2CTL.so; everything else in it is hidden. */
 #define PAGINOR_API PAGINOR_EXTERN_C __attribute__((visibility("default")))
+/* Exported constant data: a declaration in both languages, never a C tentative definition. */
+#ifdef __cplusplus
+#define PAGINOR_DATA extern "C" __attribute__((visibility("default")))
+#else
+#define PAGINOR_DATA extern __attribute__((visibility("default")))
+#endif
 
 typedef int32_t HRESULT;
 typedef int32_t SCODE;
@@ -247,9 +253,9 @@ typedef struct IDispatchVtbl {
     ULONG (*Release)(IDispatch* self);
     HRESULT (*GetTypeInfoCount)(IDispatch* self, UINT* pctinfo);
     HRESULT (*GetTypeInfo)(IDispatch* self, UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo);
-    HRESULT (*GetIDsOfNames)
+    HRESULT(*GetIDsOfNames)
     (IDispatch* self, REFIID riid, OLECHAR** rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId);
-    HRESULT (*Invoke)
+    HRESULT(*Invoke)
     (IDispatch* self, DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
      DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr);
 } IDispatchVtbl;
@@ -270,10 +276,10 @@ struct IClassFactory {
 };
 #endif
 
-PAGINOR_EXTERN_C const IID IID_IUnknown;
-PAGINOR_EXTERN_C const IID IID_IDispatch;
-PAGINOR_EXTERN_C const IID IID_IClassFactory;
-PAGINOR_EXTERN_C const IID IID_NULL;
+PAGINOR_DATA const IID IID_IUnknown;
+PAGINOR_DATA const IID IID_IDispatch;
+PAGINOR_DATA const IID IID_IClassFactory;
+PAGINOR_DATA const IID IID_NULL;
 
 /* BSTR and VARIANT services a host needs to talk to the library. */
 PAGINOR_API BSTR SysAllocString(const OLECHAR* text);
