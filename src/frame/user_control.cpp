@@ -322,15 +322,6 @@ void UserControl::button_down(Windowless* target, SHORT button, SHORT shift, flo
 }
 
 void UserControl::button_up(Windowless* target, SHORT button, SHORT shift, int px, int py) {
-    const bool any_down =
-        (pf::GetAsyncKeyState(pf::VK_LBUTTON) | pf::GetAsyncKeyState(pf::VK_RBUTTON) |
-         pf::GetAsyncKeyState(pf::VK_MBUTTON)) &
-        0x8000;
-    if (!any_down) {
-        m_pressed = false;
-        if (pf::GetCapture() == m_hwnd)
-            pf::ReleaseCapture();
-    }
     const RECT r = target ? target->bounds() : RECT{0, 0, ScaleWidth(), ScaleHeight()};
     const bool over = pf::PtInRect(&r, POINT{px, py}) && hit(px, py) == target;
     const float x = tw(px - (target ? r.left : 0)), y = tw(py - (target ? r.top : 0));
@@ -341,12 +332,22 @@ void UserControl::button_up(Windowless* target, SHORT button, SHORT shift, int p
         UserControl_MouseUp(button, shift, x, y);
         if (click)
             UserControl_Click();
-        return;
+    } else {
+        if (target->on_mouse_up)
+            target->on_mouse_up(button, shift, x, y);
+        if (click && target->on_click)
+            target->on_click();
     }
-    if (target->on_mouse_up)
-        target->on_mouse_up(button, shift, x, y);
-    if (click && target->on_click)
-        target->on_click();
+    // The capture ends after the control's own handling of the release.
+    const bool any_down =
+        (pf::GetAsyncKeyState(pf::VK_LBUTTON) | pf::GetAsyncKeyState(pf::VK_RBUTTON) |
+         pf::GetAsyncKeyState(pf::VK_MBUTTON)) &
+        0x8000;
+    if (!any_down && m_hwnd) {
+        m_pressed = false;
+        if (pf::GetCapture() == m_hwnd)
+            pf::ReleaseCapture();
+    }
 }
 
 } // namespace paginor::frame

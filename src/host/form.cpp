@@ -1,0 +1,235 @@
+#include "host/form.h"
+
+#include "frame/twips.h"
+#include "frame/type_library.h"
+#include "platform/bitmap.h"
+#include "platform/colour.h"
+#include "platform/dc_window.h"
+#include "platform/error.h"
+#include "platform/message.h"
+#include "platform/raster.h"
+#include "platform/unicode.h"
+#include "platform/window.h"
+
+#include <algorithm>
+
+namespace paginor::host {
+
+namespace pf = platform;
+
+namespace {
+
+constexpr std::u16string_view kSource = u"PaginorV2CTL.Form";
+constexpr std::u16string_view kPrefix = u"PaginorV2CTL.";
+constexpr int kCannotCreateObject = 429;
+
+const frame::Class& class_of(std::u16string_view progid) {
+    const frame::Class* c = nullptr;
+    if (progid.size() > kPrefix.size() &&
+        equals_ignore_case(progid.substr(0, kPrefix.size()), kPrefix))
+        c = frame::type_library().find_class(progid.substr(kPrefix.size()));
+    if (!c)
+        raise_standard(kCannotCreateObject, std::u16string(kSource),
+                       u"ActiveX component can't create object: " + std::u16string(progid));
+    if (c->kind != frame::ClassKind::Control)
+        raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
+                       std::u16string(progid) + u" is not a control");
+    return *c;
+}
+
+// Through the class factory, as any host creates an object.
+IDispatch* create(const frame::Class& c) {
+    IClassFactory* factory = nullptr;
+    HRESULT hr = DllGetClassObject(*c.clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+    IDispatch* object = nullptr;
+    if (SUCCEEDED(hr)) {
+        hr = factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&object));
+        factory->Release();
+    }
+    if (FAILED(hr) || !object)
+        raise_standard(kCannotCreateObject, std::u16string(kSource),
+                       u"ActiveX component can't create object: " + c.progid());
+    return object;
+}
+
+} // namespace
+
+class Form::Site final : public frame::ControlSite {
+  public:
+    Site(Form& form, HWND parent) : m_form(form), m_parent(parent) {}
+    HWND site_window() override { return m_parent; }
+    bool ambient_user_mode() override { return m_form.m_user_mode; }
+    void on_property_changed(IUnknown* control, DISPID dispid) override {
+        m_form.note_change(control, dispid);
+    }
+
+  private:
+    Form& m_form;
+    HWND m_parent;
+};
+
+Form::Form(std::u16string name, double width, double height, OLE_COLOR back_color, bool user_mode)
+    : m_name(std::move(name)), m_back_color(back_color), m_user_mode(user_mode) {
+    pf::WindowDesc desc;
+    desc.rect = {0, 0, frame::twips_to_pixels(width), frame::twips_to_pixels(height)};
+    desc.proc = &Form::form_proc;
+    desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
+    m_hwnd = pf::CreateWindow(desc);
+}
+
+Form::~Form() {
+    for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
+        it->control->terminate();
+        it->object->Release();
+    }
+    pf::SetWindowLongPtr(m_hwnd, pf::GWLP_USERDATA, 0);
+    pf::DestroyWindow(m_hwnd);
+}
+
+pf::LRESULT Form::form_proc(HWND hwnd, UINT msg, pf::WPARAM, pf::LPARAM) {
+    auto* self = reinterpret_cast<Form*>(pf::GetWindowLongPtr(hwnd, pf::GWLP_USERDATA));
+    if (msg != pf::WM_PAINT || !self)
+        return 0;
+    const pf::HDC hdc = pf::GetDC(hwnd);
+    pf::COLORREF back = 0;
+    pf::OleTranslateColor(self->m_back_color, 0, &back);
+    pf::RECT r{};
+    pf::GetClientRect(hwnd, &r);
+    pf::fill_solid(hdc, r, back);
+    pf::ReleaseDC(hwnd, hdc);
+    return 0;
+}
+
+IDispatch* Form::add(std::u16string_view progid, std::u16string_view name, double left, double top,
+                     double width, double height, const frame::PropertyBag* bag,
+                     std::u16string_view container) {
+    const frame::Class& c = class_of(progid);
+    if (name.empty() || control(name))
+        raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
+                       u"The form already has a control named '" + std::u16string(name) + u"'");
+    HWND parent = m_hwnd;
+    if (!container.empty()) {
+        IDispatch* holder = control(container);
+        if (!holder)
+            raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
+                           u"No container named '" + std::u16string(container) + u"'");
+        parent = frame::UserControl::from(holder)->hwnd();
+    }
+    IDispatch* object = create(c);
+    frame::UserControl* uc = frame::UserControl::from(object);
+    if (!uc) {
+        object->Release();
+        raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
+                       c.progid() + u" is not a control");
+    }
+    m_sites.push_back(std::make_unique<Site>(*this, parent));
+    m_entries.push_back({std::u16string(name), c.progid(), std::u16string(c.name),
+                         std::u16string(container), object, uc});
+    uc->site(m_sites.back().get(), left, top, width, height);
+    if (bag)
+        uc->read_properties(*bag);
+    else
+        uc->init_properties();
+    uc->show();
+    uc->move(left, top, width, height);
+    return object;
+}
+
+IDispatch* Form::control(std::u16string_view name) const {
+    for (const Entry& e : m_entries)
+        if (equals_ignore_case(e.name, name))
+            return e.object;
+    return nullptr;
+}
+
+void Form::note_change(IUnknown* control, DISPID dispid) {
+    for (const Entry& e : m_entries)
+        if (e.control->control_unknown() == control)
+            m_changes.push_back({e.name, dispid});
+}
+
+frame::FormRecord Form::save() {
+    frame::FormRecord record;
+    record.name = m_name;
+    pf::RECT r{};
+    pf::GetClientRect(m_hwnd, &r);
+    record.width = frame::pixels_to_twips(r.right);
+    record.height = frame::pixels_to_twips(r.bottom);
+    record.back_color = m_back_color;
+    for (const Entry& e : m_entries) {
+        frame::FormControlRecord c;
+        c.progid = e.progid;
+        c.name = e.name;
+        c.container = e.container;
+        pf::RECT w{};
+        pf::GetWindowRect(e.control->hwnd(), &w);
+        pf::POINT origin{w.left, w.top};
+        pf::ScreenToClient(pf::GetParent(e.control->hwnd()), &origin);
+        c.left = frame::pixels_to_twips(origin.x);
+        c.top = frame::pixels_to_twips(origin.y);
+        c.width = e.control->Width();
+        c.height = e.control->Height();
+        e.control->write_properties(c.bag);
+        record.controls.push_back(std::move(c));
+    }
+    m_changes.clear();
+    return record;
+}
+
+std::unique_ptr<Form> Form::load(const frame::FormRecord& record, bool user_mode) {
+    auto form = std::make_unique<Form>(record.name, record.width, record.height, record.back_color,
+                                       user_mode);
+    for (const frame::FormControlRecord& c : record.controls)
+        form->add(c.progid, c.name, c.left, c.top, c.width, c.height, &c.bag, c.container);
+    return form;
+}
+
+namespace {
+
+void compose(HWND hwnd, pf::Image& out) {
+    if (!pf::IsWindowVisible(hwnd))
+        return;
+    const pf::RECT visible = pf::GetVisibleRect(hwnd);
+    pf::RECT where{};
+    pf::GetWindowRect(hwnd, &where);
+    const pf::Bitmap* surface = pf::window_surface(hwnd);
+    if (surface && !surface->monochrome()) {
+        for (int y = std::max(visible.top, 0); y < std::min<int>(visible.bottom, out.height); ++y) {
+            const int sy = y - where.top;
+            if (sy < 0 || sy >= surface->height())
+                continue;
+            const uint32_t* row = surface->colour_row(sy);
+            for (int x = std::max(visible.left, 0); x < std::min<int>(visible.right, out.width);
+                 ++x) {
+                const int sx = x - where.left;
+                if (sx >= 0 && sx < surface->width())
+                    out.pixels[size_t(y) * out.width + x] = 0xFF000000u | (row[sx] & 0xFFFFFF);
+            }
+        }
+    }
+    const std::vector<HWND> children = pf::GetChildWindows(hwnd);
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        compose(*it, out);
+}
+
+} // namespace
+
+pf::Image Form::render() {
+    pf::InvalidateRect(m_hwnd, nullptr, pf::FALSE);
+    pf::DoEvents();
+    pf::RECT r{};
+    pf::GetWindowRect(m_hwnd, &r);
+    pf::Image out;
+    out.width = r.right - r.left;
+    out.height = r.bottom - r.top;
+    out.format = pf::ImageFormat::Png;
+    out.pixels.assign(size_t(out.width) * out.height, 0xFF000000u);
+    compose(m_hwnd, out);
+    return out;
+}
+
+void Form::render_png(const std::string& path) {
+    pf::save_png(render(), path);
+}
+
+} // namespace paginor::host

@@ -1,0 +1,94 @@
+// A host-side form: a top-level window at the screen's origin holding the library's
+// controls by ProgID at twips positions, in form order, each created through the class
+// factory, sited (on the form or inside an earlier control), its lifecycle run, saved to
+// and loaded from a text form file, and rendered headless to pixels or a PNG.
+//
+//   host::Form form;
+//   IDispatch* button = form.add(u"PaginorV2CTL.O2007Hover", u"hOne", 120, 120, 240, 240);
+//   platform::DoEvents();
+//   form.render_png("form.png");
+#pragma once
+
+#include <paginor/base.h>
+
+#include "frame/form_file.h"
+#include "frame/user_control.h"
+#include "platform/image_codec.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace paginor::host {
+
+using platform::HWND;
+
+class Form {
+  public:
+    struct Entry {
+        std::u16string name;
+        std::u16string progid;
+        std::u16string type_name; // the class name: "O2007Hover"
+        std::u16string container; // empty: the form
+        IDispatch* object{nullptr};
+        frame::UserControl* control{nullptr};
+    };
+    struct Change {
+        std::u16string control;
+        DISPID dispid;
+        friend bool operator==(const Change&, const Change&) = default;
+    };
+
+    // A form window of the size in twips; user_mode false makes it a designer.
+    explicit Form(std::u16string name = u"Form1", double width = 4800, double height = 3600,
+                  OLE_COLOR back_color = 0x8000000F, bool user_mode = true);
+    // Terminates and releases every control (last added first), then destroys the window.
+    ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    HWND hwnd() const { return m_hwnd; }
+    bool user_mode() const { return m_user_mode; }
+
+    // Creates the control named by progid through the class factory and runs its
+    // lifecycle: site (hidden, inside `container` when given), init-properties (or
+    // read-properties with bag), show, move. Returns the control, borrowed (the form
+    // holds it). Throws RuntimeError: 429 for a ProgID that names no class of the
+    // library, 5 for a class that is not a control, a name already used on the form or
+    // an unknown container. The control's own lifecycle errors pass through.
+    IDispatch* add(std::u16string_view progid, std::u16string_view name, double left, double top,
+                   double width, double height, const frame::PropertyBag* bag = nullptr,
+                   std::u16string_view container = {});
+    // Borrowed; null when no control has the name.
+    IDispatch* control(std::u16string_view name) const;
+    const std::vector<Entry>& controls() const { return m_entries; }
+    // Property changes the controls reported, oldest first; dirty() while any.
+    const std::vector<Change>& changes() const { return m_changes; }
+    bool dirty() const { return !m_changes.empty(); }
+
+    // Each control's write-properties step into a record of the form (clears dirty).
+    frame::FormRecord save();
+    // A new form built from a record, each control read from its bag. Throws as add().
+    static std::unique_ptr<Form> load(const frame::FormRecord& record, bool user_mode = true);
+
+    // Pumps pending paints, then composes the form window and every visible control
+    // window (bottom of the z-order first) into one picture of the form's size.
+    platform::Image render();
+    // render() written as PNG; throws RuntimeError 75 when the file cannot be written.
+    void render_png(const std::string& path);
+
+  private:
+    class Site;
+    static platform::LRESULT form_proc(HWND, UINT, platform::WPARAM, platform::LPARAM);
+    void note_change(IUnknown* control, DISPID dispid);
+
+    std::u16string m_name;
+    OLE_COLOR m_back_color;
+    bool m_user_mode;
+    HWND m_hwnd{0};
+    std::vector<Entry> m_entries{};
+    std::vector<std::unique_ptr<Site>> m_sites{};
+    std::vector<Change> m_changes{};
+};
+
+} // namespace paginor::host

@@ -1,0 +1,96 @@
+// What the O2007Hover tests share: a fresh window system with a manual clock, a form at
+// the screen's origin, the three test pictures, and a sink advised on the control.
+//
+// The button sits at (120, 120) twips = (8, 8) px, 360 x 360 twips = 24 x 24 px; its
+// 16 x 16 picture covers (8..23, 8..23) on the screen, the bare surface the rest.
+#pragma once
+
+#include "event_log.h"
+
+#include "buttons/O2007Hover.h"
+#include "frame/std_picture.h"
+#include "frame/variant.h"
+#include "host/form.h"
+#include "platform/font.h"
+#include "platform/input.h"
+#include "platform/message.h"
+#include "platform/unicode.h"
+#include "platform/window_system.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace paginor::test {
+
+inline IDispatch* picture(const char* name) {
+    return frame::LoadPicture(from_utf8(std::string(PAGINOR_TEST_DATA_DIR "/") + name));
+}
+
+inline std::string output_path(const std::string& name) {
+    return std::string(PAGINOR_TEST_OUTPUT_DIR "/") + name;
+}
+
+class HoverHost : public ::testing::Test {
+  public:
+    void SetUp() override {
+        platform::set_screen_twips_per_pixel(15);
+        form = std::make_unique<host::Form>(u"Form1", 960, 600, 0x00FFFFFF, user_mode());
+        disp = form->add(u"PaginorV2CTL.O2007Hover", u"hOne", 120, 120, 360, 360);
+        button = static_cast<_O2007Hover*>(disp);
+        cookie = advise(disp, DIID___O2007Hover, &log);
+        platform::SetActiveWindow(form->hwnd());
+        platform::DoEvents();
+    }
+    void TearDown() override {
+        for (IDispatch* p : {normal, hover, inactive})
+            p->Release();
+        form.reset();
+        EXPECT_EQ(log.refs, 1u) << "the control kept the sink";
+    }
+    virtual bool user_mode() const { return true; }
+
+    O2007Hover& self() { return *static_cast<O2007Hover*>(button); }
+    // The picture Image1 shows now: "normal", "hover", "inactive" or "none".
+    std::string shown() {
+        IDispatch* p = self().image1().Picture();
+        return p == normal     ? "normal"
+               : p == hover    ? "hover"
+               : p == inactive ? "inactive"
+               : p == nullptr  ? "none"
+                               : "other";
+    }
+    std::string tip() { return to_utf8(self().image1().ToolTipText()); }
+    void set_pictures(bool with_inactive) {
+        ASSERT_EQ(button->putref_NormalImage(normal), S_OK);
+        ASSERT_EQ(button->putref_HoverImage(hover), S_OK);
+        if (with_inactive) {
+            ASSERT_EQ(button->putref_InactiveImage(inactive), S_OK);
+        }
+    }
+    void move(int x, int y) {
+        platform::Input::moveTo(x, y);
+        platform::DoEvents();
+    }
+    void click(platform::MouseButton b = platform::MouseButton::Left) {
+        platform::Input::click(b);
+        platform::DoEvents();
+    }
+    void advance(int ms) {
+        scope.clock().advance(std::chrono::milliseconds(ms));
+        platform::DoEvents();
+    }
+
+    platform::WindowSystemScope scope;
+    IDispatch* normal{picture("o2007hover_pic_normal.png")};
+    IDispatch* hover{picture("o2007hover_pic_hover.png")};
+    IDispatch* inactive{picture("o2007hover_pic_inactive.png")};
+    std::unique_ptr<host::Form> form;
+    IDispatch* disp{nullptr};
+    _O2007Hover* button{nullptr};
+    EventLog log{{"", "MouseUp", "MouseMove", "Click", "MouseLeave", "KeyUp"}};
+    DWORD cookie{0};
+};
+
+} // namespace paginor::test
