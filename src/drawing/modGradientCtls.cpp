@@ -1,5 +1,6 @@
 #include "drawing/modGradientCtls.h"
 
+#include "platform/bitmap_store.h"
 #include "platform/blit.h"
 #include "platform/colour.h"
 #include "platform/dc.h"
@@ -86,9 +87,11 @@ void DrawGradient(HDC hdc, int32_t left, int32_t top, int32_t width, int32_t hei
         break;
     }
     std::vector<uint32_t> entries = ramp(split(colour1), split(colour2), n, first, count);
-    std::vector<uint32_t> buffer(size_t(v.w) * size_t(v.h));
+    // Every pixel is written below, so the buffer starts uninitialised.
+    platform::PixelStore store(size_t(v.w) * size_t(v.h) * 4, false);
+    uint32_t* buffer = store.words();
     for (int32_t k = 0; k < v.h; ++k) { // buffer row k is the k-th visible row from the bottom
-        uint32_t* row = &buffer[size_t(k) * v.w];
+        uint32_t* row = buffer + size_t(k) * v.w;
         int32_t from_top = v.h - 1 - k;
         switch (direction) {
         case gdHorizontal:
@@ -112,8 +115,8 @@ void DrawGradient(HDC hdc, int32_t left, int32_t top, int32_t width, int32_t hei
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    StretchDIBits(hdc, int32_t(left + v.ox), int32_t(top + v.oy), v.w, v.h, 0, 0, v.w, v.h,
-                  buffer.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(hdc, int32_t(left + v.ox), int32_t(top + v.oy), v.w, v.h, 0, 0, v.w, v.h, buffer,
+                  &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 int32_t TranslateColor(OLE_COLOR colour, int32_t palette) {

@@ -10,13 +10,8 @@
 namespace paginor::platform {
 
 Bitmap::Bitmap(int width, int height, bool monochrome)
-    : m_width(width), m_height(height), m_monochrome(monochrome) {
-    size_t n = size_t(width) * size_t(height);
-    if (monochrome)
-        m_bits.assign(n, 0);
-    else
-        m_colour.assign(n, 0);
-}
+    : m_width(width), m_height(height), m_monochrome(monochrome),
+      m_store(size_t(width) * size_t(height) * (monochrome ? 1 : 4), true) {}
 
 COLORREF Bitmap::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
@@ -48,8 +43,7 @@ void Bitmap::resize(int width, int height) {
     }
     m_width = width;
     m_height = height;
-    m_colour.swap(next.m_colour);
-    m_bits.swap(next.m_bits);
+    m_store = std::move(next.m_store);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // carry alpha only in bitmaps made from pictures (has_alpha); drawing writes alpha 0.
 #pragma once
 
+#include "platform/bitmap_store.h"
 #include "platform/types.h"
 
 #include <cstdint>
@@ -26,14 +27,16 @@ class Bitmap {
     // Row pointers; y must lie in [0, height). A colour bitmap has no bit rows and a
     // monochrome one no colour rows (nullptr).
     uint32_t* colour_row(int y) {
-        return m_colour.empty() ? nullptr : &m_colour[size_t(y) * m_width];
+        return m_monochrome ? nullptr : m_store.words() + size_t(y) * m_width;
     }
     const uint32_t* colour_row(int y) const {
-        return m_colour.empty() ? nullptr : &m_colour[size_t(y) * m_width];
+        return m_monochrome ? nullptr : m_store.words() + size_t(y) * m_width;
     }
-    uint8_t* bit_row(int y) { return m_bits.empty() ? nullptr : &m_bits[size_t(y) * m_width]; }
+    uint8_t* bit_row(int y) {
+        return m_monochrome ? m_store.data() + size_t(y) * m_width : nullptr;
+    }
     const uint8_t* bit_row(int y) const {
-        return m_bits.empty() ? nullptr : &m_bits[size_t(y) * m_width];
+        return m_monochrome ? m_store.data() + size_t(y) * m_width : nullptr;
     }
 
     // The colour at (x, y) as a COLORREF (white or black for monochrome); CLR_INVALID
@@ -53,8 +56,7 @@ class Bitmap {
     int m_height{0};
     bool m_monochrome{false};
     bool m_has_alpha{false};
-    std::vector<uint32_t> m_colour;
-    std::vector<uint8_t> m_bits;
+    PixelStore m_store; // width * height words (colour) or bytes (monochrome)
 };
 
 // Pixel layout conversions: COLORREF 0x00BBGGRR <-> pixel 0x00RRGGBB.

@@ -202,10 +202,8 @@ int StretchDIBits(HDC hdc, int x_dst, int y_dst, int dst_width, int dst_height, 
         int count = cols.hi - cols.lo;
         int x0 = to.left + cols.lo;
         if (one_to_one && op == 0xCC && !mono) {
-            uint32_t* out = bm->colour_row(dy) + x0;
-            const uint32_t* in = row + src_col(x0);
-            for (int x = 0; x < count; ++x)
-                out[x] = in[x] & 0xFFFFFF;
+            // Alpha bits come along; nothing reads them on a bitmap without alpha.
+            std::memcpy(bm->colour_row(dy) + x0, row + src_col(x0), size_t(count) * 4);
             continue;
         }
         uint32_t* s = scratch_row(size_t(count)).data();

@@ -1,4 +1,3 @@
-#include "drawing/modGradientCtls.h"
 #include "platform/bitmap.h"
 #include "platform/dc.h"
 #include "platform/dc_window.h"
@@ -43,7 +42,7 @@ TEST(WindowDc, DrawsIntoTheBackingBitmapClippedToTheVisiblePart) {
     EXPECT_EQ(SelectObject(dc, compatible), 0u);
     DeleteObject(compatible);
 
-    modGradientCtls::DrawGradient(dc, 0, 0, 20, 20, 0x0000FF, 0x0000FF, 1);
+    fill_solid(dc, {0, 0, 20, 20}, RGB(255, 0, 0));
     Bitmap* surface = window_surface(child);
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(surface->width(), 20);
