@@ -45,7 +45,8 @@ class HoverHost : public ::testing::Test {
     }
     void TearDown() override {
         for (IDispatch* p : {normal, hover, inactive})
-            p->Release();
+            if (p)
+                p->Release();
         form.reset();
         EXPECT_EQ(log.refs, 1u) << "the control kept the sink";
     }

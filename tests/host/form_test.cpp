@@ -1,0 +1,232 @@
+// A form as a host keeps it: O2007Hover buttons created by ProgID, saved to a form file
+// and loaded back, rendered headless and compared with golden pictures, and every
+// reference and drawing object given back at the end.
+#include "../buttons/hover_host.h"
+
+#include "frame/base64.h"
+#include "frame/user_control.h"
+#include "platform/gdi.h"
+#include "platform/window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace paginor;
+using namespace paginor::test;
+
+namespace {
+
+std::string file_base64(const char* name, const std::string& indent) {
+    std::ifstream in(std::string(PAGINOR_TEST_DATA_DIR "/") + name, std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::string b64 = frame::base64_encode(bytes);
+    std::string out;
+    for (size_t i = 0; i < b64.size(); i += 64)
+        out += indent + b64.substr(i, 64) + "\n";
+    return out;
+}
+
+// Compares with tests/data/<name>, allowing 2 per channel; on a difference (or a missing
+// golden) writes the actual picture to the output folder and says where.
+void expect_golden(const platform::Image& actual, const std::string& name) {
+    std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
+    const std::string out = output_path(name);
+    platform::Image golden;
+    try {
+        golden = platform::load_image_file(std::string(PAGINOR_TEST_DATA_DIR "/") + name);
+    } catch (const RuntimeError&) {
+        platform::save_png(actual, out);
+        ADD_FAILURE() << "no golden " << name << "; actual written to " << out;
+        return;
+    }
+    ASSERT_EQ(golden.width, actual.width) << name;
+    ASSERT_EQ(golden.height, actual.height) << name;
+    int differing = 0;
+    for (size_t i = 0; i < golden.pixels.size(); ++i)
+        for (int shift : {0, 8, 16})
+            if (std::abs(int((golden.pixels[i] >> shift) & 0xFF) -
+                         int((actual.pixels[i] >> shift) & 0xFF)) > 2) {
+                ++differing;
+                break;
+            }
+    if (differing) {
+        platform::save_png(actual, out);
+        ADD_FAILURE() << differing << " pixels differ from " << name << "; actual in " << out;
+    }
+}
+
+class FormHost : public HoverHost {};
+
+TEST_F(FormHost, SavesTheBagInWriteOrderAndLoadsBack) {
+    ASSERT_EQ(button->putref_NormalImage(normal), S_OK);
+    frame::Bstr text(u"Prompt");
+    ASSERT_EQ(button->put_HoverText(text.get()), S_OK);
+    const frame::PropertyBag empty;
+    form->add(u"PaginorV2CTL.O2007Hover", u"hTwo", 600, 120, 240, 240, &empty);
+
+    const std::string file = frame::write_form_file(form->save());
+    const std::string expected = "PaginorForm 1\n"
+                                 "Begin Form Form1\n"
+                                 "    Width = 960\n"
+                                 "    Height = 600\n"
+                                 "    BackColor = &H00FFFFFF&\n"
+                                 "    Begin PaginorV2CTL.O2007Hover hOne\n"
+                                 "        Left = 120\n"
+                                 "        Top = 120\n"
+                                 "        Width = 360\n"
+                                 "        Height = 360\n"
+                                 "        NormalImage = Picture {\n" +
+                                 file_base64("o2007hover_pic_normal.png", "            ") +
+                                 "        }\n"
+                                 "        InactiveImage = Nothing\n"
+                                 "        HoverImage = Nothing\n"
+                                 "        BackColor = Colour &H8000000F&\n"
+                                 "        Enabled = Boolean True\n"
+                                 "        HoverText = String \"Prompt\"\n"
+                                 "        HoverInactive = Boolean True\n"
+                                 "    End\n"
+                                 "    Begin PaginorV2CTL.O2007Hover hTwo\n"
+                                 "        Left = 600\n"
+                                 "        Top = 120\n"
+                                 "        Width = 240\n"
+                                 "        Height = 240\n"
+                                 "        NormalImage = Nothing\n"
+                                 "        InactiveImage = Nothing\n"
+                                 "        HoverImage = Nothing\n"
+                                 "        BackColor = Colour &H8000000F&\n"
+                                 "        Enabled = Boolean True\n"
+                                 "        HoverText = String \"\"\n"
+                                 "        HoverInactive = Boolean False\n"
+                                 "    End\n"
+                                 "End\n";
+    EXPECT_EQ(file, expected);
+
+    frame::FormRecord record;
+    ASSERT_TRUE(frame::read_form_file(file, record).ok());
+    auto loaded = host::Form::load(record);
+    ASSERT_EQ(loaded->controls().size(), 2u);
+    EXPECT_EQ(loaded->controls()[1].type_name, u"O2007Hover");
+    auto* one = static_cast<_O2007Hover*>(loaded->control(u"hOne"));
+    IPictureDisp* pic = nullptr;
+    ASSERT_EQ(one->get_NormalImage(&pic), S_OK);
+    ASSERT_NE(pic, nullptr);
+    EXPECT_EQ(frame::StdPicture::from(pic)->width_px(), 16);
+    pic->Release();
+    EXPECT_EQ(frame::write_form_file(loaded->save()), file) << "a second save changes nothing";
+}
+
+TEST_F(FormHost, StartValuesDifferFromBagDefaults) {
+    const frame::PropertyBag empty;
+    auto* stored = static_cast<_O2007Hover*>(
+        form->add(u"PaginorV2CTL.O2007Hover", u"hStored", 600, 120, 240, 240, &empty));
+    VARIANT_BOOL fresh = 0, from_bag = 0, enabled = 0;
+    ASSERT_EQ(button->get_HoverInactive(&fresh), S_OK);
+    ASSERT_EQ(stored->get_HoverInactive(&from_bag), S_OK);
+    ASSERT_EQ(stored->get_Enabled(&enabled), S_OK);
+    EXPECT_EQ(fresh, VARIANT_TRUE);
+    EXPECT_EQ(from_bag, VARIANT_FALSE);
+    EXPECT_EQ(enabled, VARIANT_TRUE);
+}
+
+TEST_F(FormHost, DamagedBagEntriesKeepDefaultsAndTheRestIsRead) {
+    frame::PropertyBag bag;
+    bag.append({u"NormalImage", frame::BagValue::string(u"not a picture")});
+    bag.append({u"BackColor", frame::BagValue::colour(0x000000FF)});
+    bag.append({u"Enabled", frame::BagValue::string(u"perhaps")});
+    bag.append({u"HoverText", frame::BagValue::picture({1, 2})});
+    bag.append({u"HoverInactive", frame::BagValue::boolean(true)});
+    auto* b = static_cast<_O2007Hover*>(
+        form->add(u"PaginorV2CTL.O2007Hover", u"hBad", 600, 120, 240, 240, &bag));
+    OLE_COLOR colour = 0;
+    VARIANT_BOOL enabled = 0, hover_inactive = 0;
+    IPictureDisp* pic = reinterpret_cast<IPictureDisp*>(1);
+    frame::Bstr text;
+    ASSERT_EQ(b->get_BackColor(&colour), S_OK);
+    ASSERT_EQ(b->get_Enabled(&enabled), S_OK);
+    ASSERT_EQ(b->get_HoverInactive(&hover_inactive), S_OK);
+    ASSERT_EQ(b->get_NormalImage(&pic), S_OK);
+    ASSERT_EQ(b->get_HoverText(text.out()), S_OK);
+    EXPECT_EQ(colour, 0x000000FFu);
+    EXPECT_EQ(enabled, VARIANT_TRUE);
+    EXPECT_EQ(hover_inactive, VARIANT_TRUE);
+    EXPECT_EQ(pic, nullptr);
+    EXPECT_EQ(text.view(), u"");
+}
+
+TEST_F(FormHost, PropertyChangedCarriesTheMembersDispid) {
+    ASSERT_EQ(button->putref_NormalImage(normal), S_OK);
+    ASSERT_EQ(button->put_BackColor(0x00FF0000), S_OK);
+    frame::Bstr text(u"x");
+    ASSERT_EQ(button->put_HoverText(text.get()), S_OK); // not marked
+    ASSERT_EQ(button->put_Enabled(VARIANT_FALSE), S_OK);
+    ASSERT_EQ(button->put_HoverInactive(VARIANT_FALSE), S_OK);
+    frame::UserControl::from(disp)->PropertyChanged(u"NoSuchMember");
+    const std::vector<host::Form::Change> expected{{u"hOne", 0x68030001},
+                                                   {u"hOne", 0x68030003},
+                                                   {u"hOne", 0x68030004},
+                                                   {u"hOne", 0x68030007},
+                                                   {u"hOne", -1}};
+    EXPECT_EQ(form->changes(), expected);
+    EXPECT_TRUE(form->dirty());
+    form->save();
+    EXPECT_FALSE(form->dirty());
+}
+
+TEST_F(FormHost, TwipsPerPixelIsReadAtEveryLayout) {
+    frame::UserControl* uc = frame::UserControl::from(disp);
+    EXPECT_EQ(uc->ScaleWidth(), 24);
+    EXPECT_EQ(uc->Width(), 360);
+    platform::set_screen_twips_per_pixel(12);
+    uc->move(120, 120, 360, 366); // 30 x 30.5 -> 31 px (nearest)
+    EXPECT_EQ(uc->ScaleWidth(), 30);
+    EXPECT_EQ(uc->ScaleHeight(), 31);
+    EXPECT_EQ(uc->Width(), 360);
+    EXPECT_EQ(uc->Height(), 372);
+    platform::set_screen_twips_per_pixel(15);
+}
+
+TEST_F(FormHost, ReleasingTheFormGivesEverythingBack) {
+    set_pictures(true);
+    move(10, 10); // a tracker now exists and hooks the window
+    const platform::GdiCounts before = platform::gdi_object_counts();
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(button->put_BackColor(0x00000000u + i), S_OK);
+        form->render();
+        EXPECT_EQ(platform::gdi_object_counts(), before) << "after paint " << i;
+    }
+    const platform::HWND hwnd = self().hwnd();
+    form.reset();
+    EXPECT_FALSE(platform::IsWindow(hwnd));
+    EXPECT_NE(DllCanUnloadNow(), S_OK) << "the test still holds its pictures";
+    for (IDispatch*& p : {std::ref(normal), std::ref(hover), std::ref(inactive)}) {
+        EXPECT_EQ(p->Release(), 0u);
+        p = nullptr;
+    }
+    EXPECT_EQ(DllCanUnloadNow(), S_OK);
+    const platform::GdiCounts none{};
+    EXPECT_EQ(platform::gdi_object_counts().bitmaps, none.bitmaps);
+}
+
+TEST_F(FormHost, RendersRestHoverAndInactiveLooks) {
+    frame::UserControl::from(disp)->move(120, 120, 240, 240); // 16 x 16, like the others
+    IDispatch* added = form->add(u"PaginorV2CTL.O2007Hover", u"hHover", 420, 120, 240, 240);
+    EXPECT_EQ(added, form->control(u"hHover"));
+    form->add(u"PaginorV2CTL.O2007Hover", u"hInactive", 720, 120, 240, 240);
+    for (const char16_t* name : {u"hOne", u"hHover", u"hInactive"}) {
+        auto* b = static_cast<_O2007Hover*>(form->control(name));
+        ASSERT_EQ(b->putref_NormalImage(normal), S_OK);
+        ASSERT_EQ(b->putref_HoverImage(hover), S_OK);
+        ASSERT_EQ(b->putref_InactiveImage(inactive), S_OK);
+    }
+    expect_golden(form->render(), "form_rest.png");
+    static_cast<_O2007Hover*>(form->control(u"hInactive"))->put_Enabled(VARIANT_FALSE);
+    move(30, 10); // over hHover's picture (28..43)
+    expect_golden(form->render(), "form_hover_inactive.png");
+    move(60, 35); // off every button
+    expect_golden(form->render(), "form_rest_inactive.png");
+}
+
+} // namespace
