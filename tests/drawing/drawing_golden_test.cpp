@@ -1,0 +1,65 @@
+#include "../platform/raster_golden.h"
+#include "drawing/modGradientCtls.h"
+#include "drawing/modTransBlt.h"
+#include "platform/bitmap.h"
+#include "platform/dc.h"
+#include "platform/gdi.h"
+#include "platform/image_codec.h"
+#include "platform/raster.h"
+
+#include <gtest/gtest.h>
+
+using namespace paginor;
+using namespace paginor::platform;
+using paginor::testing_support::MatchesGolden;
+
+namespace {
+
+struct Surface {
+    HDC dc{0};
+    HBITMAP bitmap{0};
+    HGDIOBJ old{0};
+    Surface(int w, int h) {
+        dc = CreateCompatibleDC(0);
+        bitmap = CreateBitmap(w, h, 1, 32, nullptr);
+        old = SelectObject(dc, bitmap);
+    }
+    ~Surface() {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+};
+
+} // namespace
+
+// Four gradient panels, a button-like face (solid bevel and vertical face), and a
+// picture with a magenta key copied over them through both transparent paths.
+TEST(DrawingGolden, GradientsAndTransparentCopies) {
+    Surface canvas(200, 100);
+    fill_solid(canvas.dc, {0, 0, 200, 100}, 0xFFFFFF);
+    for (int dir = 0; dir < 4; ++dir)
+        modGradientCtls::DrawGradient(canvas.dc, 4 + dir * 48, 4, 44, 40, 0x0000C0, 0xFFC040, dir);
+    modGradientCtls::DrawGradient(canvas.dc, 4, 50, 90, 46, 0x404040, 0x404040, 2);
+    modGradientCtls::DrawGradient(canvas.dc, 6, 52, 86, 42, 0xFFF0E0, 0xC08040, 1);
+
+    Surface picture(24, 24);
+    fill_solid(picture.dc, {0, 0, 24, 24}, RGB(255, 0, 255));
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x) {
+            int dx = x - 12, dy = y - 12;
+            if (dx * dx + dy * dy <= 100)
+                SetPixel(picture.dc, x, y, dx * dx + dy * dy <= 25 ? 0xFFFFFF : RGB(0, 128, 0));
+        }
+    const GdiCounts before = gdi_object_counts();
+    for (bool device : {false, true}) {
+        display_device().transparent_blt = device;
+        modTransBlt::TransBlt(canvas.dc, device ? 140 : 110, 60, 24, 24, picture.dc, 0, 0,
+                              int32_t(RGB(255, 0, 255)));
+        modTransBlt::TransBlt(canvas.dc, device ? 52 : 22, 14, 24, 24, picture.dc, 0, 0,
+                              int32_t(RGB(255, 0, 255)));
+    }
+    display_device().transparent_blt = false;
+    EXPECT_EQ(gdi_object_counts(), before);
+    EXPECT_TRUE(MatchesGolden(image_from_dc(canvas.dc), "drawing_sample", 0, 0));
+}
