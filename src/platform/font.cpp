@@ -51,18 +51,14 @@ constexpr std::array kSubstitutes{
 constexpr const char* kFallbackFamily = "DejaVu Sans";
 
 struct Library {
-    FT_Library ft{nullptr};
+    std::shared_ptr<FreeTypeLibrary> freetype{std::make_shared<FreeTypeLibrary>()};
     FcConfig* fc{nullptr};
     std::map<std::tuple<std::string, int, int, bool, bool>, std::shared_ptr<FaceInstance>> faces;
     std::map<std::tuple<std::u16string, bool, bool>, FontFile> files;
 
-    Library() {
-        FT_Init_FreeType(&ft);
-        fc = FcInitLoadConfigAndFonts();
-    }
+    Library() { fc = FcInitLoadConfigAndFonts(); }
     ~Library() {
         faces.clear();
-        FT_Done_FreeType(ft);
         FcConfigDestroy(fc);
         FcFini();
     }
@@ -151,8 +147,10 @@ FontFile resolve_font_file(std::u16string_view face, bool bold, bool italic) {
     return file;
 }
 
-FaceInstance::FaceInstance(FT_Face face, int em_pixels, const FontFile& file)
-    : m_face(face), m_em(em_pixels), m_bold(file.synthetic_bold), m_italic(file.synthetic_italic) {
+FaceInstance::FaceInstance(std::shared_ptr<FreeTypeLibrary> library, FT_Face face, int em_pixels,
+                           const FontFile& file)
+    : m_library(std::move(library)), m_face(face), m_em(em_pixels), m_bold(file.synthetic_bold),
+      m_italic(file.synthetic_italic) {
     FT_Set_Pixel_Sizes(face, 0, FT_UInt(em_pixels));
     m_hb = hb_ft_font_create_referenced(face);
     hb_ft_font_set_load_flags(m_hb, FT_LOAD_DEFAULT);
@@ -183,12 +181,12 @@ std::shared_ptr<FaceInstance> face_for(const LOGFONT& request) {
     if (it != lib.faces.end())
         return it->second;
     FT_Face face = nullptr;
-    if (FT_New_Face(lib.ft, file.path.c_str(), file.index, &face) != 0) {
+    if (FT_New_Face(lib.freetype->ft, file.path.c_str(), file.index, &face) != 0) {
         file = fontconfig_match(kFallbackFamily, bold, request.italic);
-        if (FT_New_Face(lib.ft, file.path.c_str(), file.index, &face) != 0)
+        if (FT_New_Face(lib.freetype->ft, file.path.c_str(), file.index, &face) != 0)
             raise_standard(std_error::FileNotFound, u"PaginorV2CTL", u"No font is installed");
     }
-    auto made = std::make_shared<FaceInstance>(face, em_for(request, face), file);
+    auto made = std::make_shared<FaceInstance>(lib.freetype, face, em_for(request, face), file);
     lib.faces[key] = made;
     return made;
 }

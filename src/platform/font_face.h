@@ -13,9 +13,18 @@
 
 namespace paginor::platform {
 
+// Owns the FreeType library; every face keeps it alive, so faces held by fonts that
+// outlive the font cache still close cleanly at exit.
+struct FreeTypeLibrary {
+    FT_Library ft{nullptr};
+    FreeTypeLibrary() { FT_Init_FreeType(&ft); }
+    ~FreeTypeLibrary() { FT_Done_FreeType(ft); }
+};
+
 class FaceInstance {
   public:
-    FaceInstance(FT_Face face, int em_pixels, const FontFile& file);
+    FaceInstance(std::shared_ptr<FreeTypeLibrary> library, FT_Face face, int em_pixels,
+                 const FontFile& file);
     ~FaceInstance();
     FaceInstance(const FaceInstance&) = delete;
     FaceInstance& operator=(const FaceInstance&) = delete;
@@ -37,6 +46,7 @@ class FaceInstance {
     int average_width() const { return m_average_width; }
 
   private:
+    std::shared_ptr<FreeTypeLibrary> m_library;
     FT_Face m_face{nullptr};
     hb_font_t* m_hb{nullptr};
     int m_em{0};
