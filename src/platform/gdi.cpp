@@ -298,9 +298,9 @@ DWORD GetObjectType(HGDIOBJ obj) {
 
 COLORREF brush_colour(HBRUSH brush) {
     if (gdi::Brush* b = gdi::brush(brush))
-        return b->hollow ? CLR_INVALID : b->colour;
+        return b->hollow ? CLR_INVALID : b->colour & 0xFFFFFF;
     if (gdi::Pen* p = gdi::pen(brush))
-        return p->colour;
+        return p->colour & 0xFFFFFF;
     return CLR_INVALID;
 }
 

@@ -69,7 +69,8 @@ BOOL DeleteObject(HGDIOBJ obj);
 // OBJ_* of a handle, 0 when it is none.
 DWORD GetObjectType(HGDIOBJ obj);
 
-// The colour of a solid brush or pen; CLR_INVALID for anything else.
+// The colour a solid brush or pen paints (its low 24 bits, so -1 paints white);
+// CLR_INVALID for the hollow brush and anything else.
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 COLORREF brush_colour(HBRUSH brush);
 

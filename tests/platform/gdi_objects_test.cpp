@@ -131,6 +131,11 @@ TEST(Raster, PixelsRectanglesLinesAndEdges) {
     EXPECT_EQ(FillRect(dc, {0, 0, 6, 5}, HBRUSH(COLOR_BTNSHADOW + 1)), 1);
     EXPECT_EQ(rows()[4], "ssssss");
     EXPECT_EQ(FillRect(dc, {0, 0, 6, 5}, GetStockObject(NULL_BRUSH)), 0);
+    // An untranslatable colour (-1) reaching a brush paints its low 24 bits.
+    HBRUSH minus_one = CreateSolidBrush(0xFFFFFFFF);
+    EXPECT_EQ(FillRect(dc, {0, 0, 1, 1}, minus_one), 1);
+    EXPECT_EQ(GetPixel(dc, 0, 0), 0xFFFFFFu);
+    DeleteObject(minus_one);
     SelectObject(dc, old_pen);
     SelectObject(dc, old_brush);
     DeleteObject(pen);
