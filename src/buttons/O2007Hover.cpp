@@ -182,6 +182,18 @@ HRESULT O2007Hover::SetButtonActive(VARIANT_BOOL blnBtnActive) {
 
 // --- The control's events ------------------------------------------------------------
 
+void O2007Hover::UserControl_Initialize() {
+    // Image1's tip text, for the part of the control the image covers.
+    m_tip = std::make_unique<controls::ToolTip>(hwnd(), [this](platform::POINT at) {
+        const platform::RECT r = m_image1.bounds();
+        return platform::PtInRect(&r, at) ? m_image1.ToolTipText() : std::u16string();
+    });
+    set_message_relay([this](UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (m_tip)
+            m_tip->relay(msg, wParam, lParam);
+    });
+}
+
 void O2007Hover::UserControl_ReadProperties(const frame::PropertyBag& bag) {
     // Every key on its own: a damaged entry keeps what the control had.
     quietly([&] {
@@ -225,6 +237,8 @@ void O2007Hover::UserControl_Resize() {
 }
 
 void O2007Hover::UserControl_Terminate() {
+    set_message_relay({});
+    m_tip.reset();
     if (!m_tracker)
         return;
     m_tracker->SetListener(nullptr);

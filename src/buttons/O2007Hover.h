@@ -8,9 +8,11 @@
 #include <paginor/PaginorV2CTL.h>
 
 #include "controls/Image.h"
+#include "controls/ToolTip.h"
 #include "frame/control.h"
 #include "tracking/cMouseTrack.h"
 
+#include <memory>
 #include <string>
 
 namespace paginor {
@@ -43,10 +45,12 @@ class O2007Hover final : public frame::Control<_O2007Hover>, private MouseTrackL
     // For the library's embedding controls and tests: the image and its tool-tip.
     const controls::Image& image1() const { return m_image1; }
     bool tracking() const { return m_tracker && m_tracker->Tracking(); }
+    const controls::ToolTip* tool_tip() const { return m_tip.get(); }
 
   private:
     ~O2007Hover() override;
 
+    void UserControl_Initialize() override;
     void UserControl_ReadProperties(const frame::PropertyBag& bag) override;
     void UserControl_WriteProperties(frame::PropertyBag& bag) override;
     void UserControl_Resize() override;
@@ -77,6 +81,7 @@ class O2007Hover final : public frame::Control<_O2007Hover>, private MouseTrackL
     bool m_button_active{true};
     cMouseTrack* m_tracker{nullptr};
     controls::Image m_image1{};
+    std::unique_ptr<controls::ToolTip> m_tip{};
 };
 
 } // namespace paginor

@@ -207,6 +207,14 @@ LRESULT UserControl::window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT UserControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = respond(msg, wParam, lParam);
+    // After the control's own handling, so a watcher sees the state it left.
+    if (m_relay)
+        m_relay(msg, wParam, lParam);
+    return result;
+}
+
+LRESULT UserControl::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case pf::WM_PAINT:
         paint();

@@ -134,6 +134,11 @@ class UserControl {
     // For the control's QueryInterface: answers the private identifier that from()
     // asks for (adding a reference); false for any other identifier.
     bool answer_self(REFIID riid, void** ppv);
+    // Every message of the control's window is shown to relay after the control handled it (a
+    // tool-tip watches the pointer this way); an empty function stops it.
+    void set_message_relay(std::function<void(UINT, WPARAM, LPARAM)> relay) {
+        m_relay = std::move(relay);
+    }
 
     virtual void UserControl_Initialize() {}
     virtual void UserControl_InitProperties() {}
@@ -158,6 +163,7 @@ class UserControl {
   private:
     static LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT respond(UINT msg, WPARAM wParam, LPARAM lParam);
     void paint();
     Windowless* hit(int x, int y) const;
     void pointer(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -172,6 +178,7 @@ class UserControl {
     bool m_pressed{false};
     bool m_in_double_click{false};
     bool m_terminated{false};
+    std::function<void(UINT, WPARAM, LPARAM)> m_relay{};
 };
 
 } // namespace paginor::frame
