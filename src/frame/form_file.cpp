@@ -4,6 +4,7 @@
 #include "platform/unicode.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <optional>
@@ -66,6 +67,15 @@ void write_value(std::string& out, int level, const BagEntry& e) {
     case BagKind::String:
         out += "String " + quoted(v.text) + "\n";
         return;
+    case BagKind::Font: {
+        out += "Font " + quoted(v.text) + " " + number_text(v.number / 10000.0);
+        const char* flags[] = {" Bold", " Italic", " Underline", " Strikethrough"};
+        for (size_t i = 0; i < 4 && i < v.bytes.size(); ++i)
+            if (v.bytes[i])
+                out += flags[i];
+        out += "\n";
+        return;
+    }
     case BagKind::Picture: {
         out += "Picture {\n";
         const std::string b64 = base64_encode(v.bytes);
@@ -167,6 +177,7 @@ class Reader {
     void form_line(std::string_view line);
     void control_line(std::string_view line);
     bool bag_value(std::u16string_view key, std::string_view value, BagValue& out);
+    bool font_value(std::string_view text, BagValue& out);
     void picture_line(std::string_view line);
 
     enum class State { Header, Form, Control, Picture, Done };
@@ -363,8 +374,45 @@ bool Reader::bag_value(std::u16string_view key, std::string_view value, BagValue
             return true;
         }
     }
+    if (kind == "Font" && font_value(text, out))
+        return true;
     fail(key, u"unknown or damaged value '" + from_codepage(value) + u"'");
     return false;
+}
+
+// "Name" size [Bold] [Italic] [Underline] [Strikethrough], flags in that order.
+bool Reader::font_value(std::string_view text, BagValue& out) {
+    if (text.empty() || text.front() != '"')
+        return false;
+    size_t close = 1;
+    while (close < text.size() &&
+           (text[close] != '"' || (close + 1 < text.size() && text[close + 1] == '"')))
+        close += text[close] == '"' ? 2 : 1;
+    if (close >= text.size())
+        return false;
+    const auto face = parse_string(text.substr(0, close + 1));
+    std::string_view rest = trim(text.substr(close + 1));
+    const size_t space = rest.find(' ');
+    const auto size = parse_number(rest.substr(0, space));
+    if (!face || face->empty() || !size || *size <= 0 || *size > 200000)
+        return false;
+    bool flags[4] = {};
+    const std::string_view names[4] = {"Bold", "Italic", "Underline", "Strikethrough"};
+    size_t next = 0;
+    rest = space == std::string_view::npos ? "" : trim(rest.substr(space));
+    while (!rest.empty()) {
+        const size_t sp = rest.find(' ');
+        const std::string_view word = rest.substr(0, sp);
+        while (next < 4 && names[next] != word)
+            ++next;
+        if (next == 4)
+            return false;
+        flags[next++] = true;
+        rest = sp == std::string_view::npos ? "" : trim(rest.substr(sp));
+    }
+    out = BagValue::font(*face, int32_t(std::lround(*size * 10000)), flags[0], flags[1], flags[2],
+                         flags[3]);
+    return true;
 }
 
 void Reader::picture_line(std::string_view line) {

@@ -20,8 +20,9 @@
 //   End
 //
 // Bag values: Nothing, Integer n, Long n, Boolean True|False, Colour &Hhex&, String "..",
-// Picture { base64 lines }. Geometry (Left, Top, Width, Height, in twips) and Container
-// (the name of the holding control when it is not the form) precede the bag.
+// Font "face" points [Bold] [Italic] [Underline] [Strikethrough], Picture { base64 lines }.
+// Geometry (Left, Top, Width, Height, in twips) and Container (the name of the holding control when
+// it is not the form) precede the bag.
 #pragma once
 
 #include <paginor/base.h>

@@ -1,11 +1,13 @@
 #include "frame/property_bag.h"
 
+#include "frame/std_font.h"
 #include "frame/std_picture.h"
 #include "platform/error.h"
 #include "platform/unicode.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace paginor::frame {
@@ -161,6 +163,37 @@ void PropertyBag::write_picture(std::u16string_view name, IDispatch* picture) {
     if (!ours)
         mismatch(name);
     WriteProperty(name, BagValue::picture(ours->bytes()));
+}
+
+IDispatch* PropertyBag::read_font(std::u16string_view name) const {
+    check_name(name);
+    const BagValue* v = find(name);
+    if (!v || v->kind == BagKind::None)
+        return nullptr;
+    if (v->kind != BagKind::Font || v->bytes.size() != 4 || v->number <= 0 || v->text.empty())
+        mismatch(name);
+    FontDescription d;
+    d.name = v->text;
+    d.size = v->number / 10000.0;
+    d.bold = v->bytes[0] != 0;
+    d.italic = v->bytes[1] != 0;
+    d.underline = v->bytes[2] != 0;
+    d.strikethrough = v->bytes[3] != 0;
+    return StdFont::create(d);
+}
+
+void PropertyBag::write_font(std::u16string_view name, IDispatch* font) {
+    check_name(name);
+    if (!font) {
+        WriteProperty(name, BagValue::none());
+        return;
+    }
+    const StdFont* ours = StdFont::from(font);
+    if (!ours)
+        mismatch(name);
+    const FontDescription& d = ours->description();
+    WriteProperty(name, BagValue::font(d.name, int32_t(std::lround(d.size * 10000)), d.bold,
+                                       d.italic, d.underline, d.strikethrough));
 }
 
 } // namespace paginor::frame

@@ -18,10 +18,11 @@
 
 namespace paginor::frame {
 
-enum class BagKind : uint8_t { None, Int16, Int32, Boolean, Colour, String, Picture };
+enum class BagKind : uint8_t { None, Int16, Int32, Boolean, Colour, String, Picture, Font };
 
-// One stored value. Picture holds the encoded picture file (its binary stream); None is
-// an object reference that was empty.
+// One stored value. Picture holds the encoded picture file (its binary stream); Font the
+// face in text, the size in 1/10000 points in number and the bold, italic, underline and
+// strikethrough flags as four bytes; None is an object reference that was empty.
 struct BagValue {
     BagKind kind{BagKind::None};
     int32_t number{0}; // Int16, Int32, Boolean (-1 / 0), Colour
@@ -35,6 +36,13 @@ struct BagValue {
     static BagValue string(std::u16string v) { return {BagKind::String, 0, std::move(v)}; }
     static BagValue picture(std::vector<uint8_t> b) {
         return {BagKind::Picture, 0, {}, std::move(b)};
+    }
+    static BagValue font(std::u16string face, int32_t size_1e4, bool bold, bool italic,
+                         bool underline, bool strike) {
+        return {BagKind::Font,
+                size_1e4,
+                std::move(face),
+                {uint8_t(bold), uint8_t(italic), uint8_t(underline), uint8_t(strike)}};
     }
     static BagValue none() { return {}; }
     friend bool operator==(const BagValue&, const BagValue&) = default;
@@ -71,6 +79,13 @@ class PropertyBag {
     // Writes a picture (its stream) or None for null, always stored. 13 for an object
     // that is not one of the library's pictures.
     void write_picture(std::u16string_view name, IDispatch* picture);
+
+    // A new font object (one reference) for a stored Font; null when the key is missing
+    // or holds None; 13 for another kind.
+    IDispatch* read_font(std::u16string_view name) const;
+    // Writes the font's description, or None for null, always stored. 13 for an object
+    // that is not one of the library's fonts.
+    void write_font(std::u16string_view name, IDispatch* font);
 
     const std::vector<BagEntry>& entries() const { return m_entries; }
     // Appends without comparing to a default (readers of saved files use it).

@@ -1,0 +1,263 @@
+#include "frame/std_font.h"
+
+#include "frame/object_count.h"
+#include "frame/variant.h"
+#include "platform/error.h"
+#include "platform/font.h"
+#include "platform/unicode.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace paginor::frame {
+
+namespace {
+
+const IID IID_StdFontSelf = {
+    0x5b2e8f14, 0x6a7c, 0x4e03, {0x8d, 0x91, 0x3c, 0x40, 0xe7, 0x1a, 0x52, 0xb6}};
+
+struct Name {
+    std::u16string_view name;
+    DISPID id;
+};
+constexpr std::array kMembers{
+    Name{u"Name", DISPID_FONT_NAME},       Name{u"Size", DISPID_FONT_SIZE},
+    Name{u"Bold", DISPID_FONT_BOLD},       Name{u"Italic", DISPID_FONT_ITALIC},
+    Name{u"Underline", DISPID_FONT_UNDER}, Name{u"Strikethrough", DISPID_FONT_STRIKE}};
+
+constexpr std::u16string_view kSource = u"PaginorV2CTL.StdFont";
+
+[[noreturn]] void invalid(std::u16string_view what) {
+    raise_standard(std_error::InvalidPropertyValue, std::u16string(kSource),
+                   u"Invalid property value: " + std::u16string(what));
+}
+
+bool number_of(const VARIANT& v, double& out) {
+    switch (v.vt) {
+    case VT_I2:
+        out = v.iVal;
+        return true;
+    case VT_I4:
+        out = v.lVal;
+        return true;
+    case VT_R4:
+        out = v.fltVal;
+        return true;
+    case VT_R8:
+        out = v.dblVal;
+        return true;
+    case VT_CY:
+        out = double(v.llVal) / 10000.0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+StdFont::StdFont(FontDescription description) : m_font(std::move(description)) {
+    object_created();
+}
+
+StdFont::~StdFont() {
+    object_destroyed();
+}
+
+StdFont* StdFont::create(FontDescription description) {
+    return new StdFont(std::move(description));
+}
+
+StdFont* StdFont::from(IDispatch* font) {
+    void* self = nullptr;
+    if (!font || FAILED(font->QueryInterface(IID_StdFontSelf, &self)) || !self)
+        return nullptr;
+    auto* ours = static_cast<StdFont*>(self);
+    ours->Release();
+    return ours;
+}
+
+void StdFont::changed(DISPID member) {
+    const std::vector<FontChangeListener*> listeners = m_listeners;
+    for (FontChangeListener* l : listeners)
+        if (std::find(m_listeners.begin(), m_listeners.end(), l) != m_listeners.end())
+            l->OnFontChanged(member);
+}
+
+void StdFont::remove_listener(FontChangeListener* listener) {
+    std::erase(m_listeners, listener);
+}
+
+void StdFont::set_name(std::u16string name) {
+    if (name.empty())
+        invalid(u"a font needs a name");
+    if (name == m_font.name)
+        return;
+    m_font.name = std::move(name);
+    changed(DISPID_FONT_NAME);
+}
+
+void StdFont::set_size(double points) {
+    if (!(points > 0) || !std::isfinite(points))
+        invalid(u"a font size must be above 0");
+    if (points == m_font.size)
+        return;
+    m_font.size = points;
+    changed(DISPID_FONT_SIZE);
+}
+
+#define PAGINOR_FONT_FLAG(setter, field, dispid)                                                   \
+    void StdFont::setter(bool on) {                                                                \
+        if (m_font.field == on)                                                                    \
+            return;                                                                                \
+        m_font.field = on;                                                                         \
+        changed(dispid);                                                                           \
+    }
+PAGINOR_FONT_FLAG(set_bold, bold, DISPID_FONT_BOLD)
+PAGINOR_FONT_FLAG(set_italic, italic, DISPID_FONT_ITALIC)
+PAGINOR_FONT_FLAG(set_underline, underline, DISPID_FONT_UNDER)
+PAGINOR_FONT_FLAG(set_strikethrough, strikethrough, DISPID_FONT_STRIKE)
+#undef PAGINOR_FONT_FLAG
+
+platform::HFONT StdFont::create_hfont() const {
+    return platform::create_font(m_font.name, m_font.size, m_font.bold, m_font.italic,
+                                 m_font.underline, m_font.strikethrough);
+}
+
+HRESULT StdFont::QueryInterface(REFIID riid, void** ppv) {
+    if (!ppv)
+        return E_POINTER;
+    *ppv = nullptr;
+    if (riid != IID_IUnknown && riid != IID_IDispatch && riid != IID_StdFontSelf)
+        return E_NOINTERFACE;
+    *ppv = this;
+    AddRef();
+    return S_OK;
+}
+
+ULONG StdFont::Release() {
+    const ULONG left = --m_refs;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+HRESULT StdFont::GetTypeInfoCount(UINT* pctinfo) {
+    if (!pctinfo)
+        return E_POINTER;
+    *pctinfo = 0;
+    return S_OK;
+}
+
+HRESULT StdFont::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info)
+        *info = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT StdFont::GetIDsOfNames(REFIID, OLECHAR** names, UINT count, LCID, DISPID* ids) {
+    if (!names || !ids)
+        return E_POINTER;
+    HRESULT hr = S_OK;
+    for (UINT i = 0; i < count; ++i) {
+        ids[i] = DISPID_UNKNOWN;
+        const std::u16string_view wanted = names[i] ? names[i] : u"";
+        for (const Name& m : kMembers)
+            if (i == 0 && equals_ignore_case(m.name, wanted))
+                ids[i] = m.id;
+        if (ids[i] == DISPID_UNKNOWN)
+            hr = DISP_E_UNKNOWNNAME;
+    }
+    return hr;
+}
+
+HRESULT StdFont::put(DISPID id, const VARIANT& value) {
+    if (id == DISPID_FONT_NAME) {
+        if (value.vt != VT_BSTR)
+            return DISP_E_TYPEMISMATCH;
+        set_name(std::u16string(bstr_view(value.bstrVal)));
+        return S_OK;
+    }
+    if (id == DISPID_FONT_SIZE) {
+        double points = 0;
+        if (!number_of(value, points))
+            return DISP_E_TYPEMISMATCH;
+        set_size(points);
+        return S_OK;
+    }
+    double n = 0;
+    const bool on = value.vt == VT_BOOL ? value.boolVal != VARIANT_FALSE
+                                        : (number_of(value, n) ? n != 0 : false);
+    if (value.vt != VT_BOOL && !number_of(value, n))
+        return DISP_E_TYPEMISMATCH;
+    switch (id) {
+    case DISPID_FONT_BOLD:
+        set_bold(on);
+        return S_OK;
+    case DISPID_FONT_ITALIC:
+        set_italic(on);
+        return S_OK;
+    case DISPID_FONT_UNDER:
+        set_underline(on);
+        return S_OK;
+    case DISPID_FONT_STRIKE:
+        set_strikethrough(on);
+        return S_OK;
+    default:
+        return DISP_E_MEMBERNOTFOUND;
+    }
+}
+
+HRESULT StdFont::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* excep, UINT* arg_err) {
+    const bool known =
+        std::any_of(kMembers.begin(), kMembers.end(), [&](const Name& m) { return m.id == id; });
+    if (!known)
+        return DISP_E_MEMBERNOTFOUND;
+    if (flags & DISPATCH_PROPERTYPUT) {
+        if (!params || params->cArgs != 1)
+            return DISP_E_BADPARAMCOUNT;
+        try {
+            const HRESULT hr = put(id, params->rgvarg[0]);
+            if (hr == DISP_E_TYPEMISMATCH && arg_err)
+                *arg_err = 0;
+            return hr;
+        } catch (const RuntimeError& e) {
+            if (excep) {
+                *excep = EXCEPINFO{};
+                excep->wCode = static_cast<WORD>(e.number());
+                excep->bstrSource = make_bstr(e.source());
+                excep->bstrDescription = make_bstr(e.description());
+                excep->scode = e.hr();
+            }
+            return DISP_E_EXCEPTION;
+        }
+    }
+    if (!(flags & DISPATCH_PROPERTYGET))
+        return DISP_E_MEMBERNOTFOUND;
+    if (!result)
+        return S_OK;
+    VariantInit(result);
+    switch (id) {
+    case DISPID_FONT_NAME:
+        result->vt = VT_BSTR;
+        result->bstrVal = make_bstr(m_font.name);
+        return S_OK;
+    case DISPID_FONT_SIZE:
+        result->vt = VT_CY;
+        result->llVal = std::llround(m_font.size * 10000.0);
+        return S_OK;
+    default: {
+        const bool on = id == DISPID_FONT_BOLD     ? m_font.bold
+                        : id == DISPID_FONT_ITALIC ? m_font.italic
+                        : id == DISPID_FONT_UNDER  ? m_font.underline
+                                                   : m_font.strikethrough;
+        result->vt = VT_BOOL;
+        result->boolVal = on ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    }
+    }
+}
+
+} // namespace paginor::frame
