@@ -29,7 +29,6 @@ struct Substitute {
 // the sans, serif and mono faces they replace); the closest in width otherwise.
 constexpr std::array kSubstitutes{
     Substitute{u"MS Sans Serif", "Liberation Sans"},
-    Substitute{u"Microsoft Sans Serif", "Liberation Sans"},
     Substitute{u"Arial", "Liberation Sans"},
     Substitute{u"Helvetica", "Liberation Sans"},
     Substitute{u"Segoe UI", "Liberation Sans"},
