@@ -3,31 +3,19 @@
 #include "frame/class_catalog.h"
 #include "frame/error_info.h"
 #include "frame/object_count.h"
+#include "frame/simple_object.h"
 
 namespace paginor::frame {
 namespace {
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public SimpleObject<IClassFactory> {
   public:
     explicit ClassFactory(const Class& cls) : m_class(cls) { object_created(); }
     ~ClassFactory() { object_destroyed(); }
 
-    HRESULT QueryInterface(REFIID riid, void** ppv) override {
-        if (!ppv)
-            return E_POINTER;
-        *ppv = nullptr;
-        if (riid != IID_IUnknown && riid != IID_IClassFactory)
-            return E_NOINTERFACE;
-        *ppv = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override {
-        const ULONG left = --m_refs;
-        if (left == 0)
-            delete this;
-        return left;
+    void* interface_for(REFIID riid) override {
+        return riid == IID_IUnknown || riid == IID_IClassFactory ? static_cast<IClassFactory*>(this)
+                                                                 : nullptr;
     }
 
     // CLASS_E_NOAGGREGATION for an outer unknown, E_POINTER for a null out pointer,
@@ -51,7 +39,6 @@ class ClassFactory final : public IClassFactory {
     }
 
   private:
-    ULONG m_refs = 1;
     const Class& m_class;
 };
 

@@ -3,6 +3,7 @@
 #include "frame/error_info.h"
 
 #include "frame/foreign.h"
+#include "frame/simple_object.h"
 #include "frame/variant.h"
 
 namespace paginor::frame {
@@ -14,34 +15,21 @@ constexpr IID iid_error_record = {
     0x5C1E0B7A, 0x2D4F, 0x4E8B, {0x9A, 0x61, 0x3B, 0x7E, 0x0C, 0x55, 0xD2, 0x18}};
 
 // One error object: readable through IErrorInfo, fillable through ICreateErrorInfo.
-class ErrorObject final : public IErrorInfo, public ICreateErrorInfo {
+class ErrorObject final : public SimpleObject<IErrorInfo, ICreateErrorInfo> {
   public:
     // Not counted as a live object: a lingering last error must not keep the module loaded.
     explicit ErrorObject(ErrorRecord record) : m_record(std::move(record)) {}
 
     const ErrorRecord& record() const { return m_record; }
 
-    HRESULT QueryInterface(REFIID riid, void** ppv) override {
-        if (!ppv)
-            return E_POINTER;
-        *ppv = nullptr;
+    void* interface_for(REFIID riid) override {
         if (riid == IID_IUnknown || riid == IID_IErrorInfo)
-            *ppv = static_cast<IErrorInfo*>(this);
-        else if (riid == IID_ICreateErrorInfo)
-            *ppv = static_cast<ICreateErrorInfo*>(this);
-        else if (riid == iid_error_record)
-            *ppv = this;
-        else
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override {
-        const ULONG left = --m_refs;
-        if (left == 0)
-            delete this;
-        return left;
+            return static_cast<IErrorInfo*>(this);
+        if (riid == IID_ICreateErrorInfo)
+            return static_cast<ICreateErrorInfo*>(this);
+        if (riid == iid_error_record)
+            return this;
+        return nullptr;
     }
 
     HRESULT GetGUID(GUID* pGUID) override {
@@ -84,7 +72,6 @@ class ErrorObject final : public IErrorInfo, public ICreateErrorInfo {
         return S_OK;
     }
 
-    ULONG m_refs = 1;
     ErrorRecord m_record;
     GUID m_guid = IID_NULL;
     std::u16string m_help_file;

@@ -4,6 +4,7 @@
 #include "frame/dispatch.h"
 #include "frame/invoker.h"
 #include "frame/object_count.h"
+#include "frame/simple_object.h"
 #include "frame/variant.h"
 
 #include "platform/unicode.h"
@@ -60,27 +61,14 @@ void describe(ELEMDESC& e, TYPEDESC& pointee, const TypeRef& type, bool by_ref, 
     e.paramdesc.wParamFlags = flags;
 }
 
-class TypeInfo final : public ITypeInfo {
+class TypeInfo final : public SimpleObject<ITypeInfo> {
   public:
     explicit TypeInfo(const Interface& itf) : m_itf(itf) { object_created(); }
     ~TypeInfo() { object_destroyed(); }
 
-    HRESULT QueryInterface(REFIID riid, void** ppv) override {
-        if (!ppv)
-            return E_POINTER;
-        *ppv = nullptr;
-        if (riid != IID_IUnknown && riid != IID_ITypeInfo)
-            return E_NOINTERFACE;
-        *ppv = static_cast<ITypeInfo*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override {
-        const ULONG left = --m_refs;
-        if (left == 0)
-            delete this;
-        return left;
+    void* interface_for(REFIID riid) override {
+        return riid == IID_IUnknown || riid == IID_ITypeInfo ? static_cast<ITypeInfo*>(this)
+                                                             : nullptr;
     }
 
     HRESULT GetTypeAttr(TYPEATTR** out) override {
@@ -220,7 +208,6 @@ class TypeInfo final : public ITypeInfo {
         return E_NOTIMPL;
     }
 
-    ULONG m_refs = 1;
     const Interface& m_itf;
 };
 
