@@ -17,14 +17,12 @@ namespace {
 const IID IID_StdFontSelf = {
     0x5b2e8f14, 0x6a7c, 0x4e03, {0x8d, 0x91, 0x3c, 0x40, 0xe7, 0x1a, 0x52, 0xb6}};
 
-struct Name {
-    std::u16string_view name;
-    DISPID id;
-};
-constexpr std::array kMembers{
-    Name{u"Name", DISPID_FONT_NAME},       Name{u"Size", DISPID_FONT_SIZE},
-    Name{u"Bold", DISPID_FONT_BOLD},       Name{u"Italic", DISPID_FONT_ITALIC},
-    Name{u"Underline", DISPID_FONT_UNDER}, Name{u"Strikethrough", DISPID_FONT_STRIKE}};
+constexpr std::array kMembers{DispatchName{u"Name", DISPID_FONT_NAME},
+                              DispatchName{u"Size", DISPID_FONT_SIZE},
+                              DispatchName{u"Bold", DISPID_FONT_BOLD},
+                              DispatchName{u"Italic", DISPID_FONT_ITALIC},
+                              DispatchName{u"Underline", DISPID_FONT_UNDER},
+                              DispatchName{u"Strikethrough", DISPID_FONT_STRIKE}};
 
 constexpr std::u16string_view kSource = u"PaginorV2CTL.StdFont";
 
@@ -57,7 +55,8 @@ bool number_of(const VARIANT& v, double& out) {
 
 } // namespace
 
-StdFont::StdFont(FontDescription description) : m_font(std::move(description)) {
+StdFont::StdFont(FontDescription description)
+    : NamedDispatch(kMembers, IID_StdFontSelf), m_font(std::move(description)) {
     object_created();
 }
 
@@ -73,7 +72,7 @@ StdFont* StdFont::from(IDispatch* font) {
     void* self = nullptr;
     if (!font || FAILED(font->QueryInterface(IID_StdFontSelf, &self)) || !self)
         return nullptr;
-    auto* ours = static_cast<StdFont*>(self);
+    auto* ours = static_cast<StdFont*>(static_cast<IDispatch*>(self));
     ours->Release();
     return ours;
 }
@@ -125,53 +124,6 @@ platform::HFONT StdFont::create_hfont() const {
                                  m_font.underline, m_font.strikethrough);
 }
 
-HRESULT StdFont::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IDispatch && riid != IID_StdFontSelf)
-        return E_NOINTERFACE;
-    *ppv = this;
-    AddRef();
-    return S_OK;
-}
-
-ULONG StdFont::Release() {
-    const ULONG left = --m_refs;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
-HRESULT StdFont::GetTypeInfoCount(UINT* pctinfo) {
-    if (!pctinfo)
-        return E_POINTER;
-    *pctinfo = 0;
-    return S_OK;
-}
-
-HRESULT StdFont::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info)
-        *info = nullptr;
-    return E_NOTIMPL;
-}
-
-HRESULT StdFont::GetIDsOfNames(REFIID, OLECHAR** names, UINT count, LCID, DISPID* ids) {
-    if (!names || !ids)
-        return E_POINTER;
-    HRESULT hr = S_OK;
-    for (UINT i = 0; i < count; ++i) {
-        ids[i] = DISPID_UNKNOWN;
-        const std::u16string_view wanted = names[i] ? names[i] : u"";
-        for (const Name& m : kMembers)
-            if (i == 0 && equals_ignore_case(m.name, wanted))
-                ids[i] = m.id;
-        if (ids[i] == DISPID_UNKNOWN)
-            hr = DISP_E_UNKNOWNNAME;
-    }
-    return hr;
-}
-
 HRESULT StdFont::put(DISPID id, const VARIANT& value) {
     if (id == DISPID_FONT_NAME) {
         if (value.vt != VT_BSTR)
@@ -211,9 +163,7 @@ HRESULT StdFont::put(DISPID id, const VARIANT& value) {
 
 HRESULT StdFont::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                         EXCEPINFO* excep, UINT* arg_err) {
-    const bool known =
-        std::any_of(kMembers.begin(), kMembers.end(), [&](const Name& m) { return m.id == id; });
-    if (!known)
+    if (!is_member(id))
         return DISP_E_MEMBERNOTFOUND;
     if (flags & DISPATCH_PROPERTYPUT) {
         if (!params || params->cArgs != 1)

@@ -5,6 +5,8 @@
 // the font can repaint. Counted like every object of the library.
 #pragma once
 
+#include "frame/named_dispatch.h"
+
 #include <paginor/PaginorV2CTL.h>
 
 #include "platform/types.h"
@@ -40,7 +42,7 @@ class FontChangeListener {
     ~FontChangeListener() = default;
 };
 
-class StdFont final : public IDispatch {
+class StdFont final : public NamedDispatch {
   public:
     // A new font holding one reference.
     static StdFont* create(FontDescription description = {});
@@ -63,14 +65,7 @@ class StdFont final : public IDispatch {
     void add_listener(FontChangeListener* listener) { m_listeners.push_back(listener); }
     void remove_listener(FontChangeListener* listener);
 
-    HRESULT QueryInterface(REFIID riid, void** ppv) override;
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override;
-    HRESULT GetTypeInfoCount(UINT* pctinfo) override;
-    // Not provided: E_NOTIMPL.
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override;
-    // The member names above, ignoring case; DISP_E_UNKNOWNNAME otherwise.
-    HRESULT GetIDsOfNames(REFIID, OLECHAR** names, UINT count, LCID, DISPID* ids) override;
+    // Late-bound names: the member names above, ignoring case (NamedDispatch).
     // Reads and writes of the six members. DISP_E_MEMBERNOTFOUND for other members,
     // DISP_E_BADPARAMCOUNT for a write without one value, DISP_E_TYPEMISMATCH for a
     // value of the wrong kind, DISP_E_EXCEPTION (error 380 in excep) for a bad value.
@@ -83,7 +78,6 @@ class StdFont final : public IDispatch {
     void changed(DISPID member);
     HRESULT put(DISPID id, const VARIANT& value);
 
-    ULONG m_refs{1};
     FontDescription m_font;
     std::vector<FontChangeListener*> m_listeners{};
 };

@@ -23,12 +23,9 @@ namespace {
 const IID IID_StdPictureSelf = {
     0x7a3c51e2, 0x4d0b, 0x4f61, {0x9b, 0x2e, 0x51, 0x60, 0x0c, 0x8e, 0x31, 0xa4}};
 
-struct Name {
-    std::u16string_view name;
-    DISPID id;
-};
-constexpr std::array kMembers{Name{u"Handle", 0}, Name{u"hPal", 2},   Name{u"Type", 3},
-                              Name{u"Width", 4},  Name{u"Height", 5}, Name{u"Render", 6}};
+constexpr std::array kMembers{DispatchName{u"Handle", 0}, DispatchName{u"hPal", 2},
+                              DispatchName{u"Type", 3},   DispatchName{u"Width", 4},
+                              DispatchName{u"Height", 5}, DispatchName{u"Render", 6}};
 
 // Pixels to HIMETRIC through the screen density: 1440 twips = 1 inch = 2540 HIMETRIC.
 LONG himetric(int pixels) {
@@ -63,7 +60,8 @@ bool int_arg(const VARIANT& v, LONG& out) {
 } // namespace
 
 StdPicture::StdPicture(std::vector<uint8_t> bytes, platform::Image image)
-    : m_bytes(std::move(bytes)), m_image(std::move(image)) {
+    : NamedDispatch(kMembers, IID_StdPictureSelf), m_bytes(std::move(bytes)),
+      m_image(std::move(image)) {
     m_bitmap = platform::create_bitmap_from_image(m_image);
     m_type = m_image.format == platform::ImageFormat::Ico ? PICTYPE_ICON : PICTYPE_BITMAP;
     object_created();
@@ -86,7 +84,7 @@ StdPicture* StdPicture::from(IDispatch* picture) {
     void* self = nullptr;
     if (FAILED(picture->QueryInterface(IID_StdPictureSelf, &self)) || !self)
         return nullptr;
-    auto* ours = static_cast<StdPicture*>(self);
+    auto* ours = static_cast<StdPicture*>(static_cast<IDispatch*>(self));
     ours->Release();
     return ours;
 }
@@ -115,53 +113,6 @@ void StdPicture::draw(HDC hdc, int x, int y, int cx, int cy) const {
             platform::SetPixel(hdc, x + col, y + row, out);
         }
     }
-}
-
-HRESULT StdPicture::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv)
-        return E_POINTER;
-    *ppv = nullptr;
-    if (riid != IID_IUnknown && riid != IID_IDispatch && riid != IID_StdPictureSelf)
-        return E_NOINTERFACE;
-    *ppv = this;
-    AddRef();
-    return S_OK;
-}
-
-ULONG StdPicture::Release() {
-    const ULONG left = --m_refs;
-    if (left == 0)
-        delete this;
-    return left;
-}
-
-HRESULT StdPicture::GetTypeInfoCount(UINT* pctinfo) {
-    if (!pctinfo)
-        return E_POINTER;
-    *pctinfo = 0;
-    return S_OK;
-}
-
-HRESULT StdPicture::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info)
-        *info = nullptr;
-    return E_NOTIMPL;
-}
-
-HRESULT StdPicture::GetIDsOfNames(REFIID, OLECHAR** names, UINT count, LCID, DISPID* ids) {
-    if (!names || !ids)
-        return E_POINTER;
-    HRESULT hr = S_OK;
-    for (UINT i = 0; i < count; ++i) {
-        ids[i] = DISPID_UNKNOWN;
-        const std::u16string_view wanted = names[i] ? names[i] : u"";
-        for (const Name& m : kMembers)
-            if (i == 0 && equals_ignore_case(m.name, wanted))
-                ids[i] = m.id;
-        if (ids[i] == DISPID_UNKNOWN)
-            hr = DISP_E_UNKNOWNNAME;
-    }
-    return hr;
 }
 
 HRESULT StdPicture::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,

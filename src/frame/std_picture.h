@@ -7,6 +7,8 @@
 // StdPicture::from(); a host's own picture object (not ours) simply gives null there.
 #pragma once
 
+#include "frame/named_dispatch.h"
+
 #include <paginor/PaginorV2CTL.h>
 
 #include "platform/image_codec.h"
@@ -25,7 +27,7 @@ constexpr SHORT PICTYPE_NONE = 0;
 constexpr SHORT PICTYPE_BITMAP = 1;
 constexpr SHORT PICTYPE_ICON = 3;
 
-class StdPicture final : public IDispatch {
+class StdPicture final : public NamedDispatch {
   public:
     // A new picture holding one reference. bytes are the encoded file the picture came
     // from; they are what a property bag stores. Throws RuntimeError 481 for bytes that
@@ -47,14 +49,7 @@ class StdPicture final : public IDispatch {
     // Nothing for an unknown DC or a size below 1.
     void draw(HDC hdc, int x, int y, int cx, int cy) const;
 
-    HRESULT QueryInterface(REFIID riid, void** ppv) override;
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override;
-    HRESULT GetTypeInfoCount(UINT* pctinfo) override;
-    // Not provided: E_NOTIMPL.
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override;
-    // The member names above, ignoring case; DISP_E_UNKNOWNNAME otherwise.
-    HRESULT GetIDsOfNames(REFIID, OLECHAR** names, UINT count, LCID, DISPID* ids) override;
+    // Late-bound names: the member names above, ignoring case (NamedDispatch).
     // Reads of Handle, hPal, Type, Width, Height; Render(hdc, x, y, cx, cy, xSrc, ySrc,
     // cxSrc, cySrc, bounds) draws the whole picture into (x, y, cx, cy) (the source
     // rectangle is taken as the whole picture). DISP_E_MEMBERNOTFOUND for other members
@@ -67,7 +62,6 @@ class StdPicture final : public IDispatch {
     ~StdPicture();
     HRESULT render(DISPPARAMS* params, UINT* arg_err) const;
 
-    ULONG m_refs{1};
     std::vector<uint8_t> m_bytes;
     platform::Image m_image;
     HBITMAP m_bitmap{0};
