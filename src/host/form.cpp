@@ -21,7 +21,12 @@ namespace {
 
 constexpr std::u16string_view kSource = u"PaginorV2CTL.Form";
 constexpr std::u16string_view kPrefix = u"PaginorV2CTL.";
-constexpr int kCannotCreateObject = 429;
+
+[[noreturn]] void cannot_create(std::u16string_view progid) {
+    raise_standard(std_error::CannotCreateObject, std::u16string(kSource),
+                   std::u16string(standard_error_text(std_error::CannotCreateObject)) + u": " +
+                       std::u16string(progid));
+}
 
 const frame::Class& class_of(std::u16string_view progid) {
     const frame::Class* c = nullptr;
@@ -29,8 +34,7 @@ const frame::Class& class_of(std::u16string_view progid) {
         equals_ignore_case(progid.substr(0, kPrefix.size()), kPrefix))
         c = frame::type_library().find_class(progid.substr(kPrefix.size()));
     if (!c)
-        raise_standard(kCannotCreateObject, std::u16string(kSource),
-                       u"ActiveX component can't create object: " + std::u16string(progid));
+        cannot_create(progid);
     if (c->kind != frame::ClassKind::Control)
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
                        std::u16string(progid) + u" is not a control");
@@ -47,8 +51,7 @@ IDispatch* create(const frame::Class& c) {
         factory->Release();
     }
     if (FAILED(hr) || !object)
-        raise_standard(kCannotCreateObject, std::u16string(kSource),
-                       u"ActiveX component can't create object: " + c.progid());
+        cannot_create(c.progid());
     return object;
 }
 

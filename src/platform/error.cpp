@@ -45,6 +45,7 @@ constexpr std::array kStandardErrors{
     StandardError{393, u"Get not supported at runtime"},
     StandardError{394, u"Get not supported (write-only property)"},
     StandardError{424, u"Object required"},
+    StandardError{429, u"ActiveX component can't create object"},
     StandardError{438, u"Object doesn't support this property or method"},
     StandardError{450, u"Wrong number of arguments or invalid property assignment"},
     StandardError{481, u"Invalid picture"},

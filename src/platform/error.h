@@ -53,6 +53,7 @@ constexpr int PathNotFound = 76;
 constexpr int ObjectNotSet = 91;
 constexpr int InvalidPropertyValue = 380;
 constexpr int ObjectRequired = 424;
+constexpr int CannotCreateObject = 429;
 constexpr int NoSuchMember = 438;
 constexpr int WrongArgumentCount = 450;
 constexpr int InvalidPicture = 481;
