@@ -18,8 +18,6 @@ namespace paginor::platform {
 
 namespace {
 
-int g_twips_per_pixel = 15;
-
 struct Substitute {
     std::u16string_view face;
     const char* family;
@@ -113,17 +111,8 @@ int em_for(const LOGFONT& r, FT_Face face) {
 
 } // namespace
 
-int screen_twips_per_pixel() {
-    return g_twips_per_pixel;
-}
-
-void set_screen_twips_per_pixel(int twips) {
-    if (twips >= 1)
-        g_twips_per_pixel = twips;
-}
-
 int points_to_pixels(double points) {
-    return int(std::lround(points * 20.0 / g_twips_per_pixel));
+    return int(std::lround(points * 20.0 / screen_twips_per_pixel()));
 }
 
 std::string substitute_family(std::u16string_view face) {

@@ -3,6 +3,7 @@
 // whatever installed file stands in for it.
 #pragma once
 
+#include "platform/system_profile.h"
 #include "platform/types.h"
 
 #include <memory>
@@ -23,11 +24,6 @@ struct LOGFONT {
     bool strikeout{false};
     std::u16string face;
 };
-
-// The screen's twips per pixel, 15 unless set (tests set 12 to mimic another density).
-// A value below 1 is ignored.
-int screen_twips_per_pixel();
-void set_screen_twips_per_pixel(int twips);
 
 // Points to the em height in pixels through the screen's twips per pixel, rounded to the
 // nearest pixel: 8.25 pt at 15 twips per pixel is 11 px.

@@ -18,6 +18,15 @@ void SetSystemProfile(const SystemProfile& profile) {
     g_profile = profile;
 }
 
+int screen_twips_per_pixel() {
+    return g_profile.twips_per_pixel;
+}
+
+void set_screen_twips_per_pixel(int twips) {
+    if (twips >= 1)
+        g_profile.twips_per_pixel = twips;
+}
+
 BOOL GetVersionExA(OSVERSIONINFOA* info) {
     if (info == nullptr || info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA) ||
         g_profile.version_call_fails) {

@@ -25,6 +25,8 @@ struct SystemProfile {
     DWORD build{2600};
     bool version_call_fails{false}; // GetVersionExA answers FALSE
     CommonControls common_controls{CommonControls::V6_0};
+    // The screen density: 15 twips per pixel at the reference density (96 dpi), 12 at 120.
+    int twips_per_pixel{15};
 };
 
 const SystemProfile& GetSystemProfile();
@@ -43,5 +45,10 @@ static_assert(sizeof(OSVERSIONINFOA) == 148);
 // Fills the record from the profile. FALSE (record untouched) for null, a size field
 // other than 148, or a profile whose version call fails.
 BOOL GetVersionExA(OSVERSIONINFOA* info);
+
+// The profile's twips per pixel, read on every layout and font size, so a change takes
+// effect at the next one. A value below 1 is ignored.
+int screen_twips_per_pixel();
+void set_screen_twips_per_pixel(int twips);
 
 } // namespace paginor::platform
