@@ -1,5 +1,6 @@
 #include "platform/window_system.h"
 
+#include "platform/dc_window.h"
 #include "platform/module.h"
 #include "platform/system_profile.h"
 #include "platform/window_state.h"
@@ -25,6 +26,8 @@ void ResetWindowSystem() {
     detail::reset_timers();
     detail::reset_input();
     detail::state() = detail::WindowSystem{};
+    // Handles start again from the first one, so no backing bitmap may outlive its window.
+    drop_dead_window_surfaces();
     ResetModules();
     SetSystemProfile(SystemProfile{});
     SetClock(nullptr);
