@@ -187,6 +187,10 @@ IDispatch* UserControl::Parent() const {
     return m_site ? m_site->parent_object() : nullptr;
 }
 
+FontDescription UserControl::AmbientFont() const {
+    return m_site ? m_site->ambient_font() : FontDescription{};
+}
+
 void UserControl::PropertyChanged(std::u16string_view name) {
     if (!m_site)
         return;

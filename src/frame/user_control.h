@@ -25,6 +25,7 @@
 #include <paginor/base.h>
 
 #include "frame/property_bag.h"
+#include "frame/std_font.h"
 #include "frame/type_library.h"
 #include "platform/types.h"
 
@@ -54,6 +55,8 @@ class ControlSite {
     virtual void on_property_changed(IUnknown* control, DISPID dispid) = 0;
     // The container object the control's Parent answers (borrowed); may be null.
     virtual IDispatch* parent_object() { return nullptr; }
+    // The font a new control starts with.
+    virtual FontDescription ambient_font() { return {}; }
 
   protected:
     ~ControlSite() = default;
@@ -113,6 +116,8 @@ class UserControl {
     // The ambient run mode; true (run time) while no site says otherwise.
     bool UserMode() const;
     IDispatch* Parent() const;
+    // The site's ambient font; the default description while not sited.
+    FontDescription AmbientFont() const;
     // Tells the host that a property changed, with the DISPID of the member of that name
     // on the control's interface (-1 for no such member). Nothing before site().
     void PropertyChanged(std::u16string_view name);
