@@ -1,0 +1,157 @@
+#include "frame/windowless_children.h"
+
+#include "frame/twips.h"
+#include "frame/user_control.h"
+#include "platform/input.h"
+#include "platform/window.h"
+
+#include <algorithm>
+
+namespace paginor::frame {
+
+namespace pf = platform;
+
+namespace {
+
+SHORT buttons_of(WPARAM wParam) {
+    SHORT b = 0;
+    if (wParam & pf::MK_LBUTTON)
+        b |= 1;
+    if (wParam & pf::MK_RBUTTON)
+        b |= 2;
+    if (wParam & pf::MK_MBUTTON)
+        b |= 4;
+    return b;
+}
+
+SHORT shift_of(WPARAM wParam) {
+    return static_cast<SHORT>(((wParam & pf::MK_SHIFT) ? 1 : 0) |
+                              ((wParam & pf::MK_CONTROL) ? 2 : 0));
+}
+
+struct ButtonMessage {
+    UINT msg;
+    SHORT button;
+    enum { Down, Up, Double } what;
+};
+constexpr ButtonMessage kButtons[] = {
+    {pf::WM_LBUTTONDOWN, 1, ButtonMessage::Down},
+    {pf::WM_LBUTTONUP, 1, ButtonMessage::Up},
+    {pf::WM_LBUTTONDBLCLK, 1, ButtonMessage::Double},
+    {pf::WM_RBUTTONDOWN, 2, ButtonMessage::Down},
+    {pf::WM_RBUTTONUP, 2, ButtonMessage::Up},
+    {pf::WM_RBUTTONDBLCLK, 2, ButtonMessage::Double},
+    {pf::WM_MBUTTONDOWN, 4, ButtonMessage::Down},
+    {pf::WM_MBUTTONUP, 4, ButtonMessage::Up},
+    {pf::WM_MBUTTONDBLCLK, 4, ButtonMessage::Double},
+};
+
+// A point relative to a child, in twips.
+float tw(int px) {
+    return static_cast<float>(pixels_to_twips(px));
+}
+
+} // namespace
+
+void WindowlessChildren::add(Windowless* child) {
+    if (child && std::find(m_children.begin(), m_children.end(), child) == m_children.end())
+        m_children.push_back(child);
+}
+
+void WindowlessChildren::paint(HDC hdc) const {
+    for (Windowless* child : m_children)
+        if (child->visible())
+            child->paint(hdc);
+}
+
+Windowless* WindowlessChildren::hit(POINT at) const {
+    for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+        const RECT r = (*it)->bounds();
+        if ((*it)->visible() && pf::PtInRect(&r, at))
+            return *it;
+    }
+    return nullptr;
+}
+
+bool WindowlessChildren::pointer(HWND hwnd, UINT msg, WPARAM wParam, POINT at, SIZE content) {
+    if (msg == pf::WM_CAPTURECHANGED) {
+        m_pressed = false;
+        return true;
+    }
+    if (msg == pf::WM_MOUSEMOVE) {
+        Windowless* target = m_pressed ? m_press_target : hit(at);
+        const SHORT button = buttons_of(wParam), shift = shift_of(wParam);
+        if (!target) {
+            m_surface.surface_mouse_move(button, shift, at.x, at.y);
+        } else if (target->on_mouse_move) {
+            const RECT r = target->bounds();
+            target->on_mouse_move(button, shift, tw(at.x - r.left), tw(at.y - r.top));
+        }
+        return true;
+    }
+    for (const ButtonMessage& b : kButtons) {
+        if (b.msg != msg)
+            continue;
+        if (b.what == ButtonMessage::Up)
+            button_up(hwnd, b.button, shift_of(wParam), at, content);
+        else
+            button_down(hwnd, hit(at), b.button, shift_of(wParam), at,
+                        b.what == ButtonMessage::Double);
+        return true;
+    }
+    return false;
+}
+
+void WindowlessChildren::button_down(HWND hwnd, Windowless* target, SHORT button, SHORT shift,
+                                     POINT at, bool dbl) {
+    m_press_target = target;
+    m_pressed = true;
+    m_in_double_click = dbl && button == 1;
+    pf::SetCapture(hwnd);
+    if (pf::GetFocus() != hwnd)
+        pf::SetFocus(hwnd);
+    if (m_in_double_click) {
+        if (!target)
+            m_surface.surface_dbl_click();
+        else if (target->on_dbl_click)
+            target->on_dbl_click();
+        return;
+    }
+    if (!target) {
+        m_surface.surface_mouse_down(button, shift, at.x, at.y);
+    } else if (target->on_mouse_down) {
+        const RECT r = target->bounds();
+        target->on_mouse_down(button, shift, tw(at.x - r.left), tw(at.y - r.top));
+    }
+}
+
+void WindowlessChildren::button_up(HWND hwnd, SHORT button, SHORT shift, POINT at, SIZE content) {
+    Windowless* const target = m_press_target;
+    const RECT r = target ? target->bounds() : RECT{0, 0, content.cx, content.cy};
+    const bool over = pf::PtInRect(&r, at) && hit(at) == target;
+    const bool click = button == 1 && over && !m_in_double_click;
+    if (button == 1)
+        m_in_double_click = false;
+    if (!target) {
+        m_surface.surface_mouse_up(button, shift, at.x, at.y);
+        if (click)
+            m_surface.surface_click();
+    } else {
+        if (target->on_mouse_up)
+            target->on_mouse_up(button, shift, tw(at.x - r.left), tw(at.y - r.top));
+        if (click && target->on_click)
+            target->on_click();
+    }
+    // The capture ends after the window's own handling of the release.
+    const bool any_down =
+        (pf::GetAsyncKeyState(pf::VK_LBUTTON) | pf::GetAsyncKeyState(pf::VK_RBUTTON) |
+         pf::GetAsyncKeyState(pf::VK_MBUTTON)) &
+        0x8000;
+    if (!any_down && pf::IsWindow(hwnd)) {
+        m_pressed = false;
+        if (pf::GetCapture() == hwnd)
+            pf::ReleaseCapture();
+    }
+}
+
+} // namespace paginor::frame
