@@ -2,6 +2,7 @@
 
 #include "frame/twips.h"
 #include "frame/type_library.h"
+#include "host/form_object.h"
 #include "platform/bitmap.h"
 #include "platform/colour.h"
 #include "platform/dc_window.h"
@@ -65,6 +66,8 @@ class Form::Site final : public frame::ControlSite {
     void on_property_changed(IUnknown* control, DISPID dispid) override {
         m_form.note_change(control, dispid);
     }
+    IDispatch* parent_object() override { return m_form.m_object; }
+    frame::FontDescription ambient_font() override { return m_form.m_ambient_font; }
 
   private:
     Form& m_form;
@@ -78,13 +81,19 @@ Form::Form(std::u16string name, double width, double height, OLE_COLOR back_colo
     desc.proc = &Form::form_proc;
     desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
     m_hwnd = pf::CreateWindow(desc);
+    m_object = FormObject::create(*this);
 }
 
 Form::~Form() {
-    for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
-        it->control->terminate();
-        it->object->Release();
+    // A control walking Parent.Controls while it terminates sees only the live ones.
+    while (!m_entries.empty()) {
+        m_entries.back().control->terminate();
+        IDispatch* object = m_entries.back().object;
+        m_entries.pop_back();
+        object->Release();
     }
+    m_object->detach();
+    m_object->Release();
     pf::SetWindowLongPtr(m_hwnd, pf::GWLP_USERDATA, 0);
     pf::DestroyWindow(m_hwnd);
 }
@@ -136,6 +145,10 @@ IDispatch* Form::add(std::u16string_view progid, std::u16string_view name, doubl
     uc->show();
     uc->move(left, top, width, height);
     return object;
+}
+
+IDispatch* Form::object() const {
+    return m_object;
 }
 
 IDispatch* Form::control(std::u16string_view name) const {

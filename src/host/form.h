@@ -12,6 +12,7 @@
 #include <paginor/base.h>
 
 #include "frame/form_file.h"
+#include "frame/std_font.h"
 #include "frame/user_control.h"
 #include "platform/image_codec.h"
 
@@ -22,6 +23,7 @@
 namespace paginor::host {
 
 using platform::HWND;
+class FormObject;
 
 class Form {
   public:
@@ -42,13 +44,23 @@ class Form {
     // A form window of the size in twips; user_mode false makes it a designer.
     explicit Form(std::u16string name = u"Form1", double width = 4800, double height = 3600,
                   OLE_COLOR back_color = 0x8000000F, bool user_mode = true);
-    // Terminates and releases every control (last added first), then destroys the window.
+    // Terminates and releases every control (last added first; each leaves the list of
+    // controls before it is released), detaches the form's object, destroys the window.
     ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     HWND hwnd() const { return m_hwnd; }
     bool user_mode() const { return m_user_mode; }
+    const std::u16string& name() const { return m_name; }
+    OLE_COLOR back_color() const { return m_back_color; }
+    // The object every control's Parent answers (borrowed; see form_object.h). It stays
+    // valid while a host holds a reference, but answers E_UNEXPECTED once the form is gone.
+    IDispatch* object() const;
+
+    // The font controls added from now on start with (their site's ambient font).
+    const frame::FontDescription& ambient_font() const { return m_ambient_font; }
+    void set_ambient_font(frame::FontDescription font) { m_ambient_font = std::move(font); }
 
     // Creates the control named by progid through the class factory and runs its
     // lifecycle: site (hidden, inside `container` when given), init-properties (or
@@ -85,7 +97,9 @@ class Form {
     std::u16string m_name;
     OLE_COLOR m_back_color;
     bool m_user_mode;
+    frame::FontDescription m_ambient_font{};
     HWND m_hwnd{0};
+    FormObject* m_object{nullptr}; // one reference, the form's
     std::vector<Entry> m_entries{};
     std::vector<std::unique_ptr<Site>> m_sites{};
     std::vector<Change> m_changes{};

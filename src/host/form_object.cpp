@@ -1,0 +1,217 @@
+#include "host/form_object.h"
+
+#include "frame/error_info.h"
+#include "frame/object_count.h"
+#include "frame/variant.h"
+#include "host/form.h"
+#include "platform/error.h"
+#include "platform/unicode.h"
+
+#include <array>
+#include <functional>
+
+namespace paginor::host {
+
+namespace {
+
+constexpr std::u16string_view kSource = u"PaginorV2CTL.Form";
+
+// Private identifiers: each object answers its own, as NamedDispatch asks.
+const IID IID_FormObjectSelf = {
+    0x6c1f0a52, 0x93d4, 0x4b7e, {0xa2, 0x18, 0x5e, 0x07, 0xc3, 0x9b, 0x41, 0xd6}};
+const IID IID_FormControlsSelf = {
+    0x6c1f0a53, 0x93d4, 0x4b7e, {0xa2, 0x18, 0x5e, 0x07, 0xc3, 0x9b, 0x41, 0xd6}};
+const IID IID_FormExtenderSelf = {
+    0x6c1f0a54, 0x93d4, 0x4b7e, {0xa2, 0x18, 0x5e, 0x07, 0xc3, 0x9b, 0x41, 0xd6}};
+
+enum : DISPID { kName = 1, kBackColor, kHwnd, kControls, kTypeName, kContainer, kObject };
+constexpr DISPID kItem = 0; // the collection's default member
+constexpr DISPID kCount = 1;
+
+constexpr std::array kFormNames{
+    frame::DispatchName{u"Name", kName}, frame::DispatchName{u"BackColor", kBackColor},
+    frame::DispatchName{u"hwnd", kHwnd}, frame::DispatchName{u"Controls", kControls}};
+constexpr std::array kControlsNames{frame::DispatchName{u"Item", kItem},
+                                    frame::DispatchName{u"Count", kCount}};
+constexpr std::array kExtenderNames{
+    frame::DispatchName{u"Name", kName}, frame::DispatchName{u"TypeName", kTypeName},
+    frame::DispatchName{u"Container", kContainer}, frame::DispatchName{u"Object", kObject}};
+
+using Reader = std::function<void(const Form&, VARIANT& out)>;
+
+// One read of a form's object, as the automation boundary wants it: reads only, the
+// form still there, the argument count checked, and a RuntimeError of the reader turned
+// into DISP_E_EXCEPTION with the error in excep and in the thread's error info.
+HRESULT read(const Form* form, WORD flags, DISPPARAMS* params, UINT wanted, VARIANT* result,
+             EXCEPINFO* excep, const Reader& reader) {
+    if (!(flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)))
+        return DISP_E_MEMBERNOTFOUND;
+    if (!form)
+        return frame::report(E_UNEXPECTED, kSource, u"The form that held this object is gone");
+    const UINT given = params ? params->cArgs : 0;
+    if (params && params->cNamedArgs)
+        return DISP_E_NONAMEDARGS;
+    if (given != wanted)
+        return DISP_E_BADPARAMCOUNT;
+    frame::Variant value;
+    try {
+        reader(*form, *value.get());
+    } catch (const RuntimeError& e) {
+        if (excep) {
+            *excep = EXCEPINFO{};
+            excep->wCode = static_cast<WORD>(e.number());
+            excep->bstrSource = frame::make_bstr(e.source());
+            excep->bstrDescription = frame::make_bstr(e.description());
+            excep->scode = e.hr();
+        }
+        frame::report(e);
+        return DISP_E_EXCEPTION;
+    }
+    if (result)
+        *result = value.release();
+    return S_OK;
+}
+
+void put_string(VARIANT& out, std::u16string_view text) {
+    out.vt = VT_BSTR;
+    out.bstrVal = frame::make_bstr(text);
+}
+
+void put_long(VARIANT& out, LONG value) {
+    out.vt = VT_I4;
+    out.lVal = value;
+}
+
+// Hands out a counted reference.
+void put_object(VARIANT& out, IDispatch* object) {
+    out.vt = VT_DISPATCH;
+    out.pdispVal = object;
+    if (object)
+        object->AddRef();
+}
+
+// What the collections and extenders share: a counted hold on the form's object, through
+// which they find the form while it lives.
+class FormPart : public frame::NamedDispatch {
+  protected:
+    FormPart(std::span<const frame::DispatchName> names, const IID& self, FormObject& owner)
+        : NamedDispatch(names, self), m_owner(owner) {
+        m_owner.AddRef();
+        frame::object_created();
+    }
+    ~FormPart() override {
+        m_owner.Release();
+        frame::object_destroyed();
+    }
+    FormObject& m_owner;
+};
+
+// Controls(i): one control of the form, found again by its name at every read.
+class Extender final : public FormPart {
+  public:
+    Extender(FormObject& owner, std::u16string name)
+        : FormPart(kExtenderNames, IID_FormExtenderSelf, owner), m_name(std::move(name)) {}
+
+    HRESULT Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                   EXCEPINFO* excep, UINT*) override {
+        if (!is_member(id))
+            return DISP_E_MEMBERNOTFOUND;
+        return read(
+            m_owner.form(), flags, params, 0, result, excep, [&](const Form& form, VARIANT& out) {
+                const Form::Entry& e = entry(form);
+                switch (id) {
+                case kName:
+                    return put_string(out, e.name);
+                case kTypeName:
+                    return put_string(out, e.type_name);
+                case kContainer:
+                    return put_object(out, e.container.empty() ? static_cast<IDispatch*>(&m_owner)
+                                                               : form.control(e.container));
+                default:
+                    return put_object(out, e.object);
+                }
+            });
+    }
+
+  private:
+    const Form::Entry& entry(const Form& form) const {
+        for (const Form::Entry& e : form.controls())
+            if (equals_ignore_case(e.name, m_name))
+                return e;
+        raise_standard(std_error::ObjectNotSet, std::u16string(kSource),
+                       u"The form no longer holds '" + m_name + u"'");
+    }
+
+    std::u16string m_name;
+};
+
+// Parent.Controls: the form's controls in form order, read live at every call.
+class Controls final : public FormPart {
+  public:
+    explicit Controls(FormObject& owner) : FormPart(kControlsNames, IID_FormControlsSelf, owner) {}
+
+    HRESULT Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                   EXCEPINFO* excep, UINT* arg_err) override {
+        if (!is_member(id))
+            return DISP_E_MEMBERNOTFOUND;
+        if (id == kCount)
+            return read(m_owner.form(), flags, params, 0, result, excep,
+                        [](const Form& form, VARIANT& out) {
+                            put_long(out, static_cast<LONG>(form.controls().size()));
+                        });
+        frame::Variant index;
+        if (params && params->cArgs == 1 &&
+            FAILED(VariantChangeType(index.get(), &params->rgvarg[0], 0, VT_I4))) {
+            if (arg_err)
+                *arg_err = 0;
+            return DISP_E_TYPEMISMATCH;
+        }
+        return read(
+            m_owner.form(), flags, params, 1, result, excep, [&](const Form& form, VARIANT& out) {
+                const LONG i = index->lVal;
+                if (i < 0 || size_t(i) >= form.controls().size())
+                    throw RuntimeError(
+                        DISP_E_BADINDEX, std_error::SubscriptOutOfRange, std::u16string(kSource),
+                        std::u16string(standard_error_text(std_error::SubscriptOutOfRange)));
+                auto* extender = new Extender(m_owner, form.controls()[size_t(i)].name);
+                out.vt = VT_DISPATCH;
+                out.pdispVal = extender;
+            });
+    }
+};
+
+} // namespace
+
+FormObject::FormObject(Form& form) : NamedDispatch(kFormNames, IID_FormObjectSelf), m_form(&form) {
+    frame::object_created();
+}
+
+FormObject::~FormObject() {
+    frame::object_destroyed();
+}
+
+FormObject* FormObject::create(Form& form) {
+    return new FormObject(form);
+}
+
+HRESULT FormObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                           EXCEPINFO* excep, UINT*) {
+    if (!is_member(id))
+        return DISP_E_MEMBERNOTFOUND;
+    return read(m_form, flags, params, 0, result, excep, [&](const Form& form, VARIANT& out) {
+        switch (id) {
+        case kName:
+            return put_string(out, form.name());
+        case kBackColor:
+            return put_long(out, static_cast<LONG>(form.back_color()));
+        case kHwnd:
+            return put_long(out, static_cast<LONG>(form.hwnd()));
+        default:
+            out.vt = VT_DISPATCH;
+            out.pdispVal = new Controls(*this);
+            return;
+        }
+    });
+}
+
+} // namespace paginor::host
