@@ -1,0 +1,411 @@
+// The windowed picture box as a control of the library drives it: a child window under a
+// form window, sized by its picture, painted on the next DoEvents with its picture, frame
+// and windowless children, and turning injected input into the stock events in order.
+#include "controls/Image.h"
+#include "controls/Label.h"
+#include "controls/Line.h"
+#include "controls/PictureBox.h"
+#include "frame/std_picture.h"
+#include "platform/bitmap.h"
+#include "platform/colour.h"
+#include "platform/dc_window.h"
+#include "platform/error.h"
+#include "platform/font.h"
+#include "platform/gdi.h"
+#include "platform/image_codec.h"
+#include "platform/input.h"
+#include "platform/message.h"
+#include "platform/unicode.h"
+#include "platform/window.h"
+#include "platform/window_system.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace paginor;
+namespace pf = paginor::platform;
+using controls::PictureBox;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+frame::StdPicture* load(const char* name) {
+    return frame::LoadPicture(from_utf8(std::string(PAGINOR_TEST_DATA_DIR "/") + name));
+}
+
+std::string args(SHORT b, SHORT s, float x, float y) {
+    return " " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(int(x)) + " " +
+           std::to_string(int(y));
+}
+
+// Paints counted through a hook on the box's window.
+int g_paints = 0;
+pf::WNDPROC g_box_proc = nullptr;
+pf::LRESULT counting_proc(pf::HWND h, UINT m, pf::WPARAM w, pf::LPARAM l) {
+    if (m == pf::WM_PAINT)
+        ++g_paints;
+    return pf::CallWindowProc(g_box_proc, h, m, w, l);
+}
+
+class PictureBoxTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        pf::set_screen_twips_per_pixel(15);
+        pf::WindowDesc form;
+        form.rect = {0, 0, 120, 100};
+        parent = pf::CreateWindow(form);
+        pf::SetActiveWindow(parent);
+        pf::SetFocus(parent);
+        disc = load("o2007hover_pic_normal.png");  // 16 x 16, transparent corners
+        bars = load("o2007hover_pic_bluered.bmp"); // 4 x 2, blue left half, red right
+    }
+    void TearDown() override {
+        EXPECT_EQ(disc->Release(), 0u) << "no box kept the picture";
+        EXPECT_EQ(bars->Release(), 0u);
+    }
+
+    void record(PictureBox& box) {
+        box.on_mouse_down = [this](SHORT b, SHORT s, float x, float y) {
+            log.push_back("MouseDown" + args(b, s, x, y));
+        };
+        box.on_mouse_move = [this](SHORT b, SHORT s, float x, float y) {
+            log.push_back("MouseMove" + args(b, s, x, y));
+        };
+        box.on_mouse_up = [this](SHORT b, SHORT s, float x, float y) {
+            log.push_back("MouseUp" + args(b, s, x, y));
+        };
+        box.on_click = [this] { log.push_back("Click"); };
+        box.on_dbl_click = [this] { log.push_back("DblClick"); };
+        box.on_key_down = [this](SHORT& k, SHORT s) {
+            log.push_back("KeyDown " + std::to_string(k) + " " + std::to_string(s));
+        };
+        box.on_key_press = [this](SHORT& k) { log.push_back("KeyPress " + std::to_string(k)); };
+        box.on_key_up = [this](SHORT& k, SHORT s) {
+            log.push_back("KeyUp " + std::to_string(k) + " " + std::to_string(s));
+        };
+        box.on_got_focus = [this] { log.push_back("GotFocus"); };
+        box.on_lost_focus = [this] { log.push_back("LostFocus"); };
+    }
+    void record(frame::Windowless& part, const std::string& name) {
+        part.on_mouse_down = [this, name](SHORT b, SHORT s, float x, float y) {
+            log.push_back(name + " MouseDown" + args(b, s, x, y));
+        };
+        part.on_mouse_move = [this, name](SHORT b, SHORT s, float x, float y) {
+            log.push_back(name + " MouseMove" + args(b, s, x, y));
+        };
+        part.on_mouse_up = [this, name](SHORT b, SHORT s, float x, float y) {
+            log.push_back(name + " MouseUp" + args(b, s, x, y));
+        };
+        part.on_click = [this, name] { log.push_back(name + " Click"); };
+    }
+    // Input, then the pump; the clock moves on so that no two presses pair up.
+    void run(const std::function<void()>& input) {
+        input();
+        pf::DoEvents();
+    }
+    void later() { scope.clock().advance(std::chrono::milliseconds(1000)); }
+    static void move(int x, int y) {
+        pf::Input::moveTo(x, y);
+        pf::DoEvents();
+    }
+    static void click(pf::MouseButton b = pf::MouseButton::Left) {
+        pf::Input::click(b);
+        pf::DoEvents();
+    }
+
+    pf::WindowSystemScope scope;
+    pf::HWND parent{0};
+    frame::StdPicture* disc{nullptr};
+    frame::StdPicture* bars{nullptr};
+    Lines log;
+};
+
+struct Geometry {
+    int left, top, width, height, scale_width, scale_height;
+    friend bool operator==(const Geometry&, const Geometry&) = default;
+};
+std::ostream& operator<<(std::ostream& os, const Geometry& g) {
+    return os << g.left << "," << g.top << " " << g.width << "x" << g.height << " scale "
+              << g.scale_width << "x" << g.scale_height;
+}
+Geometry geometry_of(const PictureBox& box) {
+    return {box.Left(), box.Top(), box.Width(), box.Height(), box.ScaleWidth(), box.ScaleHeight()};
+}
+
+TEST_F(PictureBoxTest, PlacedInItsParentAndSizedByItsPicture) {
+    try {
+        PictureBox orphan(0x7FFF, {0, 0, 5, 5});
+        ADD_FAILURE() << "a box without a parent window was made";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 5);
+    }
+    PictureBox box(parent, {10, 20, 40, 50}, false);
+    EXPECT_EQ(pf::GetParent(box.hWnd()), parent);
+    EXPECT_FALSE(box.Visible());
+    EXPECT_FALSE(pf::IsWindowVisible(box.hWnd()));
+    box.SetVisible(true);
+    EXPECT_TRUE(pf::IsWindowVisible(box.hWnd()));
+
+    IDispatch* const none = nullptr;
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        Geometry expected;
+    };
+    const Step steps[] = {
+        {"as created", [] {}, {10, 20, 30, 30, 30, 30}},
+        {"moved", [&] { box.Move(5, 6, 20, 10); }, {5, 6, 20, 10, 20, 10}},
+        {"picture, no AutoSize", [&] { box.SetPicture(disc); }, {5, 6, 20, 10, 20, 10}},
+        {"AutoSize on", [&] { box.SetAutoSize(true); }, {5, 6, 16, 16, 16, 16}},
+        {"frame around the picture", [&] { box.SetBorderStyle(1); }, {5, 6, 18, 18, 16, 16}},
+        {"another picture", [&] { box.SetPicture(bars); }, {5, 6, 6, 4, 4, 2}},
+        {"picture cleared: size kept", [&] { box.SetPicture(none); }, {5, 6, 6, 4, 4, 2}},
+        {"moved, negative height", [&] { box.Move(0, 1, 50, -3); }, {0, 1, 50, 0, 48, 0}},
+        {"AutoSize off, then a picture",
+         [&] {
+             box.SetAutoSize(false);
+             box.SetBorderStyle(0);
+             box.SetPicture(disc);
+         },
+         {0, 1, 50, 0, 50, 0}},
+        {"AutoSize on again", [&] { box.SetAutoSize(true); }, {0, 1, 16, 16, 16, 16}},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        EXPECT_EQ(geometry_of(box), step.expected) << step.what;
+    }
+    try {
+        box.SetBorderStyle(2);
+        ADD_FAILURE() << "BorderStyle 2 was taken";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 380);
+    }
+    EXPECT_EQ(box.BorderStyle(), 0);
+}
+
+TEST_F(PictureBoxTest, HoldsItsPictureUntilReplacedOrGone) {
+    {
+        PictureBox box(parent, {0, 0, 10, 10});
+        box.SetPicture(disc);
+        EXPECT_EQ(disc->AddRef(), 3u) << "ours, the box's, this one";
+        disc->Release();
+        box.SetPicture(bars);
+        EXPECT_EQ(disc->AddRef(), 2u) << "replaced: the box let it go";
+        disc->Release();
+        EXPECT_EQ(box.Picture(), bars);
+    }
+    EXPECT_EQ(bars->AddRef(), 2u) << "destroyed: the box let it go";
+    bars->Release();
+}
+
+// One letter a pixel: K frame (black), F button face, D the disc's opaque middle, R red,
+// B blue, G green, ? anything else.
+std::string row(pf::HWND hwnd, int y, int x0, int x1) {
+    const pf::Bitmap* surface = pf::window_surface(hwnd);
+    std::string s;
+    for (int x = x0; x <= x1; ++x) {
+        const pf::COLORREF c = surface->pixel(x, y);
+        s += c == pf::RGB(0, 0, 0)         ? 'K'
+             : c == pf::RGB(212, 208, 200) ? 'F'
+             : c == pf::RGB(40, 90, 200)   ? 'D'
+             : c == pf::RGB(255, 0, 0)     ? 'R'
+             : c == pf::RGB(0, 0, 255)     ? 'B'
+             : c == pf::RGB(0, 255, 0)     ? 'G'
+                                           : '?';
+    }
+    return s;
+}
+
+TEST_F(PictureBoxTest, PaintsPictureFrameAndChildrenOnTheNextPump) {
+    PictureBox box(parent, {4, 4, 28, 24}); // 24 x 20 px
+    g_paints = 0;
+    g_box_proc = reinterpret_cast<pf::WNDPROC>(pf::SetWindowLongPtr(
+        box.hWnd(), pf::GWLP_WNDPROC, reinterpret_cast<pf::LONG_PTR>(&counting_proc)));
+    controls::Label label; // an opaque red square under the image
+    label.SetBackColor(0x000000FF);
+    label.Move(17, 11, 4, 4);
+    controls::Image image;
+    image.Move(18, 13, 0, 0);
+    image.SetPicture(bars);
+    controls::Line line;
+    line.SetBorderColor(0x0000FF00);
+    line.SetEnds(0, 240, 45, 240); // (0, 16) to (3, 16)
+    box.SetBorderStyle(1);
+    box.SetPicture(disc);
+    box.add_windowless(&label);
+    box.add_windowless(&image);
+    box.add_windowless(&line);
+    box.add_windowless(&label); // already there: stays under the image
+    const pf::GdiCounts before = pf::gdi_object_counts();
+    pf::DoEvents();
+    EXPECT_EQ(g_paints, 1) << "the changes paint once";
+    EXPECT_EQ(pf::gdi_object_counts(), before);
+
+    struct Row {
+        int y, x0, x1;
+        const char* expected;
+    };
+    const Row framed[] = {
+        {0, 0, 23, "KKKKKKKKKKKKKKKKKKKKKKKK"},
+        {19, 0, 23, "KKKKKKKKKKKKKKKKKKKKKKKK"},
+        {1, 0, 1, "KF"},   // the disc's transparent corner shows the face
+        {9, 8, 10, "DDD"}, // its middle, one pixel in from the frame
+        {12, 17, 23, "FRRRRFK"},
+        {14, 17, 23, "FRBBRRK"}, // the image over the label, cut by the frame
+        {16, 17, 23, "FFFFFFK"},
+        {17, 0, 6, "KGGGGFF"}, // the line, both ends
+    };
+    for (const Row& r : framed)
+        EXPECT_EQ(row(box.hWnd(), r.y, r.x0, r.x1), r.expected) << "framed, row " << r.y;
+
+    pf::DoEvents();
+    EXPECT_EQ(g_paints, 1) << "nothing changed, nothing painted";
+    box.SetBorderStyle(0);
+    box.SetBackColor(0x00FF0000); // blue
+    EXPECT_EQ(row(box.hWnd(), 1, 0, 1), "KF") << "not before the pump";
+    pf::DoEvents();
+    EXPECT_EQ(g_paints, 2);
+    EXPECT_EQ(pf::gdi_object_counts(), before);
+    const Row plain[] = {
+        {0, 0, 1, "BB"}, {8, 7, 9, "DDD"}, {11, 16, 23, "BRRRRBBB"}, {13, 16, 23, "BRBBRRBB"}};
+    for (const Row& r : plain)
+        EXPECT_EQ(row(box.hWnd(), r.y, r.x0, r.x1), r.expected) << "unframed, row " << r.y;
+
+    // A larger box with a caption, kept for a person to look at.
+    controls::Label caption;
+    caption.SetBackStyle(0);
+    caption.SetCaption(u"Picture box");
+    caption.SetAutoSize(true);
+    caption.Move(20, 4, 0, 0);
+    box.add_windowless(&caption);
+    box.SetBackColor(0x80000005);
+    box.SetBorderStyle(1);
+    box.Move(4, 4, 96, 24);
+    pf::DoEvents();
+    EXPECT_EQ(pf::gdi_object_counts(), before);
+    std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
+    const pf::HDC dc = pf::GetDC(box.hWnd());
+    pf::save_png(pf::image_from_dc(dc), PAGINOR_TEST_OUTPUT_DIR "/picture_box.png");
+    pf::ReleaseDC(box.hWnd(), dc);
+}
+
+TEST_F(PictureBoxTest, PointerKeysAndFocusInTheStockOrder) {
+    PictureBox box(parent, {10, 10, 50, 40}); // 40 x 30 px
+    record(box);
+    pf::DoEvents();
+    move(15, 16);
+    click();
+    click(); // the second press pairs up: a double-click
+    later();
+    move(30, 20);
+    run([] { pf::Input::press(pf::MouseButton::Right); });
+    EXPECT_EQ(pf::GetCapture(), box.hWnd());
+    move(90, 80); // outside, but captured
+    run([] { pf::Input::release(pf::MouseButton::Right); });
+    EXPECT_EQ(pf::GetCapture(), 0u);
+    move(20, 20);
+    run([] { pf::Input::press(); });
+    move(100, 90);
+    run([] { pf::Input::release(); }); // released outside: no Click
+    move(90, 80);                      // over the form: not the box's
+    run([] { pf::Input::keyDown(pf::VK_SHIFT); });
+    run([] { pf::Input::key('A'); });
+    run([] { pf::Input::keyUp(pf::VK_SHIFT); });
+    pf::SetFocus(parent);
+    const Lines expected{"MouseMove 0 0 5 6",
+                         "GotFocus",
+                         "MouseDown 1 0 5 6",
+                         "MouseUp 1 0 5 6",
+                         "Click",
+                         "DblClick",
+                         "MouseUp 1 0 5 6",
+                         "MouseMove 0 0 20 10",
+                         "MouseDown 2 0 20 10",
+                         "MouseMove 2 0 80 70",
+                         "MouseUp 2 0 80 70",
+                         "MouseMove 0 0 10 10",
+                         "MouseDown 1 0 10 10",
+                         "MouseMove 1 0 90 80",
+                         "MouseUp 1 0 90 80",
+                         "KeyDown 16 1",
+                         "KeyDown 65 1",
+                         "KeyPress 65",
+                         "KeyUp 65 1",
+                         "KeyUp 16 0",
+                         "LostFocus"};
+    EXPECT_EQ(log, expected);
+}
+
+TEST_F(PictureBoxTest, FrameAndDisabledBoxTakeNoInput) {
+    PictureBox box(parent, {10, 10, 50, 40});
+    box.SetBorderStyle(1);
+    record(box);
+    pf::DoEvents();
+    move(10, 10); // the frame
+    click();
+    EXPECT_EQ(pf::GetFocus(), parent) << "a press on the frame takes no focus";
+    later();
+    move(11, 12);
+    click();
+    later();
+    box.SetEnabled(false);
+    EXPECT_EQ(pf::GetFocus(), 0u) << "disabling gives the focus up";
+    move(20, 20);
+    click();
+    box.SetFocus();
+    EXPECT_EQ(pf::GetFocus(), 0u) << "a disabled box refuses the focus";
+    box.SetEnabled(true);
+    box.SetFocus();
+    const Lines expected{"MouseMove 0 0 0 1", "GotFocus", "MouseDown 1 0 0 1",
+                         "MouseUp 1 0 0 1",   "Click",    "LostFocus",
+                         "GotFocus"};
+    EXPECT_EQ(log, expected);
+}
+
+TEST_F(PictureBoxTest, ChildrenTakeThePointerTopFirstInTwips) {
+    PictureBox box(parent, {10, 10, 50, 40});
+    controls::Label label;
+    label.Move(2, 2, 10, 10);
+    controls::Image image;
+    image.Move(6, 6, 0, 0);
+    image.SetPicture(disc); // 16 x 16, over the label's lower right corner
+    box.add_windowless(&label);
+    box.add_windowless(&image);
+    record(box);
+    record(label, "Label");
+    record(image, "Image");
+    pf::DoEvents();
+    move(20, 20); // (10, 10): both; the image is on top
+    move(13, 13); // (3, 3): the label only
+    run([] { pf::Input::press(); });
+    move(40, 40); // the label keeps the press
+    run([] { pf::Input::release(); });
+    later();
+    move(20, 20);
+    click();
+    later();
+    move(45, 35); // (35, 25): the bare surface
+    click();
+    const Lines expected{"Image MouseMove 0 0 60 60",
+                         "Label MouseMove 0 0 15 15",
+                         "GotFocus",
+                         "Label MouseDown 1 0 15 15",
+                         "Label MouseMove 1 0 420 420",
+                         "Label MouseUp 1 0 420 420",
+                         "Image MouseMove 0 0 60 60",
+                         "Image MouseDown 1 0 60 60",
+                         "Image MouseUp 1 0 60 60",
+                         "Image Click",
+                         "MouseMove 0 0 35 25",
+                         "MouseDown 1 0 35 25",
+                         "MouseUp 1 0 35 25",
+                         "Click"};
+    EXPECT_EQ(log, expected);
+}
+
+} // namespace
