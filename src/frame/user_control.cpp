@@ -1,5 +1,7 @@
 #include "frame/user_control.h"
 
+#include "frame/drawing_surface.h"
+#include "frame/nested_control.h"
 #include "frame/twips.h"
 #include "platform/colour.h"
 #include "platform/dc_window.h"
@@ -91,7 +93,10 @@ bool UserControl::answer_self(REFIID riid, void** ppv) {
     return true;
 }
 
+UserControl::UserControl() = default;
+
 UserControl::~UserControl() {
+    m_nested.clear();
     if (m_hwnd) {
         pf::SetWindowLongPtr(m_hwnd, pf::GWLP_USERDATA, 0);
         pf::DestroyWindow(m_hwnd);
@@ -112,6 +117,9 @@ void UserControl::site(ControlSite* site, double left, double top, double width,
     desc.visible = false;
     desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
     m_hwnd = pf::CreateWindow(desc);
+    m_surface = std::make_unique<DrawingSurface>(m_back_color, site->ambient_font(),
+                                                 control_class().source());
+    m_surface->resize(ScaleWidth(), ScaleHeight());
     UserControl_Initialize();
 }
 
@@ -145,12 +153,15 @@ void UserControl::terminate() {
         return;
     m_terminated = true;
     UserControl_Terminate();
+    while (!m_nested.empty())
+        m_nested.pop_back();
     if (m_hwnd) {
         const HWND hwnd = m_hwnd;
         m_hwnd = 0;
         pf::SetWindowLongPtr(hwnd, pf::GWLP_USERDATA, 0);
         pf::DestroyWindow(hwnd);
     }
+    m_surface.reset();
     m_site = nullptr;
 }
 
@@ -176,7 +187,26 @@ int UserControl::ScaleHeight() const {
 
 void UserControl::SetBackColor(OLE_COLOR colour) {
     m_back_color = colour;
+    surface().SetBackColor(colour);
     refresh();
+}
+
+DrawingSurface& UserControl::surface() {
+    if (!m_surface)
+        m_surface =
+            std::make_unique<DrawingSurface>(m_back_color, AmbientFont(), control_class().source());
+    return *m_surface;
+}
+
+NestedControl& UserControl::add_control(ClassId id, double left, double top, double width,
+                                        double height,
+                                        std::function<void(DISPID, EventArgs&)> on_event) {
+    if (!m_hwnd)
+        raise_standard(std_error::InvalidProcedureCall, control_class().source(),
+                       u"A control can hold other controls only once it is sited");
+    m_nested.push_back(
+        std::make_unique<NestedControl>(*this, id, left, top, width, height, std::move(on_event)));
+    return *m_nested.back();
 }
 
 bool UserControl::UserMode() const {
@@ -224,6 +254,7 @@ LRESULT UserControl::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
         paint();
         return 0;
     case pf::WM_SIZE:
+        surface().resize(ScaleWidth(), ScaleHeight());
         UserControl_Resize();
         return 0;
     case pf::WM_SHOWWINDOW:
@@ -264,10 +295,7 @@ void UserControl::paint() {
     const HDC hdc = pf::GetDC(m_hwnd);
     if (!hdc)
         return;
-    pf::COLORREF back = 0;
-    if (pf::OleTranslateColor(m_back_color, 0, &back) != S_OK)
-        back = 0;
-    pf::fill_solid(hdc, RECT{0, 0, ScaleWidth(), ScaleHeight()}, back);
+    surface().copy_to(hdc);
     for (Windowless* child : m_windowless)
         if (child->visible())
             child->paint(hdc);

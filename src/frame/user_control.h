@@ -30,6 +30,7 @@
 #include "platform/types.h"
 
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -81,6 +82,10 @@ class Windowless {
     std::function<void()> on_dbl_click;
 };
 
+class DrawingSurface;
+class NestedControl;
+class EventArgs;
+
 class UserControl {
   public:
     // The UserControl behind an object of the library, borrowed (no reference added);
@@ -123,12 +128,16 @@ class UserControl {
     void PropertyChanged(std::u16string_view name);
     // Marks the whole control for repainting at the next DoEvents.
     void refresh();
+    // The control's persistent drawing surface: what is drawn on it stays until cleared
+    // and shows under the windowless children at every paint. It takes the control's
+    // size and BackColor, and starts with the site's ambient font.
+    DrawingSurface& surface();
 
     virtual IUnknown* control_unknown() = 0;
     virtual const Class& control_class() const = 0;
 
   protected:
-    UserControl() = default;
+    UserControl();
     virtual ~UserControl();
     UserControl(const UserControl&) = delete;
     UserControl& operator=(const UserControl&) = delete;
@@ -136,6 +145,13 @@ class UserControl {
     // Windowless children, painted in this order (later on top), hit-tested top first.
     // Not owned; each must outlive the control's window.
     void add_windowless(Windowless* child) { m_windowless.push_back(child); }
+    // Creates a library control of the class inside this one through the class factory,
+    // at the twips rectangle, run as a new control, its events given to on_event; the
+    // control owns it until it terminates (children go last added first, after
+    // UserControl_Terminate). Throws as NestedControl's constructor, and RuntimeError 5
+    // before site().
+    NestedControl& add_control(ClassId id, double left, double top, double width, double height,
+                               std::function<void(DISPID, EventArgs&)> on_event);
     // For the control's QueryInterface: answers the private identifier that from()
     // asks for (adding a reference); false for any other identifier.
     bool answer_self(REFIID riid, void** ppv);
@@ -179,6 +195,8 @@ class UserControl {
     HWND m_hwnd{0};
     OLE_COLOR m_back_color{0x8000000F};
     std::vector<Windowless*> m_windowless{};
+    std::unique_ptr<DrawingSurface> m_surface{};
+    std::vector<std::unique_ptr<NestedControl>> m_nested{};
     Windowless* m_press_target{nullptr}; // the part that took the press; null = surface
     bool m_pressed{false};
     bool m_in_double_click{false};

@@ -1,0 +1,180 @@
+#include "frame/nested_control.h"
+
+#include "frame/drawing_surface.h"
+#include "frame/named_dispatch.h"
+#include "platform/error.h"
+
+namespace paginor::frame {
+
+namespace {
+
+constexpr std::u16string_view kSource = u"PaginorV2CTL.UserControl";
+
+// Answers nothing but itself, so a host can tell it is not one of the library's objects.
+const IID IID_NestedSink = {
+    0x6b1f2d84, 0x57c3, 0x4e0a, {0x9d, 0x21, 0x0c, 0x8e, 0x3f, 0x61, 0xa4, 0x72}};
+
+[[noreturn]] void cannot_create(const Class& c) {
+    raise_standard(std_error::CannotCreateObject, std::u16string(kSource),
+                   std::u16string(standard_error_text(std_error::CannotCreateObject)) + u": " +
+                       c.progid());
+}
+
+IDispatch* create(const Class& c) {
+    IClassFactory* factory = nullptr;
+    HRESULT hr = DllGetClassObject(*c.clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+    IDispatch* object = nullptr;
+    if (SUCCEEDED(hr)) {
+        hr = factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&object));
+        factory->Release();
+    }
+    if (FAILED(hr) || !object)
+        cannot_create(c);
+    return object;
+}
+
+} // namespace
+
+VARIANT& EventArgs::at(size_t index) const {
+    if (index >= m_params.cArgs)
+        raise_standard(std_error::WrongArgumentCount, std::u16string(kSource));
+    // DISPPARAMS hold the arguments last first.
+    return m_params.rgvarg[m_params.cArgs - 1 - index];
+}
+
+VARIANT& EventArgs::operator[](size_t index) const {
+    VARIANT& v = at(index);
+    return v.vt == (VT_BYREF | VT_VARIANT) ? *v.pvarVal : v;
+}
+
+SHORT& EventArgs::i2(size_t index) const {
+    VARIANT& v = (*this)[index];
+    if (v.vt == (VT_BYREF | VT_I2))
+        return *v.piVal;
+    if (v.vt != VT_I2)
+        raise_standard(std_error::TypeMismatch, std::u16string(kSource));
+    return v.iVal;
+}
+
+float& EventArgs::r4(size_t index) const {
+    VARIANT& v = (*this)[index];
+    if (v.vt == (VT_BYREF | VT_R4))
+        return *v.pfltVal;
+    if (v.vt != VT_R4)
+        raise_standard(std_error::TypeMismatch, std::u16string(kSource));
+    return v.fltVal;
+}
+
+// The event sink the child's connection point calls: every Invoke goes to the handler
+// while the nested control lives; afterwards (someone still holding the sink) nothing.
+class NestedControl::Sink final : public NamedDispatch {
+  public:
+    explicit Sink(ChildEventHandler handler)
+        : NamedDispatch({}, IID_NestedSink), m_handler(std::move(handler)) {}
+    void detach() { m_handler = nullptr; }
+
+    HRESULT Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                   UINT*) override {
+        if (!m_handler || !params)
+            return S_OK;
+        // A handler's failure stays with the handler, as the host runtime's event
+        // handlers' errors do; it must not unwind through the child's code.
+        try {
+            EventArgs args(*params);
+            ChildEventHandler handler = m_handler; // survives a handler that ends us
+            handler(id, args);
+        } catch (...) {
+        }
+        return S_OK;
+    }
+
+  private:
+    ChildEventHandler m_handler;
+};
+
+NestedControl::NestedControl(UserControl& container, ClassId id, double left, double top,
+                             double width, double height, ChildEventHandler on_event)
+    : m_container(container) {
+    const Class& c = class_entry(id);
+    if (c.kind != ClassKind::Control || !container.hwnd())
+        raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
+                       c.progid() + u" cannot be placed here: it is no control, or the "
+                                    u"container has no window");
+    m_object = create(c);
+    m_control = UserControl::from(m_object);
+    m_sink = new Sink(std::move(on_event));
+    try {
+        if (!m_control)
+            cannot_create(c);
+        connect(c);
+        m_control->site(this, left, top, width, height);
+        m_control->init_properties();
+        m_control->show();
+        m_control->move(left, top, width, height);
+    } catch (...) {
+        release();
+        throw;
+    }
+}
+
+NestedControl::~NestedControl() {
+    release();
+}
+
+void NestedControl::release() {
+    if (m_control)
+        m_control->terminate();
+    m_control = nullptr;
+    if (m_point) {
+        m_point->Unadvise(m_cookie);
+        m_point->Release();
+        m_point = nullptr;
+    }
+    if (m_sink) {
+        m_sink->detach();
+        m_sink->Release();
+        m_sink = nullptr;
+    }
+    if (m_object)
+        m_object->Release();
+    m_object = nullptr;
+}
+
+void NestedControl::connect(const Class& c) {
+    if (!c.event_interface)
+        return;
+    IConnectionPointContainer* points = nullptr;
+    if (FAILED(m_object->QueryInterface(IID_IConnectionPointContainer,
+                                        reinterpret_cast<void**>(&points))))
+        return;
+    const HRESULT hr = points->FindConnectionPoint(*c.event_interface->iid, &m_point);
+    points->Release();
+    if (SUCCEEDED(hr) && FAILED(m_point->Advise(m_sink, &m_cookie))) {
+        m_point->Release();
+        m_point = nullptr;
+    }
+}
+
+HWND NestedControl::site_window() {
+    return m_container.hwnd();
+}
+
+bool NestedControl::ambient_user_mode() {
+    return m_container.UserMode();
+}
+
+// Borrowed: the container outlives its children, so the reference can go back at once.
+IDispatch* NestedControl::parent_object() {
+    IDispatch* parent = nullptr;
+    if (FAILED(m_container.control_unknown()->QueryInterface(IID_IDispatch,
+                                                             reinterpret_cast<void**>(&parent))))
+        return nullptr;
+    parent->Release();
+    return parent;
+}
+
+FontDescription NestedControl::ambient_font() {
+    return m_container.surface().Font()->description();
+}
+
+} // namespace paginor::frame
