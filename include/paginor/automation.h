@@ -1,5 +1,6 @@
 /* The automation interfaces beyond IUnknown/IDispatch/IClassFactory that the library
- * implements: error info, connection points for outgoing events, and type information.
+ * implements: error info, connection points for outgoing events, property-change
+ * notification sinks (which a host implements), and type information.
  * Layouts are the COM ABI on x86-64; usable from C (lpVtbl) and C++. Members that a
  * host may call but the library does not provide return E_NOTIMPL; each is marked. */
 #ifndef PAGINOR_AUTOMATION_H
@@ -116,6 +117,7 @@ PAGINOR_IID_DATA const IID IID_ISupportErrorInfo;
 PAGINOR_IID_DATA const IID IID_IConnectionPointContainer;
 PAGINOR_IID_DATA const IID IID_IConnectionPoint;
 PAGINOR_IID_DATA const IID IID_ITypeInfo;
+PAGINOR_IID_DATA const IID IID_IPropertyNotifySink;
 
 #ifdef __cplusplus
 
@@ -152,6 +154,14 @@ struct IConnectionPoint : IUnknown {
     virtual HRESULT EnumConnections(void** ppEnum) = 0;
 };
 
+/* A host's sink on an object's property-notification connection point: OnChanged after a
+ * property changed (its DISPID), OnRequestEdit before one may change. The library only
+ * calls OnChanged and ignores what it returns. */
+struct IPropertyNotifySink : IUnknown {
+    virtual HRESULT OnChanged(DISPID dispID) = 0;
+    virtual HRESULT OnRequestEdit(DISPID dispID) = 0;
+};
+
 struct ITypeInfo : IUnknown {
     virtual HRESULT GetTypeAttr(TYPEATTR** ppTypeAttr) = 0;
     virtual HRESULT GetTypeComp(void** ppTComp) = 0;
@@ -185,6 +195,7 @@ typedef struct ISupportErrorInfo ISupportErrorInfo;
 typedef struct IConnectionPointContainer IConnectionPointContainer;
 typedef struct IConnectionPoint IConnectionPoint;
 typedef struct ITypeInfo ITypeInfo;
+typedef struct IPropertyNotifySink IPropertyNotifySink;
 typedef struct IErrorInfoVtbl {
     HRESULT (*QueryInterface)(IErrorInfo* self, REFIID riid, void** ppv);
     ULONG (*AddRef)(IErrorInfo* self);
@@ -244,6 +255,16 @@ typedef struct IConnectionPointVtbl {
 } IConnectionPointVtbl;
 struct IConnectionPoint {
     const IConnectionPointVtbl* lpVtbl;
+};
+typedef struct IPropertyNotifySinkVtbl {
+    HRESULT (*QueryInterface)(IPropertyNotifySink* self, REFIID riid, void** ppv);
+    ULONG (*AddRef)(IPropertyNotifySink* self);
+    ULONG (*Release)(IPropertyNotifySink* self);
+    HRESULT (*OnChanged)(IPropertyNotifySink* self, DISPID dispID);
+    HRESULT (*OnRequestEdit)(IPropertyNotifySink* self, DISPID dispID);
+} IPropertyNotifySinkVtbl;
+struct IPropertyNotifySink {
+    const IPropertyNotifySinkVtbl* lpVtbl;
 };
 typedef struct ITypeInfoVtbl {
     HRESULT (*QueryInterface)(ITypeInfo* self, REFIID riid, void** ppv);

@@ -78,10 +78,38 @@ StdFont* StdFont::from(IDispatch* font) {
 }
 
 void StdFont::changed(DISPID member) {
+    AddRef(); // a listener or sink may drop the last other reference
     const std::vector<FontChangeListener*> listeners = m_listeners;
     for (FontChangeListener* l : listeners)
         if (std::find(m_listeners.begin(), m_listeners.end(), l) != m_listeners.end())
             l->OnFontChanged(member);
+    m_notify.changed(member);
+    Release();
+}
+
+HRESULT StdFont::QueryInterface(REFIID riid, void** ppv) {
+    if (!ppv || riid != IID_IConnectionPointContainer)
+        return NamedDispatch::QueryInterface(riid, ppv);
+    *ppv = static_cast<IConnectionPointContainer*>(this);
+    AddRef();
+    return S_OK;
+}
+
+HRESULT StdFont::EnumConnectionPoints(void** ppEnum) {
+    if (ppEnum)
+        *ppEnum = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT StdFont::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
+    if (!ppCP)
+        return E_POINTER;
+    *ppCP = nullptr;
+    if (riid != IID_IPropertyNotifySink)
+        return CONNECT_E_NOCONNECTION;
+    *ppCP = &m_notify;
+    m_notify.AddRef();
+    return S_OK;
 }
 
 void StdFont::remove_listener(FontChangeListener* listener) {

@@ -2,10 +2,13 @@
 // IDispatch with Name (0), Size (2, points, as VT_CY), Bold (3), Italic (4), Underline (5)
 // and Strikethrough (6), each readable and writable late-bound. Every change that alters
 // the description tells the font's listeners which member changed, so a control holding
-// the font can repaint. Counted like every object of the library.
+// the font can repaint; a host hears the same through the font's property-notification
+// connection point (IConnectionPointContainer, IPropertyNotifySink). Counted like every
+// object of the library.
 #pragma once
 
 #include "frame/named_dispatch.h"
+#include "frame/property_notify.h"
 
 #include <paginor/PaginorV2CTL.h>
 
@@ -42,7 +45,7 @@ class FontChangeListener {
     ~FontChangeListener() = default;
 };
 
-class StdFont final : public NamedDispatch {
+class StdFont final : public NamedDispatch, public IConnectionPointContainer {
   public:
     // A new font holding one reference.
     static StdFont* create(FontDescription description = {});
@@ -61,9 +64,22 @@ class StdFont final : public NamedDispatch {
     // A new raster font for the description; the caller deletes it (DeleteObject).
     platform::HFONT create_hfont() const;
 
-    // Listeners are not owned; removing one that is not there does nothing.
+    // Listeners are not owned; removing one that is not there does nothing. A change
+    // reaches the C++ listeners first (in the order they were added), then every advised
+    // sink's OnChanged; the font holds a reference to itself meanwhile.
     void add_listener(FontChangeListener* listener) { m_listeners.push_back(listener); }
     void remove_listener(FontChangeListener* listener);
+
+    // IUnknown, shared by both interfaces: IDispatch, IConnectionPointContainer and the
+    // library's private identifier answer; E_NOINTERFACE for others.
+    HRESULT QueryInterface(REFIID riid, void** ppv) override;
+    ULONG AddRef() override { return NamedDispatch::AddRef(); }
+    ULONG Release() override { return NamedDispatch::Release(); }
+    // Not provided: E_NOTIMPL.
+    HRESULT EnumConnectionPoints(void** ppEnum) override;
+    // The one point, for IID_IPropertyNotifySink; CONNECT_E_NOCONNECTION (and null) for
+    // any other identifier, E_POINTER for a null out pointer.
+    HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
 
     // Late-bound names: the member names above, ignoring case (NamedDispatch).
     // Reads and writes of the six members. DISP_E_MEMBERNOTFOUND for other members,
@@ -80,6 +96,7 @@ class StdFont final : public NamedDispatch {
 
     FontDescription m_font;
     std::vector<FontChangeListener*> m_listeners{};
+    PropertyNotifyPoint m_notify{*this};
 };
 
 } // namespace paginor::frame

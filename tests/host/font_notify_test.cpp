@@ -1,0 +1,203 @@
+// The standard font's property-notification connection point as a host uses it: sinks
+// written as plain vtables (the ABI, not C++ classes), every change an OnChanged with the
+// member's DISPID after the font's own listeners, advise order kept, a reference held
+// across each call, sinks that unadvise themselves or others inside the call, and a
+// sink that drops the font's last reference in the middle of a round.
+#include "frame/std_font.h"
+#include "frame/variant.h"
+#include "platform/unicode.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace paginor;
+using namespace paginor::frame;
+
+namespace {
+
+struct HostSink;
+// The sink's vtable laid out as the ABI has it, filled with plain functions.
+struct SinkVtbl {
+    HRESULT (*QueryInterface)(HostSink* self, REFIID riid, void** ppv);
+    ULONG (*AddRef)(HostSink* self);
+    ULONG (*Release)(HostSink* self);
+    HRESULT (*OnChanged)(HostSink* self, DISPID id);
+    HRESULT (*OnRequestEdit)(HostSink* self, DISPID id);
+};
+
+using Lines = std::vector<std::string>;
+
+struct HostSink {
+    const SinkVtbl* vtbl;
+    std::string name;
+    Lines* log;
+    ULONG refs{1};
+    bool answers_sink{true};
+    IConnectionPoint* point{nullptr};
+    DWORD cookie{0};
+    // What OnChanged does besides logging.
+    HostSink* unadvise{nullptr}; // this sink (itself or another) is unadvised
+    IDispatch* drop{nullptr};    // this reference is released
+
+    IUnknown* unknown() { return reinterpret_cast<IUnknown*>(this); }
+};
+
+HRESULT sink_query(HostSink* self, REFIID riid, void** ppv) {
+    *ppv = nullptr;
+    if (riid != IID_IUnknown && !(self->answers_sink && riid == IID_IPropertyNotifySink))
+        return E_NOINTERFACE;
+    *ppv = self;
+    ++self->refs;
+    return S_OK;
+}
+ULONG sink_add_ref(HostSink* self) {
+    return ++self->refs;
+}
+ULONG sink_release(HostSink* self) {
+    return --self->refs; // lives in the test
+}
+HRESULT sink_changed(HostSink* self, DISPID id) {
+    self->log->push_back(self->name + " " + std::to_string(id) + " refs " +
+                         std::to_string(self->refs));
+    if (HostSink* other = std::exchange(self->unadvise, nullptr)) {
+        EXPECT_EQ(other->point->Unadvise(other->cookie), S_OK);
+    }
+    if (IDispatch* font = std::exchange(self->drop, nullptr))
+        font->Release();
+    return S_FALSE; // ignored
+}
+HRESULT sink_request_edit(HostSink*, DISPID) {
+    ADD_FAILURE() << "the font never asks before a change";
+    return S_OK;
+}
+constexpr SinkVtbl kSinkVtbl{&sink_query, &sink_add_ref, &sink_release, &sink_changed,
+                             &sink_request_edit};
+
+class Listener final : public FontChangeListener {
+  public:
+    explicit Listener(Lines& log) : m_log(log) {}
+    void OnFontChanged(DISPID member) override {
+        m_log.push_back("listener " + std::to_string(member));
+    }
+
+  private:
+    Lines& m_log;
+};
+
+class FontNotify : public ::testing::Test {
+  public:
+    void SetUp() override {
+        IConnectionPointContainer* container = nullptr;
+        ASSERT_EQ(font->QueryInterface(IID_IConnectionPointContainer,
+                                       reinterpret_cast<void**>(&container)),
+                  S_OK);
+        ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, &point), S_OK);
+        container->Release();
+    }
+    void TearDown() override {
+        if (point)
+            point->Release();
+        if (font) {
+            EXPECT_EQ(font->Release(), 0u);
+        }
+        for (const HostSink* s : {&a, &b, &c})
+            EXPECT_EQ(s->refs, 1u) << s->name << " kept";
+        EXPECT_EQ(DllCanUnloadNow(), S_OK);
+    }
+    HostSink sink(std::string name) { return {&kSinkVtbl, std::move(name), &log}; }
+    void advise(HostSink& s) {
+        s.point = point;
+        ASSERT_EQ(point->Advise(s.unknown(), &s.cookie), S_OK) << s.name;
+    }
+
+    Lines log;
+    StdFont* font{StdFont::create()};
+    IConnectionPoint* point{nullptr};
+    HostSink a{sink("a")}, b{sink("b")}, c{sink("c")};
+};
+
+TEST_F(FontNotify, EveryChangeReachesListenersThenSinksInAdviseOrder) {
+    Listener listener(log);
+    font->add_listener(&listener);
+    advise(a);
+    advise(b);
+    EXPECT_EQ(a.refs, 2u) << "the point holds a reference";
+
+    VARIANT on;
+    VariantInit(&on);
+    on.vt = VT_BOOL;
+    on.boolVal = VARIANT_TRUE;
+    DISPID named = -3;
+    DISPPARAMS put{&on, &named, 1, 1};
+    for (int i = 0; i < 2; ++i) // the second write changes nothing and says nothing
+        ASSERT_EQ(font->Invoke(DISPID_FONT_BOLD, IID_NULL, 0, DISPATCH_PROPERTYPUT, &put, nullptr,
+                               nullptr, nullptr),
+                  S_OK);
+    font->set_size(12);
+    ASSERT_EQ(point->Unadvise(a.cookie), S_OK);
+    EXPECT_EQ(point->Unadvise(a.cookie), CONNECT_E_NOCONNECTION);
+    font->set_name(u"Tahoma");
+    font->remove_listener(&listener);
+
+    // refs: the test's, the point's, and the one held across the call.
+    const Lines expected{"listener 3", "a 3 refs 3", "b 3 refs 3", "listener 2",
+                         "a 2 refs 3", "b 2 refs 3", "listener 0", "b 0 refs 3"};
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(a.refs, 1u);
+    EXPECT_EQ(b.refs, 2u) << "still advised; the font's end releases it";
+}
+
+TEST_F(FontNotify, PointAnswersAsTheStandardOneDoes) {
+    IID iid{};
+    ASSERT_EQ(point->GetConnectionInterface(&iid), S_OK);
+    EXPECT_EQ(iid, IID_IPropertyNotifySink);
+    IConnectionPointContainer* container = nullptr;
+    ASSERT_EQ(point->GetConnectionPointContainer(&container), S_OK);
+    IConnectionPoint* other = reinterpret_cast<IConnectionPoint*>(1);
+    EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, &other), CONNECT_E_NOCONNECTION);
+    EXPECT_EQ(other, nullptr);
+    IDispatch* same = nullptr;
+    ASSERT_EQ(container->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&same)), S_OK);
+    EXPECT_EQ(same, static_cast<IDispatch*>(font));
+    same->Release();
+    container->Release();
+
+    DWORD cookie = 7;
+    EXPECT_EQ(point->Advise(nullptr, &cookie), E_POINTER);
+    EXPECT_EQ(cookie, 0u);
+    a.answers_sink = false;
+    EXPECT_EQ(point->Advise(a.unknown(), &cookie), CONNECT_E_CANNOTCONNECT);
+    EXPECT_EQ(a.refs, 1u);
+    EXPECT_EQ(point->EnumConnections(nullptr), E_NOTIMPL);
+    font->set_italic(true);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(FontNotify, SinksUnadvisingInsideTheCall) {
+    advise(a);
+    advise(b);
+    advise(c);
+    a.unadvise = &a; // itself: the round goes on with b
+    b.unadvise = &c; // the next one: c misses this round
+    font->set_underline(true);
+    font->set_underline(false);
+    const Lines expected{"a 5 refs 3", "b 5 refs 3", "b 5 refs 3"};
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(point->Unadvise(b.cookie), S_OK);
+}
+
+TEST_F(FontNotify, ASinkDroppingTheLastReferenceEndsTheRoundSafely) {
+    advise(a);
+    advise(b);
+    point->Release();
+    point = nullptr;
+    a.drop = std::exchange(font, nullptr); // the test's reference was the last one
+    StdFont* held = static_cast<StdFont*>(a.drop);
+    held->set_strikethrough(true);
+    const Lines expected{"a 6 refs 3", "b 6 refs 3"};
+    EXPECT_EQ(log, expected) << "b still hears the change the round started with";
+}
+
+} // namespace
