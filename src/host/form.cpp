@@ -202,7 +202,9 @@ std::unique_ptr<Form> Form::load(const frame::FormRecord& record, bool user_mode
 
 namespace {
 
-void compose(HWND hwnd, pf::Image& out) {
+// Copies the window and its visible descendants (bottom of the z-order first) into out,
+// whose top-left pixel is the screen point origin; out's bounds clip everything.
+void compose(HWND hwnd, pf::POINT origin, pf::Image& out) {
     if (!pf::IsWindowVisible(hwnd))
         return;
     const pf::RECT visible = pf::GetVisibleRect(hwnd);
@@ -210,22 +212,26 @@ void compose(HWND hwnd, pf::Image& out) {
     pf::GetWindowRect(hwnd, &where);
     const pf::Bitmap* surface = pf::window_surface(hwnd);
     if (surface && !surface->monochrome()) {
-        for (int y = std::max(visible.top, 0); y < std::min<int>(visible.bottom, out.height); ++y) {
+        const int top = std::max<int>(visible.top, origin.y);
+        const int bottom = std::min<int>(visible.bottom, origin.y + out.height);
+        const int left = std::max<int>(visible.left, origin.x);
+        const int right = std::min<int>(visible.right, origin.x + out.width);
+        for (int y = top; y < bottom; ++y) {
             const int sy = y - where.top;
             if (sy < 0 || sy >= surface->height())
                 continue;
             const uint32_t* row = surface->colour_row(sy);
-            for (int x = std::max(visible.left, 0); x < std::min<int>(visible.right, out.width);
-                 ++x) {
+            uint32_t* dest = &out.pixels[size_t(y - origin.y) * out.width];
+            for (int x = left; x < right; ++x) {
                 const int sx = x - where.left;
                 if (sx >= 0 && sx < surface->width())
-                    out.pixels[size_t(y) * out.width + x] = 0xFF000000u | (row[sx] & 0xFFFFFF);
+                    dest[x - origin.x] = 0xFF000000u | (row[sx] & 0xFFFFFF);
             }
         }
     }
     const std::vector<HWND> children = pf::GetChildWindows(hwnd);
     for (auto it = children.rbegin(); it != children.rend(); ++it)
-        compose(*it, out);
+        compose(*it, origin, out);
 }
 
 } // namespace
@@ -240,7 +246,15 @@ pf::Image Form::render() {
     out.height = r.bottom - r.top;
     out.format = pf::ImageFormat::Png;
     out.pixels.assign(size_t(out.width) * out.height, 0xFF000000u);
-    compose(m_hwnd, out);
+    const pf::POINT origin{r.left, r.top};
+    compose(m_hwnd, origin, out);
+    // Top-level windows above the form (tips, pop-ups) show over it: the list runs
+    // top-most first, so the ones before the form are drawn from the form upwards.
+    const std::vector<HWND> top_level = pf::GetChildWindows(0);
+    const auto above = std::find(top_level.rbegin(), top_level.rend(), m_hwnd);
+    for (auto it = above; it != top_level.rend(); ++it)
+        if (*it != m_hwnd)
+            compose(*it, origin, out);
     return out;
 }
 

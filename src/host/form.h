@@ -84,7 +84,9 @@ class Form {
     static std::unique_ptr<Form> load(const frame::FormRecord& record, bool user_mode = true);
 
     // Pumps pending paints, then composes the form window and every visible control
-    // window (bottom of the z-order first) into one picture of the form's size.
+    // window (bottom of the z-order first) into one picture of the form's size, and over
+    // them every visible top-level window above the form in the z-order (a tool-tip, a
+    // pop-up), clipped to the form.
     platform::Image render();
     // render() written as PNG; throws RuntimeError 75 when the file cannot be written.
     void render_png(const std::string& path);

@@ -29,9 +29,9 @@ std::string file_base64(const char* name, const std::string& indent) {
     return out;
 }
 
-// Compares with tests/data/<name>, allowing 2 per channel; on a difference (or a missing
-// golden) writes the actual picture to the output folder and says where.
-void expect_golden(const platform::Image& actual, const std::string& name) {
+// Compares with tests/data/<name>, allowing `tolerance` per channel; on a difference (or a
+// missing golden) writes the actual picture to the output folder and says where.
+void expect_golden(const platform::Image& actual, const std::string& name, int tolerance = 2) {
     std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
     const std::string out = output_path(name);
     platform::Image golden;
@@ -48,7 +48,7 @@ void expect_golden(const platform::Image& actual, const std::string& name) {
     for (size_t i = 0; i < golden.pixels.size(); ++i)
         for (int shift : {0, 8, 16})
             if (std::abs(int((golden.pixels[i] >> shift) & 0xFF) -
-                         int((actual.pixels[i] >> shift) & 0xFF)) > 2) {
+                         int((actual.pixels[i] >> shift) & 0xFF)) > tolerance) {
                 ++differing;
                 break;
             }
@@ -227,6 +227,31 @@ TEST_F(FormHost, RendersRestHoverAndInactiveLooks) {
     expect_golden(form->render(), "form_hover_inactive.png");
     move(60, 35); // off every button
     expect_golden(form->render(), "form_rest_inactive.png");
+}
+
+TEST_F(FormHost, RendersTheToolTipOverTheForm) {
+    // A form tall enough for the tip, which shows 20 px below the pointer.
+    form.reset();
+    form = std::make_unique<host::Form>(u"Form1", 2400, 1200, 0x00FFFFFF);
+    disp = form->add(u"PaginorV2CTL.O2007Hover", u"hOne", 120, 120, 240, 240);
+    button = static_cast<_O2007Hover*>(disp);
+    set_pictures(true);
+    frame::Bstr text(u"Prompt");
+    ASSERT_EQ(button->put_HoverText(text.get()), S_OK);
+    platform::SetActiveWindow(form->hwnd());
+    move(12, 12);
+    advance(400);
+    const platform::HWND tip = self().tool_tip()->window();
+    ASSERT_NE(tip, 0u);
+    platform::RECT r{};
+    platform::GetWindowRect(tip, &r);
+    EXPECT_EQ(r.left, 12);
+    EXPECT_EQ(r.top, 32);
+    expect_golden(form->render(), "form_tooltip.png", 0);
+    platform::ShowWindow(tip, platform::SW_HIDE);
+    const platform::Image hidden = form->render();
+    EXPECT_EQ(hidden.pixels[size_t(r.top) * hidden.width + r.left], 0xFFFFFFFFu)
+        << "a hidden top-level window is not drawn";
 }
 
 } // namespace
