@@ -29,39 +29,6 @@ SHORT shift_state() {
     return s;
 }
 
-SHORT buttons_of(WPARAM wParam) {
-    SHORT b = 0;
-    if (wParam & pf::MK_LBUTTON)
-        b |= 1;
-    if (wParam & pf::MK_RBUTTON)
-        b |= 2;
-    if (wParam & pf::MK_MBUTTON)
-        b |= 4;
-    return b;
-}
-
-SHORT shift_of(WPARAM wParam) {
-    return static_cast<SHORT>(((wParam & pf::MK_SHIFT) ? 1 : 0) |
-                              ((wParam & pf::MK_CONTROL) ? 2 : 0));
-}
-
-struct ButtonMessage {
-    UINT msg;
-    SHORT button;
-    enum { Down, Up, Double } what;
-};
-constexpr ButtonMessage kButtons[] = {
-    {pf::WM_LBUTTONDOWN, 1, ButtonMessage::Down},
-    {pf::WM_LBUTTONUP, 1, ButtonMessage::Up},
-    {pf::WM_LBUTTONDBLCLK, 1, ButtonMessage::Double},
-    {pf::WM_RBUTTONDOWN, 2, ButtonMessage::Down},
-    {pf::WM_RBUTTONUP, 2, ButtonMessage::Up},
-    {pf::WM_RBUTTONDBLCLK, 2, ButtonMessage::Double},
-    {pf::WM_MBUTTONDOWN, 4, ButtonMessage::Down},
-    {pf::WM_MBUTTONUP, 4, ButtonMessage::Up},
-    {pf::WM_MBUTTONDBLCLK, 4, ButtonMessage::Double},
-};
-
 int x_of(LPARAM l) {
     return static_cast<int16_t>(l & 0xFFFF);
 }
@@ -282,11 +249,11 @@ LRESULT UserControl::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
         UserControl_KeyUp(key, shift_state());
         return 0;
     }
-    case pf::WM_CAPTURECHANGED:
-        m_pressed = false;
-        return 0;
     default:
-        pointer(msg, wParam, lParam);
+        // Pointer messages and the loss of capture; the window has no frame, so its
+        // client area is all content.
+        m_children.pointer(m_hwnd, msg, wParam, POINT{x_of(lParam), y_of(lParam)},
+                           pf::SIZE{ScaleWidth(), ScaleHeight()});
         return 0;
     }
 }
@@ -296,98 +263,21 @@ void UserControl::paint() {
     if (!hdc)
         return;
     surface().copy_to(hdc);
-    for (Windowless* child : m_windowless)
-        if (child->visible())
-            child->paint(hdc);
+    m_children.paint(hdc);
     UserControl_Paint(hdc);
     pf::ReleaseDC(m_hwnd, hdc);
 }
 
-Windowless* UserControl::hit(int x, int y) const {
-    for (auto it = m_windowless.rbegin(); it != m_windowless.rend(); ++it) {
-        const RECT r = (*it)->bounds();
-        if ((*it)->visible() && pf::PtInRect(&r, POINT{x, y}))
-            return *it;
-    }
-    return nullptr;
+void UserControl::surface_mouse_down(SHORT button, SHORT shift, int x, int y) {
+    UserControl_MouseDown(button, shift, tw(x), tw(y));
 }
 
-void UserControl::pointer(UINT msg, WPARAM wParam, LPARAM lParam) {
-    const int px = x_of(lParam), py = y_of(lParam);
-    if (msg == pf::WM_MOUSEMOVE) {
-        Windowless* target = m_pressed ? m_press_target : hit(px, py);
-        const SHORT button = buttons_of(wParam), shift = shift_of(wParam);
-        if (!target) {
-            UserControl_MouseMove(button, shift, tw(px), tw(py));
-        } else if (target->on_mouse_move) {
-            const RECT r = target->bounds();
-            target->on_mouse_move(button, shift, tw(px - r.left), tw(py - r.top));
-        }
-        return;
-    }
-    for (const ButtonMessage& b : kButtons) {
-        if (b.msg != msg)
-            continue;
-        if (b.what == ButtonMessage::Up) {
-            button_up(m_press_target, b.button, shift_of(wParam), px, py);
-        } else {
-            Windowless* target = hit(px, py);
-            const RECT r = target ? target->bounds() : RECT{};
-            button_down(target, b.button, shift_of(wParam), tw(px - r.left), tw(py - r.top),
-                        b.what == ButtonMessage::Double);
-        }
-        return;
-    }
+void UserControl::surface_mouse_move(SHORT button, SHORT shift, int x, int y) {
+    UserControl_MouseMove(button, shift, tw(x), tw(y));
 }
 
-void UserControl::button_down(Windowless* target, SHORT button, SHORT shift, float x, float y,
-                              bool dbl) {
-    m_press_target = target;
-    m_pressed = true;
-    m_in_double_click = dbl && button == 1;
-    pf::SetCapture(m_hwnd);
-    if (pf::GetFocus() != m_hwnd)
-        pf::SetFocus(m_hwnd);
-    if (m_in_double_click) {
-        if (!target)
-            UserControl_DblClick();
-        else if (target->on_dbl_click)
-            target->on_dbl_click();
-        return;
-    }
-    if (!target)
-        UserControl_MouseDown(button, shift, x, y);
-    else if (target->on_mouse_down)
-        target->on_mouse_down(button, shift, x, y);
-}
-
-void UserControl::button_up(Windowless* target, SHORT button, SHORT shift, int px, int py) {
-    const RECT r = target ? target->bounds() : RECT{0, 0, ScaleWidth(), ScaleHeight()};
-    const bool over = pf::PtInRect(&r, POINT{px, py}) && hit(px, py) == target;
-    const float x = tw(px - (target ? r.left : 0)), y = tw(py - (target ? r.top : 0));
-    const bool click = button == 1 && over && !m_in_double_click;
-    if (button == 1)
-        m_in_double_click = false;
-    if (!target) {
-        UserControl_MouseUp(button, shift, x, y);
-        if (click)
-            UserControl_Click();
-    } else {
-        if (target->on_mouse_up)
-            target->on_mouse_up(button, shift, x, y);
-        if (click && target->on_click)
-            target->on_click();
-    }
-    // The capture ends after the control's own handling of the release.
-    const bool any_down =
-        (pf::GetAsyncKeyState(pf::VK_LBUTTON) | pf::GetAsyncKeyState(pf::VK_RBUTTON) |
-         pf::GetAsyncKeyState(pf::VK_MBUTTON)) &
-        0x8000;
-    if (!any_down && m_hwnd) {
-        m_pressed = false;
-        if (pf::GetCapture() == m_hwnd)
-            pf::ReleaseCapture();
-    }
+void UserControl::surface_mouse_up(SHORT button, SHORT shift, int x, int y) {
+    UserControl_MouseUp(button, shift, tw(x), tw(y));
 }
 
 } // namespace paginor::frame

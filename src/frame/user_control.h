@@ -27,6 +27,7 @@
 #include "frame/property_bag.h"
 #include "frame/std_font.h"
 #include "frame/type_library.h"
+#include "frame/windowless_children.h"
 #include "platform/types.h"
 
 #include <functional>
@@ -86,7 +87,7 @@ class DrawingSurface;
 class NestedControl;
 class EventArgs;
 
-class UserControl {
+class UserControl : private WindowlessChildren::Surface {
   public:
     // The UserControl behind an object of the library, borrowed (no reference added);
     // null for null or an object that is not a control.
@@ -144,7 +145,7 @@ class UserControl {
 
     // Windowless children, painted in this order (later on top), hit-tested top first.
     // Not owned; each must outlive the control's window.
-    void add_windowless(Windowless* child) { m_windowless.push_back(child); }
+    void add_windowless(Windowless* child) { m_children.add(child); }
     // Creates a library control of the class inside this one through the class factory,
     // at the twips rectangle, run as a new control, its events given to on_event; the
     // control owns it until it terminates (children go last added first, after
@@ -186,20 +187,18 @@ class UserControl {
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT respond(UINT msg, WPARAM wParam, LPARAM lParam);
     void paint();
-    Windowless* hit(int x, int y) const;
-    void pointer(UINT msg, WPARAM wParam, LPARAM lParam);
-    void button_down(Windowless* target, SHORT button, SHORT shift, float x, float y, bool dbl);
-    void button_up(Windowless* target, SHORT button, SHORT shift, int px, int py);
+    void surface_mouse_down(SHORT button, SHORT shift, int x, int y) override;
+    void surface_mouse_move(SHORT button, SHORT shift, int x, int y) override;
+    void surface_mouse_up(SHORT button, SHORT shift, int x, int y) override;
+    void surface_click() override { UserControl_Click(); }
+    void surface_dbl_click() override { UserControl_DblClick(); }
 
     ControlSite* m_site{nullptr};
     HWND m_hwnd{0};
     OLE_COLOR m_back_color{0x8000000F};
-    std::vector<Windowless*> m_windowless{};
+    WindowlessChildren m_children{*this};
     std::unique_ptr<DrawingSurface> m_surface{};
     std::vector<std::unique_ptr<NestedControl>> m_nested{};
-    Windowless* m_press_target{nullptr}; // the part that took the press; null = surface
-    bool m_pressed{false};
-    bool m_in_double_click{false};
     bool m_terminated{false};
     std::function<void(UINT, WPARAM, LPARAM)> m_relay{};
 };
