@@ -38,11 +38,6 @@ frame::StdPicture* load(const char* name) {
     return frame::LoadPicture(from_utf8(std::string(PAGINOR_TEST_DATA_DIR "/") + name));
 }
 
-std::string args(SHORT b, SHORT s, float x, float y) {
-    return " " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(int(x)) + " " +
-           std::to_string(int(y));
-}
-
 // Paints counted through a hook on the box's window.
 int g_paints = 0;
 pf::WNDPROC g_box_proc = nullptr;
@@ -69,45 +64,45 @@ class PictureBoxTest : public ::testing::Test {
         EXPECT_EQ(bars->Release(), 0u);
     }
 
+    // Handlers that log "<name>" plus their arguments.
+    std::function<void(SHORT, SHORT, float, float)> mouse(std::string name) {
+        return [this, name](SHORT b, SHORT s, float x, float y) {
+            log.push_back(name + " " + std::to_string(b) + " " + std::to_string(s) + " " +
+                          std::to_string(int(x)) + " " + std::to_string(int(y)));
+        };
+    }
+    std::function<void(SHORT&, SHORT)> key(std::string name) {
+        return [this, name](SHORT& k, SHORT s) {
+            log.push_back(name + " " + std::to_string(k) + " " + std::to_string(s));
+        };
+    }
+    std::function<void()> plain(std::string name) {
+        return [this, name] { log.push_back(name); };
+    }
     void record(PictureBox& box) {
-        box.on_mouse_down = [this](SHORT b, SHORT s, float x, float y) {
-            log.push_back("MouseDown" + args(b, s, x, y));
-        };
-        box.on_mouse_move = [this](SHORT b, SHORT s, float x, float y) {
-            log.push_back("MouseMove" + args(b, s, x, y));
-        };
-        box.on_mouse_up = [this](SHORT b, SHORT s, float x, float y) {
-            log.push_back("MouseUp" + args(b, s, x, y));
-        };
-        box.on_click = [this] { log.push_back("Click"); };
-        box.on_dbl_click = [this] { log.push_back("DblClick"); };
-        box.on_key_down = [this](SHORT& k, SHORT s) {
-            log.push_back("KeyDown " + std::to_string(k) + " " + std::to_string(s));
-        };
+        box.on_mouse_down = mouse("MouseDown");
+        box.on_mouse_move = mouse("MouseMove");
+        box.on_mouse_up = mouse("MouseUp");
+        box.on_click = plain("Click");
+        box.on_dbl_click = plain("DblClick");
+        box.on_key_down = key("KeyDown");
         box.on_key_press = [this](SHORT& k) { log.push_back("KeyPress " + std::to_string(k)); };
-        box.on_key_up = [this](SHORT& k, SHORT s) {
-            log.push_back("KeyUp " + std::to_string(k) + " " + std::to_string(s));
-        };
-        box.on_got_focus = [this] { log.push_back("GotFocus"); };
-        box.on_lost_focus = [this] { log.push_back("LostFocus"); };
+        box.on_key_up = key("KeyUp");
+        box.on_got_focus = plain("GotFocus");
+        box.on_lost_focus = plain("LostFocus");
     }
     void record(frame::Windowless& part, const std::string& name) {
-        part.on_mouse_down = [this, name](SHORT b, SHORT s, float x, float y) {
-            log.push_back(name + " MouseDown" + args(b, s, x, y));
-        };
-        part.on_mouse_move = [this, name](SHORT b, SHORT s, float x, float y) {
-            log.push_back(name + " MouseMove" + args(b, s, x, y));
-        };
-        part.on_mouse_up = [this, name](SHORT b, SHORT s, float x, float y) {
-            log.push_back(name + " MouseUp" + args(b, s, x, y));
-        };
-        part.on_click = [this, name] { log.push_back(name + " Click"); };
+        part.on_mouse_down = mouse(name + " MouseDown");
+        part.on_mouse_move = mouse(name + " MouseMove");
+        part.on_mouse_up = mouse(name + " MouseUp");
+        part.on_click = plain(name + " Click");
     }
-    // Input, then the pump; the clock moves on so that no two presses pair up.
+    // Input, then the pump.
     void run(const std::function<void()>& input) {
         input();
         pf::DoEvents();
     }
+    // The clock moves on, so that the next press does not pair up with the last.
     void later() { scope.clock().advance(std::chrono::milliseconds(1000)); }
     static void move(int x, int y) {
         pf::Input::moveTo(x, y);
