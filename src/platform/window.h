@@ -129,6 +129,12 @@ std::vector<std::pair<std::u16string, HANDLE>> EnumProps(HWND hwnd);
 // Lets the next `after` SetProp calls succeed, then makes n fail, so that roll-back
 // paths run for real. Negative counts are taken as 0; a new call replaces the last.
 void FailNextPropStores(int n, int after = 0);
+// A count that moves with every change to any window's properties: each successful
+// SetProp, each RemoveProp that removed something, and every window that goes (its
+// properties go with it, also at ResetWindowSystem). While it stays put every GetProp
+// answers as it did, so a caller may keep what it read instead of reading again. Starts
+// above 0 and never goes back, not even across ResetWindowSystem. Never fails.
+inline uint64_t GetPropGeneration();
 
 // Painting. A window collects an update rectangle (client coordinates); WM_PAINT is
 // generated for it only when no posted or input message is waiting, parents before
@@ -158,5 +164,14 @@ HWND GetFocus();
 // previously active window; 0 and nothing sent when it is already active.
 HWND SetActiveWindow(HWND hwnd);
 HWND GetActiveWindow();
+
+// Read on every message of a hooked window, so it is a plain load.
+namespace detail {
+extern uint64_t g_prop_generation;
+} // namespace detail
+
+inline uint64_t GetPropGeneration() {
+    return detail::g_prop_generation;
+}
 
 } // namespace paginor::platform

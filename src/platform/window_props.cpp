@@ -9,6 +9,16 @@ namespace paginor::platform {
 using detail::find;
 using detail::state;
 
+namespace detail {
+
+uint64_t g_prop_generation = 1;
+
+Window::~Window() {
+    ++g_prop_generation;
+}
+
+} // namespace detail
+
 BOOL SetProp(HWND hwnd, std::u16string_view name, HANDLE value) {
     detail::Window* w = find(hwnd);
     if (w == nullptr || name.empty()) {
@@ -26,6 +36,7 @@ BOOL SetProp(HWND hwnd, std::u16string_view name, HANDLE value) {
     } else {
         w->props.emplace(std::u16string(name), value);
     }
+    ++detail::g_prop_generation;
     return TRUE;
 }
 
@@ -49,6 +60,7 @@ HANDLE RemoveProp(HWND hwnd, std::u16string_view name) {
     }
     HANDLE value = it->second;
     w->props.erase(it);
+    ++detail::g_prop_generation;
     return value;
 }
 

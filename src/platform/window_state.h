@@ -28,6 +28,7 @@ struct PropNameHash {
 using PropTable = std::unordered_map<std::u16string, HANDLE, PropNameHash, std::equal_to<>>;
 
 struct Window {
+    ~Window(); // moves the property generation: the properties go with the window
     HWND hwnd{0};
     HWND parent{0};
     std::vector<HWND> children; // z-order, top-most first

@@ -186,6 +186,7 @@ class HandlerRef {
     HandlerRef(const HandlerRef&) = delete;
     HandlerRef& operator=(const HandlerRef&) = delete;
     ~HandlerRef() { reset(nullptr); }
+    // Takes the new reference before giving up the old, so h may be the one held.
     void reset(ISubclass* h) {
         if (h != nullptr) {
             h->AddRef();
@@ -201,8 +202,8 @@ class HandlerRef {
     ISubclass* m_h{nullptr};
 };
 
-// The names a dispatch reads, composed once per message: "<h>", "<h>#<m>C", then
-// "<h>#<m>#<i>" for each position, each reusing the prefix before it.
+// The names a dispatch reads, composed once: "<h>", "<h>#<m>C", then "<h>#<m>#<i>" for
+// each position, each reusing the prefix before it.
 class DispatchNames {
   public:
     DispatchNames(HWND hwnd, int32_t msg) {
@@ -223,30 +224,86 @@ class DispatchNames {
     std::size_t m_msg_len{0};
 };
 
-LRESULT dispatch_to_handlers(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam, pf::WNDPROC prev,
-                             HANDLE n, DispatchNames& names) {
+// What a dispatch reads from a window's properties for one message. The properties stay
+// the only record: this is a copy that holds while the platform's property generation
+// is where it was when it was read, since until then every read would answer the same.
+constexpr HANDLE kKeptEntries = 8;
+
+struct Resolved {
+    uint64_t generation{0}; // 0: never read
+    HWND hwnd{0};
+    UINT msg{0};
+    pf::WNDPROC prev{nullptr};
+    HANDLE count{0};
+    HANDLE entries[kKeptEntries]{}; // position i at [i - 1], up to kKeptEntries
+};
+
+// The last few (window, message) pairs dispatched, each in a slot chosen by the pair.
+constexpr std::size_t kResolvedSlots = 16;
+Resolved g_resolved[kResolvedSlots];
+
+Resolved& slot_of(HWND hwnd, UINT msg) {
+    // Handles go up in steps of 2.
+    return g_resolved[((uint32_t(hwnd) >> 1) * 31u + msg) % kResolvedSlots];
+}
+
+void read_properties(Resolved& r, HWND hwnd, UINT msg) {
+    r = Resolved{};
+    r.generation = pf::GetPropGeneration();
+    r.hwnd = hwnd;
+    r.msg = msg;
+    DispatchNames names(hwnd, int32_t(msg));
+    r.prev = reinterpret_cast<pf::WNDPROC>(pf::GetProp(hwnd, names.proc()));
+    if (r.prev == nullptr) {
+        return;
+    }
+    r.count = pf::GetProp(hwnd, names.count());
+    for (HANDLE i = 1; i <= r.count && i <= kKeptEntries; ++i) {
+        r.entries[i - 1] = pf::GetProp(hwnd, names.entry(i));
+    }
+}
+
+const Resolved& resolve(HWND hwnd, UINT msg) {
+    Resolved& r = slot_of(hwnd, msg);
+    if (r.generation != pf::GetPropGeneration() || r.hwnd != hwnd || r.msg != msg) {
+        read_properties(r, hwnd, msg);
+    }
+    return r;
+}
+
+// The identity at position i as the properties hold it now: a handler called earlier in
+// the walk may have hooked or unhooked.
+HANDLE entry_now(const Resolved& r, HANDLE i) {
+    if (i <= kKeptEntries && r.generation == pf::GetPropGeneration()) {
+        return r.entries[i - 1];
+    }
+    return pf::GetProp(r.hwnd, DispatchNames(r.hwnd, int32_t(r.msg)).entry(i));
+}
+
+LRESULT dispatch_to_handlers(const Resolved& r, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     bool prev_called = false;
-    HandlerRef lowest; // the lowest-position handler seen: its mode decides
-    for (HANDLE i = n; i >= 1; --i) {
-        HANDLE id = pf::GetProp(hwnd, names.entry(i));
+    // The lowest-position handler seen: its mode decides. Each handler becomes it as the
+    // walk reaches it, so this one reference also holds the handler across its own call.
+    HandlerRef lowest;
+    for (HANDLE i = r.count; i >= 1; --i) {
+        HANDLE id = entry_now(r, i);
         if (id == 0) {
             continue;
         }
-        HandlerRef handler;
-        handler.reset(reinterpret_cast<ISubclass*>(id));
-        lowest.reset(handler.get());
-        if (i == 1 && !prev_called && handler.get()->get_MsgResponse() == 2) {
-            pf::CallWindowProc(prev, hwnd, iMsg, wParam, lParam);
+        lowest.reset(reinterpret_cast<ISubclass*>(id));
+        ISubclass* handler = lowest.get();
+        if (i == 1 && !prev_called && handler->get_MsgResponse() == 2) {
+            pf::CallWindowProc(r.prev, r.hwnd, r.msg, wParam, lParam);
             prev_called = true;
         }
-        result = handler.get()->WindowProc(hwnd, iMsg, wParam, lParam);
+        result = handler->WindowProc(r.hwnd, r.msg, wParam, lParam);
     }
     if (lowest.get() == nullptr) {
         return result;
     }
     if (!prev_called && lowest.get()->get_MsgResponse() == 1) {
-        result = pf::CallWindowProc(prev, hwnd, iMsg, wParam, lParam);
+        result = pf::CallWindowProc(r.prev, r.hwnd, r.msg, wParam, lParam);
     }
     return result;
 }
@@ -313,21 +370,20 @@ void UnhookMessage(ISubclass* handler, HWND hwnd, int32_t iMsg) noexcept {
 }
 
 LRESULT SharedWindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
-    DispatchNames names(hwnd, int32_t(iMsg));
-    auto prev = reinterpret_cast<pf::WNDPROC>(pf::GetProp(hwnd, names.proc()));
-    if (prev == nullptr) {
+    // A copy: a handler's own messages may reuse the slot during the walk.
+    const Resolved r = resolve(hwnd, iMsg);
+    if (r.prev == nullptr) {
         return 0;
     }
-    HANDLE n = pf::GetProp(hwnd, names.count());
-    if (n > 0) {
-        return dispatch_to_handlers(hwnd, iMsg, wParam, lParam, prev, n, names);
+    if (r.count > 0) {
+        return dispatch_to_handlers(r, wParam, lParam);
     }
     if (iMsg == pf::WM_DESTROY && read(hwnd, hook_count_name(hwnd)) > 0) {
-        pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC, reinterpret_cast<pf::LONG_PTR>(prev));
+        pf::SetWindowLongPtr(hwnd, pf::GWLP_WNDPROC, reinterpret_cast<pf::LONG_PTR>(r.prev));
         store_proc(hwnd, 0);
         store_hook_count(hwnd, 0);
     }
-    return pf::CallWindowProc(prev, hwnd, iMsg, wParam, lParam);
+    return pf::CallWindowProc(r.prev, hwnd, iMsg, wParam, lParam);
 }
 
 } // namespace paginor::MSubclass
