@@ -1,5 +1,6 @@
 #include "platform/blit.h"
 
+#include "platform/blit_rows.h"
 #include "platform/dc.h"
 #include "platform/gdi_objects.h"
 #include "platform/raster_ops.h"
@@ -14,11 +15,10 @@ namespace paginor::platform {
 
 namespace {
 
-constexpr int64_t kNoKey = -1;
-
-// A pixel value to compare against, or kNoKey for a colour no pixel can have (-1).
-int64_t key_pixel(COLORREF c) {
-    return (c >> 24) ? kNoKey : int64_t(pixel_from_colorref(c));
+// The pixel value a colour key stands for; a colour with its top byte set (-1, an
+// untranslatable colour) matches nothing.
+uint32_t key_pixel(COLORREF c) {
+    return (c >> 24) ? rows::kNoKey : pixel_from_colorref(c);
 }
 
 uint32_t pattern_value(const gdi::Dc& d, bool mono_dst) {
@@ -35,39 +35,6 @@ std::vector<uint32_t>& scratch_row(size_t n) {
     if (row.size() < n)
         row.resize(n);
     return row;
-}
-
-// One source row expressed in the target's terms (24-bit pixels or all-ones/zeros words).
-void convert_row(const Bitmap& sb, const gdi::Dc& sdc, int sy, int sx, int n, bool mono_dst,
-                 const gdi::Dc& ddc, uint32_t* out) {
-    if (!sb.monochrome()) {
-        const uint32_t* row = sb.colour_row(sy) + sx;
-        if (!mono_dst) {
-            for (int x = 0; x < n; ++x)
-                out[x] = row[x] & 0xFFFFFF;
-            return;
-        }
-        int64_t key = key_pixel(sdc.bk_colour);
-        for (int x = 0; x < n; ++x)
-            out[x] = int64_t(row[x] & 0xFFFFFF) == key ? ~0u : 0u;
-        return;
-    }
-    const uint8_t* row = sb.bit_row(sy) + sx;
-    uint32_t one = mono_dst ? ~0u : pixel_from_colorref(ddc.bk_colour & 0xFFFFFF);
-    uint32_t zero = mono_dst ? 0u : pixel_from_colorref(ddc.text_colour & 0xFFFFFF);
-    for (int x = 0; x < n; ++x)
-        out[x] = row[x] ? one : zero;
-}
-
-void write_row(Bitmap& db, int dy, int dx, int n, uint8_t op, uint32_t pattern, const uint32_t* s) {
-    if (!db.monochrome()) {
-        uint32_t* d = db.colour_row(dy) + dx;
-        rop::combine_row(op, pattern, s, n,
-                         [&](int x, auto f) { d[x] = f(d[x] & 0xFFFFFF) & 0xFFFFFF; });
-        return;
-    }
-    uint8_t* d = db.bit_row(dy) + dx;
-    rop::combine_row(op, pattern, s, n, [&](int x, auto f) { d[x] = f(d[x] ? ~0u : 0u) & 1; });
 }
 
 // The rectangle [l, r) x [t, b) given in 64 bits, cut to `area`.
@@ -87,35 +54,71 @@ struct BlitJob {
     uint8_t op;
 };
 
-void blit_rows(const BlitJob& j) {
-    bool mono_dst = j.db->monochrome();
-    uint32_t pattern = rop::uses_pattern(j.op) ? pattern_value(*j.ddc, mono_dst) : 0;
-    int n = j.to.width();
-    bool upward = j.sb == j.db && j.sy0 < j.to.top;
-    bool colour_copy = j.sb && !j.sb->monochrome() && !mono_dst && j.op == 0xCC;
-    bool keyed =
+// How the source's elements become the target's: decided once per blit.
+rows::Source source_kind(const Bitmap* sb, bool mono_dst) {
+    if (!sb)
+        return rows::Source::None;
+    if (sb->monochrome())
+        return mono_dst ? rows::Source::Bits : rows::Source::Colour;
+    return mono_dst ? rows::Source::Key : rows::Source::Words;
+}
+
+rows::RowJob row_job(const BlitJob& j) {
+    rows::RowJob r;
+    r.op = j.op;
+    r.pattern = rop::uses_pattern(j.op) ? pattern_value(*j.ddc, j.db->monochrome()) : 0;
+    if (j.sdc)
+        r.key = key_pixel(j.sdc->bk_colour);
+    if (!j.db->monochrome()) {
+        r.one = pixel_from_colorref(j.ddc->bk_colour & 0xFFFFFF);
+        r.zero = pixel_from_colorref(j.ddc->text_colour & 0xFFFFFF);
+    }
+    return r;
+}
+
+const void* source_row(const Bitmap& b, int y, int x) {
+    if (b.monochrome())
+        return b.bit_row(y) + x;
+    return b.colour_row(y) + x;
+}
+
+void* target_row(Bitmap& b, int y, int x) {
+    if (b.monochrome())
+        return b.bit_row(y) + x;
+    return b.colour_row(y) + x;
+}
+
+void run_blit(const BlitJob& j) {
+    const bool mono_dst = j.db->monochrome();
+    const int n = j.to.width();
+    const bool same = j.sb == j.db;
+    const bool upward = same && j.sy0 < j.to.top;
+    const bool colour_copy = j.sb && !j.sb->monochrome() && !mono_dst && j.op == 0xCC;
+    const bool keyed =
         colour_copy && j.ddc->bk_mode == NEWTRANSPARENT && display_device().transparent_blt;
-    int64_t key = key_pixel(j.ddc->bk_colour);
+    const uint32_t key = key_pixel(j.ddc->bk_colour);
+    const rows::RowJob rj = row_job(j);
+    const rows::RowKernel kernel = rows::pick(source_kind(j.sb, mono_dst), mono_dst, j.op);
+    // Within one bitmap a source row may overlap its target row: read it out first.
+    const size_t row_bytes = j.sb ? size_t(n) * (j.sb->monochrome() ? 1 : 4) : 0;
+    uint32_t* copy = same ? scratch_row(size_t(n)).data() : nullptr;
     for (int k = 0; k < j.to.height(); ++k) {
-        int row = upward ? j.to.height() - 1 - k : k;
-        int dy = j.to.top + row;
+        const int row = upward ? j.to.height() - 1 - k : k;
+        const int dy = j.to.top + row;
+        void* d = target_row(*j.db, dy, j.to.left);
+        const void* s = j.sb ? source_row(*j.sb, j.sy0 + row, j.sx0) : nullptr;
         if (colour_copy && !keyed) {
-            std::memmove(j.db->colour_row(dy) + j.to.left, j.sb->colour_row(j.sy0 + row) + j.sx0,
-                         size_t(n) * 4);
-        } else if (keyed) {
-            uint32_t* d = j.db->colour_row(dy) + j.to.left;
-            const uint32_t* s = j.sb->colour_row(j.sy0 + row) + j.sx0;
-            for (int x = 0; x < n; ++x)
-                if (int64_t(s[x] & 0xFFFFFF) != key)
-                    d[x] = s[x];
-        } else {
-            uint32_t* s = nullptr;
-            if (j.sb) {
-                s = scratch_row(size_t(n)).data();
-                convert_row(*j.sb, *j.sdc, j.sy0 + row, j.sx0, n, mono_dst, *j.ddc, s);
-            }
-            write_row(*j.db, dy, j.to.left, n, j.op, pattern, s);
+            std::memmove(d, s, row_bytes);
+            continue;
         }
+        if (copy && s) {
+            std::memcpy(copy, s, row_bytes);
+            s = copy;
+        }
+        if (keyed)
+            rows::keyed_copy(static_cast<const uint32_t*>(s), static_cast<uint32_t*>(d), n, key);
+        else
+            kernel(rj, s, d, n);
     }
 }
 
@@ -141,7 +144,7 @@ BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x_src, int y_src
     }
     job.to = to;
     if (!gdi::empty(to))
-        blit_rows(job);
+        run_blit(job);
     return 1;
 }
 
@@ -182,7 +185,10 @@ int StretchDIBits(HDC hdc, int x_dst, int y_dst, int dst_width, int dst_height, 
     const auto* px = static_cast<const uint32_t*>(bits);
     const uint8_t op = rop::index_of(rop);
     const bool mono = bm->monochrome();
-    const uint32_t pattern = pattern_value(*d, mono);
+    rows::RowJob job;
+    job.op = op;
+    job.pattern = pattern_value(*d, mono);
+    const rows::RowKernel kernel = rows::pick(rows::Source::Words, mono, op);
     RECT to = clip64(x_dst, y_dst, int64_t(x_dst) + dst_width, int64_t(y_dst) + dst_height,
                      gdi::drawable_rect(*d));
     int n = to.width();
@@ -206,12 +212,17 @@ int StretchDIBits(HDC hdc, int x_dst, int y_dst, int dst_width, int dst_height, 
             std::memcpy(bm->colour_row(dy) + x0, row + src_col(x0), size_t(count) * 4);
             continue;
         }
+        void* target = target_row(*bm, dy, x0);
+        if (one_to_one && !mono) {
+            kernel(job, row + src_col(x0), target, count);
+            continue;
+        }
         uint32_t* s = scratch_row(size_t(count)).data();
         for (int x = 0; x < count; ++x) {
             uint32_t p = row[src_col(x0 + x)] & 0xFFFFFF;
             s[x] = mono ? (mono_from_colorref(colorref_from_pixel(p)) ? ~0u : 0u) : p;
         }
-        write_row(*bm, dy, x0, count, op, pattern, s);
+        kernel(job, s, target, count);
     }
     return src_height;
 }
