@@ -22,15 +22,6 @@ namespace {
 
 constexpr std::u16string_view kSource = u"PaginorV2CTL.PictureBox";
 
-SHORT shift_state() {
-    SHORT s = 0;
-    if (pf::GetKeyState(pf::VK_SHIFT) & 0x8000)
-        s |= 1;
-    if (pf::GetKeyState(pf::VK_CONTROL) & 0x8000)
-        s |= 2;
-    return s;
-}
-
 bool is_pointer_message(UINT msg) {
     return msg == pf::WM_MOUSEMOVE || (msg >= pf::WM_LBUTTONDOWN && msg <= pf::WM_MBUTTONDBLCLK);
 }
@@ -191,11 +182,11 @@ LRESULT PictureBox::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
 void PictureBox::key(UINT msg, WPARAM wParam) {
     SHORT code = static_cast<SHORT>(wParam);
     if (msg == pf::WM_KEYDOWN && on_key_down)
-        on_key_down(code, shift_state());
+        on_key_down(code, frame::shift_state());
     else if (msg == pf::WM_CHAR && on_key_press)
         on_key_press(code);
     else if (msg == pf::WM_KEYUP && on_key_up)
-        on_key_up(code, shift_state());
+        on_key_up(code, frame::shift_state());
 }
 
 void PictureBox::pointer(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -11,4 +11,9 @@ namespace paginor::frame {
 // Throws std::bad_alloc when it cannot be made.
 IDispatch* create_instance(ClassId id);
 
+// A new instance made the way any host makes one: DllGetClassObject, then the factory's
+// CreateInstance for IDispatch. Throws RuntimeError 429 ("Can't create object: <ProgID>",
+// with source as its source) when either step fails.
+IDispatch* create_through_factory(const Class& c, std::u16string_view source);
+
 } // namespace paginor::frame

@@ -4,6 +4,7 @@
 #include "frame/error_info.h"
 #include "frame/object_count.h"
 #include "frame/simple_object.h"
+#include "platform/error.h"
 
 namespace paginor::frame {
 namespace {
@@ -43,6 +44,22 @@ class ClassFactory final : public SimpleObject<IClassFactory> {
 };
 
 } // namespace
+
+IDispatch* create_through_factory(const Class& c, std::u16string_view source) {
+    IClassFactory* factory = nullptr;
+    HRESULT hr = DllGetClassObject(*c.clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+    IDispatch* object = nullptr;
+    if (SUCCEEDED(hr)) {
+        hr = factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&object));
+        factory->Release();
+    }
+    if (FAILED(hr) || !object)
+        raise_standard(std_error::CannotCreateObject, std::u16string(source),
+                       std::u16string(standard_error_text(std_error::CannotCreateObject)) + u": " +
+                           c.progid());
+    return object;
+}
+
 } // namespace paginor::frame
 
 using namespace paginor::frame;

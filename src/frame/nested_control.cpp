@@ -1,5 +1,6 @@
 #include "frame/nested_control.h"
 
+#include "frame/class_catalog.h"
 #include "frame/drawing_surface.h"
 #include "frame/named_dispatch.h"
 #include "platform/error.h"
@@ -13,25 +14,6 @@ constexpr std::u16string_view kSource = u"PaginorV2CTL.UserControl";
 // Answers nothing but itself, so a host can tell it is not one of the library's objects.
 const IID IID_NestedSink = {
     0x6b1f2d84, 0x57c3, 0x4e0a, {0x9d, 0x21, 0x0c, 0x8e, 0x3f, 0x61, 0xa4, 0x72}};
-
-[[noreturn]] void cannot_create(const Class& c) {
-    raise_standard(std_error::CannotCreateObject, std::u16string(kSource),
-                   std::u16string(standard_error_text(std_error::CannotCreateObject)) + u": " +
-                       c.progid());
-}
-
-IDispatch* create(const Class& c) {
-    IClassFactory* factory = nullptr;
-    HRESULT hr = DllGetClassObject(*c.clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
-    IDispatch* object = nullptr;
-    if (SUCCEEDED(hr)) {
-        hr = factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&object));
-        factory->Release();
-    }
-    if (FAILED(hr) || !object)
-        cannot_create(c);
-    return object;
-}
 
 } // namespace
 
@@ -100,12 +82,13 @@ NestedControl::NestedControl(UserControl& container, ClassId id, double left, do
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
                        c.progid() + u" cannot be placed here: it is no control, or the "
                                     u"container has no window");
-    m_object = create(c);
+    m_object = create_through_factory(c, kSource);
     m_control = UserControl::from(m_object);
     m_sink = new Sink(std::move(on_event));
     try {
         if (!m_control)
-            cannot_create(c);
+            raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
+                           c.progid() + u" is not a control");
         connect(c);
         m_control->site(this, left, top, width, height);
         m_control->init_properties();

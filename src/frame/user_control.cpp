@@ -20,15 +20,6 @@ namespace {
 const IID IID_UserControlSelf = {
     0x3e9d04c7, 0x81a2, 0x4b5f, {0xa0, 0x6c, 0x27, 0xd9, 0x14, 0x5b, 0xe3, 0x08}};
 
-SHORT shift_state() {
-    SHORT s = 0;
-    if (pf::GetKeyState(pf::VK_SHIFT) & 0x8000)
-        s |= 1;
-    if (pf::GetKeyState(pf::VK_CONTROL) & 0x8000)
-        s |= 2;
-    return s;
-}
-
 int x_of(LPARAM l) {
     return static_cast<int16_t>(l & 0xFFFF);
 }

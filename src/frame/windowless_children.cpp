@@ -53,6 +53,17 @@ float tw(int px) {
 
 } // namespace
 
+SHORT shift_state() {
+    SHORT s = 0;
+    if (pf::GetKeyState(pf::VK_SHIFT) & 0x8000)
+        s |= 1;
+    if (pf::GetKeyState(pf::VK_CONTROL) & 0x8000)
+        s |= 2;
+    if (pf::GetKeyState(pf::VK_MENU) & 0x8000)
+        s |= 4;
+    return s;
+}
+
 void WindowlessChildren::add(Windowless* child) {
     if (child && std::find(m_children.begin(), m_children.end(), child) == m_children.end())
         m_children.push_back(child);

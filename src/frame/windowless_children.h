@@ -30,6 +30,10 @@ using platform::WPARAM;
 
 class Windowless; // frame/user_control.h
 
+// The shift argument of the host runtime's key events for the keyboard state as the
+// message being handled saw it: 1 Shift, 2 Ctrl, 4 Alt.
+SHORT shift_state();
+
 class WindowlessChildren {
   public:
     // What the window's own surface hears when no child takes the pointer.

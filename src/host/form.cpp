@@ -1,5 +1,6 @@
 #include "host/form.h"
 
+#include "frame/class_catalog.h"
 #include "frame/twips.h"
 #include "frame/type_library.h"
 #include "host/form_object.h"
@@ -40,20 +41,6 @@ const frame::Class& class_of(std::u16string_view progid) {
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
                        std::u16string(progid) + u" is not a control");
     return *c;
-}
-
-// Through the class factory, as any host creates an object.
-IDispatch* create(const frame::Class& c) {
-    IClassFactory* factory = nullptr;
-    HRESULT hr = DllGetClassObject(*c.clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
-    IDispatch* object = nullptr;
-    if (SUCCEEDED(hr)) {
-        hr = factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&object));
-        factory->Release();
-    }
-    if (FAILED(hr) || !object)
-        cannot_create(c.progid());
-    return object;
 }
 
 } // namespace
@@ -127,7 +114,7 @@ IDispatch* Form::add(std::u16string_view progid, std::u16string_view name, doubl
                            u"No container named '" + std::u16string(container) + u"'");
         parent = frame::UserControl::from(holder)->hwnd();
     }
-    IDispatch* object = create(c);
+    IDispatch* object = frame::create_through_factory(c, kSource);
     frame::UserControl* uc = frame::UserControl::from(object);
     if (!uc) {
         object->Release();
