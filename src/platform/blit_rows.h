@@ -2,7 +2,7 @@
 // combined with one target row by a ternary raster operation. A blit picks its kernel once
 // per call (by source kind, target kind and operation) and then runs it row by row, so the
 // inner loops hold no switches, lookups or clipping tests; the common operations have
-// their own loops over four pixels at a time, every other code runs the general formula.
+// their own loops over blocks of sixteen pixels, every other code runs the general formula.
 #pragma once
 
 #include <cstdint>
@@ -36,8 +36,9 @@ struct RowJob {
 // n <= 0 does nothing.
 using RowKernel = void (*)(const RowJob& job, const void* src, void* dst, int n);
 
-// The kernel for a source kind, a target kind and an operation index. Never null: every
-// combination has one, with the general formula behind the common operations.
+// The kernel for a source kind, a target kind and an operation index; never null. A
+// colour target takes None, Words or Colour sources, a monochrome one None, Words, Key or
+// Bits; any other pairing gets the None kernel, which reads no source.
 RowKernel pick(Source source, bool mono_target, uint8_t op);
 
 // The transparent copy of a device that supports it: each of n colour pixels of `src`
