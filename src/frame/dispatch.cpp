@@ -149,21 +149,6 @@ PAGINOR_FOREIGN_CALLS void write_back(const Param& param, VARIANT* given, Prepar
     }
 }
 
-// A member that failed with error info reaches a late-bound caller as an exception.
-HRESULT as_exception(HRESULT hr, EXCEPINFO* excep) {
-    const auto error = peek_error();
-    if (!error)
-        return hr;
-    if (excep) {
-        std::memset(excep, 0, sizeof *excep);
-        excep->scode = hr;
-        excep->bstrSource = SysAllocStringLen(error->source.data(), UINT(error->source.size()));
-        excep->bstrDescription =
-            SysAllocStringLen(error->description.data(), UINT(error->description.size()));
-    }
-    return DISP_E_EXCEPTION;
-}
-
 HRESULT call_row(IDispatch* self, const Member& row, const DISPPARAMS& p, VARIANT* result,
                  EXCEPINFO* excep, UINT* arg_err) {
     const Param value_param{u"", row.type};

@@ -136,6 +136,24 @@ HRESULT not_implemented(std::u16string_view source, std::u16string_view member) 
     return report(E_NOTIMPL, source, text);
 }
 
+HRESULT as_exception(HRESULT hr, EXCEPINFO* excep) {
+    const auto error = peek_error();
+    if (!error)
+        return hr;
+    if (excep) {
+        *excep = EXCEPINFO{};
+        excep->scode = hr;
+        excep->bstrSource = SysAllocStringLen(error->source.data(), UINT(error->source.size()));
+        excep->bstrDescription =
+            SysAllocStringLen(error->description.data(), UINT(error->description.size()));
+    }
+    return DISP_E_EXCEPTION;
+}
+
+HRESULT exception_from(const RuntimeError& error, EXCEPINFO* excep) {
+    return as_exception(report(error), excep);
+}
+
 } // namespace paginor::frame
 
 using namespace paginor::frame;

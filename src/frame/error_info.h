@@ -37,6 +37,13 @@ std::optional<ErrorRecord> peek_error();
 HRESULT report(const RuntimeError& error);
 HRESULT report(HRESULT hr, std::u16string_view source, std::u16string_view description);
 
+// For a late-bound caller: when the thread holds error info, it is copied into excep
+// (scode hr, source, description; wCode 0, as the two are exclusive) and the answer is
+// DISP_E_EXCEPTION; without error info hr itself. excep may be null.
+HRESULT as_exception(HRESULT hr, EXCEPINFO* excep);
+// Records the error (report) and answers it as an exception (as_exception).
+HRESULT exception_from(const RuntimeError& error, EXCEPINFO* excep);
+
 // E_NOTIMPL with error info: "<member> is not implemented yet".
 HRESULT not_implemented(std::u16string_view source, std::u16string_view member);
 

@@ -1,5 +1,6 @@
 #include "frame/std_font.h"
 
+#include "frame/error_info.h"
 #include "frame/object_count.h"
 #include "frame/variant.h"
 #include "platform/error.h"
@@ -202,14 +203,7 @@ HRESULT StdFont::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
                 *arg_err = 0;
             return hr;
         } catch (const RuntimeError& e) {
-            if (excep) {
-                *excep = EXCEPINFO{};
-                excep->wCode = static_cast<WORD>(e.number());
-                excep->bstrSource = make_bstr(e.source());
-                excep->bstrDescription = make_bstr(e.description());
-                excep->scode = e.hr();
-            }
-            return DISP_E_EXCEPTION;
+            return exception_from(e, excep);
         }
     }
     if (!(flags & DISPATCH_PROPERTYGET))

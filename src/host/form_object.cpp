@@ -57,15 +57,7 @@ HRESULT read(const Form* form, WORD flags, DISPPARAMS* params, UINT wanted, VARI
     try {
         reader(*form, *value.get());
     } catch (const RuntimeError& e) {
-        if (excep) {
-            *excep = EXCEPINFO{};
-            excep->wCode = static_cast<WORD>(e.number());
-            excep->bstrSource = frame::make_bstr(e.source());
-            excep->bstrDescription = frame::make_bstr(e.description());
-            excep->scode = e.hr();
-        }
-        frame::report(e);
-        return DISP_E_EXCEPTION;
+        return frame::exception_from(e, excep);
     }
     if (result)
         *result = value.release();

@@ -136,7 +136,8 @@ TEST(StdFont, LateBoundWritesNotifyOnlyOnChange) {
     size.dblVal = 0;
     EXCEPINFO excep{};
     EXPECT_EQ(put(font, DISPID_FONT_SIZE, size, &excep), DISP_E_EXCEPTION);
-    EXPECT_EQ(excep.wCode, 380);
+    EXPECT_EQ(excep.scode, HRESULT(0x800A017C)); // error 380
+    EXPECT_EQ(excep.wCode, 0);
     SysFreeString(excep.bstrSource);
     SysFreeString(excep.bstrDescription);
     const std::vector<DISPID> expected{DISPID_FONT_BOLD, DISPID_FONT_STRIKE, DISPID_FONT_SIZE,
