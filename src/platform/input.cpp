@@ -42,7 +42,7 @@ HWND pointer_target(POINT* client) {
 }
 
 void queue_input(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    state().input.push_back({hwnd, msg, wParam, lParam});
+    state().input.push_back({hwnd, msg, wParam, lParam, 0, state().keys});
 }
 
 // Keys go to the focus window, else the active one; a disabled tree takes nothing.
@@ -133,7 +133,8 @@ void reset_input() {
     auto& ws = state();
     ws.capture = 0;
     ws.cursor = POINT{};
-    ws.keys.fill(false);
+    ws.keys.reset();
+    ws.message_keys.reset();
     ws.tracking = Tracking{};
     ws.last_click = LastClick{};
     ws.double_click_time = 500;
@@ -210,7 +211,7 @@ void Input::keyDown(int vk) {
         LPARAM lParam =
             1 | (was_down ? LPARAM(1) << 30 : 0) | (state().keys[VK_MENU] ? LPARAM(1) << 29 : 0);
         state().input.push_back(
-            {target, WM_KEYDOWN, WPARAM(vk), lParam, detail::translate_key(vk)});
+            {target, WM_KEYDOWN, WPARAM(vk), lParam, detail::translate_key(vk), state().keys});
     }
 }
 
@@ -272,7 +273,10 @@ SHORT GetAsyncKeyState(int vk) {
 }
 
 SHORT GetKeyState(int vk) {
-    return GetAsyncKeyState(vk);
+    if (vk <= 0 || vk >= 255) {
+        return 0;
+    }
+    return state().message_keys[vk] ? SHORT(0x8000) : SHORT(0);
 }
 
 void SetDoubleClickTime(UINT ms) {

@@ -45,7 +45,10 @@ BOOL ReleaseCapture();
 HWND GetCapture();
 
 BOOL GetCursorPos(POINT* pt); // FALSE for null
-// 0x8000 while the key or mouse button (VK_LBUTTON, VK_RBUTTON, VK_MBUTTON) is down.
+// 0x8000 while the key or mouse button (VK_LBUTTON, VK_RBUTTON, VK_MBUTTON) is down:
+// GetAsyncKeyState as it is now, GetKeyState as it was when the input message last taken
+// from the queue happened (so a handler sees Shift as it was for its key, however much
+// input has been injected since). 0 for a code outside 1 to 254.
 SHORT GetAsyncKeyState(int vk);
 SHORT GetKeyState(int vk);
 

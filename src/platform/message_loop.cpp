@@ -16,13 +16,20 @@ namespace {
 // One step of the loop, in priority order; false when nothing was pending.
 bool dispatch_one(uint64_t pass) {
     auto& ws = state();
-    for (auto* queue : {&ws.posted, &ws.input}) {
-        if (!queue->empty()) {
-            detail::QueuedMessage m = queue->front();
-            queue->pop_front();
-            detail::dispatch(m);
-            return true;
-        }
+    if (!ws.posted.empty()) {
+        detail::QueuedMessage m = ws.posted.front();
+        ws.posted.pop_front();
+        detail::dispatch(m);
+        return true;
+    }
+    if (!ws.input.empty()) {
+        detail::QueuedMessage m = ws.input.front();
+        ws.input.pop_front();
+        // Taking an input message moves the message-time key state to it, whether or not
+        // its window is still there.
+        ws.message_keys = m.keys;
+        detail::dispatch(m);
+        return true;
     }
     uint64_t now = GetClock().monotonic_ms();
     return detail::fire_due_timer(now, pass) || detail::fire_due_hover(now) ||

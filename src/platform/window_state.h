@@ -7,6 +7,7 @@
 #include "platform/window.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -54,6 +55,9 @@ struct QueuedMessage {
     WPARAM wParam{0};
     LPARAM lParam{0};
     char16_t character{0}; // what a key-down translates into, by the key state when pressed
+    // Input only: the keys and buttons down just after this input happened; it becomes
+    // the state GetKeyState answers while the message is handled.
+    std::bitset<256> keys{};
 };
 
 struct Timer {
@@ -101,7 +105,8 @@ struct WindowSystem {
     HWND locked{0};
     HWND capture{0};
     POINT cursor{};
-    std::array<bool, 256> keys{};
+    std::bitset<256> keys{};         // down now (GetAsyncKeyState)
+    std::bitset<256> message_keys{}; // down as of the input being handled (GetKeyState)
     Tracking tracking;
     LastClick last_click;
     UINT double_click_time{500};

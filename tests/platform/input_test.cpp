@@ -2,6 +2,9 @@
 
 #include "platform/input.h"
 
+#include <string>
+#include <vector>
+
 using namespace paginor::platform;
 using namespace paginor::testing_support;
 using std::chrono::milliseconds;
@@ -160,6 +163,41 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
                                      {button, WM_CHAR, 3, first, Via::Posted},
                                      {button, WM_KEYDOWN, VK_DELETE, first, Via::Posted},
                                      {button, WM_KEYDOWN, VK_DELETE, repeat, Via::Posted}}));
+}
+
+// What a key handler sees of Shift: the state of its own message (GetKeyState), not the
+// state after everything queued behind it (GetAsyncKeyState).
+std::vector<std::string> g_seen;
+LRESULT ShiftReportingProc(HWND, UINT msg, WPARAM wParam, LPARAM) {
+    auto down = [](SHORT s) { return (s & 0x8000) ? "down" : "up"; };
+    if (msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_CHAR || msg == WM_LBUTTONDOWN)
+        g_seen.push_back(std::to_string(msg) + " " + std::to_string(wParam) + " " +
+                         down(GetKeyState(VK_SHIFT)) + " " + down(GetAsyncKeyState(VK_SHIFT)));
+    return 0;
+}
+
+TEST_F(InputTest, KeyStateIsThatOfTheMessageBeingHandled) {
+    HWND field = make(form, {70, 10, 120, 30}, &ShiftReportingProc);
+    SetFocus(field);
+    ASSERT_EQ(GetFocus(), field);
+    g_seen.clear();
+    Input::keyDown(VK_SHIFT);
+    Input::key('A');
+    Input::keyUp(VK_SHIFT);
+    Input::moveTo(175, 115); // over the field
+    Input::keyDown(VK_SHIFT);
+    Input::press(MouseButton::Left);
+    Input::keyUp(VK_SHIFT);
+    EXPECT_EQ(GetKeyState(VK_SHIFT), 0) << "nothing taken from the queue yet";
+    DoEvents();
+    const std::vector<std::string> expected{
+        "256 16 down up", "256 65 down up", "258 65 down up", // WM_CHAR goes with its key
+        "257 65 down up", "257 16 up up",   "256 16 down up", "513 5 down up", // MK_SHIFT too
+        "257 16 up up"};
+    EXPECT_EQ(g_seen, expected);
+    EXPECT_EQ(GetKeyState(VK_SHIFT), 0) << "after the last message, Shift up";
+    EXPECT_EQ(GetKeyState(0), 0);
+    EXPECT_EQ(GetKeyState(255), 0);
 }
 
 TEST_F(InputTest, HiddenOrDisabledWindowsRefuseFocusAndInput) {
