@@ -1,7 +1,8 @@
 // The base that makes a class of the library a control: its own window (a child of the
-// host's form window), its size in twips, its background, the ambient run mode, property
-// change notifications, the lifecycle, and the host runtime's control events translated
-// from the window's messages.
+// host's form window or of a containing control's), its size in twips, its background and
+// persistent drawing surface, the ambient run mode and font, property change
+// notifications, the lifecycle, library controls nested inside it, and the host runtime's
+// control events translated from the window's messages.
 //
 // Lifecycle, driven by the host through the calls below, in this order:
 //   site()            creates the (hidden) window            -> UserControl_Initialize
@@ -168,7 +169,7 @@ class UserControl : private WindowlessChildren::Surface {
     virtual void UserControl_WriteProperties(PropertyBag&) {}
     virtual void UserControl_Show() {}
     virtual void UserControl_Resize() {}
-    // After the background is cleared and the windowless children drawn.
+    // After the drawing surface is shown and the windowless children drawn over it.
     virtual void UserControl_Paint(HDC) {}
     virtual void UserControl_Terminate() {}
     virtual void UserControl_MouseDown(SHORT, SHORT, float, float) {}
