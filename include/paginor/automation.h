@@ -11,12 +11,24 @@
 #ifdef __cplusplus
 #define PAGINOR_IID_DATA extern "C" __attribute__((visibility("default")))
 struct IConnectionPoint;
+struct IEnumConnectionPoints;
+struct IEnumConnections;
 #else
 #define PAGINOR_IID_DATA extern __attribute__((visibility("default")))
 #endif
 
 typedef LONG MEMBERID;
 typedef DWORD HREFTYPE;
+
+/* The member through which a collection hands out an enumerator of its items (For Each). */
+#define DISPID_NEWENUM ((DISPID)-4)
+
+/* One advised sink of a connection point, as IEnumConnections hands it out: pUnk is the
+ * sink's interface that the point calls (the caller releases it), dwCookie its cookie. */
+typedef struct CONNECTDATA {
+    IUnknown* pUnk;
+    DWORD dwCookie;
+} CONNECTDATA;
 
 typedef enum TYPEKIND {
     TKIND_ENUM = 0,
@@ -118,6 +130,9 @@ PAGINOR_IID_DATA const IID IID_IConnectionPointContainer;
 PAGINOR_IID_DATA const IID IID_IConnectionPoint;
 PAGINOR_IID_DATA const IID IID_ITypeInfo;
 PAGINOR_IID_DATA const IID IID_IPropertyNotifySink;
+PAGINOR_IID_DATA const IID IID_IEnumConnectionPoints;
+PAGINOR_IID_DATA const IID IID_IEnumConnections;
+PAGINOR_IID_DATA const IID IID_IEnumVARIANT;
 
 #ifdef __cplusplus
 
@@ -141,8 +156,39 @@ struct ISupportErrorInfo : IUnknown {
     virtual HRESULT InterfaceSupportsErrorInfo(REFIID riid) = 0;
 };
 
+/* The enumerators. Each works on a snapshot taken when it was made and holds a reference
+ * to every element; Next hands out copies with their own references (the caller releases
+ * or clears them). Next(celt, out, fetched) gives up to celt elements from the current
+ * place: S_OK when all celt were given, S_FALSE when fewer (fetched says how many; null
+ * is allowed only for celt 1), E_POINTER for a null out array, E_INVALIDARG for a null
+ * fetched with celt other than 1. Skip moves on by celt: S_OK, or S_FALSE when it reached
+ * the end first. Reset goes back to the start. Clone makes an enumerator of the same
+ * snapshot at the same place (E_POINTER for a null out pointer). */
+struct IEnumConnectionPoints : IUnknown {
+    virtual HRESULT Next(ULONG cConnections, IConnectionPoint** ppCP, ULONG* pcFetched) = 0;
+    virtual HRESULT Skip(ULONG cConnections) = 0;
+    virtual HRESULT Reset() = 0;
+    virtual HRESULT Clone(IEnumConnectionPoints** ppEnum) = 0;
+};
+
+struct IEnumConnections : IUnknown {
+    virtual HRESULT Next(ULONG cConnections, CONNECTDATA* rgcd, ULONG* pcFetched) = 0;
+    virtual HRESULT Skip(ULONG cConnections) = 0;
+    virtual HRESULT Reset() = 0;
+    virtual HRESULT Clone(IEnumConnections** ppEnum) = 0;
+};
+
+/* The items of a collection as VARIANTs. Next overwrites the out slots without clearing
+ * them first. */
+struct IEnumVARIANT : IUnknown {
+    virtual HRESULT Next(ULONG celt, VARIANT* rgVar, ULONG* pCeltFetched) = 0;
+    virtual HRESULT Skip(ULONG celt) = 0;
+    virtual HRESULT Reset() = 0;
+    virtual HRESULT Clone(IEnumVARIANT** ppEnum) = 0;
+};
+
 struct IConnectionPointContainer : IUnknown {
-    virtual HRESULT EnumConnectionPoints(void** ppEnum) = 0;
+    virtual HRESULT EnumConnectionPoints(IEnumConnectionPoints** ppEnum) = 0;
     virtual HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) = 0;
 };
 
@@ -151,7 +197,7 @@ struct IConnectionPoint : IUnknown {
     virtual HRESULT GetConnectionPointContainer(IConnectionPointContainer** ppCPC) = 0;
     virtual HRESULT Advise(IUnknown* pUnkSink, DWORD* pdwCookie) = 0;
     virtual HRESULT Unadvise(DWORD dwCookie) = 0;
-    virtual HRESULT EnumConnections(void** ppEnum) = 0;
+    virtual HRESULT EnumConnections(IEnumConnections** ppEnum) = 0;
 };
 
 /* A host's sink on an object's property-notification connection point: OnChanged after a
@@ -196,6 +242,9 @@ typedef struct IConnectionPointContainer IConnectionPointContainer;
 typedef struct IConnectionPoint IConnectionPoint;
 typedef struct ITypeInfo ITypeInfo;
 typedef struct IPropertyNotifySink IPropertyNotifySink;
+typedef struct IEnumConnectionPoints IEnumConnectionPoints;
+typedef struct IEnumConnections IEnumConnections;
+typedef struct IEnumVARIANT IEnumVARIANT;
 typedef struct IErrorInfoVtbl {
     HRESULT (*QueryInterface)(IErrorInfo* self, REFIID riid, void** ppv);
     ULONG (*AddRef)(IErrorInfo* self);
@@ -235,7 +284,8 @@ typedef struct IConnectionPointContainerVtbl {
     HRESULT (*QueryInterface)(IConnectionPointContainer* self, REFIID riid, void** ppv);
     ULONG (*AddRef)(IConnectionPointContainer* self);
     ULONG (*Release)(IConnectionPointContainer* self);
-    HRESULT (*EnumConnectionPoints)(IConnectionPointContainer* self, void** ppEnum);
+    HRESULT(*EnumConnectionPoints)
+    (IConnectionPointContainer* self, IEnumConnectionPoints** ppEnum);
     HRESULT(*FindConnectionPoint)
     (IConnectionPointContainer* self, REFIID riid, struct IConnectionPoint** ppCP);
 } IConnectionPointContainerVtbl;
@@ -251,10 +301,48 @@ typedef struct IConnectionPointVtbl {
     (IConnectionPoint* self, IConnectionPointContainer** ppCPC);
     HRESULT (*Advise)(IConnectionPoint* self, IUnknown* pUnkSink, DWORD* pdwCookie);
     HRESULT (*Unadvise)(IConnectionPoint* self, DWORD dwCookie);
-    HRESULT (*EnumConnections)(IConnectionPoint* self, void** ppEnum);
+    HRESULT (*EnumConnections)(IConnectionPoint* self, IEnumConnections** ppEnum);
 } IConnectionPointVtbl;
 struct IConnectionPoint {
     const IConnectionPointVtbl* lpVtbl;
+};
+typedef struct IEnumConnectionPointsVtbl {
+    HRESULT (*QueryInterface)(IEnumConnectionPoints* self, REFIID riid, void** ppv);
+    ULONG (*AddRef)(IEnumConnectionPoints* self);
+    ULONG (*Release)(IEnumConnectionPoints* self);
+    HRESULT(*Next)
+    (IEnumConnectionPoints* self, ULONG cConnections, IConnectionPoint** ppCP, ULONG* pcFetched);
+    HRESULT (*Skip)(IEnumConnectionPoints* self, ULONG cConnections);
+    HRESULT (*Reset)(IEnumConnectionPoints* self);
+    HRESULT (*Clone)(IEnumConnectionPoints* self, IEnumConnectionPoints** ppEnum);
+} IEnumConnectionPointsVtbl;
+struct IEnumConnectionPoints {
+    const IEnumConnectionPointsVtbl* lpVtbl;
+};
+typedef struct IEnumConnectionsVtbl {
+    HRESULT (*QueryInterface)(IEnumConnections* self, REFIID riid, void** ppv);
+    ULONG (*AddRef)(IEnumConnections* self);
+    ULONG (*Release)(IEnumConnections* self);
+    HRESULT(*Next)
+    (IEnumConnections* self, ULONG cConnections, CONNECTDATA* rgcd, ULONG* pcFetched);
+    HRESULT (*Skip)(IEnumConnections* self, ULONG cConnections);
+    HRESULT (*Reset)(IEnumConnections* self);
+    HRESULT (*Clone)(IEnumConnections* self, IEnumConnections** ppEnum);
+} IEnumConnectionsVtbl;
+struct IEnumConnections {
+    const IEnumConnectionsVtbl* lpVtbl;
+};
+typedef struct IEnumVARIANTVtbl {
+    HRESULT (*QueryInterface)(IEnumVARIANT* self, REFIID riid, void** ppv);
+    ULONG (*AddRef)(IEnumVARIANT* self);
+    ULONG (*Release)(IEnumVARIANT* self);
+    HRESULT (*Next)(IEnumVARIANT* self, ULONG celt, VARIANT* rgVar, ULONG* pCeltFetched);
+    HRESULT (*Skip)(IEnumVARIANT* self, ULONG celt);
+    HRESULT (*Reset)(IEnumVARIANT* self);
+    HRESULT (*Clone)(IEnumVARIANT* self, IEnumVARIANT** ppEnum);
+} IEnumVARIANTVtbl;
+struct IEnumVARIANT {
+    const IEnumVARIANTVtbl* lpVtbl;
 };
 typedef struct IPropertyNotifySinkVtbl {
     HRESULT (*QueryInterface)(IPropertyNotifySink* self, REFIID riid, void** ppv);
