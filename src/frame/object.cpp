@@ -1,5 +1,7 @@
 #include "frame/object.h"
 
+#include "frame/enumerator.h"
+
 namespace paginor::frame {
 
 ObjectBase::ObjectBase(ClassId id)
@@ -40,10 +42,9 @@ HRESULT ObjectBase::InterfaceSupportsErrorInfo(REFIID riid) {
     return m_class.default_interface->answers(riid) || riid == IID_IDispatch ? S_OK : S_FALSE;
 }
 
-HRESULT ObjectBase::EnumConnectionPoints(void** ppEnum) {
-    if (ppEnum)
-        *ppEnum = nullptr;
-    return E_NOTIMPL;
+HRESULT ObjectBase::EnumConnectionPoints(IEnumConnectionPoints** ppEnum) {
+    IConnectionPoint* const points[] = {&m_point};
+    return ConnectionPointEnumerator::create(points, ppEnum);
 }
 
 HRESULT ObjectBase::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {

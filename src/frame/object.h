@@ -33,8 +33,8 @@ class ObjectBase : public ISupportErrorInfo, public IConnectionPointContainer {
     size_t sink_count() const { return m_point.sink_count(); }
 
     HRESULT InterfaceSupportsErrorInfo(REFIID riid) override;
-    // Not provided: E_NOTIMPL.
-    HRESULT EnumConnectionPoints(void** ppEnum) override;
+    // An enumerator of the one connection point; E_POINTER for a null out pointer.
+    HRESULT EnumConnectionPoints(IEnumConnectionPoints** ppEnum) override;
     // The class's event interface by its current or any earlier identifier; otherwise
     // CONNECT_E_NOCONNECTION. E_POINTER for a null out pointer.
     HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
