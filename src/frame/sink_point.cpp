@@ -1,5 +1,6 @@
 #include "frame/sink_point.h"
 
+#include "frame/enumerator.h"
 #include "frame/foreign.h"
 
 #include <algorithm>
@@ -72,10 +73,18 @@ HRESULT SinkPoint::Unadvise(DWORD dwCookie) {
     return S_OK;
 }
 
-HRESULT SinkPoint::EnumConnections(void** ppEnum) {
-    if (ppEnum)
-        *ppEnum = nullptr;
-    return E_NOTIMPL;
+HRESULT SinkPoint::EnumConnections(IEnumConnections** ppEnum) {
+    std::vector<CONNECTDATA> connections;
+    try {
+        connections.reserve(m_sinks.size());
+    } catch (const std::bad_alloc&) {
+        if (ppEnum)
+            *ppEnum = nullptr;
+        return E_OUTOFMEMORY;
+    }
+    for (const Sink& s : m_sinks)
+        connections.push_back({s.sink, s.cookie});
+    return ConnectionEnumerator::create(connections, ppEnum);
 }
 
 } // namespace paginor::frame

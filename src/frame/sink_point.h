@@ -26,8 +26,9 @@ class SinkPoint : public IConnectionPoint {
     HRESULT GetConnectionPointContainer(IConnectionPointContainer** ppCPC) override;
     // CONNECT_E_NOCONNECTION for a cookie that is not advised.
     HRESULT Unadvise(DWORD dwCookie) override;
-    // Not provided: E_NOTIMPL.
-    HRESULT EnumConnections(void** ppEnum) override;
+    // An enumerator of every advised sink with its cookie, in advise order, as the point
+    // holds them now; E_POINTER for a null out pointer.
+    HRESULT EnumConnections(IEnumConnections** ppEnum) override;
 
   protected:
     explicit SinkPoint(IConnectionPointContainer& owner) : m_owner(owner) {}

@@ -1,5 +1,6 @@
 #include "frame/std_font.h"
 
+#include "frame/enumerator.h"
 #include "frame/error_info.h"
 #include "frame/object_count.h"
 #include "frame/variant.h"
@@ -96,10 +97,9 @@ HRESULT StdFont::QueryInterface(REFIID riid, void** ppv) {
     return S_OK;
 }
 
-HRESULT StdFont::EnumConnectionPoints(void** ppEnum) {
-    if (ppEnum)
-        *ppEnum = nullptr;
-    return E_NOTIMPL;
+HRESULT StdFont::EnumConnectionPoints(IEnumConnectionPoints** ppEnum) {
+    IConnectionPoint* const points[] = {&m_notify};
+    return ConnectionPointEnumerator::create(points, ppEnum);
 }
 
 HRESULT StdFont::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {

@@ -75,8 +75,9 @@ class StdFont final : public NamedDispatch, public IConnectionPointContainer {
     HRESULT QueryInterface(REFIID riid, void** ppv) override;
     ULONG AddRef() override { return NamedDispatch::AddRef(); }
     ULONG Release() override { return NamedDispatch::Release(); }
-    // Not provided: E_NOTIMPL.
-    HRESULT EnumConnectionPoints(void** ppEnum) override;
+    // An enumerator of the one point (property notification); E_POINTER for a null out
+    // pointer.
+    HRESULT EnumConnectionPoints(IEnumConnectionPoints** ppEnum) override;
     // The one point, for IID_IPropertyNotifySink; CONNECT_E_NOCONNECTION (and null) for
     // any other identifier, E_POINTER for a null out pointer.
     HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
