@@ -1,6 +1,6 @@
 /* The automation interfaces beyond IUnknown/IDispatch/IClassFactory that the library
  * implements: error info, connection points for outgoing events, property-change
- * notification sinks (which a host implements), and type information.
+ * notification sinks (which a host implements), type information and class information.
  * Layouts are the COM ABI on x86-64; usable from C (lpVtbl) and C++. Members that a
  * host may call but the library does not provide return E_NOTIMPL; each is marked. */
 #ifndef PAGINOR_AUTOMATION_H
@@ -52,6 +52,7 @@ typedef enum CALLCONV { CC_STDCALL = 4 } CALLCONV;
 #define VT_PTR 26
 #define VT_HRESULT 25
 #define VT_USERDEFINED 29
+#define VT_VOID 24
 #define PARAMFLAG_NONE 0
 #define PARAMFLAG_FIN 0x1
 #define PARAMFLAG_FOUT 0x2
@@ -60,6 +61,13 @@ typedef enum CALLCONV { CC_STDCALL = 4 } CALLCONV;
 #define TYPEFLAG_FHIDDEN 0x10
 #define TYPEFLAG_FDUAL 0x40
 #define TYPEFLAG_FDISPATCHABLE 0x1000
+#define TYPEFLAG_FCANCREATE 0x2
+#define TYPEFLAG_FCONTROL 0x20
+/* How a class uses one of its implemented interfaces (GetImplTypeFlags). */
+#define IMPLTYPEFLAG_FDEFAULT 0x1
+#define IMPLTYPEFLAG_FSOURCE 0x2
+/* The member identifier that stands for the type itself (GetDocumentation). */
+#define MEMBERID_NIL ((MEMBERID)-1)
 
 /* A parameter's or value's type. For VT_USERDEFINED (an enumeration or one of the
  * library's interfaces) hreftype is the type's position in the type library; for VT_PTR
@@ -130,6 +138,7 @@ PAGINOR_IID_DATA const IID IID_IConnectionPointContainer;
 PAGINOR_IID_DATA const IID IID_IConnectionPoint;
 PAGINOR_IID_DATA const IID IID_ITypeInfo;
 PAGINOR_IID_DATA const IID IID_IPropertyNotifySink;
+PAGINOR_IID_DATA const IID IID_IProvideClassInfo;
 PAGINOR_IID_DATA const IID IID_IEnumConnectionPoints;
 PAGINOR_IID_DATA const IID IID_IEnumConnections;
 PAGINOR_IID_DATA const IID IID_IEnumVARIANT;
@@ -233,6 +242,12 @@ struct ITypeInfo : IUnknown {
     virtual void ReleaseVarDesc(void* pVarDesc) = 0;
 };
 
+/* Every object of the library answers it: the type information of its class (a coclass
+ * whose implemented types are the default interface and the event interface). */
+struct IProvideClassInfo : IUnknown {
+    virtual HRESULT GetClassInfo(ITypeInfo** ppTI) = 0;
+};
+
 #else
 
 typedef struct IErrorInfo IErrorInfo;
@@ -242,6 +257,7 @@ typedef struct IConnectionPointContainer IConnectionPointContainer;
 typedef struct IConnectionPoint IConnectionPoint;
 typedef struct ITypeInfo ITypeInfo;
 typedef struct IPropertyNotifySink IPropertyNotifySink;
+typedef struct IProvideClassInfo IProvideClassInfo;
 typedef struct IEnumConnectionPoints IEnumConnectionPoints;
 typedef struct IEnumConnections IEnumConnections;
 typedef struct IEnumVARIANT IEnumVARIANT;
@@ -387,6 +403,15 @@ typedef struct ITypeInfoVtbl {
 } ITypeInfoVtbl;
 struct ITypeInfo {
     const ITypeInfoVtbl* lpVtbl;
+};
+typedef struct IProvideClassInfoVtbl {
+    HRESULT (*QueryInterface)(IProvideClassInfo* self, REFIID riid, void** ppv);
+    ULONG (*AddRef)(IProvideClassInfo* self);
+    ULONG (*Release)(IProvideClassInfo* self);
+    HRESULT (*GetClassInfo)(IProvideClassInfo* self, ITypeInfo** ppTI);
+} IProvideClassInfoVtbl;
+struct IProvideClassInfo {
+    const IProvideClassInfoVtbl* lpVtbl;
 };
 
 #endif
