@@ -1,10 +1,12 @@
 // ITypeInfo over one interface of the table: enough for a host to enumerate members
-// (GetTypeAttr, GetFuncDesc, GetNames, GetDocumentation, GetIDsOfNames). The rest of
-// ITypeInfo answers E_NOTIMPL.
+// (GetTypeAttr, GetFuncDesc, GetNames, GetDocumentation, GetIDsOfNames). The base the
+// interface derives from (IDispatch) is listed but its type information is not provided;
+// the rest of ITypeInfo answers E_NOTIMPL.
+#include "frame/class_info.h"
 #include "frame/dispatch.h"
+#include "frame/error_info.h"
 #include "frame/invoker.h"
-#include "frame/object_count.h"
-#include "frame/simple_object.h"
+#include "frame/type_info_base.h"
 #include "frame/variant.h"
 
 #include "platform/unicode.h"
@@ -61,15 +63,9 @@ void describe(ELEMDESC& e, TYPEDESC& pointee, const TypeRef& type, bool by_ref, 
     e.paramdesc.wParamFlags = flags;
 }
 
-class TypeInfo final : public SimpleObject<ITypeInfo> {
+class TypeInfo final : public TypeInfoBase {
   public:
-    explicit TypeInfo(const Interface& itf) : m_itf(itf) { object_created(); }
-    ~TypeInfo() { object_destroyed(); }
-
-    void* interface_for(REFIID riid) override {
-        return riid == IID_IUnknown || riid == IID_ITypeInfo ? static_cast<ITypeInfo*>(this)
-                                                             : nullptr;
-    }
+    explicit TypeInfo(const Interface& itf) : m_itf(itf) {}
 
     HRESULT GetTypeAttr(TYPEATTR** out) override {
         if (!out)
@@ -93,7 +89,6 @@ class TypeInfo final : public SimpleObject<ITypeInfo> {
         *out = attr;
         return S_OK;
     }
-    void ReleaseTypeAttr(TYPEATTR* attr) override { delete attr; }
 
     // One FUNCDESC per table row; a read's value is its [out, retval] parameter.
     HRESULT GetFuncDesc(UINT index, FUNCDESC** out) override {
@@ -111,7 +106,7 @@ class TypeInfo final : public SimpleObject<ITypeInfo> {
         d.callconv = CC_STDCALL;
         d.oVft =
             static_cast<SHORT>(m_itf.kind == InterfaceKind::Dual ? (7 + index) * sizeof(void*) : 0);
-        d.elemdescFunc.tdesc.vt = m_itf.kind == InterfaceKind::Dual ? VT_HRESULT : VT_EMPTY;
+        d.elemdescFunc.tdesc.vt = m_itf.kind == InterfaceKind::Dual ? VT_HRESULT : VT_VOID;
         SHORT n = 0;
         if (m.kind == MemberKind::Get) {
             describe(block->params[n], block->pointee[n], m.type, true,
@@ -184,30 +179,27 @@ class TypeInfo final : public SimpleObject<ITypeInfo> {
         return S_OK;
     }
 
-    HRESULT GetTypeComp(void** out) override { return none(out); }
-    HRESULT GetVarDesc(UINT, void** out) override { return none(out); }
-    HRESULT GetRefTypeOfImplType(UINT, HREFTYPE*) override { return E_NOTIMPL; }
-    HRESULT GetImplTypeFlags(UINT, INT*) override { return E_NOTIMPL; }
-    HRESULT Invoke(void*, MEMBERID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
+    // The one implemented type is the base, IDispatch, used plainly (flags 0).
+    HRESULT GetImplTypeFlags(UINT index, INT* flags) override {
+        if (!flags)
+            return E_POINTER;
+        *flags = 0;
+        return index == 0 ? S_OK : TYPE_E_ELEMENTNOTFOUND;
     }
-    HRESULT GetDllEntry(MEMBERID, INVOKEKIND, BSTR*, BSTR*, WORD*) override { return E_NOTIMPL; }
+    // IDispatch's own type information is not part of this library.
+    HRESULT GetRefTypeOfImplType(UINT index, HREFTYPE* ref) override {
+        if (!ref)
+            return E_POINTER;
+        *ref = 0;
+        if (index != 0)
+            return TYPE_E_ELEMENTNOTFOUND;
+        return not_implemented(type_library().name, u"ITypeInfo::GetRefTypeOfImplType");
+    }
     HRESULT GetRefTypeInfo(HREFTYPE, ITypeInfo** out) override {
         return none(reinterpret_cast<void**>(out));
     }
-    HRESULT AddressOfMember(MEMBERID, INVOKEKIND, void** out) override { return none(out); }
-    HRESULT CreateInstance(IUnknown*, REFIID, void** out) override { return none(out); }
-    HRESULT GetMops(MEMBERID, BSTR*) override { return E_NOTIMPL; }
-    HRESULT GetContainingTypeLib(void** out, UINT*) override { return none(out); }
-    void ReleaseVarDesc(void*) override {}
 
   private:
-    static HRESULT none(void** out) {
-        if (out)
-            *out = nullptr;
-        return E_NOTIMPL;
-    }
-
     const Interface& m_itf;
 };
 
@@ -219,8 +211,12 @@ HRESULT get_type_info(const Interface& itf, UINT index, LCID, ITypeInfo** out) {
     *out = nullptr;
     if (index != 0)
         return DISP_E_BADINDEX;
-    *out = new TypeInfo(itf);
+    *out = new_interface_info(itf);
     return S_OK;
+}
+
+ITypeInfo* new_interface_info(const Interface& itf) {
+    return new TypeInfo(itf);
 }
 
 } // namespace paginor::frame
