@@ -1,5 +1,6 @@
 #include "frame/object.h"
 
+#include "frame/class_info.h"
 #include "frame/enumerator.h"
 
 namespace paginor::frame {
@@ -25,6 +26,8 @@ HRESULT ObjectBase::query(REFIID riid, void** ppv, IDispatch* primary) {
         *ppv = static_cast<ISupportErrorInfo*>(this);
     else if (riid == IID_IConnectionPointContainer)
         *ppv = static_cast<IConnectionPointContainer*>(this);
+    else if (riid == IID_IProvideClassInfo)
+        *ppv = static_cast<IProvideClassInfo*>(this);
     else
         return E_NOINTERFACE;
     add_ref();
@@ -56,6 +59,10 @@ HRESULT ObjectBase::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
     m_point.AddRef();
     *ppCP = &m_point;
     return S_OK;
+}
+
+HRESULT ObjectBase::GetClassInfo(ITypeInfo** ppTI) {
+    return get_class_info(m_class, ppTI);
 }
 
 } // namespace paginor::frame

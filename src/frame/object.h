@@ -1,8 +1,9 @@
 // The base of every class in the library. Automation<I> implements IUnknown (an
 // intrusive count, counted in the module's live objects), IDispatch over the class's
-// table rows, ISupportErrorInfo and IConnectionPointContainer with the class's one
-// connection point. A class derives from Automation<_X> and overrides the members of _X;
-// each member runs its body through guarded() and answers not_built() until it is built.
+// table rows, ISupportErrorInfo, IConnectionPointContainer with the class's one
+// connection point, and IProvideClassInfo with the class's type information. A class
+// derives from Automation<_X> and overrides the members of _X; each member runs its body
+// through guarded() and answers not_built() until it is built.
 //
 //   class clsPromptEvents final : public frame::Automation<_clsPromptEvents> { ... };
 #pragma once
@@ -20,7 +21,9 @@
 
 namespace paginor::frame {
 
-class ObjectBase : public ISupportErrorInfo, public IConnectionPointContainer {
+class ObjectBase : public ISupportErrorInfo,
+                   public IConnectionPointContainer,
+                   public IProvideClassInfo {
   public:
     const Class& class_info() const { return m_class; }
     // The source that the class's errors carry: "PaginorV2CTL.<class>".
@@ -38,6 +41,9 @@ class ObjectBase : public ISupportErrorInfo, public IConnectionPointContainer {
     // The class's event interface by its current or any earlier identifier; otherwise
     // CONNECT_E_NOCONNECTION. E_POINTER for a null out pointer.
     HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
+    // A new coclass type information of the class (it does not hold the object).
+    // E_POINTER for a null out pointer.
+    HRESULT GetClassInfo(ITypeInfo** ppTI) override;
 
   protected:
     explicit ObjectBase(ClassId id);
