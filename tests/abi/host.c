@@ -1,11 +1,14 @@
 /* A C11 host: dlopen()s libPaginorV2CTL.so, gets a class factory for every class,
- * creates each, walks its type information and GetIDsOfNames for every member, raises
- * the prompt relay's event to a C sink that answers by reference, and checks that every
- * reference is returned (DllCanUnloadNow = S_OK). Exits non-zero on the first mismatch. */
+ * creates each, walks its type information and GetIDsOfNames for every member, walks its
+ * class information to the default source and reads every event's name, identifier and
+ * parameter names as a form host binding handlers by name does, raises the prompt relay's
+ * event to a C sink that answers by reference, and checks that every reference is
+ * returned (DllCanUnloadNow = S_OK). Exits non-zero on the first mismatch. */
 #include <paginor/PaginorV2CTL.h>
 #include <paginor/automation.h>
 
 #include <dlfcn.h>
+#include <stddef.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -17,6 +20,16 @@ static const IID iid_factory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0
 static const IID iid_null = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 static const IID iid_cpc = {
     0xB196B284, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+static const IID iid_class_info = {
+    0xB196B283, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};
+
+/* The layouts this host reads, as a compiler of the desktop lays them out. */
+_Static_assert(sizeof(TYPEATTR) == 96, "TYPEATTR");
+_Static_assert(offsetof(TYPEATTR, typekind) == 44, "TYPEATTR.typekind");
+_Static_assert(offsetof(TYPEATTR, cImplTypes) == 52, "TYPEATTR.cImplTypes");
+_Static_assert(sizeof(FUNCDESC) == 88, "FUNCDESC");
+_Static_assert(offsetof(FUNCDESC, cParams) == 36, "FUNCDESC.cParams");
+_Static_assert(sizeof(ELEMDESC) == 32, "ELEMDESC");
 
 static int failures = 0;
 #define CHECK(cond)                                                                                \
@@ -139,6 +152,82 @@ static int walk_members(IDispatch* object) {
     return walked;
 }
 
+/* One event as the host binds it: "<control>_<event>" handlers need the name, the DISPID
+ * and the parameter names. */
+typedef struct Bound {
+    char name[32];
+    DISPID id;
+    int params;
+    char param_names[4][20];
+} Bound;
+
+static void narrow(BSTR b, char* out, size_t size) {
+    size_t n = 0;
+    for (; n + 1 < size && n < sys_len(b); ++n)
+        out[n] = (char)b[n];
+    out[n] = 0;
+}
+
+/* From the object to its default source interface; returns its event count and keeps the
+ * first few events in bound[]. */
+static int walk_events(IDispatch* object, Bound* bound, int max_bound) {
+    IProvideClassInfo* provider = NULL;
+    CHECK(object->lpVtbl->QueryInterface(object, &iid_class_info, (void**)&provider) == S_OK);
+    if (!provider)
+        return -1;
+    ITypeInfo* coclass = NULL;
+    CHECK(provider->lpVtbl->GetClassInfo(provider, &coclass) == S_OK);
+    provider->lpVtbl->Release(provider);
+    if (!coclass)
+        return -1;
+    TYPEATTR* attr = NULL;
+    CHECK(coclass->lpVtbl->GetTypeAttr(coclass, &attr) == S_OK);
+    CHECK(attr->typekind == TKIND_COCLASS && attr->cImplTypes == 2);
+    ITypeInfo* events = NULL;
+    for (UINT i = 0; i < attr->cImplTypes && !events; ++i) {
+        INT flags = 0;
+        HREFTYPE ref = 0;
+        CHECK(coclass->lpVtbl->GetImplTypeFlags(coclass, i, &flags) == S_OK);
+        if (flags != (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE))
+            continue;
+        CHECK(coclass->lpVtbl->GetRefTypeOfImplType(coclass, i, &ref) == S_OK);
+        CHECK(coclass->lpVtbl->GetRefTypeInfo(coclass, ref, &events) == S_OK);
+    }
+    coclass->lpVtbl->ReleaseTypeAttr(coclass, attr);
+    CHECK(coclass->lpVtbl->Release(coclass) == 0);
+    CHECK(events != NULL);
+    if (!events)
+        return -1;
+    CHECK(events->lpVtbl->GetTypeAttr(events, &attr) == S_OK);
+    CHECK(attr->typekind == TKIND_DISPATCH);
+    const int count = attr->cFuncs;
+    for (int i = 0; i < count; ++i) {
+        FUNCDESC* f = NULL;
+        CHECK(events->lpVtbl->GetFuncDesc(events, (UINT)i, &f) == S_OK);
+        if (!f)
+            continue;
+        CHECK(f->invkind == INVOKE_FUNC && f->funckind == FUNC_DISPATCH);
+        BSTR names[8] = {0};
+        UINT got = 0;
+        CHECK(events->lpVtbl->GetNames(events, f->memid, names, 8, &got) == S_OK);
+        CHECK(got == (UINT)f->cParams + 1);
+        if (i < max_bound) {
+            Bound* b = &bound[i];
+            b->id = f->memid;
+            b->params = f->cParams;
+            narrow(names[0], b->name, sizeof b->name);
+            for (UINT p = 1; p < got && p <= 4; ++p)
+                narrow(names[p], b->param_names[p - 1], sizeof b->param_names[0]);
+        }
+        for (UINT n = 0; n < got; ++n)
+            sys_free(names[n]);
+        events->lpVtbl->ReleaseFuncDesc(events, f);
+    }
+    events->lpVtbl->ReleaseTypeAttr(events, attr);
+    CHECK(events->lpVtbl->Release(events) == 0);
+    return count;
+}
+
 static void raise_through_relay(IDispatch* object) {
     _clsPromptEvents* relay = (_clsPromptEvents*)object;
     IConnectionPointContainer* cpc = NULL;
@@ -179,7 +268,7 @@ int main(int argc, char** argv) {
     static const char* classes[] = {
         "DDOC",         "HoverButton",    "PromptField", "clsPromptEvents", "MultiPrompt",
         "cEventBroker", "GradientButton", "O2007Hover",  "O2007Check"};
-    int members = 0;
+    int members = 0, events = 0;
     for (size_t c = 0; c < sizeof classes / sizeof *classes; ++c) {
         char symbol[64];
         snprintf(symbol, sizeof symbol, "CLSID_%s", classes[c]);
@@ -195,16 +284,28 @@ int main(int argc, char** argv) {
         if (!object)
             continue;
         members += walk_members(object);
+        Bound bound[8];
+        memset(bound, 0, sizeof bound);
+        events += walk_events(object, bound, 8);
         if (strcmp(classes[c], "clsPromptEvents") == 0)
             raise_through_relay(object);
         if (strcmp(classes[c], "O2007Hover") == 0) {
             _O2007Hover* hover = (_O2007Hover*)object;
             CHECK(hover->lpVtbl->get_hwnd(hover, NULL) == E_POINTER); /* a typed call in C */
+            /* MouseUp(Button, Shift, X, Y) binds as "hOne_MouseUp" with DISPID 1. */
+            CHECK(strcmp(bound[0].name, "MouseUp") == 0 && bound[0].id == 1);
+            CHECK(bound[0].params == 4 && strcmp(bound[0].param_names[0], "Button") == 0 &&
+                  strcmp(bound[0].param_names[1], "Shift") == 0 &&
+                  strcmp(bound[0].param_names[2], "X") == 0 &&
+                  strcmp(bound[0].param_names[3], "Y") == 0);
+            CHECK(strcmp(bound[4].name, "KeyUp") == 0 && bound[4].id == 5);
         }
         CHECK(object->lpVtbl->Release(object) == 0);
     }
     CHECK(members == 154);
+    CHECK(events == 23);
     CHECK(can_unload() == S_OK);
-    printf("C host: 9 classes, %d members walked, %d failures\n", members, failures);
+    printf("C host: 9 classes, %d members and %d events walked, %d failures\n", members, events,
+           failures);
     return failures ? 1 : 0;
 }
