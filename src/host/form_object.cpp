@@ -1,5 +1,6 @@
 #include "host/form_object.h"
 
+#include "frame/enumerator.h"
 #include "frame/error_info.h"
 #include "frame/object_count.h"
 #include "frame/variant.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace paginor::host {
 
@@ -32,7 +34,8 @@ constexpr std::array kFormNames{
     frame::DispatchName{u"Name", kName}, frame::DispatchName{u"BackColor", kBackColor},
     frame::DispatchName{u"hwnd", kHwnd}, frame::DispatchName{u"Controls", kControls}};
 constexpr std::array kControlsNames{frame::DispatchName{u"Item", kItem},
-                                    frame::DispatchName{u"Count", kCount}};
+                                    frame::DispatchName{u"Count", kCount},
+                                    frame::DispatchName{u"_NewEnum", DISPID_NEWENUM}};
 constexpr std::array kExtenderNames{
     frame::DispatchName{u"Name", kName}, frame::DispatchName{u"TypeName", kTypeName},
     frame::DispatchName{u"Container", kContainer}, frame::DispatchName{u"Object", kObject}};
@@ -137,7 +140,8 @@ class Extender final : public FormPart {
     std::u16string m_name;
 };
 
-// Parent.Controls: the form's controls in form order, read live at every call.
+// Parent.Controls: the form's controls in form order, read live at every call; For Each
+// walks a snapshot of them taken when it starts.
 class Controls final : public FormPart {
   public:
     explicit Controls(FormObject& owner) : FormPart(kControlsNames, IID_FormControlsSelf, owner) {}
@@ -150,6 +154,12 @@ class Controls final : public FormPart {
             return read(m_owner.form(), flags, params, 0, result, excep,
                         [](const Form& form, VARIANT& out) {
                             put_long(out, static_cast<LONG>(form.controls().size()));
+                        });
+        if (id == DISPID_NEWENUM)
+            return read(m_owner.form(), flags, params, 0, result, excep,
+                        [&](const Form& form, VARIANT& out) {
+                            out.vt = VT_UNKNOWN;
+                            out.punkVal = enumerate(form);
                         });
         frame::Variant index;
         if (params && params->cArgs == 1 &&
@@ -169,6 +179,25 @@ class Controls final : public FormPart {
                 out.vt = VT_DISPATCH;
                 out.pdispVal = extender;
             });
+    }
+
+  private:
+    // An enumerator of a new extender for every control, in form order. The extenders
+    // hold the form's object, not the form.
+    IUnknown* enumerate(const Form& form) {
+        std::vector<frame::Variant> extenders;
+        std::vector<VARIANT> items;
+        for (const Form::Entry& e : form.controls()) {
+            auto* extender = new Extender(m_owner, e.name);
+            VARIANT& v = *extenders.emplace_back().get();
+            v.vt = VT_DISPATCH;
+            v.pdispVal = extender;
+            items.push_back(v);
+        }
+        IEnumVARIANT* enumerator = nullptr;
+        if (FAILED(frame::VariantEnumerator::create(items, &enumerator)))
+            raise_standard(std_error::OutOfMemory, std::u16string(kSource));
+        return enumerator;
     }
 };
 

@@ -3,7 +3,8 @@
 // neighbour's type name and its container's BackColor, as a host runtime's form offers.
 //
 //   Parent          Name, BackColor, hwnd, Controls
-//   Parent.Controls Count, Item(index) (0-based, form order; the default member)
+//   Parent.Controls Count, Item(index) (0-based, form order; the default member),
+//                   _NewEnum (For Each: an enumerator of the extenders in form order)
 //   Controls(i)     an extender: Name, TypeName ("O2007Hover"), Container (the form's
 //                   object, or the containing control's own IDispatch), Object (the control)
 //
