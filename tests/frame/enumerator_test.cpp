@@ -1,0 +1,268 @@
+// Enumerating an object's connection points and a point's connections as a host does,
+// through the interfaces: exact cookies in advise order, Next/Skip/Reset/Clone on one
+// snapshot, the bad-input answers, references that balance (the enumerator holds what it
+// hands out, and a sink is gone once the host lets go of everything), and the standard
+// font's point.
+#include <paginor/automation.h>
+
+#include "frame/object_count.h"
+#include "frame/std_font.h"
+#include "objects.h"
+#include "test_sink.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <ostream>
+#include <vector>
+
+using namespace paginor;
+
+namespace {
+
+static_assert(sizeof(CONNECTDATA) == 16 && offsetof(CONNECTDATA, dwCookie) == 8);
+
+struct Got {
+    HRESULT hr;
+    std::vector<DWORD> cookies;
+    friend bool operator==(const Got&, const Got&) = default;
+    friend void PrintTo(const Got& g, std::ostream* os) {
+        *os << std::hex << g.hr << std::dec << " [";
+        for (DWORD c : g.cookies)
+            *os << c << " ";
+        *os << "]";
+    }
+};
+
+// Next(n) with a fetched count; the references handed out are released at once.
+Got next(IEnumConnections* e, ULONG n) {
+    std::vector<CONNECTDATA> out(n + 1, CONNECTDATA{nullptr, 0xDEAD});
+    ULONG fetched = 99;
+    Got got{e->Next(n, out.data(), &fetched), {}};
+    for (ULONG i = 0; i < fetched; ++i) {
+        got.cookies.push_back(out[i].dwCookie);
+        out[i].pUnk->Release();
+    }
+    EXPECT_EQ(out[n].dwCookie, 0xDEADu) << "Next wrote past celt";
+    return got;
+}
+
+class Enumerate : public ::testing::Test {
+  public:
+    void SetUp() override {
+        before = frame::live_objects();
+        relay = test::create<IDispatch>(CLSID_clsPromptEvents);
+        ASSERT_NE(relay, nullptr);
+        for (test::Sink* s : {&a, &b, &c, &d})
+            cookies.push_back(test::advise(relay, DIID___clsPromptEvents, s, &point));
+        ASSERT_NE(point, nullptr);
+        // Three points handed out, one kept: the same object.
+        point->Release();
+        point->Release();
+        point->Release();
+    }
+    void TearDown() override {
+        if (point)
+            point->Release();
+        if (relay) {
+            EXPECT_EQ(relay->Release(), 0u);
+        }
+        for (test::Sink* s : {&a, &b, &c, &d})
+            EXPECT_EQ(s->refs, 1u) << "a reference to a sink was kept";
+        EXPECT_EQ(frame::live_objects(), before);
+    }
+    IEnumConnections* connections() {
+        IEnumConnections* e = nullptr;
+        EXPECT_EQ(point->EnumConnections(&e), S_OK);
+        return e;
+    }
+
+    long before{0};
+    IDispatch* relay{nullptr};
+    IConnectionPoint* point{nullptr};
+    test::Sink a, b, c, d;
+    std::vector<DWORD> cookies;
+};
+
+TEST_F(Enumerate, ConnectionsInAdviseOrderWithTheirCookies) {
+    ASSERT_EQ(cookies, (std::vector<DWORD>{1, 2, 3, 4}));
+    ASSERT_EQ(point->Unadvise(2), S_OK);
+    IEnumConnections* e = connections();
+    ASSERT_NE(e, nullptr);
+    // The snapshot: later changes of the point do not reach it, and it holds its sinks.
+    ASSERT_EQ(point->Unadvise(1), S_OK);
+    DWORD late = 0;
+    ASSERT_EQ(point->Advise(&b, &late), S_OK);
+    EXPECT_EQ(late, 5u);
+    EXPECT_EQ(a.refs, 2u) << "unadvised, still held by the enumerator";
+
+    CONNECTDATA out[4]{};
+    ULONG fetched = 0;
+    EXPECT_EQ(e->Next(4, out, &fetched), S_FALSE);
+    ASSERT_EQ(fetched, 3u);
+    const IUnknown* sinks[] = {&a, &c, &d};
+    const DWORD expected[] = {1, 3, 4};
+    for (ULONG i = 0; i < fetched; ++i) {
+        EXPECT_EQ(out[i].pUnk, sinks[i]) << i;
+        EXPECT_EQ(out[i].dwCookie, expected[i]) << i;
+    }
+    EXPECT_EQ(a.refs, 3u) << "host, enumerator, handed out";
+    for (ULONG i = 0; i < fetched; ++i)
+        out[i].pUnk->Release();
+    EXPECT_EQ(e->Release(), 0u);
+    EXPECT_EQ(a.refs, 1u) << "the enumerator's end lets the unadvised sink go";
+    EXPECT_EQ(a.Release(), 0u) << "the host's release is the last";
+    a.refs = 1; // the sink lives on the test's stack; TearDown looks at it
+
+    IEnumConnections* now = connections();
+    EXPECT_EQ(next(now, 9), (Got{S_FALSE, {3, 4, 5}}));
+    now->Release();
+}
+
+TEST_F(Enumerate, NextSkipResetAndCloneWalkOneSnapshot) {
+    IEnumConnections* first = connections();
+    ASSERT_NE(first, nullptr);
+    IEnumConnections* clone = nullptr;
+    enum Op { Next, Skip, Reset, Clone };
+    struct Step {
+        Op op;
+        bool on_clone;
+        ULONG n;
+        Got want;
+    };
+    const Step steps[] = {
+        {Next, false, 0, {S_OK, {}}},
+        {Next, false, 1, {S_OK, {1}}},
+        {Clone, false, 0, {S_OK, {}}},
+        {Next, true, 2, {S_OK, {2, 3}}}, // the clone goes on from the same place
+        {Next, false, 1, {S_OK, {2}}},   // and the original from its own
+        {Skip, false, 2, {S_OK, {}}},    // to the end exactly
+        {Skip, false, 1, {S_FALSE, {}}},
+        {Next, false, 1, {S_FALSE, {}}},
+        {Next, true, 3, {S_FALSE, {4}}},
+        {Reset, true, 0, {S_OK, {}}},
+        {Skip, true, 9, {S_FALSE, {}}}, // past the end stops at the end
+        {Next, true, 1, {S_FALSE, {}}},
+        {Reset, false, 0, {S_OK, {}}},
+        {Skip, false, 1, {S_OK, {}}},
+        {Clone, false, 0, {S_OK, {}}}, // a new clone, from the original's place
+        {Next, true, 9, {S_FALSE, {2, 3, 4}}},
+        {Next, false, 3, {S_OK, {2, 3, 4}}},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        const Step& s = steps[i];
+        IEnumConnections* e = s.on_clone ? clone : first;
+        Got got{S_OK, {}};
+        switch (s.op) {
+        case Next:
+            got = next(e, s.n);
+            break;
+        case Skip:
+            got.hr = e->Skip(s.n);
+            break;
+        case Reset:
+            got.hr = e->Reset();
+            break;
+        case Clone:
+            if (clone)
+                clone->Release();
+            got.hr = e->Clone(&clone);
+            break;
+        }
+        EXPECT_EQ(got, s.want) << "step " << i;
+    }
+    clone->Release();
+
+    // Bad input: nothing handed out, the place kept.
+    CONNECTDATA out[2]{{nullptr, 7}, {nullptr, 7}};
+    ULONG fetched = 7;
+    first->Reset();
+    EXPECT_EQ(first->Next(2, out, nullptr), E_INVALIDARG);
+    EXPECT_EQ(first->Next(0, out, nullptr), E_INVALIDARG);
+    EXPECT_EQ(first->Next(1, nullptr, &fetched), E_POINTER);
+    EXPECT_EQ(fetched, 0u);
+    EXPECT_EQ(out[0].dwCookie, 7u);
+    EXPECT_EQ(first->Clone(nullptr), E_POINTER);
+    EXPECT_EQ(first->Next(1, out, nullptr), S_OK) << "fetched may be null for one";
+    EXPECT_EQ(out[0].dwCookie, 1u);
+    EXPECT_EQ(out[0].pUnk, static_cast<IUnknown*>(&a));
+    out[0].pUnk->Release();
+    EXPECT_EQ(point->EnumConnections(nullptr), E_POINTER);
+
+    IUnknown* unknown = nullptr;
+    EXPECT_EQ(first->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)), S_OK);
+    EXPECT_EQ(unknown, static_cast<IUnknown*>(first));
+    unknown->Release();
+    void* other = &other;
+    EXPECT_EQ(first->QueryInterface(IID_IEnumVARIANT, &other), E_NOINTERFACE);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_EQ(first->Release(), 0u);
+}
+
+TEST_F(Enumerate, TheOnePointKeepsItsObjectAlive) {
+    IConnectionPointContainer* container = nullptr;
+    ASSERT_EQ(
+        relay->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)),
+        S_OK);
+    EXPECT_EQ(container->EnumConnectionPoints(nullptr), E_POINTER);
+    IEnumConnectionPoints* e = nullptr;
+    ASSERT_EQ(container->EnumConnectionPoints(&e), S_OK);
+    container->Release();
+    point->Release();
+    point = nullptr;
+    ASSERT_EQ(relay->Release(), 1u) << "the enumerator holds the point, the object's count";
+    relay = nullptr;
+
+    IConnectionPoint* out[3]{};
+    ULONG fetched = 0;
+    EXPECT_EQ(e->Next(3, out, &fetched), S_FALSE);
+    ASSERT_EQ(fetched, 1u);
+    EXPECT_EQ(out[1], nullptr);
+    IID iid{};
+    EXPECT_EQ(out[0]->GetConnectionInterface(&iid), S_OK);
+    EXPECT_EQ(iid, DIID___clsPromptEvents);
+    // Still the live point: its sinks are there.
+    IEnumConnections* connections = nullptr;
+    ASSERT_EQ(out[0]->EnumConnections(&connections), S_OK);
+    EXPECT_EQ(next(connections, 5), (Got{S_FALSE, {1, 2, 3, 4}}));
+    connections->Release();
+    out[0]->Release();
+    EXPECT_EQ(e->Reset(), S_OK);
+    EXPECT_EQ(e->Skip(1), S_OK);
+    out[0] = nullptr;
+    EXPECT_EQ(e->Next(1, out, nullptr), S_FALSE);
+    EXPECT_EQ(out[0], nullptr) << "nothing written at the end";
+    EXPECT_EQ(e->Release(), 0u);
+    EXPECT_EQ(a.refs, 1u) << "the object went with the enumerator and let its sinks go";
+}
+
+TEST(FontPoints, TheStandardFontEnumeratesItsNotificationPoint) {
+    const long before = frame::live_objects();
+    frame::StdFont* font = frame::StdFont::create();
+    IConnectionPointContainer* container = nullptr;
+    ASSERT_EQ(
+        font->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)),
+        S_OK);
+    IEnumConnectionPoints* e = nullptr;
+    ASSERT_EQ(container->EnumConnectionPoints(&e), S_OK);
+    IConnectionPoint* found = nullptr;
+    ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, &found), S_OK);
+    container->Release();
+    IConnectionPoint* listed = nullptr;
+    EXPECT_EQ(e->Next(1, &listed, nullptr), S_OK);
+    EXPECT_EQ(listed, found);
+    IEnumConnections* none = nullptr;
+    ASSERT_EQ(listed->EnumConnections(&none), S_OK);
+    CONNECTDATA data{nullptr, 5};
+    ULONG fetched = 5;
+    EXPECT_EQ(none->Next(1, &data, &fetched), S_FALSE) << "no sink advised";
+    EXPECT_EQ(fetched, 0u);
+    none->Release();
+    listed->Release();
+    found->Release();
+    EXPECT_EQ(e->Release(), 0u);
+    EXPECT_EQ(font->Release(), 0u);
+    EXPECT_EQ(frame::live_objects(), before);
+}
+
+} // namespace
