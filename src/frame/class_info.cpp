@@ -128,7 +128,3 @@ HRESULT get_class_info(const Class& cls, ITypeInfo** out) {
 }
 
 } // namespace paginor::frame
-
-// The standard identifier, fixed by the ABI.
-const IID IID_IProvideClassInfo = {
-    0xB196B283, 0xBAB4, 0x101A, {0xB6, 0x9C, 0x00, 0xAA, 0x00, 0x34, 0x1D, 0x07}};

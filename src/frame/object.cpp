@@ -62,7 +62,7 @@ HRESULT ObjectBase::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
 }
 
 HRESULT ObjectBase::GetClassInfo(ITypeInfo** ppTI) {
-    return get_class_info(m_class, ppTI);
+    return guarded([&] { return get_class_info(m_class, ppTI); });
 }
 
 } // namespace paginor::frame

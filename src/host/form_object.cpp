@@ -43,8 +43,9 @@ constexpr std::array kExtenderNames{
 using Reader = std::function<void(const Form&, VARIANT& out)>;
 
 // One read of a form's object, as the automation boundary wants it: reads only, the
-// form still there, the argument count checked, and a RuntimeError of the reader turned
-// into DISP_E_EXCEPTION with the error in excep and in the thread's error info.
+// form still there, the argument count checked, and any failure of the reader (a
+// RuntimeError, or no memory) turned into DISP_E_EXCEPTION with the error in excep and in
+// the thread's error info.
 HRESULT read(const Form* form, WORD flags, DISPPARAMS* params, UINT wanted, VARIANT* result,
              EXCEPINFO* excep, const Reader& reader) {
     if (!(flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)))
@@ -57,11 +58,9 @@ HRESULT read(const Form* form, WORD flags, DISPPARAMS* params, UINT wanted, VARI
     if (given != wanted)
         return DISP_E_BADPARAMCOUNT;
     frame::Variant value;
-    try {
-        reader(*form, *value.get());
-    } catch (const RuntimeError& e) {
-        return frame::exception_from(e, excep);
-    }
+    const HRESULT hr = frame::guarded(kSource, [&] { reader(*form, *value.get()); });
+    if (FAILED(hr))
+        return frame::as_exception(hr, excep);
     if (result)
         *result = value.release();
     return S_OK;
