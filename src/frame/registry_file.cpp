@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -125,6 +126,37 @@ RegistryResult save_registry(const std::string& path, const Registry& registry) 
     }
     ::unlink(temp.c_str());
     return io_failure(path, "cannot write the registry", err);
+}
+
+RegistryLock::RegistryLock(const std::string& path) {
+    const std::string lock_path = path + ".lock";
+    if (path.empty()) {
+        m_result = {RegistryStatus::io_error, path, 0, "no registry path could be found"};
+        return;
+    }
+    if (!make_parents(lock_path)) {
+        m_result = io_failure(lock_path, "cannot create the registry's folder", errno);
+        return;
+    }
+    m_fd = ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (m_fd < 0) {
+        m_result = io_failure(lock_path, "cannot open the registry's lock file", errno);
+        return;
+    }
+    int locked;
+    while ((locked = ::flock(m_fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) {
+        m_result = io_failure(lock_path, "cannot lock the registry", errno);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+RegistryLock::~RegistryLock() {
+    if (m_fd >= 0) {
+        ::close(m_fd); // closing lets the lock go
+    }
 }
 
 } // namespace paginor::frame

@@ -27,4 +27,22 @@ RegistryResult load_registry(const std::string& path, Registry& out);
 // left behind. An empty path gives io_error.
 RegistryResult save_registry(const std::string& path, const Registry& registry);
 
+// An exclusive hold on the registry at path for the object's lifetime: a lock (flock) on
+// "<path>.lock" beside it, made with its folders when missing. Taken around a read, change
+// and write, it keeps two processes (or threads) registering at once from losing one's
+// change: the second waits, then reads what the first wrote. result() says why when the
+// lock file cannot be made or locked (io_error, naming it); the hold then holds nothing.
+class RegistryLock {
+  public:
+    explicit RegistryLock(const std::string& path);
+    ~RegistryLock();
+    RegistryLock(const RegistryLock&) = delete;
+    RegistryLock& operator=(const RegistryLock&) = delete;
+    const RegistryResult& result() const { return m_result; }
+
+  private:
+    int m_fd{-1};
+    RegistryResult m_result{};
+};
+
 } // namespace paginor::frame

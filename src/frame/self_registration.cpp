@@ -22,6 +22,13 @@ constexpr std::u16string_view kUnregisterSource = u"PaginorV2CTL.DllUnregisterSe
     throw RuntimeError(SELFREG_E_CLASS, SELFREG_E_CLASS, std::u16string(source), from_utf8(why));
 }
 
+void lock_or_throw(std::u16string_view source, const RegistryLock& lock) {
+    if (!lock.result()) {
+        registration_failed(source, "Cannot lock the registry " + lock.result().message() +
+                                        " (the file was left unchanged)");
+    }
+}
+
 Registry load_or_throw(std::u16string_view source, const std::string& path) {
     Registry registry;
     if (RegistryResult r = load_registry(path, registry); !r) {
@@ -67,6 +74,8 @@ std::string own_library_path() {
 
 void register_library(const std::string& library_path) {
     std::string path = registry_path();
+    const RegistryLock lock(path);
+    lock_or_throw(kRegisterSource, lock);
     Registry registry = load_or_throw(kRegisterSource, path);
     add_server(registry, our_server(), library_path);
     save_or_throw(kRegisterSource, path, registry);
@@ -74,6 +83,8 @@ void register_library(const std::string& library_path) {
 
 void unregister_library() {
     std::string path = registry_path();
+    const RegistryLock lock(path);
+    lock_or_throw(kUnregisterSource, lock);
     Registry registry = load_or_throw(kUnregisterSource, path);
     if (remove_server(registry, our_server()) > 0) {
         save_or_throw(kUnregisterSource, path, registry);

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace paginor;
 using namespace paginor::frame;
@@ -151,8 +153,51 @@ TEST(RegistryFile, RegisterNeverOverwritesACorruptRegistry) {
             EXPECT_NE(text.find("left unchanged"), std::string::npos) << text;
         }
         EXPECT_EQ(read_file(scratch.registry()), corrupt); // byte for byte
-        EXPECT_EQ(folder_entries(scratch.dir()), std::vector<std::string>{"registry"});
+        // Only the lock file beside it is new.
+        EXPECT_EQ(folder_entries(scratch.dir()),
+                  (std::vector<std::string>{"registry", "registry.lock"}));
     }
+}
+
+// Two processes changing the registry at once, each through the lock as registration
+// does: every change of both survives. Without the lock one's read-change-write would
+// overwrite what the other wrote in between.
+TEST(RegistryFile, ChangesUnderTheLockAreNeverLost) {
+    Scratch scratch;
+    const std::string path = scratch.registry();
+    constexpr int kRounds = 40;
+    auto change = [&](const char* who) {
+        for (int i = 0; i < kRounds; ++i) {
+            const RegistryLock lock(path);
+            if (!lock.result())
+                return false;
+            Registry registry;
+            if (!load_registry(path, registry))
+                return false;
+            registry.put({"entry", std::string(who) + std::to_string(i), {{"n", "1"}}, {}});
+            if (!save_registry(path, registry))
+                return false;
+        }
+        return true;
+    };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(change("child") ? 0 : 1);
+    EXPECT_TRUE(change("parent"));
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    Registry registry;
+    ASSERT_TRUE(load_registry(path, registry));
+    EXPECT_EQ(registry.sections().size(), size_t(2 * kRounds));
+    // A lock that cannot be made says where and why.
+    write_file((scratch.dir() / "plain").string(), "not a folder");
+    const RegistryLock refused((scratch.dir() / "plain" / "registry").string());
+    EXPECT_EQ(refused.result().status, RegistryStatus::io_error);
+    EXPECT_NE(refused.result().message().find("plain/registry.lock"), std::string::npos)
+        << refused.result().message();
 }
 
 TEST(RegistryFile, RegisterAndUnregisterOurLibraryKeepForeignEntries) {
