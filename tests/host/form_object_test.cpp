@@ -1,33 +1,21 @@
 // The form's Parent object as a control's layout and a host walk it, late-bound only:
 // Parent.Controls in form order with each control's name, type name, container and
-// object, the container's BackColor, the errors a host sees, and objects held past the
-// form's end. Also the form's ambient font as its controls read it.
-#include "../buttons/hover_host.h"
-#include "late_bound.h"
+// object, the container's BackColor, the errors a host sees, and objects and enumerators
+// held past the form's end. Also the form's ambient font as its controls read it.
+#include "three_controls.h"
 
+#include "buttons/O2007Hover.h"
 #include "frame/error_info.h"
 #include "frame/user_control.h"
-#include "host/form_object.h"
+#include "platform/unicode.h"
 #include "platform/window.h"
 
-#include <gtest/gtest.h>
+#include <ostream>
 
 using namespace paginor;
 using namespace paginor::test;
 
 namespace {
-
-// Whether two interface pointers are the same object (IUnknown identity).
-bool same_object(IUnknown* a, IUnknown* b) {
-    IUnknown* ua = nullptr;
-    IUnknown* ub = nullptr;
-    a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&ua));
-    b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&ub));
-    const bool same = ua && ua == ub;
-    ua->Release();
-    ub->Release();
-    return same;
-}
 
 VARIANT text_arg(const char16_t* text) {
     VARIANT v;
@@ -50,21 +38,15 @@ struct Row {
     }
 };
 
-class ParentObject : public HoverHost {
-  public:
-    void add_neighbours() {
-        form->add(u"PaginorV2CTL.O2007Hover", u"hTwo", 600, 120, 240, 240);
-        form->add(u"PaginorV2CTL.O2007Hover", u"hInner", 30, 30, 150, 150, nullptr, u"hOne");
-        ASSERT_EQ(button->put_BackColor(0x00112233), S_OK);
-    }
-};
+using ParentObject = ThreeControls;
 
 TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
-    add_neighbours();
+    auto* one = static_cast<_O2007Hover*>(form->control(u"hOne"));
+    ASSERT_EQ(one->put_BackColor(0x00112233), S_OK);
     IDispatch* from_inside = frame::UserControl::from(form->control(u"hInner"))->Parent();
     ASSERT_NE(from_inside, nullptr);
     EXPECT_EQ(from_inside, form->object());
-    EXPECT_EQ(frame::UserControl::from(disp)->Parent(), form->object()) << "one for every control";
+    EXPECT_EQ(frame::UserControl::from(one)->Parent(), form->object()) << "one for every control";
 
     EXPECT_EQ(late_text(from_inside, u"Name"), u"Form1");
     EXPECT_EQ(late_long(from_inside, u"backcolor"), 0x00FFFFFF);
@@ -73,13 +55,13 @@ TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
     const std::vector<Row> expected{{u"hOne", u"O2007Hover", u"", 0x00FFFFFF},
                                     {u"hTwo", u"O2007Hover", u"", 0x00FFFFFF},
                                     {u"hInner", u"O2007Hover", u"hOne", 0x00112233}};
-    IDispatch* controls = late_object(from_inside, u"Controls");
-    ASSERT_NE(controls, nullptr);
-    const LONG count = late_long(controls, u"Count");
+    IDispatch* walked = late_object(from_inside, u"Controls");
+    ASSERT_NE(walked, nullptr);
+    const LONG count = late_long(walked, u"Count");
     ASSERT_EQ(count, 3);
     std::vector<Row> seen;
     for (LONG i = 0; i < count; ++i) {
-        IDispatch* item = late_object(controls, u"Item", {long_arg(i)});
+        IDispatch* item = late_object(walked, u"Item", {long_arg(i)});
         ASSERT_NE(item, nullptr);
         Row row{late_text(item, u"Name"), late_text(item, u"TypeName"), u"?", -1};
         IDispatch* container = late_object(item, u"Container");
@@ -99,12 +81,10 @@ TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
         EXPECT_EQ(item->Release(), 0u);
     }
     EXPECT_EQ(seen, expected);
-    EXPECT_EQ(controls->Release(), 0u);
+    EXPECT_EQ(walked->Release(), 0u);
 }
 
 TEST_F(ParentObject, ErrorsAHostSees) {
-    IDispatch* controls = late_object(form->object(), u"Controls");
-    ASSERT_NE(controls, nullptr);
     struct Case {
         const char16_t* member;
         std::vector<VARIANT> args;
@@ -112,13 +92,14 @@ TEST_F(ParentObject, ErrorsAHostSees) {
         int32_t number; // the error's number when hr is DISP_E_EXCEPTION
     };
     const Case cases[] = {
-        {u"Item", {long_arg(0)}, S_OK, 0},
+        {u"Item", {long_arg(2)}, S_OK, 0},
         {u"Item", {long_arg(-1)}, DISP_E_EXCEPTION, 9},
-        {u"Item", {long_arg(1)}, DISP_E_EXCEPTION, 9},
+        {u"Item", {long_arg(3)}, DISP_E_EXCEPTION, 9},
         {u"Item", {text_arg(u"0")}, S_OK, 0},
         {u"Item", {text_arg(u"first")}, DISP_E_TYPEMISMATCH, 0},
         {u"Item", {}, DISP_E_BADPARAMCOUNT, 0},
         {u"Count", {long_arg(0)}, DISP_E_BADPARAMCOUNT, 0},
+        {u"_NewEnum", {long_arg(0)}, DISP_E_BADPARAMCOUNT, 0},
         {u"Add", {}, DISP_E_UNKNOWNNAME, 0},
     };
     for (const Case& c : cases) {
@@ -138,60 +119,71 @@ TEST_F(ParentObject, ErrorsAHostSees) {
         for (VARIANT v : c.args)
             VariantClear(&v);
     }
-    // The default member is Item; no member can be written.
+    // The default member is Item; no member can be written, nor an unknown one called.
     VARIANT index = long_arg(0);
     DISPPARAMS one{&index, nullptr, 1, 0};
     frame::Variant item;
     EXPECT_EQ(controls->Invoke(0, IID_NULL, 0, DISPATCH_METHOD, &one, item.out(), nullptr, nullptr),
               S_OK);
     EXPECT_EQ(item.vt(), VT_DISPATCH);
-    DISPID put = -3;
+    DISPID put = DISPID_PROPERTYPUT;
     DISPPARAMS write{&index, &put, 1, 1};
-    EXPECT_EQ(form->object()->Invoke(1, IID_NULL, 0, DISPATCH_PROPERTYPUT, &write, nullptr, nullptr,
-                                     nullptr),
-              DISP_E_MEMBERNOTFOUND);
+    for (auto [object, id] : {std::pair{form->object(), DISPID(1)}, {controls, DISPID_NEWENUM}})
+        EXPECT_EQ(object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &write, nullptr, nullptr,
+                                 nullptr),
+                  DISP_E_MEMBERNOTFOUND)
+            << id;
     EXPECT_EQ(controls->Invoke(99, IID_NULL, 0, DISPATCH_METHOD, &one, nullptr, nullptr, nullptr),
               DISP_E_MEMBERNOTFOUND);
-    EXPECT_EQ(controls->Release(), 0u);
 }
 
+// Neither the objects a host holds nor an enumerator keep the form alive; every call on
+// them answers E_UNEXPECTED with error info, and the enumerator's snapshot still hands
+// out its extenders.
 TEST_F(ParentObject, ObjectsHeldPastTheFormAnswerUnexpected) {
-    add_neighbours();
     IDispatch* parent = form->object();
     parent->AddRef();
-    IDispatch* controls = late_object(parent, u"Controls");
     IDispatch* inner = late_object(controls, u"Item", {long_arg(2)});
     ASSERT_NE(inner, nullptr);
+    IEnumVARIANT* e = new_enum();
+    ASSERT_NE(e, nullptr);
+    const platform::HWND hwnd = form->hwnd();
     form.reset();
+    EXPECT_FALSE(platform::IsWindow(hwnd));
 
-    for (IDispatch* held : {parent, controls, inner}) {
+    HRESULT hr = S_OK;
+    EXPECT_EQ(new_enum(DISPATCH_PROPERTYGET, &hr), nullptr);
+    EXPECT_EQ(hr, E_UNEXPECTED);
+    VARIANT enumerated;
+    ASSERT_EQ(e->Next(1, &enumerated, nullptr), S_OK);
+    ASSERT_EQ(enumerated.vt, VT_DISPATCH);
+    const std::pair<IDispatch*, const char16_t*> calls[] = {
+        {parent, u"Name"}, {controls, u"Count"}, {inner, u"Name"}, {enumerated.pdispVal, u"Name"}};
+    for (auto [held, member] : calls) {
         frame::Variant out;
-        const char16_t* member = held == controls ? u"Count" : u"Name";
-        EXPECT_EQ(late_get(held, member, out), E_UNEXPECTED);
+        frame::clear_error();
+        EXPECT_EQ(late_get(held, member, out), E_UNEXPECTED) << to_utf8(member);
         const auto error = frame::peek_error();
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->hr, E_UNEXPECTED);
     }
-    for (IDispatch*& p : {std::ref(normal), std::ref(hover), std::ref(inactive)}) {
-        p->Release();
-        p = nullptr;
-    }
+    VariantClear(&enumerated);
     EXPECT_NE(DllCanUnloadNow(), S_OK) << "the host still holds the form's objects";
+    EXPECT_EQ(e->Release(), 0u);
     EXPECT_EQ(inner->Release(), 0u);
-    EXPECT_EQ(controls->Release(), 0u);
+    EXPECT_EQ(std::exchange(controls, nullptr)->Release(), 0u);
     EXPECT_EQ(parent->Release(), 0u);
     EXPECT_EQ(DllCanUnloadNow(), S_OK);
 }
 
 TEST_F(ParentObject, ControlsReadTheFormsAmbientFontAtEveryRead) {
-    frame::UserControl* one = frame::UserControl::from(disp);
+    frame::UserControl* one = frame::UserControl::from(form->control(u"hOne"));
     EXPECT_EQ(one->AmbientFont(), frame::FontDescription{});
     const frame::FontDescription tahoma{u"Tahoma", 12, true, false, true, false};
     form->set_ambient_font(tahoma);
-    EXPECT_EQ(form->ambient_font(), tahoma);
     EXPECT_EQ(one->AmbientFont(), tahoma) << "a control added before the change";
-    IDispatch* two = form->add(u"PaginorV2CTL.O2007Hover", u"hTwo", 600, 120, 240, 240);
-    EXPECT_EQ(frame::UserControl::from(two)->AmbientFont(), tahoma);
+    IDispatch* late = form->add(u"PaginorV2CTL.O2007Hover", u"hLate", 600, 400, 240, 240);
+    EXPECT_EQ(frame::UserControl::from(late)->AmbientFont(), tahoma);
 }
 
 } // namespace
