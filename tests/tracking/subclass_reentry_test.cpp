@@ -15,24 +15,26 @@ using namespace paginor::testing_support;
 
 namespace {
 
-std::vector<std::string> g_calls;
+// Every call of a handler or the window's own procedure, as "<name> <msg>, ...".
+std::string g_calls;
+
+void log_call(const std::string& name, UINT msg) {
+    g_calls += (g_calls.empty() ? "" : ", ") + name + " " + std::to_string(msg);
+}
 
 LRESULT OwnProc(HWND, UINT msg, WPARAM, LPARAM) {
-    g_calls.push_back("own " + std::to_string(msg));
+    log_call("own", msg);
     return LRESULT(1000 + msg);
 }
 
-// Logs "<name> <msg>"; runs its action once, on its first call.
+// Logs its call; runs its action once, on its first call.
 class Actor : public Subclass {
   public:
     Actor(std::string name, LRESULT result) : m_name(std::move(name)), m_result(result) {}
     LRESULT WindowProc(HWND, UINT msg, WPARAM, LPARAM) override {
-        g_calls.push_back(m_name + " " + std::to_string(msg));
-        if (once) {
-            auto action = std::move(once);
-            once = nullptr;
+        log_call(m_name, msg);
+        if (auto action = std::exchange(once, nullptr))
             action();
-        }
         return m_result;
     }
     std::function<void()> once;
@@ -42,90 +44,61 @@ class Actor : public Subclass {
     LRESULT m_result;
 };
 
-using Calls = std::vector<std::string>;
+using Actors = std::map<char, Actor*>;
+
+// The steps a handler takes on message 512: "-X" unhooks X, "+X" hooks X, "p" sets an
+// unrelated property, "x" destroys the window.
+void act(const std::string& steps, Actors& h, HWND w) {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (steps[i] == '-')
+            MSubclass::UnhookMessage(h[steps[++i]], w, 512);
+        else if (steps[i] == '+')
+            MSubclass::HookMessage(h[steps[++i]], w, 512);
+        else if (steps[i] == 'p')
+            SetProp(w, u"other", 1);
+        else if (steps[i] == 'x')
+            DestroyWindow(w);
+    }
+}
 
 struct ReentryCase {
     const char* what;
     std::string hooks; // handler names in hooking order, all on message 512
     char actor;        // the handler whose first call acts
-    std::function<void(std::map<char, Actor*>&, HWND)> act;
-    Calls first;
+    std::string steps;
+    std::string first;
     LRESULT first_result;
-    Calls second; // a following message, after the change
+    std::string second; // a following message, after the change
 };
 
 class SubclassReentryTest : public WindowSystemTest {
   protected:
-    void SetUp() override {
-        w = make(0, {0, 0, 10, 10}, &OwnProc);
-        g_calls.clear();
-    }
+    void SetUp() override { w = make(0, {0, 0, 10, 10}, &OwnProc); }
     HWND w{0};
 };
 
 TEST_F(SubclassReentryTest, ChangesMadeByAHandlerReachTheRestOfTheWalk) {
     const ReentryCase cases[] = {
-        {"the last hooked unhooks the first: it moves down and is read again",
-         "AB",
-         'B',
-         [](auto& h, HWND w) { MSubclass::UnhookMessage(h['A'], w, 512); },
-         {"B 512", "B 512"},
-         2,
-         {"B 512"}},
-        {"a handler unhooks itself",
-         "AB",
-         'B',
-         [](auto& h, HWND w) { MSubclass::UnhookMessage(h['B'], w, 512); },
-         {"B 512", "A 512"},
-         1,
-         {"A 512"}},
-        {"a handler hooks another: it joins from the next message on",
-         "AB",
-         'B',
-         [](auto& h, HWND w) { MSubclass::HookMessage(h['C'], w, 512); },
-         {"B 512", "A 512"},
-         1,
-         {"C 512", "B 512", "A 512"}},
-        {"the first of three goes: the others shift under the walk",
-         "ABC",
-         'C',
-         [](auto& h, HWND w) { MSubclass::UnhookMessage(h['A'], w, 512); },
-         {"C 512", "C 512", "B 512"},
-         2,
-         {"C 512", "B 512"}},
-        {"unhook and hook again puts it last",
-         "AB",
-         'B',
-         [](auto& h, HWND w) {
-             MSubclass::UnhookMessage(h['A'], w, 512);
-             MSubclass::HookMessage(h['A'], w, 512);
-         },
-         {"B 512", "B 512"},
-         2,
-         {"A 512", "B 512"}},
-        {"an unrelated property changes nothing",
-         "AB",
-         'B',
-         [](auto&, HWND w) { SetProp(w, u"other", 1); },
-         {"B 512", "A 512"},
-         1,
-         {"B 512", "A 512"}},
-        {"the window goes: its destroy message restores it, the walk finds nothing more",
-         "AB",
-         'B',
-         [](auto&, HWND w) { DestroyWindow(w); },
-         {"B 512", "own 2"},
-         2,
-         {}},
+        {"the last hooked unhooks the first: it moves down and is read again", "AB", 'B', "-A",
+         "B 512, B 512", 2, "B 512"},
+        {"a handler unhooks itself", "AB", 'B', "-B", "B 512, A 512", 1, "A 512"},
+        {"a handler hooks another: it joins from the next message on", "AB", 'B', "+C",
+         "B 512, A 512", 1, "C 512, B 512, A 512"},
+        {"the first of three goes: the others shift under the walk", "ABC", 'C', "-A",
+         "C 512, C 512, B 512", 2, "C 512, B 512"},
+        {"unhook and hook again puts it last", "AB", 'B', "-A+A", "B 512, B 512", 2,
+         "A 512, B 512"},
+        {"an unrelated property changes nothing", "AB", 'B', "p", "B 512, A 512", 1,
+         "B 512, A 512"},
+        {"the window goes: its destroy message restores it, the walk finds nothing more", "AB", 'B',
+         "x", "B 512, own 2", 2, ""},
     };
     for (const ReentryCase& c : cases) {
         SCOPED_TRACE(c.what);
-        std::map<char, Actor*> h{
-            {'A', new Actor("A", 1)}, {'B', new Actor("B", 2)}, {'C', new Actor("C", 3)}};
-        for (char name : c.hooks) {
+        Actors h{{'A', new Actor("A", 1)}, {'B', new Actor("B", 2)}, {'C', new Actor("C", 3)}};
+        for (char name : c.hooks)
             MSubclass::HookMessage(h[name], w, 512);
-        }
-        h[c.actor]->once = [&h, &c, this] { c.act(h, w); };
+        h[c.actor]->once = [&] { act(c.steps, h, w); };
         g_calls.clear();
         EXPECT_EQ(SendMessage(w, 512, 0, 0), c.first_result);
         EXPECT_EQ(g_calls, c.first);
@@ -138,51 +111,43 @@ TEST_F(SubclassReentryTest, ChangesMadeByAHandlerReachTheRestOfTheWalk) {
         }
         RemoveProp(w, u"other");
         EXPECT_TRUE(EnumProps(w).empty());
-        if (!IsWindow(w)) {
+        if (!IsWindow(w))
             w = make(0, {0, 0, 10, 10}, &OwnProc);
-        }
     }
 }
 
+// Many nested messages on the same window, each hooked, and one on another window.
 TEST_F(SubclassReentryTest, NestedDispatchesOfOtherMessagesLeaveTheOuterWalkIntact) {
     auto* a = new Actor("A", 1);
     auto* b = new Actor("B", 2);
     auto* c = new Actor("C", 3);
-    MSubclass::HookMessage(a, w, 512);
-    MSubclass::HookMessage(b, w, 512);
-    constexpr UINT kFirst = 1000;
-    constexpr UINT kCount = 64;
-    for (UINT m = kFirst; m < kFirst + kCount; ++m) {
-        MSubclass::HookMessage(c, w, int32_t(m));
-    }
-    HWND other = make(0, {0, 0, 5, 5}, &OwnProc);
-    MSubclass::HookMessage(c, other, 512);
+    const HWND other = make(0, {0, 0, 5, 5}, &OwnProc);
+    constexpr UINT kFirst = 1000, kCount = 64;
+    // Hooks (or unhooks) A and B on 512, C on 1000.. and on the other window's 512.
+    const auto hook_all = [&](auto hook) {
+        hook(a, w, 512);
+        hook(b, w, 512);
+        for (UINT m = kFirst; m < kFirst + kCount; ++m)
+            hook(c, w, int32_t(m));
+        hook(c, other, 512);
+    };
+    hook_all(&MSubclass::HookMessage);
+    std::string expected = "B 512";
     b->once = [&] {
         for (UINT m = kFirst; m < kFirst + kCount; ++m) {
             SendMessage(w, m, 0, 0);
+            expected += ", C " + std::to_string(m);
         }
         SendMessage(other, 512, 0, 0);
     };
     g_calls.clear();
     EXPECT_EQ(SendMessage(w, 512, 0, 0), 1);
-    Calls expected{"B 512"};
-    for (UINT m = kFirst; m < kFirst + kCount; ++m) {
-        expected.push_back("C " + std::to_string(m));
-    }
-    expected.push_back("C 512");
-    expected.push_back("A 512");
-    EXPECT_EQ(g_calls, expected);
-    for (UINT m = kFirst; m < kFirst + kCount; ++m) {
-        MSubclass::UnhookMessage(c, w, int32_t(m));
-    }
-    MSubclass::UnhookMessage(c, other, 512);
-    MSubclass::UnhookMessage(a, w, 512);
-    MSubclass::UnhookMessage(b, w, 512);
+    EXPECT_EQ(g_calls, expected + ", C 512, A 512");
+    hook_all(&MSubclass::UnhookMessage);
     EXPECT_TRUE(EnumProps(w).empty());
     EXPECT_TRUE(EnumProps(other).empty());
-    for (Actor* x : {a, b, c}) {
+    for (Actor* x : {a, b, c})
         x->Release();
-    }
 }
 
 } // namespace
