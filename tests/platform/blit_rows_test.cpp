@@ -58,56 +58,33 @@ TEST(RowKernels, EveryOperationMatchesTheBitwiseDefinition) {
         mono[x] = uint8_t(rng() & 1);
     }
     for (const Pairing& pairing : kPairings) {
+        const bool to_mono = pairing.mono_target;
+        const Source kind = pairing.source;
+        const std::vector<uint32_t>& in = to_mono ? masks : words;
+        const void* src = kind == Source::Words  ? static_cast<const void*>(in.data() + offset)
+                          : kind == Source::Key  ? static_cast<const void*>(words.data() + offset)
+                          : kind == Source::None ? nullptr
+                                                 : static_cast<const void*>(bits.data() + offset);
         for (int op = 0; op < 256; ++op) {
             SCOPED_TRACE(testing::Message() << pairing.name << " op 0x" << std::hex << op);
-            rows::RowJob job;
-            job.op = uint8_t(op);
-            job.key = key;
-            job.one = 0xA1B2C3;
-            job.zero = 0x0F1E2D;
-            job.pattern = pairing.mono_target ? ~0u : 0x5A3CF0;
+            const rows::RowJob job{uint8_t(op), to_mono ? ~0u : 0x5A3CF0, key, 0xA1B2C3, 0x0F1E2D};
             std::vector<uint32_t> d32 = colour;
             std::vector<uint8_t> d8 = mono;
-            const void* src = nullptr;
-            const std::vector<uint32_t>& in = pairing.mono_target ? masks : words;
-            if (pairing.source == Source::Words)
-                src = in.data() + offset;
-            else if (pairing.source == Source::Key)
-                src = words.data() + offset;
-            else if (pairing.source != Source::None)
-                src = bits.data() + offset;
-            void* dst = pairing.mono_target ? static_cast<void*>(d8.data() + offset)
-                                            : static_cast<void*>(d32.data() + offset);
-            rows::pick(pairing.source, pairing.mono_target, uint8_t(op))(job, src, dst, n);
+            void* dst = to_mono ? static_cast<void*>(d8.data() + offset)
+                                : static_cast<void*>(d32.data() + offset);
+            rows::pick(kind, to_mono, uint8_t(op))(job, src, dst, n);
+            // The S each element must be read as; the elements before the row stay as they were.
             int first_wrong = -1;
             for (int x = 0; x < n + offset && first_wrong < 0; ++x) {
-                const int i = x - offset;
-                uint32_t s = 0;
-                switch (pairing.source) {
-                case Source::Words:
-                    s = in[x];
-                    break;
-                case Source::Key:
-                    s = (words[x] & 0xFFFFFF) == key ? 1 : 0;
-                    break;
-                case Source::Bits:
-                    s = bits[x];
-                    break;
-                case Source::Colour:
-                    s = bits[x] ? job.one : job.zero;
-                    break;
-                case Source::None:
-                    break;
-                }
-                uint32_t want = 0, got = 0;
-                if (pairing.mono_target) {
-                    want = i < 0 ? mono[x] : by_bits(uint8_t(op), 1, s & 1, mono[x], 1);
-                    got = d8[x];
-                } else {
-                    want = i < 0 ? colour[x] : by_bits(uint8_t(op), job.pattern, s, colour[x], 24);
-                    got = d32[x];
-                }
-                if (want != got)
+                const uint32_t s = kind == Source::Words    ? in[x]
+                                   : kind == Source::Key    ? uint32_t((words[x] & 0xFFFFFF) == key)
+                                   : kind == Source::Bits   ? bits[x]
+                                   : kind == Source::Colour ? (bits[x] ? job.one : job.zero)
+                                                            : 0;
+                const uint32_t want = x < offset ? (to_mono ? mono[x] : colour[x])
+                                      : to_mono  ? by_bits(job.op, 1, s & 1, mono[x], 1)
+                                                 : by_bits(job.op, job.pattern, s, colour[x], 24);
+                if (want != (to_mono ? d8[x] : d32[x]))
                     first_wrong = x;
             }
             EXPECT_EQ(first_wrong, -1);
@@ -139,10 +116,8 @@ TEST(RowKernels, WideBlitsWithinOneBitmapReadTheSourceBeforeWriting) {
     HBITMAP bm = CreateBitmap(w, 2, 1, 32, nullptr);
     HGDIOBJ old = SelectObject(dc, bm);
     std::vector<COLORREF> before(w);
-    for (int x = 0; x < w; ++x) {
+    for (int x = 0; x < w; ++x)
         before[x] = RGB(x * 3, 255 - x, x * 7 % 256);
-        SetPixel(dc, x, 0, before[x]);
-    }
     for (DWORD rop : {SRCCOPY, SRCINVERT}) {
         for (int x = 0; x < w; ++x)
             SetPixel(dc, x, 0, before[x]);
