@@ -34,13 +34,20 @@ struct Got {
     }
 };
 
-// Next(n) with a fetched count; the references handed out are released at once.
-Got next(IEnumConnections* e, ULONG n) {
+// Next(n) with a fetched count, each element checked to be the sink advised under its
+// cookie (by_cookie[cookie]); the references handed out are released at once, so a Next
+// that hands out uncounted references leaves a sink short.
+Got fetch(IEnumConnections* e, ULONG n, const std::vector<const IUnknown*>& by_cookie = {}) {
     std::vector<CONNECTDATA> out(n + 1, CONNECTDATA{nullptr, 0xDEAD});
     ULONG fetched = 99;
     Got got{e->Next(n, out.data(), &fetched), {}};
-    for (ULONG i = 0; i < fetched; ++i) {
-        got.cookies.push_back(out[i].dwCookie);
+    EXPECT_LE(fetched, n);
+    for (ULONG i = 0; i < fetched && i < n; ++i) {
+        const DWORD cookie = out[i].dwCookie;
+        got.cookies.push_back(cookie);
+        if (cookie < by_cookie.size()) {
+            EXPECT_EQ(out[i].pUnk, by_cookie[cookie]) << "the sink of cookie " << cookie;
+        }
         out[i].pUnk->Release();
     }
     EXPECT_EQ(out[n].dwCookie, 0xDEADu) << "Next wrote past celt";
@@ -56,10 +63,8 @@ class Enumerate : public ::testing::Test {
         for (test::Sink* s : {&a, &b, &c, &d})
             cookies.push_back(test::advise(relay, DIID___clsPromptEvents, s, &point));
         ASSERT_NE(point, nullptr);
-        // Three points handed out, one kept: the same object.
-        point->Release();
-        point->Release();
-        point->Release();
+        for (int i = 0; i < 3; ++i) // four points handed out, one kept: the same object
+            point->Release();
     }
     void TearDown() override {
         if (point)
@@ -68,7 +73,7 @@ class Enumerate : public ::testing::Test {
             EXPECT_EQ(relay->Release(), 0u);
         }
         for (test::Sink* s : {&a, &b, &c, &d})
-            EXPECT_EQ(s->refs, 1u) << "a reference to a sink was kept";
+            EXPECT_EQ(s->refs, 1u) << "a reference to a sink was kept or lost";
         EXPECT_EQ(frame::live_objects(), before);
     }
     IEnumConnections* connections() {
@@ -76,6 +81,8 @@ class Enumerate : public ::testing::Test {
         EXPECT_EQ(point->EnumConnections(&e), S_OK);
         return e;
     }
+    // b is advised again late, under cookie 5.
+    Got next(IEnumConnections* e, ULONG n) { return fetch(e, n, {nullptr, &a, &b, &c, &d, &b}); }
 
     long before{0};
     IDispatch* relay{nullptr};
@@ -84,35 +91,20 @@ class Enumerate : public ::testing::Test {
     std::vector<DWORD> cookies;
 };
 
-TEST_F(Enumerate, ConnectionsInAdviseOrderWithTheirCookies) {
+TEST_F(Enumerate, ConnectionsInAdviseOrderOnASnapshotThatHoldsItsSinks) {
     ASSERT_EQ(cookies, (std::vector<DWORD>{1, 2, 3, 4}));
     ASSERT_EQ(point->Unadvise(2), S_OK);
     IEnumConnections* e = connections();
     ASSERT_NE(e, nullptr);
-    // The snapshot: later changes of the point do not reach it, and it holds its sinks.
+    // Later changes of the point do not reach the snapshot.
     ASSERT_EQ(point->Unadvise(1), S_OK);
     DWORD late = 0;
     ASSERT_EQ(point->Advise(&b, &late), S_OK);
     EXPECT_EQ(late, 5u);
     EXPECT_EQ(a.refs, 2u) << "unadvised, still held by the enumerator";
-
-    CONNECTDATA out[4]{};
-    ULONG fetched = 0;
-    EXPECT_EQ(e->Next(4, out, &fetched), S_FALSE);
-    ASSERT_EQ(fetched, 3u);
-    const IUnknown* sinks[] = {&a, &c, &d};
-    const DWORD expected[] = {1, 3, 4};
-    for (ULONG i = 0; i < fetched; ++i) {
-        EXPECT_EQ(out[i].pUnk, sinks[i]) << i;
-        EXPECT_EQ(out[i].dwCookie, expected[i]) << i;
-    }
-    EXPECT_EQ(a.refs, 3u) << "host, enumerator, handed out";
-    for (ULONG i = 0; i < fetched; ++i)
-        out[i].pUnk->Release();
+    EXPECT_EQ(next(e, 4), (Got{S_FALSE, {1, 3, 4}}));
     EXPECT_EQ(e->Release(), 0u);
     EXPECT_EQ(a.refs, 1u) << "the enumerator's end lets the unadvised sink go";
-    EXPECT_EQ(a.Release(), 0u) << "the host's release is the last";
-    a.refs = 1; // the sink lives on the test's stack; TearDown looks at it
 
     IEnumConnections* now = connections();
     EXPECT_EQ(next(now, 9), (Got{S_FALSE, {3, 4, 5}}));
@@ -183,11 +175,10 @@ TEST_F(Enumerate, NextSkipResetAndCloneWalkOneSnapshot) {
     EXPECT_EQ(fetched, 0u);
     EXPECT_EQ(out[0].dwCookie, 7u);
     EXPECT_EQ(first->Clone(nullptr), E_POINTER);
+    EXPECT_EQ(point->EnumConnections(nullptr), E_POINTER);
     EXPECT_EQ(first->Next(1, out, nullptr), S_OK) << "fetched may be null for one";
     EXPECT_EQ(out[0].dwCookie, 1u);
-    EXPECT_EQ(out[0].pUnk, static_cast<IUnknown*>(&a));
     out[0].pUnk->Release();
-    EXPECT_EQ(point->EnumConnections(nullptr), E_POINTER);
 
     IUnknown* unknown = nullptr;
     EXPECT_EQ(first->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)), S_OK);
@@ -217,21 +208,13 @@ TEST_F(Enumerate, TheOnePointKeepsItsObjectAlive) {
     ULONG fetched = 0;
     EXPECT_EQ(e->Next(3, out, &fetched), S_FALSE);
     ASSERT_EQ(fetched, 1u);
-    EXPECT_EQ(out[1], nullptr);
-    IID iid{};
-    EXPECT_EQ(out[0]->GetConnectionInterface(&iid), S_OK);
-    EXPECT_EQ(iid, DIID___clsPromptEvents);
+    EXPECT_EQ(out[1], nullptr) << "nothing written past the end";
     // Still the live point: its sinks are there.
     IEnumConnections* connections = nullptr;
     ASSERT_EQ(out[0]->EnumConnections(&connections), S_OK);
     EXPECT_EQ(next(connections, 5), (Got{S_FALSE, {1, 2, 3, 4}}));
     connections->Release();
     out[0]->Release();
-    EXPECT_EQ(e->Reset(), S_OK);
-    EXPECT_EQ(e->Skip(1), S_OK);
-    out[0] = nullptr;
-    EXPECT_EQ(e->Next(1, out, nullptr), S_FALSE);
-    EXPECT_EQ(out[0], nullptr) << "nothing written at the end";
     EXPECT_EQ(e->Release(), 0u);
     EXPECT_EQ(a.refs, 1u) << "the object went with the enumerator and let its sinks go";
 }
@@ -239,24 +222,15 @@ TEST_F(Enumerate, TheOnePointKeepsItsObjectAlive) {
 TEST(FontPoints, TheStandardFontEnumeratesItsNotificationPoint) {
     const long before = frame::live_objects();
     frame::StdFont* font = frame::StdFont::create();
-    IConnectionPointContainer* container = nullptr;
-    ASSERT_EQ(
-        font->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)),
-        S_OK);
     IEnumConnectionPoints* e = nullptr;
-    ASSERT_EQ(container->EnumConnectionPoints(&e), S_OK);
-    IConnectionPoint* found = nullptr;
-    ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, &found), S_OK);
-    container->Release();
-    IConnectionPoint* listed = nullptr;
+    IConnectionPoint *found = nullptr, *listed = nullptr;
+    ASSERT_EQ(font->EnumConnectionPoints(&e), S_OK);
+    ASSERT_EQ(font->FindConnectionPoint(IID_IPropertyNotifySink, &found), S_OK);
     EXPECT_EQ(e->Next(1, &listed, nullptr), S_OK);
     EXPECT_EQ(listed, found);
     IEnumConnections* none = nullptr;
     ASSERT_EQ(listed->EnumConnections(&none), S_OK);
-    CONNECTDATA data{nullptr, 5};
-    ULONG fetched = 5;
-    EXPECT_EQ(none->Next(1, &data, &fetched), S_FALSE) << "no sink advised";
-    EXPECT_EQ(fetched, 0u);
+    EXPECT_EQ(fetch(none, 1), (Got{S_FALSE, {}})) << "no sink advised";
     none->Release();
     listed->Release();
     found->Release();
