@@ -152,25 +152,22 @@ static int walk_members(IDispatch* object) {
     return walked;
 }
 
-/* One event as the host binds it: "<control>_<event>" handlers need the name, the DISPID
- * and the parameter names. */
-typedef struct Bound {
-    char name[32];
-    DISPID id;
-    int params;
-    char param_names[4][20];
-} Bound;
+/* One event as the host binds it ("<control>_<event>" handlers need the DISPID, the name
+ * and the parameter names), written "1 MouseUp Button Shift X Y". */
+enum { SIGNATURE = 64 };
 
-static void narrow(BSTR b, char* out, size_t size) {
-    size_t n = 0;
-    for (; n + 1 < size && n < sys_len(b); ++n)
-        out[n] = (char)b[n];
-    out[n] = 0;
+static void append(char* line, BSTR b) {
+    size_t n = strlen(line);
+    if (n + 1 < SIGNATURE)
+        line[n++] = ' ';
+    for (UINT i = 0; i < sys_len(b) && n + 1 < SIGNATURE; ++i)
+        line[n++] = (char)b[i];
+    line[n] = 0;
 }
 
 /* From the object to its default source interface; returns its event count and keeps the
- * first few events in bound[]. */
-static int walk_events(IDispatch* object, Bound* bound, int max_bound) {
+ * first few events' signatures. */
+static int walk_events(IDispatch* object, char (*signatures)[SIGNATURE], int kept) {
     IProvideClassInfo* provider = NULL;
     CHECK(object->lpVtbl->QueryInterface(object, &iid_class_info, (void**)&provider) == S_OK);
     if (!provider)
@@ -211,16 +208,13 @@ static int walk_events(IDispatch* object, Bound* bound, int max_bound) {
         UINT got = 0;
         CHECK(events->lpVtbl->GetNames(events, f->memid, names, 8, &got) == S_OK);
         CHECK(got == (UINT)f->cParams + 1);
-        if (i < max_bound) {
-            Bound* b = &bound[i];
-            b->id = f->memid;
-            b->params = f->cParams;
-            narrow(names[0], b->name, sizeof b->name);
-            for (UINT p = 1; p < got && p <= 4; ++p)
-                narrow(names[p], b->param_names[p - 1], sizeof b->param_names[0]);
-        }
-        for (UINT n = 0; n < got; ++n)
+        if (i < kept)
+            snprintf(signatures[i], SIGNATURE, "%d", (int)f->memid);
+        for (UINT n = 0; n < got; ++n) {
+            if (i < kept)
+                append(signatures[i], names[n]);
             sys_free(names[n]);
+        }
         events->lpVtbl->ReleaseFuncDesc(events, f);
     }
     events->lpVtbl->ReleaseTypeAttr(events, attr);
@@ -284,21 +278,16 @@ int main(int argc, char** argv) {
         if (!object)
             continue;
         members += walk_members(object);
-        Bound bound[8];
-        memset(bound, 0, sizeof bound);
-        events += walk_events(object, bound, 8);
+        char signatures[8][SIGNATURE] = {{0}};
+        events += walk_events(object, signatures, 8);
         if (strcmp(classes[c], "clsPromptEvents") == 0)
             raise_through_relay(object);
         if (strcmp(classes[c], "O2007Hover") == 0) {
             _O2007Hover* hover = (_O2007Hover*)object;
             CHECK(hover->lpVtbl->get_hwnd(hover, NULL) == E_POINTER); /* a typed call in C */
-            /* MouseUp(Button, Shift, X, Y) binds as "hOne_MouseUp" with DISPID 1. */
-            CHECK(strcmp(bound[0].name, "MouseUp") == 0 && bound[0].id == 1);
-            CHECK(bound[0].params == 4 && strcmp(bound[0].param_names[0], "Button") == 0 &&
-                  strcmp(bound[0].param_names[1], "Shift") == 0 &&
-                  strcmp(bound[0].param_names[2], "X") == 0 &&
-                  strcmp(bound[0].param_names[3], "Y") == 0);
-            CHECK(strcmp(bound[4].name, "KeyUp") == 0 && bound[4].id == 5);
+            /* MouseUp binds as "hOne_MouseUp(Button, Shift, X, Y)". */
+            CHECK(strcmp(signatures[0], "1 MouseUp Button Shift X Y") == 0);
+            CHECK(strcmp(signatures[4], "5 KeyUp KeyCode Shift") == 0);
         }
         CHECK(object->lpVtbl->Release(object) == 0);
     }
