@@ -3,8 +3,8 @@
 // cp: cp's time divided by ours, so 1.0 is as fast as cp and the aim is at least 0.9.
 // PAGINOR_BENCH_COPY_BYTES sets the file size (default 1 GiB) for a quick run; the
 // files live in a folder of their own under the temporary folder and are removed.
-#include "platform/temp.h"
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
+#include "platform/files/temp.h"
 #include "viewer/copy_doc.h"
 
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // snprintf and sscanf on the same fields in the same run; each iteration is a batch of
 // 1000 pairs. The counter cost_vs_snprintf
 // is our time divided by the baseline's: 1.0 costs the same, 2.0 twice as much.
-#include "platform/date.h"
-#include "platform/date_text.h"
+#include "platform/core/date.h"
+#include "platform/core/date_text.h"
 
 #include <benchmark/benchmark.h>
 

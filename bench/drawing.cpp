@@ -6,10 +6,10 @@
 // shared cache still does, for both alike.
 #include "drawing/modGradientCtls.h"
 #include "drawing/modTransBlt.h"
-#include "platform/bitmap.h"
-#include "platform/dc.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // DoEvents draining 1000 posted messages against a plain deque push/pop loop of the same
 // count that calls the same procedure.
-#include "platform/message.h"
-#include "platform/window.h"
-#include "platform/window_system.h"
+#include "platform/window/message.h"
+#include "platform/window/window.h"
+#include "platform/window/window_system.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // SharedWindowProc re-reads a window's properties only after any property changed; the
 // Reread rows move the property generation before every message (a store on another
 // window) to show that path, and GetProp / SetProp show the pieces it is made of.
-#include "platform/window.h"
-#include "platform/window_system.h"
+#include "platform/window/window.h"
+#include "platform/window/window_system.h"
 #include "tracking/MSubclass.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // The type information of a class: a coclass with two implemented types, the default
 // dual interface and the event interface (the default source), both read from the table.
 // A host that binds event handlers by name walks it through IProvideClassInfo.
-#include "frame/class_info.h"
+#include "automation/class_info.h"
 
-#include "frame/type_info_base.h"
+#include "automation/type_info_base.h"
 
 namespace paginor::frame {
 namespace {
@@ -26,7 +26,7 @@ class ClassTypeInfo final : public TypeInfoBase {
             return E_POINTER;
         auto* attr = new TYPEATTR{};
         attr->guid = *m_class.clsid;
-        attr->lcid = type_library().lcid;
+        attr->lcid = m_class.library->lcid;
         attr->memidConstructor = DISPID_UNKNOWN;
         attr->memidDestructor = DISPID_UNKNOWN;
         attr->typekind = TKIND_COCLASS;
@@ -34,8 +34,8 @@ class ClassTypeInfo final : public TypeInfoBase {
         attr->cbAlignment = sizeof(void*);
         attr->wTypeFlags = static_cast<WORD>(
             TYPEFLAG_FCANCREATE | (m_class.kind == ClassKind::Control ? TYPEFLAG_FCONTROL : 0));
-        attr->wMajorVerNum = type_library().major_version;
-        attr->wMinorVerNum = type_library().minor_version;
+        attr->wMajorVerNum = m_class.library->major_version;
+        attr->wMinorVerNum = m_class.library->minor_version;
         *out = attr;
         return S_OK;
     }
@@ -117,7 +117,8 @@ class ClassTypeInfo final : public TypeInfoBase {
 } // namespace
 
 HREFTYPE implemented_ref(const Class& cls, int slot) {
-    return implemented_base + HREFTYPE(cls.id) * implemented_count + HREFTYPE(slot);
+    const auto index = HREFTYPE(&cls - cls.library->classes.data());
+    return implemented_base + index * implemented_count + HREFTYPE(slot);
 }
 
 HRESULT get_class_info(const Class& cls, ITypeInfo** out) {

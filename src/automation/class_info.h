@@ -5,12 +5,12 @@
 // caller owns, and counts among the module's live objects until released.
 //
 //   ITypeInfo* coclass = nullptr;
-//   get_class_info(class_entry(ClassId::O2007Hover), &coclass);
+//   get_class_info(cls, &coclass);
 #pragma once
 
 #include <paginor/automation.h>
 
-#include "frame/type_library.h"
+#include "automation/type_library.h"
 
 namespace paginor::frame {
 

@@ -5,8 +5,8 @@
 // travel as 32-bit integers, so "&H80000005" becomes the I4 -2147483643.
 #include <paginor/base.h>
 
-#include "frame/foreign.h"
-#include "platform/unicode.h"
+#include "automation/foreign.h"
+#include "platform/core/unicode.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "frame/connection_point.h"
+#include "automation/connection_point.h"
 
-#include "frame/foreign.h"
+#include "automation/foreign.h"
 
 #include <vector>
 

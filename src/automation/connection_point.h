@@ -5,8 +5,8 @@
 
 #include <paginor/automation.h>
 
-#include "frame/sink_point.h"
-#include "frame/type_library.h"
+#include "automation/sink_point.h"
+#include "automation/type_library.h"
 
 #include <span>
 

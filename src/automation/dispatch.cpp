@@ -1,11 +1,11 @@
-#include "frame/dispatch.h"
+#include "automation/dispatch.h"
 
-#include "frame/error_info.h"
-#include "frame/foreign.h"
-#include "frame/invoker.h"
-#include "frame/variant.h"
+#include "automation/error_info.h"
+#include "automation/foreign.h"
+#include "automation/invoker.h"
+#include "automation/variant.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <cstring>
 
@@ -89,10 +89,11 @@ HRESULT match(const Member& row, std::span<const Param> expected, const DISPPARA
 }
 
 // Coerces a VT_DISPATCH value to the interface of the library class the parameter names.
-PAGINOR_FOREIGN_CALLS HRESULT narrow_object(const TypeRef& type, VARIANT& v) {
+PAGINOR_FOREIGN_CALLS HRESULT narrow_object(const TypeLibrary& lib, const TypeRef& type,
+                                            VARIANT& v) {
     if (type.kind != TypeKind::Object || !v.pdispVal)
         return S_OK;
-    const Class* cls = type_library().find_class(type.name);
+    const Class* cls = lib.find_class(type.name);
     void* p = nullptr;
     if (!cls || FAILED(v.pdispVal->QueryInterface(*cls->default_interface->iid, &p)))
         return DISP_E_TYPEMISMATCH;
@@ -108,7 +109,8 @@ struct Prepared {
     VARIANT ref{};
 };
 
-HRESULT prepare(const Param& param, VARIANT* given, Prepared& local, VARIANT*& slot) {
+HRESULT prepare(const TypeLibrary& lib, const Param& param, VARIANT* given, Prepared& local,
+                VARIANT*& slot) {
     const VARTYPE vt = value_vartype(param.type);
     const bool object = param.type.kind == TypeKind::Object;
     const VARTYPE want = param.by_ref ? VARTYPE(VT_BYREF | vt) : vt;
@@ -119,7 +121,7 @@ HRESULT prepare(const Param& param, VARIANT* given, Prepared& local, VARIANT*& s
     HRESULT hr = given ? VariantChangeType(local.value.get(), given, 0, vt)
                        : VariantChangeType(local.value.get(), local.value.get(), 0, vt);
     if (SUCCEEDED(hr))
-        hr = narrow_object(param.type, *local.value.get());
+        hr = narrow_object(lib, param.type, *local.value.get());
     if (FAILED(hr))
         return hr;
     if (!param.by_ref) {
@@ -149,8 +151,8 @@ PAGINOR_FOREIGN_CALLS void write_back(const Param& param, VARIANT* given, Prepar
     }
 }
 
-HRESULT call_row(IDispatch* self, const Member& row, const DISPPARAMS& p, VARIANT* result,
-                 EXCEPINFO* excep, UINT* arg_err) {
+HRESULT call_row(IDispatch* self, const Interface& itf, const Member& row, const DISPPARAMS& p,
+                 VARIANT* result, EXCEPINFO* excep, UINT* arg_err) {
     const Param value_param{u"", row.type};
     const std::span<const Param> expected =
         (row.kind == MemberKind::Let || row.kind == MemberKind::Set)
@@ -164,7 +166,7 @@ HRESULT call_row(IDispatch* self, const Member& row, const DISPPARAMS& p, VARIAN
     CallArgs call;
     call.count = static_cast<unsigned>(expected.size());
     for (unsigned i = 0; i < call.count; ++i) {
-        hr = prepare(expected[i], m.given[i], locals[i], call.args[i]);
+        hr = prepare(*itf.library, expected[i], m.given[i], locals[i], call.args[i]);
         if (FAILED(hr)) {
             if (arg_err)
                 *arg_err = m.position[i];
@@ -275,8 +277,8 @@ HRESULT invoke(IDispatch* self, const Interface& itf, DISPID dispid, REFIID riid
         return DISP_E_MEMBERNOTFOUND;
     if (params->cArgs > max_params)
         return DISP_E_BADPARAMCOUNT;
-    return guarded(u"PaginorV2CTL",
-                   [&] { return call_row(self, *row, *params, result, excep, arg_err); });
+    return guarded(itf.library->name,
+                   [&] { return call_row(self, itf, *row, *params, result, excep, arg_err); });
 }
 
 } // namespace paginor::frame

@@ -5,7 +5,7 @@
 
 #include <paginor/automation.h>
 
-#include "frame/type_library.h"
+#include "automation/type_library.h"
 
 namespace paginor::frame {
 

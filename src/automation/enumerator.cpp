@@ -1,6 +1,6 @@
-#include "frame/enumerator.h"
+#include "automation/enumerator.h"
 
-#include "frame/foreign.h"
+#include "automation/foreign.h"
 
 namespace paginor::frame {
 

@@ -10,8 +10,8 @@
 
 #include <paginor/automation.h>
 
-#include "frame/object_count.h"
-#include "frame/simple_object.h"
+#include "automation/object_count.h"
+#include "automation/simple_object.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,10 +1,10 @@
 // The per-thread error object and the exported SetErrorInfo / GetErrorInfo /
 // CreateErrorInfo entry points.
-#include "frame/error_info.h"
+#include "automation/error_info.h"
 
-#include "frame/foreign.h"
-#include "frame/simple_object.h"
-#include "frame/variant.h"
+#include "automation/foreign.h"
+#include "automation/simple_object.h"
+#include "automation/variant.h"
 
 namespace paginor::frame {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <paginor/automation.h>
 
-#include "platform/error.h"
+#include "platform/core/error.h"
 
 #include <new>
 #include <optional>

@@ -1,8 +1,8 @@
 // The type library as IDL text, written from the table.
-#include "frame/dispatch.h"
-#include "frame/type_library.h"
+#include "automation/dispatch.h"
+#include "automation/type_library.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <cstdio>
 #include <string>
@@ -135,8 +135,7 @@ void write_class(std::string& out, const Class& c) {
 
 } // namespace
 
-std::string dump_idl() {
-    const TypeLibrary& lib = type_library();
+std::string dump_idl(const TypeLibrary& lib) {
     char lcid[16];
     std::snprintf(lcid, sizeof lcid, "0x%x", lib.lcid);
     std::string out = "[\n  uuid(" + guid_text(*lib.libid) + "),\n  version(" +

@@ -1,11 +1,11 @@
 // Type-erased callers of compiled members, one per table row, built from the member's
-// pointer: bind<&_DDOC::put_TheDocument>(). Dispatch has already matched the late-bound
+// pointer: bind<&_Widget::put_Caption>(). Dispatch has already matched the late-bound
 // arguments to the row's parameters and coerced each to the row's type, so an invoker
 // only lifts the values out of their VARIANTs and calls through the vtable. A typed call
 // and a late-bound call therefore run the same member code and raise the same errors.
 #pragma once
 
-#include "frame/type_library.h"
+#include "automation/type_library.h"
 
 #include <cstdint>
 #include <cstring>

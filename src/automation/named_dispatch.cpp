@@ -1,6 +1,6 @@
-#include "frame/named_dispatch.h"
+#include "automation/named_dispatch.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <algorithm>
 

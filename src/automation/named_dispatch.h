@@ -3,7 +3,7 @@
 // which answers a private identifier with itself so the library can recognise its own.
 #pragma once
 
-#include "frame/simple_object.h"
+#include "automation/simple_object.h"
 
 #include <span>
 #include <string_view>

@@ -1,13 +1,12 @@
-#include "frame/object.h"
+#include "automation/object.h"
 
-#include "frame/class_info.h"
-#include "frame/enumerator.h"
+#include "automation/class_info.h"
+#include "automation/enumerator.h"
 
 namespace paginor::frame {
 
-ObjectBase::ObjectBase(ClassId id)
-    : m_class(class_entry(id)), m_source(m_class.source()),
-      m_point(*this, *m_class.event_interface) {
+ObjectBase::ObjectBase(const Class& cls)
+    : m_class(cls), m_source(m_class.source()), m_point(*this, *m_class.event_interface) {
     object_created();
 }
 

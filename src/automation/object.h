@@ -5,16 +5,16 @@
 // derives from Automation<_X> and overrides the members of _X; each member runs its body
 // through guarded() and answers not_built() until it is built.
 //
-//   class clsPromptEvents final : public frame::Automation<_clsPromptEvents> { ... };
+//   class Relay final : public frame::Automation<_Relay> { ... };
 #pragma once
 
 #include <paginor/automation.h>
 
-#include "frame/connection_point.h"
-#include "frame/dispatch.h"
-#include "frame/error_info.h"
-#include "frame/object_count.h"
-#include "frame/type_library.h"
+#include "automation/connection_point.h"
+#include "automation/dispatch.h"
+#include "automation/error_info.h"
+#include "automation/object_count.h"
+#include "automation/type_library.h"
 
 #include <span>
 #include <string_view>
@@ -26,7 +26,7 @@ class ObjectBase : public ISupportErrorInfo,
                    public IProvideClassInfo {
   public:
     const Class& class_info() const { return m_class; }
-    // The source that the class's errors carry: "PaginorV2CTL.<class>".
+    // The source that the class's errors carry: "<library>.<class>".
     std::u16string_view source() const { return m_source; }
 
     // Raises an event of the class's event interface to every advised sink, holding a
@@ -46,7 +46,7 @@ class ObjectBase : public ISupportErrorInfo,
     HRESULT GetClassInfo(ITypeInfo** ppTI) override;
 
   protected:
-    explicit ObjectBase(ClassId id);
+    explicit ObjectBase(const Class& cls);
     virtual ~ObjectBase();
     ObjectBase(const ObjectBase&) = delete;
     ObjectBase& operator=(const ObjectBase&) = delete;
@@ -101,7 +101,7 @@ template <class I> class Automation : public I, public ObjectBase {
     }
 
   protected:
-    explicit Automation(ClassId id) : ObjectBase(id) {}
+    explicit Automation(const Class& cls) : ObjectBase(cls) {}
 };
 
 } // namespace paginor::frame

@@ -1,4 +1,4 @@
-#include "frame/object_count.h"
+#include "automation/object_count.h"
 
 namespace paginor::frame {
 namespace {

@@ -1,6 +1,6 @@
-#include "frame/property_notify.h"
+#include "automation/property_notify.h"
 
-#include "frame/foreign.h"
+#include "automation/foreign.h"
 
 namespace paginor::frame {
 

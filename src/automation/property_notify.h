@@ -4,7 +4,7 @@
 // (connection_point.h) the sink is a plain vtable, not an IDispatch.
 #pragma once
 
-#include "frame/sink_point.h"
+#include "automation/sink_point.h"
 
 namespace paginor::frame {
 

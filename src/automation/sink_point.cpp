@@ -1,7 +1,7 @@
-#include "frame/sink_point.h"
+#include "automation/sink_point.h"
 
-#include "frame/enumerator.h"
-#include "frame/foreign.h"
+#include "automation/enumerator.h"
+#include "automation/foreign.h"
 
 #include <algorithm>
 

@@ -2,14 +2,14 @@
 // (GetTypeAttr, GetFuncDesc, GetNames, GetDocumentation, GetIDsOfNames). The base the
 // interface derives from (IDispatch) is listed but its type information is not provided;
 // the rest of ITypeInfo answers E_NOTIMPL.
-#include "frame/class_info.h"
-#include "frame/dispatch.h"
-#include "frame/error_info.h"
-#include "frame/invoker.h"
-#include "frame/type_info_base.h"
-#include "frame/variant.h"
+#include "automation/class_info.h"
+#include "automation/dispatch.h"
+#include "automation/error_info.h"
+#include "automation/invoker.h"
+#include "automation/type_info_base.h"
+#include "automation/variant.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <cstring>
 #include <memory>
@@ -39,12 +39,12 @@ struct FuncBlock {
     TYPEDESC pointee[max_params + 1]{};
 };
 
-TYPEDESC type_desc(const TypeRef& type) {
+TYPEDESC type_desc(const TypeLibrary& lib, const TypeRef& type) {
     TYPEDESC d{};
     d.vt = value_vartype(type);
     if (type.kind == TypeKind::Enum) {
         d.vt = VT_USERDEFINED;
-        const auto& enums = type_library().enums;
+        const auto& enums = lib.enums;
         for (size_t i = 0; i < enums.size(); ++i)
             if (enums[i].name == type.name)
                 d.hreftype = static_cast<HREFTYPE>(i);
@@ -52,8 +52,9 @@ TYPEDESC type_desc(const TypeRef& type) {
     return d;
 }
 
-void describe(ELEMDESC& e, TYPEDESC& pointee, const TypeRef& type, bool by_ref, USHORT flags) {
-    pointee = type_desc(type);
+void describe(const TypeLibrary& lib, ELEMDESC& e, TYPEDESC& pointee, const TypeRef& type,
+              bool by_ref, USHORT flags) {
+    pointee = type_desc(lib, type);
     if (by_ref) {
         e.tdesc.vt = VT_PTR;
         e.tdesc.lptdesc = &pointee;
@@ -72,7 +73,7 @@ class TypeInfo final : public TypeInfoBase {
             return E_POINTER;
         auto* attr = new TYPEATTR{};
         attr->guid = *m_itf.iid;
-        attr->lcid = type_library().lcid;
+        attr->lcid = m_itf.library->lcid;
         attr->memidConstructor = DISPID_UNKNOWN;
         attr->memidDestructor = DISPID_UNKNOWN;
         const bool dual = m_itf.kind == InterfaceKind::Dual;
@@ -84,8 +85,8 @@ class TypeInfo final : public TypeInfoBase {
         attr->cbAlignment = sizeof(void*);
         attr->wTypeFlags = static_cast<WORD>((m_itf.hidden ? TYPEFLAG_FHIDDEN : 0) |
                                              (dual ? TYPEFLAG_FDUAL : 0) | TYPEFLAG_FDISPATCHABLE);
-        attr->wMajorVerNum = type_library().major_version;
-        attr->wMinorVerNum = type_library().minor_version;
+        attr->wMajorVerNum = m_itf.library->major_version;
+        attr->wMinorVerNum = m_itf.library->minor_version;
         *out = attr;
         return S_OK;
     }
@@ -109,18 +110,20 @@ class TypeInfo final : public TypeInfoBase {
         d.elemdescFunc.tdesc.vt = m_itf.kind == InterfaceKind::Dual ? VT_HRESULT : VT_VOID;
         SHORT n = 0;
         if (m.kind == MemberKind::Get) {
-            describe(block->params[n], block->pointee[n], m.type, true,
+            describe(*m_itf.library, block->params[n], block->pointee[n], m.type, true,
                      PARAMFLAG_FOUT | PARAMFLAG_FRETVAL);
             ++n;
         } else if (m.kind != MemberKind::Method) {
-            describe(block->params[n], block->pointee[n], m.type, false, PARAMFLAG_FIN);
+            describe(*m_itf.library, block->params[n], block->pointee[n], m.type, false,
+                     PARAMFLAG_FIN);
             ++n;
         } else {
             for (const auto& p : m.params) {
                 const USHORT flags =
                     static_cast<USHORT>(PARAMFLAG_FIN | (p.by_ref ? PARAMFLAG_FOUT : 0) |
                                         (p.optional ? PARAMFLAG_FOPT : 0));
-                describe(block->params[n], block->pointee[n], p.type, p.by_ref, flags);
+                describe(*m_itf.library, block->params[n], block->pointee[n], p.type, p.by_ref,
+                         flags);
                 ++n;
             }
         }
@@ -152,7 +155,7 @@ class TypeInfo final : public TypeInfoBase {
     }
 
     HRESULT GetIDsOfNames(OLECHAR** names, UINT count, MEMBERID* ids) override {
-        return get_ids_of_names(m_itf, IID_NULL, names, count, type_library().lcid, ids);
+        return get_ids_of_names(m_itf, IID_NULL, names, count, m_itf.library->lcid, ids);
     }
 
     // MEMBERID -1 documents the interface itself.
@@ -193,7 +196,7 @@ class TypeInfo final : public TypeInfoBase {
         *ref = 0;
         if (index != 0)
             return TYPE_E_ELEMENTNOTFOUND;
-        return not_implemented(type_library().name, u"ITypeInfo::GetRefTypeOfImplType");
+        return not_implemented(m_itf.library->name, u"ITypeInfo::GetRefTypeOfImplType");
     }
     HRESULT GetRefTypeInfo(HREFTYPE, ITypeInfo** out) override {
         return none(reinterpret_cast<void**>(out));

@@ -1,7 +1,7 @@
 // Lookups over the table.
-#include "frame/type_library.h"
+#include "automation/type_library.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 namespace paginor::frame {
 
@@ -32,7 +32,7 @@ bool Interface::answers(REFIID riid) const {
 }
 
 std::u16string Class::progid() const {
-    std::u16string text(type_library().name);
+    std::u16string text(library->name);
     text += u'.';
     text += name;
     return text;
@@ -57,10 +57,6 @@ const Enumeration* TypeLibrary::find_enum(std::u16string_view wanted) const {
         if (equals_ignore_case(e.name, wanted))
             return &e;
     return nullptr;
-}
-
-const Class& class_entry(ClassId id) {
-    return type_library().classes[static_cast<size_t>(id)];
 }
 
 } // namespace paginor::frame

@@ -1,11 +1,12 @@
-// The library's type library as data: every class, interface, member, identifier,
-// parameter and enumeration. Dispatch (GetIDsOfNames, Invoke), the type information a
-// host enumerates, the registry and the IDL dump all read this one description.
+// A type library as data: every class, interface, member, identifier, parameter and
+// enumeration of one component library. Dispatch (GetIDsOfNames, Invoke), the type
+// information a host enumerates, the registry and the IDL dump all read this one
+// description; the runtime knows no library's classes, only the tables it is handed.
 //
-// Everything returned here is static, read-only and lives as long as the library.
+// Tables are static, read-only and live as long as the program.
 #pragma once
 
-#include <paginor/PaginorV2CTL.h>
+#include <paginor/automation.h>
 
 #include <cstdint>
 #include <span>
@@ -42,6 +43,8 @@ struct Param {
     bool optional = false; // may be left out of a late-bound call
 };
 
+struct TypeLibrary;
+
 enum class MemberKind : uint8_t { Get, Let, Set, Method };
 
 // The arguments of one late-bound call after dispatch has matched them to parameters.
@@ -72,7 +75,7 @@ struct Member {
 
 struct Alias {
     const IID* iid;
-    std::u16string_view name; // the alias name in the type library, e.g. DDOC___v0
+    std::u16string_view name; // the alias name in the type library, e.g. Widget___v0
 };
 
 enum class InterfaceKind : uint8_t { Dual, Events };
@@ -84,6 +87,7 @@ struct Interface {
     std::span<const Alias> aliases = {}; // earlier identifiers answered as this interface
     std::span<const Member> members = {};
     bool hidden = true;
+    const TypeLibrary* library = nullptr; // the library that describes the interface
 
     // Every row with this identifier, in table order; empty when there is none.
     std::span<const Member> rows(DISPID dispid) const;
@@ -95,31 +99,20 @@ struct Interface {
 
 enum class ClassKind : uint8_t { Control, Creatable };
 
-// Order of the classes in the library; class_entry(ClassId) indexes by it.
-enum class ClassId : uint8_t {
-    DDOC,
-    HoverButton,
-    PromptField,
-    clsPromptEvents,
-    MultiPrompt,
-    cEventBroker,
-    GradientButton,
-    O2007Hover,
-    O2007Check,
-};
-constexpr int class_count = 9;
-
 struct Class {
-    ClassId id;
     std::u16string_view name;
     ClassKind kind;
     const CLSID* clsid;
     const Interface* default_interface;
     const Interface* event_interface;
+    // A new instance holding one reference, as its default interface. Throws
+    // std::bad_alloc when it cannot be made.
+    IDispatch* (*make)();
+    const TypeLibrary* library;
 
-    // "PaginorV2CTL.<name>", the name hosts create the class by.
+    // "<library>.<name>", the name hosts create the class by.
     std::u16string progid() const;
-    // "PaginorV2CTL.<name>", the source of the errors its members raise.
+    // "<library>.<name>", the source of the errors its members raise.
     std::u16string source() const { return progid(); }
 };
 
@@ -149,22 +142,8 @@ struct TypeLibrary {
     const Enumeration* find_enum(std::u16string_view name) const;
 };
 
-const TypeLibrary& type_library();
-const Class& class_entry(ClassId id);
-
-// The interfaces of each class, one file per group of classes.
-extern const Interface DDOC_interface, DDOC_events;
-extern const Interface HoverButton_interface, HoverButton_events;
-extern const Interface PromptField_interface, PromptField_events;
-extern const Interface clsPromptEvents_interface, clsPromptEvents_events;
-extern const Interface MultiPrompt_interface, MultiPrompt_events;
-extern const Interface cEventBroker_interface, cEventBroker_events;
-extern const Interface GradientButton_interface, GradientButton_events;
-extern const Interface O2007Hover_interface, O2007Hover_events;
-extern const Interface O2007Check_interface, O2007Check_events;
-
-// The library's IDL text, generated from the table: library block, enumerations,
+// The IDL text of a type library, generated from its table: library block, enumerations,
 // interfaces with every member and identifier, coclasses.
-std::string dump_idl();
+std::string dump_idl(const TypeLibrary& lib);
 
 } // namespace paginor::frame

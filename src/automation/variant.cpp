@@ -1,7 +1,7 @@
 // VARIANT lifetime: initialise, clear (freeing what the variant owns) and deep copy.
 #include <paginor/base.h>
 
-#include "frame/foreign.h"
+#include "automation/foreign.h"
 
 #include <cstring>
 

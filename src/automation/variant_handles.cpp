@@ -1,4 +1,4 @@
-#include "frame/variant.h"
+#include "automation/variant.h"
 
 #include <new>
 

@@ -1,8 +1,10 @@
 #include "buttons/HoverButton.h"
 
+#include "library/classes.h"
+
 namespace paginor {
 
-HoverButton::HoverButton() : Automation(frame::ClassId::HoverButton) {}
+HoverButton::HoverButton() : Automation(frame::class_entry(frame::ClassId::HoverButton)) {}
 
 HoverButton::~HoverButton() = default;
 
@@ -78,6 +80,10 @@ HRESULT HoverButton::put_Enabled(VARIANT_BOOL) {
 
 HRESULT HoverButton::Unhover() {
     return not_built(u"Unhover");
+}
+
+IDispatch* frame::make_HoverButton() {
+    return new HoverButton();
 }
 
 } // namespace paginor

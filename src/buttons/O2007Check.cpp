@@ -1,8 +1,10 @@
 #include "buttons/O2007Check.h"
 
+#include "library/classes.h"
+
 namespace paginor {
 
-O2007Check::O2007Check() : Automation(frame::ClassId::O2007Check) {}
+O2007Check::O2007Check() : Automation(frame::class_entry(frame::ClassId::O2007Check)) {}
 
 O2007Check::~O2007Check() = default;
 
@@ -64,6 +66,10 @@ HRESULT O2007Check::get_FontBold(VARIANT_BOOL* retval) {
 
 HRESULT O2007Check::put_FontBold(VARIANT_BOOL) {
     return not_built(u"FontBold");
+}
+
+IDispatch* frame::make_O2007Check() {
+    return new O2007Check();
 }
 
 } // namespace paginor

@@ -1,7 +1,7 @@
 #include "buttons/O2007Hover.h"
 
-#include "frame/variant.h"
-#include "platform/error.h"
+#include "automation/variant.h"
+#include "platform/core/error.h"
 
 #include <array>
 
@@ -334,6 +334,10 @@ void O2007Hover::ShowLook(IDispatch* picture, bool with_tip) {
 void O2007Hover::RaiseMouse(DISPID id, SHORT button, SHORT shift, float x, float y) {
     std::array<VARIANT, 4> args{by_ref(&button), by_ref(&shift), by_ref(&x), by_ref(&y)};
     fire(id, args);
+}
+
+IDispatch* frame::make_O2007Hover() {
+    return new O2007Hover();
 }
 
 } // namespace paginor

@@ -1,11 +1,11 @@
 #include "controls/Label.h"
 
-#include "platform/colour.h"
-#include "platform/dc.h"
-#include "platform/font.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
-#include "platform/text.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/text/font.h"
+#include "platform/text/text.h"
 
 #include <algorithm>
 

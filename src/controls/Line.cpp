@@ -1,9 +1,9 @@
 #include "controls/Line.h"
 
 #include "frame/twips.h"
-#include "platform/colour.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
 
 namespace paginor::controls {
 

@@ -1,16 +1,16 @@
 #include "controls/PictureBox.h"
 
 #include "frame/std_picture.h"
-#include "platform/bitmap.h"
-#include "platform/blit.h"
-#include "platform/colour.h"
-#include "platform/dc.h"
-#include "platform/dc_window.h"
-#include "platform/error.h"
-#include "platform/gdi.h"
-#include "platform/input.h"
-#include "platform/raster.h"
-#include "platform/window.h"
+#include "platform/core/error.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/blit.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/window/dc_window.h"
+#include "platform/window/input.h"
+#include "platform/window/window.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "controls/Timer.h"
 
-#include "platform/error.h"
-#include "platform/timer.h"
+#include "platform/core/error.h"
+#include "platform/window/timer.h"
 
 #include <map>
 

@@ -1,14 +1,14 @@
 #include "controls/ToolTip.h"
 
-#include "platform/colour.h"
-#include "platform/dc.h"
-#include "platform/dc_window.h"
-#include "platform/gdi.h"
-#include "platform/input.h"
-#include "platform/raster.h"
-#include "platform/text.h"
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/text/text.h"
+#include "platform/window/dc_window.h"
+#include "platform/window/input.h"
+#include "platform/window/timer.h"
+#include "platform/window/window.h"
 
 namespace paginor::controls {
 

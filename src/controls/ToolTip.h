@@ -5,7 +5,7 @@
 // top-level window of its own. A plain C++ helper of the library's controls.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <functional>
 #include <string>

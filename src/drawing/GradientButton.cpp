@@ -1,8 +1,10 @@
 #include "drawing/GradientButton.h"
 
+#include "library/classes.h"
+
 namespace paginor {
 
-GradientButton::GradientButton() : Automation(frame::ClassId::GradientButton) {}
+GradientButton::GradientButton() : Automation(frame::class_entry(frame::ClassId::GradientButton)) {}
 
 GradientButton::~GradientButton() = default;
 
@@ -218,6 +220,10 @@ HRESULT GradientButton::putref_Font(IFontDisp*) {
 
 HRESULT GradientButton::Refresh() {
     return not_built(u"Refresh");
+}
+
+IDispatch* frame::make_GradientButton() {
+    return new GradientButton();
 }
 
 } // namespace paginor

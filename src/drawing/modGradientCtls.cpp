@@ -1,9 +1,9 @@
 #include "drawing/modGradientCtls.h"
 
-#include "platform/bitmap_store.h"
-#include "platform/blit.h"
-#include "platform/colour.h"
-#include "platform/dc.h"
+#include "platform/raster/bitmap_store.h"
+#include "platform/raster/blit.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/dc.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // with. Stateless routines on a target DC.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::modGradientCtls {
 

@@ -1,9 +1,9 @@
 #include "drawing/modTransBlt.h"
 
-#include "platform/bitmap.h"
-#include "platform/blit.h"
-#include "platform/dc.h"
-#include "platform/gdi.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/blit.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
 
 namespace paginor::modTransBlt {
 

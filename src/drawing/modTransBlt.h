@@ -1,7 +1,7 @@
 // modTransBlt: copies a block of a picture onto a target, leaving one key colour out.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::modTransBlt {
 

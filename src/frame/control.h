@@ -5,8 +5,9 @@
 //   class O2007Hover final : public frame::Control<_O2007Hover> { ... };
 #pragma once
 
-#include "frame/object.h"
+#include "automation/object.h"
 #include "frame/user_control.h"
+#include "library/classes.h"
 
 namespace paginor::frame {
 
@@ -21,7 +22,7 @@ template <class I> class Control : public Automation<I>, public UserControl {
     const Class& control_class() const override { return this->class_info(); }
 
   protected:
-    explicit Control(ClassId id) : Automation<I>(id) {}
+    explicit Control(ClassId id) : Automation<I>(class_entry(id)) {}
 };
 
 } // namespace paginor::frame

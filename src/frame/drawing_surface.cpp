@@ -1,14 +1,14 @@
 #include "frame/drawing_surface.h"
 
-#include "platform/bitmap.h"
-#include "platform/blit.h"
-#include "platform/colour.h"
-#include "platform/dc.h"
-#include "platform/error.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
-#include "platform/system_profile.h"
-#include "platform/text.h"
+#include "platform/core/error.h"
+#include "platform/core/system_profile.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/blit.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/text/text.h"
 
 #include <algorithm>
 #include <vector>

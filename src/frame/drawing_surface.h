@@ -12,7 +12,7 @@
 #pragma once
 
 #include "frame/std_font.h"
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <string>
 #include <string_view>

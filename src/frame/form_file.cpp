@@ -1,7 +1,7 @@
 #include "frame/form_file.h"
 
-#include "frame/base64.h"
-#include "platform/unicode.h"
+#include "platform/core/base64.h"
+#include "platform/core/unicode.h"
 
 #include <charconv>
 #include <cmath>

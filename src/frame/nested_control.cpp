@@ -1,9 +1,9 @@
 #include "frame/nested_control.h"
 
-#include "frame/class_catalog.h"
+#include "automation/named_dispatch.h"
 #include "frame/drawing_surface.h"
-#include "frame/named_dispatch.h"
-#include "platform/error.h"
+#include "library/class_catalog.h"
+#include "platform/core/error.h"
 
 namespace paginor::frame {
 

@@ -2,8 +2,8 @@
 
 #include "frame/std_font.h"
 #include "frame/std_picture.h"
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,12 +1,12 @@
 #include "frame/std_font.h"
 
-#include "frame/enumerator.h"
-#include "frame/error_info.h"
-#include "frame/object_count.h"
-#include "frame/variant.h"
-#include "platform/error.h"
-#include "platform/font.h"
-#include "platform/unicode.h"
+#include "automation/enumerator.h"
+#include "automation/error_info.h"
+#include "automation/object_count.h"
+#include "automation/variant.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "platform/text/font.h"
 
 #include <algorithm>
 #include <array>

@@ -7,12 +7,12 @@
 // object of the library.
 #pragma once
 
-#include "frame/named_dispatch.h"
-#include "frame/property_notify.h"
+#include "automation/named_dispatch.h"
+#include "automation/property_notify.h"
 
 #include <paginor/PaginorV2CTL.h>
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <string>
 #include <vector>

@@ -1,11 +1,11 @@
 #include "frame/std_picture.h"
 
-#include "frame/object_count.h"
+#include "automation/object_count.h"
 #include "frame/twips.h"
-#include "platform/error.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
 
 #include <array>
 #include <fstream>

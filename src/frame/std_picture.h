@@ -7,11 +7,11 @@
 // StdPicture::from(); a host's own picture object (not ours) simply gives null there.
 #pragma once
 
-#include "frame/named_dispatch.h"
+#include "automation/named_dispatch.h"
 
 #include <paginor/PaginorV2CTL.h>
 
-#include "platform/image_codec.h"
+#include "platform/image/image_codec.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // of the setting shows at the next layout), and rounded to the nearest pixel or twip.
 #pragma once
 
-#include "platform/font.h"
+#include "platform/text/font.h"
 
 #include <cmath>
 

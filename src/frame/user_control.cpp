@@ -3,12 +3,12 @@
 #include "frame/drawing_surface.h"
 #include "frame/nested_control.h"
 #include "frame/twips.h"
-#include "platform/colour.h"
-#include "platform/dc_window.h"
-#include "platform/error.h"
-#include "platform/input.h"
-#include "platform/raster.h"
-#include "platform/window.h"
+#include "platform/core/error.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/raster.h"
+#include "platform/window/dc_window.h"
+#include "platform/window/input.h"
+#include "platform/window/window.h"
 
 namespace paginor::frame {
 

@@ -27,9 +27,9 @@
 
 #include "frame/property_bag.h"
 #include "frame/std_font.h"
-#include "frame/type_library.h"
 #include "frame/windowless_children.h"
-#include "platform/types.h"
+#include "library/classes.h"
+#include "platform/core/types.h"
 
 #include <functional>
 #include <memory>

@@ -2,8 +2,8 @@
 
 #include "frame/twips.h"
 #include "frame/user_control.h"
-#include "platform/input.h"
-#include "platform/window.h"
+#include "platform/window/input.h"
+#include "platform/window/window.h"
 
 #include <algorithm>
 

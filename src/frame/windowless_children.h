@@ -16,7 +16,7 @@
 
 #include <paginor/base.h>
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <vector>
 

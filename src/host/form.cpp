@@ -1,17 +1,17 @@
 #include "host/form.h"
 
-#include "frame/class_catalog.h"
+#include "automation/type_library.h"
 #include "frame/twips.h"
-#include "frame/type_library.h"
 #include "host/form_object.h"
-#include "platform/bitmap.h"
-#include "platform/colour.h"
-#include "platform/dc_window.h"
-#include "platform/error.h"
-#include "platform/message.h"
-#include "platform/raster.h"
-#include "platform/unicode.h"
-#include "platform/window.h"
+#include "library/class_catalog.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/raster.h"
+#include "platform/window/dc_window.h"
+#include "platform/window/message.h"
+#include "platform/window/window.h"
 
 #include <algorithm>
 

@@ -14,7 +14,7 @@
 #include "frame/form_file.h"
 #include "frame/std_font.h"
 #include "frame/user_control.h"
-#include "platform/image_codec.h"
+#include "platform/image/image_codec.h"
 
 #include <memory>
 #include <string>

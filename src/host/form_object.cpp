@@ -1,12 +1,12 @@
 #include "host/form_object.h"
 
-#include "frame/enumerator.h"
-#include "frame/error_info.h"
-#include "frame/object_count.h"
-#include "frame/variant.h"
+#include "automation/enumerator.h"
+#include "automation/error_info.h"
+#include "automation/object_count.h"
+#include "automation/variant.h"
 #include "host/form.h"
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
 #include <array>
 #include <functional>

@@ -13,7 +13,7 @@
 // object still held answers E_UNEXPECTED (with error info) instead of reaching it.
 #pragma once
 
-#include "frame/named_dispatch.h"
+#include "automation/named_dispatch.h"
 
 #include <string>
 #include <string_view>

@@ -1,10 +1,10 @@
 // The class factories of the nine classes and the DllGetClassObject / DllCanUnloadNow
 // entry points.
-#include "frame/class_catalog.h"
-#include "frame/error_info.h"
-#include "frame/object_count.h"
-#include "frame/simple_object.h"
-#include "platform/error.h"
+#include "automation/error_info.h"
+#include "automation/object_count.h"
+#include "automation/simple_object.h"
+#include "library/class_catalog.h"
+#include "platform/core/error.h"
 
 namespace paginor::frame {
 namespace {
@@ -28,7 +28,7 @@ class ClassFactory final : public SimpleObject<IClassFactory> {
         if (outer)
             return CLASS_E_NOAGGREGATION;
         return guarded(m_class.source(), [&] {
-            IDispatch* object = create_instance(m_class.id);
+            IDispatch* object = m_class.make();
             const HRESULT hr = object->QueryInterface(riid, ppv);
             object->Release();
             return hr;

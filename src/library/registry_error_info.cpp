@@ -1,4 +1,4 @@
-#include "frame/registry_self.h"
+#include "library/registry_self.h"
 
 #include <paginor/automation.h>
 

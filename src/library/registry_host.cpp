@@ -2,11 +2,11 @@
 // class factory and a new object.
 #include <paginor/host.h>
 
-#include "frame/registry_file.h"
-#include "frame/registry_self.h"
-#include "frame/registry_server.h"
+#include "library/registry_self.h"
+#include "registry/registry_file.h"
+#include "registry/registry_server.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <dlfcn.h>
 

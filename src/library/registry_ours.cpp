@@ -1,9 +1,9 @@
 // This library's registration, read from the type-library table so that the registry can
 // never disagree with what the class factory and dispatch serve.
-#include "frame/registry_server.h"
-#include "frame/type_library.h"
+#include "library/classes.h"
+#include "registry/registry_server.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 namespace paginor::frame {
 

@@ -1,7 +1,7 @@
-#include "frame/resources.h"
+#include "library/resources.h"
 
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
 namespace paginor::frame {
 

@@ -1,6 +1,6 @@
 // The toolbox pictures, one pixel a character. The light grey '.' is the toolbox's own
 // face colour, so the pictures sit on it without a visible edge.
-#include "frame/resources.h"
+#include "library/resources.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
 // DllRegisterServer and DllUnregisterServer: the library records itself, by the path of
 // the file it was loaded from, in the file registry, and removes itself again.
-#include "frame/registry_file.h"
-#include "frame/registry_self.h"
-#include "frame/registry_server.h"
+#include "library/registry_self.h"
+#include "registry/registry_file.h"
+#include "registry/registry_server.h"
 
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
 #include <dlfcn.h>
 #include <filesystem>

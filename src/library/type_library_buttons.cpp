@@ -1,7 +1,7 @@
 // The members of HoverButton, GradientButton, O2007Hover, O2007Check, row for row in vtable order:
 // a property read and its write are two rows under one identifier, read first.
-#include "frame/invoker.h"
-#include "frame/type_library.h"
+#include "automation/invoker.h"
+#include "library/classes.h"
 
 namespace paginor::frame {
 namespace {
@@ -66,9 +66,15 @@ const Member HoverButton_event_members[] = {
 } // namespace
 
 const Interface HoverButton_interface{
-    u"_HoverButton", InterfaceKind::Dual, &IID__HoverButton, {}, HoverButton_members};
-const Interface HoverButton_events{
-    u"__HoverButton", InterfaceKind::Events, &DIID___HoverButton, {}, HoverButton_event_members};
+    u"_HoverButton", InterfaceKind::Dual, &IID__HoverButton, {}, HoverButton_members, true,
+    &library_table};
+const Interface HoverButton_events{u"__HoverButton",
+                                   InterfaceKind::Events,
+                                   &DIID___HoverButton,
+                                   {},
+                                   HoverButton_event_members,
+                                   true,
+                                   &library_table};
 
 namespace {
 
@@ -336,12 +342,15 @@ const Member GradientButton_event_members[] = {
 } // namespace
 
 const Interface GradientButton_interface{
-    u"_GradientButton", InterfaceKind::Dual, &IID__GradientButton, {}, GradientButton_members};
+    u"_GradientButton", InterfaceKind::Dual, &IID__GradientButton, {}, GradientButton_members, true,
+    &library_table};
 const Interface GradientButton_events{u"__GradientButton",
                                       InterfaceKind::Events,
                                       &DIID___GradientButton,
                                       {},
-                                      GradientButton_event_members};
+                                      GradientButton_event_members,
+                                      true,
+                                      &library_table};
 
 namespace {
 
@@ -417,9 +426,11 @@ const Member O2007Hover_event_members[] = {
 } // namespace
 
 const Interface O2007Hover_interface{
-    u"_O2007Hover", InterfaceKind::Dual, &IID__O2007Hover, {}, O2007Hover_members};
+    u"_O2007Hover", InterfaceKind::Dual, &IID__O2007Hover, {}, O2007Hover_members,
+    true,           &library_table};
 const Interface O2007Hover_events{
-    u"__O2007Hover", InterfaceKind::Events, &DIID___O2007Hover, {}, O2007Hover_event_members};
+    u"__O2007Hover", InterfaceKind::Events, &DIID___O2007Hover, {}, O2007Hover_event_members, true,
+    &library_table};
 
 namespace {
 
@@ -457,8 +468,10 @@ const Member O2007Check_event_members[] = {
 } // namespace
 
 const Interface O2007Check_interface{
-    u"_O2007Check", InterfaceKind::Dual, &IID__O2007Check, {}, O2007Check_members};
+    u"_O2007Check", InterfaceKind::Dual, &IID__O2007Check, {}, O2007Check_members,
+    true,           &library_table};
 const Interface O2007Check_events{
-    u"__O2007Check", InterfaceKind::Events, &DIID___O2007Check, {}, O2007Check_event_members};
+    u"__O2007Check", InterfaceKind::Events, &DIID___O2007Check, {}, O2007Check_event_members, true,
+    &library_table};
 
 } // namespace paginor::frame

@@ -1,7 +1,7 @@
 // The library header, the nine classes and the nine enumerations.
-#include "frame/type_library.h"
+#include "library/classes.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 namespace paginor::frame {
 namespace {
@@ -42,32 +42,37 @@ const Enumeration enums[] = {
 };
 
 const Class classes[] = {
-    {ClassId::DDOC, u"DDOC", ClassKind::Control, &CLSID_DDOC, &DDOC_interface, &DDOC_events},
-    {ClassId::HoverButton, u"HoverButton", ClassKind::Control, &CLSID_HoverButton,
-     &HoverButton_interface, &HoverButton_events},
-    {ClassId::PromptField, u"PromptField", ClassKind::Control, &CLSID_PromptField,
-     &PromptField_interface, &PromptField_events},
-    {ClassId::clsPromptEvents, u"clsPromptEvents", ClassKind::Creatable, &CLSID_clsPromptEvents,
-     &clsPromptEvents_interface, &clsPromptEvents_events},
-    {ClassId::MultiPrompt, u"MultiPrompt", ClassKind::Control, &CLSID_MultiPrompt,
-     &MultiPrompt_interface, &MultiPrompt_events},
-    {ClassId::cEventBroker, u"cEventBroker", ClassKind::Creatable, &CLSID_cEventBroker,
-     &cEventBroker_interface, &cEventBroker_events},
-    {ClassId::GradientButton, u"GradientButton", ClassKind::Control, &CLSID_GradientButton,
-     &GradientButton_interface, &GradientButton_events},
-    {ClassId::O2007Hover, u"O2007Hover", ClassKind::Control, &CLSID_O2007Hover,
-     &O2007Hover_interface, &O2007Hover_events},
-    {ClassId::O2007Check, u"O2007Check", ClassKind::Control, &CLSID_O2007Check,
-     &O2007Check_interface, &O2007Check_events},
+    {u"DDOC", ClassKind::Control, &CLSID_DDOC, &DDOC_interface, &DDOC_events, &make_DDOC,
+     &library_table},
+    {u"HoverButton", ClassKind::Control, &CLSID_HoverButton, &HoverButton_interface,
+     &HoverButton_events, &make_HoverButton, &library_table},
+    {u"PromptField", ClassKind::Control, &CLSID_PromptField, &PromptField_interface,
+     &PromptField_events, &make_PromptField, &library_table},
+    {u"clsPromptEvents", ClassKind::Creatable, &CLSID_clsPromptEvents, &clsPromptEvents_interface,
+     &clsPromptEvents_events, &make_clsPromptEvents, &library_table},
+    {u"MultiPrompt", ClassKind::Control, &CLSID_MultiPrompt, &MultiPrompt_interface,
+     &MultiPrompt_events, &make_MultiPrompt, &library_table},
+    {u"cEventBroker", ClassKind::Creatable, &CLSID_cEventBroker, &cEventBroker_interface,
+     &cEventBroker_events, &make_cEventBroker, &library_table},
+    {u"GradientButton", ClassKind::Control, &CLSID_GradientButton, &GradientButton_interface,
+     &GradientButton_events, &make_GradientButton, &library_table},
+    {u"O2007Hover", ClassKind::Control, &CLSID_O2007Hover, &O2007Hover_interface,
+     &O2007Hover_events, &make_O2007Hover, &library_table},
+    {u"O2007Check", ClassKind::Control, &CLSID_O2007Check, &O2007Check_interface,
+     &O2007Check_events, &make_O2007Check, &library_table},
 };
-
-const TypeLibrary library{u"PaginorV2CTL", u"PaginorV2CTL",     1,       4,
-                          0x409,           &LIBID_PaginorV2CTL, classes, enums};
 
 } // namespace
 
+const TypeLibrary library_table{u"PaginorV2CTL", u"PaginorV2CTL",     1,       4,
+                                0x409,           &LIBID_PaginorV2CTL, classes, enums};
+
 const TypeLibrary& type_library() {
-    return library;
+    return library_table;
+}
+
+const Class& class_entry(ClassId id) {
+    return library_table.classes[static_cast<size_t>(id)];
 }
 
 } // namespace paginor::frame

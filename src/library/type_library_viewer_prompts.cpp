@@ -1,7 +1,7 @@
 // The members of DDOC, PromptField, clsPromptEvents, MultiPrompt, cEventBroker, row for row in
 // vtable order: a property read and its write are two rows under one identifier, read first.
-#include "frame/invoker.h"
-#include "frame/type_library.h"
+#include "automation/invoker.h"
+#include "library/classes.h"
 
 namespace paginor::frame {
 namespace {
@@ -54,9 +54,10 @@ const Alias DDOC_aliases[] = {{&IID_DDOC___v0, u"DDOC___v0"}};
 const Alias DDOC_event_aliases[] = {{&DIID___DDOC___v0, u"__DDOC___v0"}};
 } // namespace
 
-const Interface DDOC_interface{u"_DDOC", InterfaceKind::Dual, &IID__DDOC, DDOC_aliases,
-                               DDOC_members};
-const Interface DDOC_events{u"__DDOC", InterfaceKind::Events, &DIID___DDOC, DDOC_event_aliases, {}};
+const Interface DDOC_interface{
+    u"_DDOC", InterfaceKind::Dual, &IID__DDOC, DDOC_aliases, DDOC_members, true, &library_table};
+const Interface DDOC_events{u"__DDOC", InterfaceKind::Events, &DIID___DDOC, DDOC_event_aliases, {},
+                            true,      &library_table};
 
 namespace {
 
@@ -152,10 +153,16 @@ const Alias PromptField_event_aliases[] = {{&DIID___PromptField___v0, u"__Prompt
                                            {&DIID___PromptField___v1, u"__PromptField___v1"}};
 } // namespace
 
-const Interface PromptField_interface{u"_PromptField", InterfaceKind::Dual, &IID__PromptField,
-                                      PromptField_aliases, PromptField_members};
-const Interface PromptField_events{
-    u"__PromptField", InterfaceKind::Events, &DIID___PromptField, PromptField_event_aliases, {}};
+const Interface PromptField_interface{u"_PromptField",     InterfaceKind::Dual, &IID__PromptField,
+                                      PromptField_aliases, PromptField_members, true,
+                                      &library_table};
+const Interface PromptField_events{u"__PromptField",
+                                   InterfaceKind::Events,
+                                   &DIID___PromptField,
+                                   PromptField_event_aliases,
+                                   {},
+                                   true,
+                                   &library_table};
 
 namespace {
 
@@ -178,13 +185,17 @@ const Member clsPromptEvents_event_members[] = {
 };
 } // namespace
 
-const Interface clsPromptEvents_interface{
-    u"_clsPromptEvents", InterfaceKind::Dual, &IID__clsPromptEvents, {}, clsPromptEvents_members};
+const Interface clsPromptEvents_interface{u"_clsPromptEvents",     InterfaceKind::Dual,
+                                          &IID__clsPromptEvents,   {},
+                                          clsPromptEvents_members, true,
+                                          &library_table};
 const Interface clsPromptEvents_events{u"__clsPromptEvents",
                                        InterfaceKind::Events,
                                        &DIID___clsPromptEvents,
                                        {},
-                                       clsPromptEvents_event_members};
+                                       clsPromptEvents_event_members,
+                                       true,
+                                       &library_table};
 
 namespace {
 
@@ -313,10 +324,16 @@ const Alias MultiPrompt_aliases[] = {{&IID_MultiPrompt___v0, u"MultiPrompt___v0"
 const Alias MultiPrompt_event_aliases[] = {{&DIID___MultiPrompt___v0, u"__MultiPrompt___v0"}};
 } // namespace
 
-const Interface MultiPrompt_interface{u"_MultiPrompt", InterfaceKind::Dual, &IID__MultiPrompt,
-                                      MultiPrompt_aliases, MultiPrompt_members};
-const Interface MultiPrompt_events{
-    u"__MultiPrompt", InterfaceKind::Events, &DIID___MultiPrompt, MultiPrompt_event_aliases, {}};
+const Interface MultiPrompt_interface{u"_MultiPrompt",     InterfaceKind::Dual, &IID__MultiPrompt,
+                                      MultiPrompt_aliases, MultiPrompt_members, true,
+                                      &library_table};
+const Interface MultiPrompt_events{u"__MultiPrompt",
+                                   InterfaceKind::Events,
+                                   &DIID___MultiPrompt,
+                                   MultiPrompt_event_aliases,
+                                   {},
+                                   true,
+                                   &library_table};
 
 namespace {
 
@@ -340,8 +357,14 @@ const Member cEventBroker_event_members[] = {
 } // namespace
 
 const Interface cEventBroker_interface{
-    u"_cEventBroker", InterfaceKind::Dual, &IID__cEventBroker, {}, cEventBroker_members};
-const Interface cEventBroker_events{
-    u"__cEventBroker", InterfaceKind::Events, &DIID___cEventBroker, {}, cEventBroker_event_members};
+    u"_cEventBroker", InterfaceKind::Dual, &IID__cEventBroker, {}, cEventBroker_members, true,
+    &library_table};
+const Interface cEventBroker_events{u"__cEventBroker",
+                                    InterfaceKind::Events,
+                                    &DIID___cEventBroker,
+                                    {},
+                                    cEventBroker_event_members,
+                                    true,
+                                    &library_table};
 
 } // namespace paginor::frame

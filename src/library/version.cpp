@@ -1,4 +1,4 @@
-#include "frame/version.h"
+#include "library/version.h"
 
 #include <cstring>
 

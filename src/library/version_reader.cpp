@@ -1,6 +1,6 @@
 // Finds the version record in a library file by walking its ELF section headers; the
 // file is only read, never loaded.
-#include "frame/version.h"
+#include "library/version.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,10 @@
 #include "prompts/MultiPrompt.h"
 
+#include "library/classes.h"
+
 namespace paginor {
 
-MultiPrompt::MultiPrompt() : Automation(frame::ClassId::MultiPrompt) {}
+MultiPrompt::MultiPrompt() : Automation(frame::class_entry(frame::ClassId::MultiPrompt)) {}
 
 MultiPrompt::~MultiPrompt() = default;
 
@@ -140,6 +142,10 @@ HRESULT MultiPrompt::AddDropdownEntry(BSTR, BSTR, BSTR) {
 
 HRESULT MultiPrompt::SetPromptEditable(VARIANT_BOOL) {
     return not_built(u"SetPromptEditable");
+}
+
+IDispatch* frame::make_MultiPrompt() {
+    return new MultiPrompt();
 }
 
 } // namespace paginor

@@ -1,8 +1,10 @@
 #include "prompts/PromptField.h"
 
+#include "library/classes.h"
+
 namespace paginor {
 
-PromptField::PromptField() : Automation(frame::ClassId::PromptField) {}
+PromptField::PromptField() : Automation(frame::class_entry(frame::ClassId::PromptField)) {}
 
 PromptField::~PromptField() = default;
 
@@ -128,6 +130,10 @@ HRESULT PromptField::get_Multi(VARIANT_BOOL* retval) {
 
 HRESULT PromptField::put_Multi(VARIANT_BOOL) {
     return not_built(u"Multi");
+}
+
+IDispatch* frame::make_PromptField() {
+    return new PromptField();
 }
 
 } // namespace paginor

@@ -4,7 +4,7 @@
 
 #include <paginor/PaginorV2CTL.h>
 
-#include "frame/object.h"
+#include "automation/object.h"
 
 namespace paginor {
 

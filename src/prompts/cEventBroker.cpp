@@ -1,10 +1,12 @@
 #include "prompts/cEventBroker.h"
 
-#include "frame/variant.h"
+#include "library/classes.h"
+
+#include "automation/variant.h"
 
 namespace paginor {
 
-cEventBroker::cEventBroker() : Automation(frame::ClassId::cEventBroker) {}
+cEventBroker::cEventBroker() : Automation(frame::class_entry(frame::ClassId::cEventBroker)) {}
 
 cEventBroker::~cEventBroker() = default;
 
@@ -20,6 +22,10 @@ HRESULT cEventBroker::RaiseTheEvent(BSTR sControlName, BSTR sEventName, BSTR sDa
         }
         fire(EventRaised, args);
     });
+}
+
+IDispatch* frame::make_cEventBroker() {
+    return new cEventBroker();
 }
 
 } // namespace paginor

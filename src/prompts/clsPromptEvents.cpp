@@ -1,10 +1,13 @@
 #include "prompts/clsPromptEvents.h"
 
-#include "frame/variant.h"
+#include "library/classes.h"
+
+#include "automation/variant.h"
 
 namespace paginor {
 
-clsPromptEvents::clsPromptEvents() : Automation(frame::ClassId::clsPromptEvents) {}
+clsPromptEvents::clsPromptEvents()
+    : Automation(frame::class_entry(frame::ClassId::clsPromptEvents)) {}
 
 clsPromptEvents::~clsPromptEvents() = default;
 
@@ -25,6 +28,10 @@ HRESULT clsPromptEvents::RaiseAnEvent(BSTR strObject, BSTR strEventName, BSTR* s
         args[2].pbstrVal = strEventData;
         fire(EventRaised, args);
     });
+}
+
+IDispatch* frame::make_clsPromptEvents() {
+    return new clsPromptEvents();
 }
 
 } // namespace paginor

@@ -6,7 +6,7 @@
 
 #include <paginor/PaginorV2CTL.h>
 
-#include "frame/object.h"
+#include "automation/object.h"
 
 namespace paginor {
 

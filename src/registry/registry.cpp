@@ -1,7 +1,7 @@
-#include "frame/registry.h"
+#include "registry/registry.h"
 
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "frame/registry_file.h"
+#include "registry/registry_file.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // reader sees either the old registry or the new one, never half of one.
 #pragma once
 
-#include "frame/registry.h"
+#include "registry/registry.h"
 
 #include <string>
 

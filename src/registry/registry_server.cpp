@@ -1,7 +1,7 @@
-#include "frame/registry_server.h"
+#include "registry/registry_server.h"
 
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
 #include <cstdio>
 

@@ -15,7 +15,7 @@
 // removes exactly the sections of the server's own identifiers and ProgIDs.
 #pragma once
 
-#include "frame/registry.h"
+#include "registry/registry.h"
 
 #include <paginor/base.h>
 

@@ -3,7 +3,7 @@
 // alive across its own callback.
 #pragma once
 
-#include "platform/window.h"
+#include "platform/window/window.h"
 
 #include <paginor/base.h>
 

@@ -1,8 +1,8 @@
 #include "tracking/MSubclass.h"
 
-#include "platform/error.h"
-#include "platform/message_ids.h"
-#include "platform/window.h"
+#include "platform/core/error.h"
+#include "platform/window/message_ids.h"
+#include "platform/window/window.h"
 
 #include <string>
 #include <string_view>

@@ -1,12 +1,14 @@
 #include "viewer/DDOC.h"
 
-#include "frame/variant.h"
+#include "library/classes.h"
+
+#include "automation/variant.h"
 #include "viewer/copy_doc.h"
 #include "viewer/index_fields.h"
 
 namespace paginor {
 
-DDOC::DDOC() : Automation(frame::ClassId::DDOC) {}
+DDOC::DDOC() : Automation(frame::class_entry(frame::ClassId::DDOC)) {}
 
 DDOC::~DDOC() = default;
 
@@ -56,6 +58,10 @@ HRESULT DDOC::get_DocSubject(BSTR* retval) {
         return E_POINTER;
     }
     return guarded([&] { *retval = frame::make_bstr(m_subject); });
+}
+
+IDispatch* frame::make_DDOC() {
+    return new DDOC();
 }
 
 } // namespace paginor

@@ -1,9 +1,9 @@
 #include "viewer/copy_doc.h"
 
-#include "platform/date.h"
-#include "platform/date_text.h"
-#include "platform/error.h"
-#include "platform/file.h"
+#include "platform/core/date.h"
+#include "platform/core/date_text.h"
+#include "platform/core/error.h"
+#include "platform/files/file.h"
 
 #include <optional>
 

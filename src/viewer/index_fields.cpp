@@ -1,7 +1,7 @@
 #include "viewer/index_fields.h"
 
-#include "platform/error.h"
-#include "platform/xml.h"
+#include "platform/core/error.h"
+#include "platform/xml/xml.h"
 
 namespace paginor::viewer {
 

@@ -3,11 +3,11 @@
 // identifier and parameters; checked against the table and against known events.
 #include <paginor/PaginorV2CTL.h>
 
-#include "frame/dispatch.h"
-#include "frame/type_library.h"
-#include "frame/variant.h"
-#include "objects.h"
-#include "platform/unicode.h"
+#include "automation/dispatch.h"
+#include "automation/variant.h"
+#include "library/classes.h"
+#include "platform/core/unicode.h"
+#include "support/objects.h"
 
 #include <gtest/gtest.h>
 

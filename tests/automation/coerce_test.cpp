@@ -1,7 +1,7 @@
 // BSTR allocation and VariantChangeType coercions, pinned value by value.
 #include <paginor/base.h>
 
-#include "frame/variant.h"
+#include "automation/variant.h"
 
 #include <gtest/gtest.h>
 

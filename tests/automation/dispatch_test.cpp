@@ -2,9 +2,9 @@
 // HRESULTs and positions, by-reference results, and the same outcome as a typed call.
 #include <paginor/automation.h>
 
-#include "frame/error_info.h"
-#include "frame/variant.h"
-#include "objects.h"
+#include "automation/error_info.h"
+#include "automation/variant.h"
+#include "support/objects.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 // font's point.
 #include <paginor/automation.h>
 
-#include "frame/object_count.h"
+#include "automation/object_count.h"
 #include "frame/std_font.h"
-#include "objects.h"
-#include "test_sink.h"
+#include "support/objects.h"
+#include "support/test_sink.h"
 
 #include <gtest/gtest.h>
 

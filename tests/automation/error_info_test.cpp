@@ -2,10 +2,10 @@
 // error-info calls, and a typed call and a late-bound call agreeing on results.
 #include <paginor/automation.h>
 
-#include "frame/error_info.h"
-#include "frame/variant.h"
-#include "objects.h"
-#include "test_sink.h"
+#include "automation/error_info.h"
+#include "automation/variant.h"
+#include "support/objects.h"
+#include "support/test_sink.h"
 
 #include <gtest/gtest.h>
 

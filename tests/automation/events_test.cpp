@@ -2,10 +2,10 @@
 // earlier identifiers, re-entrant release and unadvise, and the module's counts.
 #include <paginor/automation.h>
 
-#include "frame/type_library.h"
-#include "frame/variant.h"
-#include "objects.h"
-#include "test_sink.h"
+#include "automation/variant.h"
+#include "library/classes.h"
+#include "support/objects.h"
+#include "support/test_sink.h"
 
 #include <gtest/gtest.h>
 

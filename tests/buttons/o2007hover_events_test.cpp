@@ -1,9 +1,9 @@
 // O2007Hover as a host sees it: pointer and key input in, events out through the
 // connection point, in order, with their by-reference arguments.
-#include "hover_host.h"
+#include "support/hover_host.h"
 
-#include "platform/message_ids.h"
-#include "platform/window.h"
+#include "platform/window/message_ids.h"
+#include "platform/window/window.h"
 
 using namespace paginor;
 using namespace paginor::test;

@@ -1,6 +1,6 @@
 // The three looks of O2007Hover (rest, hover, leave) and its tool-tip text, across the
 // flags that choose between them.
-#include "hover_host.h"
+#include "support/hover_host.h"
 
 using namespace paginor;
 using namespace paginor::test;

@@ -1,12 +1,12 @@
 // The tool-tip of O2007Hover's picture: HoverText shows after the pointer rests on the
 // picture for the hover time, in a bordered box of the tool-tip colours below the
 // pointer, and goes on a press or when the pointer leaves.
-#include "hover_host.h"
+#include "support/hover_host.h"
 
-#include "platform/colour.h"
-#include "platform/dc_window.h"
-#include "platform/raster.h"
-#include "platform/window.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/raster.h"
+#include "platform/window/dc_window.h"
+#include "platform/window/window.h"
 
 using namespace paginor;
 using namespace paginor::test;

@@ -2,12 +2,12 @@
 // with its transparency over what lies beneath, and counted references to the picture.
 #include "controls/Image.h"
 #include "frame/std_picture.h"
-#include "platform/bitmap.h"
-#include "platform/dc.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
-#include "platform/unicode.h"
-#include "platform/window_system.h"
+#include "platform/core/unicode.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

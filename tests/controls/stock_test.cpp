@@ -2,12 +2,12 @@
 // in its font, transparent versus opaque background, and drawing objects given back.
 #include "controls/Label.h"
 #include "controls/Line.h"
-#include "platform/bitmap.h"
-#include "platform/dc.h"
-#include "platform/font.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
-#include "platform/window_system.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/text/font.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

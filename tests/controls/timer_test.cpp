@@ -1,9 +1,9 @@
 // The timer control on the manual clock: ticks every Interval while enabled, never at 0,
 // and refuses intervals outside 0..65535.
 #include "controls/Timer.h"
-#include "platform/error.h"
-#include "platform/message.h"
-#include "platform/window_system.h"
+#include "platform/core/error.h"
+#include "platform/window/message.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "../platform/raster_golden.h"
 #include "drawing/modGradientCtls.h"
 #include "drawing/modTransBlt.h"
-#include "platform/bitmap.h"
-#include "platform/dc.h"
-#include "platform/gdi.h"
-#include "platform/image_codec.h"
-#include "platform/raster.h"
+#include "platform/image/image_codec.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "support/raster_golden.h"
 
 #include <gtest/gtest.h>
 

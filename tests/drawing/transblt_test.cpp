@@ -1,9 +1,9 @@
 #include "drawing/modTransBlt.h"
-#include "platform/bitmap.h"
-#include "platform/dc.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
-#include "platform/raster_trace.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/raster/raster_trace.h"
 
 #include <gtest/gtest.h>
 

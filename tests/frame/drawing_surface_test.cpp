@@ -4,16 +4,16 @@
 // raster objects that balance.
 #include "frame/drawing_surface.h"
 #include "frame/user_control.h"
-#include "platform/bitmap.h"
-#include "platform/colour.h"
-#include "platform/dc_window.h"
-#include "platform/error.h"
-#include "platform/gdi.h"
-#include "platform/message.h"
-#include "platform/raster.h"
-#include "platform/system_profile.h"
-#include "platform/window.h"
-#include "platform/window_system.h"
+#include "platform/core/error.h"
+#include "platform/core/system_profile.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/window/dc_window.h"
+#include "platform/window/message.h"
+#include "platform/window/window.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

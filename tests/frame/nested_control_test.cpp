@@ -2,15 +2,15 @@
 // buttons: each child made through the class factory inside the container's window,
 // placed in twips, run at the container's ambient mode and font, its events reaching the
 // container's handler with their arguments, and all of it gone when the container ends.
+#include "automation/object_count.h"
 #include "frame/drawing_surface.h"
 #include "frame/nested_control.h"
-#include "frame/object_count.h"
-#include "platform/error.h"
-#include "platform/input.h"
-#include "platform/message.h"
-#include "platform/system_profile.h"
-#include "platform/window.h"
-#include "platform/window_system.h"
+#include "platform/core/error.h"
+#include "platform/core/system_profile.h"
+#include "platform/window/input.h"
+#include "platform/window/message.h"
+#include "platform/window/window.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

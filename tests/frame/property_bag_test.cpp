@@ -2,8 +2,8 @@
 // back, and the one result that says where and why a damaged file stopped.
 #include "frame/form_file.h"
 #include "frame/property_bag.h"
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
 #include <gtest/gtest.h>
 

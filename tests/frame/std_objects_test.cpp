@@ -1,17 +1,17 @@
 // The standard picture and font objects as a late-bound host uses them, and their trip
 // through a property bag and a form file.
+#include "automation/variant.h"
 #include "frame/form_file.h"
 #include "frame/property_bag.h"
 #include "frame/std_font.h"
 #include "frame/std_picture.h"
-#include "frame/variant.h"
-#include "platform/bitmap.h"
-#include "platform/dc.h"
-#include "platform/error.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
-#include "platform/unicode.h"
-#include "platform/window_system.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +91,7 @@ TEST(StdPicture, LoadFailures) {
         const char* file;
         int error;
     };
-    const Case cases[] = {{"no_such_picture.png", 53}, {"../host/std_objects_test.cpp", 481}};
+    const Case cases[] = {{"no_such_picture.png", 53}, {"../frame/std_objects_test.cpp", 481}};
     for (const Case& c : cases) {
         int number = 0;
         try {

@@ -2,10 +2,10 @@
 // its lifecycle steps in order, pointer and key messages turned into the host runtime's
 // control events, and repaints coalesced until the next DoEvents.
 #include "frame/user_control.h"
-#include "platform/input.h"
-#include "platform/message.h"
-#include "platform/window.h"
-#include "platform/window_system.h"
+#include "platform/window/input.h"
+#include "platform/window/message.h"
+#include "platform/window/window.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // For Each over Parent.Controls as a host runtime runs it: _NewEnum read late-bound, an
 // IEnumVARIANT walked one item at a time, the extenders in form order; the walk is a
 // snapshot. What an enumerator held past the form answers is in form_object_test.cpp.
-#include "three_controls.h"
+#include "support/three_controls.h"
 
 #include <string>
 #include <vector>

@@ -2,13 +2,13 @@
 // Parent.Controls in form order with each control's name, type name, container and
 // object, the container's BackColor, the errors a host sees, and objects and enumerators
 // held past the form's end. Also the form's ambient font as its controls read it.
-#include "three_controls.h"
+#include "support/three_controls.h"
 
+#include "automation/error_info.h"
 #include "buttons/O2007Hover.h"
-#include "frame/error_info.h"
 #include "frame/user_control.h"
-#include "platform/unicode.h"
-#include "platform/window.h"
+#include "platform/core/unicode.h"
+#include "platform/window/window.h"
 
 using namespace paginor;
 using namespace paginor::test;

@@ -1,12 +1,12 @@
 // A form as a host keeps it: O2007Hover buttons created by ProgID, saved to a form file
 // and loaded back, rendered headless and compared with golden pictures, and every
 // reference and drawing object given back at the end.
-#include "../buttons/hover_host.h"
+#include "support/hover_host.h"
 
-#include "frame/base64.h"
 #include "frame/user_control.h"
-#include "platform/gdi.h"
-#include "platform/window.h"
+#include "platform/core/base64.h"
+#include "platform/raster/gdi.h"
+#include "platform/window/window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The way a host meets the library: the built shared object registers itself, and objects
 // are created by ProgID through the registry it wrote.
-#include "frame/registry_file.h"
-#include "frame/registry_server.h"
-#include "frame/type_library.h"
+#include "library/classes.h"
+#include "registry/registry_file.h"
+#include "registry/registry_server.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
-#include "scratch.h"
+#include "support/scratch.h"
 
 #include <paginor/automation.h>
 #include <paginor/host.h>

@@ -1,6 +1,6 @@
-#include "frame/resources.h"
+#include "library/resources.h"
 
-#include "platform/error.h"
+#include "platform/core/error.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // the table cannot drift apart.
 #include <paginor/PaginorV2CTL.h>
 
-#include "frame/type_library.h"
-#include "platform/unicode.h"
+#include "library/classes.h"
+#include "platform/core/unicode.h"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +116,7 @@ TEST(TypeLibrary, ListedIdentifiersAndAliases) {
 }
 
 TEST(TypeLibrary, IdlDumpShowsEveryMemberAndIdentifier) {
-    const std::string idl = dump_idl();
+    const std::string idl = dump_idl(type_library());
     for (const char* piece :
          {"library PaginorV2CTL", "version(1.4)", "lcid(0x409)", "helpstring(\"PaginorV2CTL\")",
           "[Command Button] = 0", "sMPTNone = -1",

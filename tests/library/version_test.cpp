@@ -1,6 +1,6 @@
-#include "frame/version.h"
+#include "library/version.h"
 
-#include "scratch.h"
+#include "support/scratch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "frame/registry_file.h"
-#include "frame/registry_self.h"
-#include "frame/registry_server.h"
+#include "library/registry_self.h"
+#include "registry/registry_file.h"
+#include "registry/registry_server.h"
 
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
-#include "scratch.h"
+#include "support/scratch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "frame/registry.h"
+#include "registry/registry.h"
 
-#include "platform/error.h"
+#include "platform/core/error.h"
 
 #include <gtest/gtest.h>
 

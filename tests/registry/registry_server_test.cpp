@@ -1,6 +1,6 @@
-#include "frame/registry_server.h"
+#include "registry/registry_server.h"
 
-#include "platform/error.h"
+#include "platform/core/error.h"
 
 #include <gtest/gtest.h>
 

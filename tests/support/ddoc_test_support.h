@@ -5,7 +5,7 @@
 #include <paginor/PaginorV2CTL.h>
 #include <paginor/automation.h>
 
-#include "frame/variant.h"
+#include "automation/variant.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // helpers to make and read files by UTF-16 path.
 #pragma once
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <gtest/gtest.h>
 

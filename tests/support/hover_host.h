@@ -5,17 +5,17 @@
 // 16 x 16 picture covers (8..23, 8..23) on the screen, the bare surface the rest.
 #pragma once
 
-#include "event_log.h"
+#include "support/event_log.h"
 
+#include "automation/variant.h"
 #include "buttons/O2007Hover.h"
 #include "frame/std_picture.h"
-#include "frame/variant.h"
 #include "host/form.h"
-#include "platform/font.h"
-#include "platform/input.h"
-#include "platform/message.h"
-#include "platform/unicode.h"
-#include "platform/window_system.h"
+#include "platform/core/unicode.h"
+#include "platform/text/font.h"
+#include "platform/window/input.h"
+#include "platform/window/message.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Invoke as a property read (or default-member call) with by-value arguments.
 #pragma once
 
-#include "frame/variant.h"
+#include "automation/variant.h"
 
 #include <gtest/gtest.h>
 

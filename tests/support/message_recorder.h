@@ -2,9 +2,9 @@
 // tables, printing the first row that differs. Shared by the platform and tracking tests.
 #pragma once
 
-#include "platform/message.h"
-#include "platform/window.h"
-#include "platform/window_system.h"
+#include "platform/window/message.h"
+#include "platform/window/window.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // PAGINOR_UPDATE_GOLDEN set in the environment the golden file is (re)written instead.
 #pragma once
 
-#include "platform/image_codec.h"
+#include "platform/image/image_codec.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <paginor/automation.h>
 
-#include "frame/variant.h"
+#include "automation/variant.h"
 
 #include <functional>
 #include <string>

@@ -3,11 +3,11 @@
 // live objects are counted, so every test ends having given back all it took.
 #pragma once
 
-#include "late_bound.h"
+#include "support/late_bound.h"
 
-#include "frame/object_count.h"
+#include "automation/object_count.h"
 #include "host/form.h"
-#include "platform/system_profile.h"
+#include "platform/core/system_profile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "../platform/message_recorder.h"
+#include "support/message_recorder.h"
 
-#include "platform/error.h"
-#include "platform/input.h"
-#include "platform/module.h"
-#include "platform/system_profile.h"
+#include "platform/core/error.h"
+#include "platform/core/system_profile.h"
+#include "platform/window/input.h"
+#include "platform/window/module.h"
 #include "tracking/cMouseTrack.h"
 
 #include <string>

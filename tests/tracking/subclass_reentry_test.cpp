@@ -1,7 +1,7 @@
 // Handlers that change the hooks while a message is being dispatched: the walk reads each
 // position from the window's properties as it reaches it, so it sees every change made
 // by the handlers called before.
-#include "../platform/message_recorder.h"
+#include "support/message_recorder.h"
 
 #include "tracking/MSubclass.h"
 

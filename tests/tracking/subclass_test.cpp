@@ -1,6 +1,6 @@
-#include "../platform/message_recorder.h"
+#include "support/message_recorder.h"
 
-#include "platform/error.h"
+#include "platform/core/error.h"
 #include "tracking/MSubclass.h"
 
 #include <string>

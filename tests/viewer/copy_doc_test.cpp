@@ -1,10 +1,10 @@
-#include "../platform/date_test_zone.h"
-#include "../platform/file_test_dir.h"
-#include "ddoc_test_support.h"
-#include "platform/date.h"
-#include "platform/error.h"
-#include "platform/file.h"
-#include "platform/file_seam.h"
+#include "platform/core/date.h"
+#include "platform/core/error.h"
+#include "platform/files/file.h"
+#include "platform/files/file_seam.h"
+#include "support/date_test_zone.h"
+#include "support/ddoc_test_support.h"
+#include "support/file_test_dir.h"
 #include "viewer/copy_doc.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "ddoc_test_support.h"
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "support/ddoc_test_support.h"
 #include "viewer/DDOC.h"
 #include "viewer/index_fields.h"
 

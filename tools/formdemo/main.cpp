@@ -7,15 +7,15 @@
 // is printed. With TIP.png the pointer then rests on the second button until its tool-tip
 // shows (at most two seconds), and the form is rendered again there. Exit code 1 with a
 // message when a picture or an output cannot be used.
+#include "automation/variant.h"
 #include "buttons/O2007Hover.h"
 #include "controls/ToolTip.h"
 #include "frame/std_picture.h"
-#include "frame/variant.h"
 #include "host/form.h"
-#include "platform/error.h"
-#include "platform/input.h"
-#include "platform/message.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "platform/window/input.h"
+#include "platform/window/message.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,9 +1,9 @@
 // idl, info, bitmap: what the library file carries besides its code.
 #include "paginorctl.h"
 
-#include "frame/resources.h"
-#include "frame/type_library.h"
-#include "frame/version.h"
+#include "library/classes.h"
+#include "library/resources.h"
+#include "library/version.h"
 
 #include <cerrno>
 #include <charconv>
@@ -22,7 +22,7 @@ std::string dotted(const uint16_t (&v)[4]) {
 } // namespace
 
 int idl_command(Args) {
-    std::string idl = paginor::frame::dump_idl();
+    std::string idl = paginor::frame::dump_idl(paginor::frame::type_library());
     std::fwrite(idl.data(), 1, idl.size(), stdout);
     return std::fflush(stdout) == 0 ? exit_ok : fail("cannot write the IDL to standard output");
 }

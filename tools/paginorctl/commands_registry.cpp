@@ -2,10 +2,10 @@
 // reads it back as a host would see it.
 #include "paginorctl.h"
 
-#include "frame/registry_file.h"
-#include "frame/registry_server.h"
+#include "registry/registry_file.h"
+#include "registry/registry_server.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <paginor/automation.h>
 

@@ -1,7 +1,7 @@
 // paginorctl COMMAND [ARGS]: the command table, the usage text and the dispatch.
 #include "paginorctl.h"
 
-#include "frame/registry_file.h"
+#include "registry/registry_file.h"
 
 #include <array>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "frame/base64.h"
+#include "platform/core/base64.h"
 
 namespace paginor::frame {
 

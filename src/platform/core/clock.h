@@ -3,7 +3,7 @@
 // Applications run on the system clock; tests install a ManualClock and advance it.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <chrono>
 #include <cstdint>

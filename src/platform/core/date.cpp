@@ -1,4 +1,4 @@
-#include "platform/date.h"
+#include "platform/core/date.h"
 
 #include <cmath>
 #include <ctime>

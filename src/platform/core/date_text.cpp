@@ -1,7 +1,7 @@
-#include "platform/date_text.h"
+#include "platform/core/date_text.h"
 
-#include "platform/date.h"
-#include "platform/unicode.h"
+#include "platform/core/date.h"
+#include "platform/core/unicode.h"
 
 #include <array>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "platform/error.h"
+#include "platform/core/error.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <array>
 #include <utility>

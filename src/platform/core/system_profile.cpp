@@ -1,4 +1,4 @@
-#include "platform/system_profile.h"
+#include "platform/core/system_profile.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // here; ResetWindowSystem puts the defaults back (NT family 5.1, common controls 6.0).
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <array>
 #include <cstdint>

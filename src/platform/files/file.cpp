@@ -1,9 +1,9 @@
-#include "platform/file.h"
+#include "platform/files/file.h"
 
-#include "platform/error.h"
-#include "platform/file_seam.h"
-#include "platform/path.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "platform/files/file_seam.h"
+#include "platform/files/path.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -14,7 +14,7 @@
 // Each call counts as one operation for the test seam of file_seam.h.
 #pragma once
 
-#include "platform/date.h"
+#include "platform/core/date.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "platform/file_seam.h"
+#include "platform/files/file_seam.h"
 
-#include "platform/error.h"
+#include "platform/core/error.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
-#include "platform/path.h"
+#include "platform/files/path.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 namespace paginor::platform {
 

@@ -1,6 +1,6 @@
-#include "platform/temp.h"
+#include "platform/files/temp.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <cstdlib>
 

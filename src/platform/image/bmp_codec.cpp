@@ -1,6 +1,6 @@
 // BMP files and the bare DIBs that icons hold: 1, 4, 8, 16, 24 and 32 bits per pixel,
 // uncompressed or with bit-field masks; bottom-up or top-down.
-#include "platform/image_codec_parts.h"
+#include "platform/image/image_codec_parts.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // GIF through giflib: the first frame on the logical screen, its transparent index kept
 // as alpha 0 and the rest of the screen transparent.
-#include "platform/image_codec_parts.h"
+#include "platform/image/image_codec_parts.h"
 
 #include <gif_lib.h>
 

@@ -1,6 +1,6 @@
 // Icon files: the largest image of the directory (the deepest at equal size), stored
 // either as a PNG or as a DIB with an AND mask.
-#include "platform/image_codec_parts.h"
+#include "platform/image/image_codec_parts.h"
 
 namespace paginor::platform::codec {
 

@@ -1,10 +1,10 @@
-#include "platform/image_codec.h"
+#include "platform/image/image_codec.h"
 
-#include "platform/bitmap.h"
-#include "platform/error.h"
-#include "platform/gdi_objects.h"
-#include "platform/image_codec_parts.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "platform/image/image_codec_parts.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/gdi_objects.h"
 
 #include <cstring>
 #include <fstream>

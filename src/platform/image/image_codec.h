@@ -3,7 +3,7 @@
 // PNG export of any bitmap or DC.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <cstdint>
 #include <span>

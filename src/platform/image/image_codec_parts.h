@@ -1,8 +1,8 @@
 // The decoders behind decode_image, one per format file.
 #pragma once
 
-#include "platform/bitmap.h"
-#include "platform/image_codec.h"
+#include "platform/image/image_codec.h"
+#include "platform/raster/bitmap.h"
 
 namespace paginor::platform::codec {
 

@@ -1,5 +1,5 @@
 // JPEG through libjpeg-turbo; errors come back through a long jump out of the library.
-#include "platform/image_codec_parts.h"
+#include "platform/image/image_codec_parts.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // PNG through libpng's simplified API, which handles every colour type, bit depth,
 // palette transparency and interlacing for us.
-#include "platform/error.h"
-#include "platform/image_codec_parts.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "platform/image/image_codec_parts.h"
 
 #include <png.h>
 

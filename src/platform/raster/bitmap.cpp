@@ -1,7 +1,7 @@
-#include "platform/bitmap.h"
+#include "platform/raster/bitmap.h"
 
-#include "platform/gdi_objects.h"
-#include "platform/raster_trace.h"
+#include "platform/raster/gdi_objects.h"
+#include "platform/raster/raster_trace.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,8 +3,8 @@
 // carry alpha only in bitmaps made from pictures (has_alpha); drawing writes alpha 0.
 #pragma once
 
-#include "platform/bitmap_store.h"
-#include "platform/types.h"
+#include "platform/core/types.h"
+#include "platform/raster/bitmap_store.h"
 
 #include <cstdint>
 #include <vector>

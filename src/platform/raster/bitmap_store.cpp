@@ -1,4 +1,4 @@
-#include "platform/bitmap_store.h"
+#include "platform/raster/bitmap_store.h"
 
 #include <cstring>
 #include <deque>

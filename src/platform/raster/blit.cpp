@@ -1,10 +1,10 @@
-#include "platform/blit.h"
+#include "platform/raster/blit.h"
 
-#include "platform/blit_rows.h"
-#include "platform/dc.h"
-#include "platform/gdi_objects.h"
-#include "platform/raster_ops.h"
-#include "platform/raster_trace.h"
+#include "platform/raster/blit_rows.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi_objects.h"
+#include "platform/raster/raster_ops.h"
+#include "platform/raster/raster_trace.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // 32-bit pixel buffer.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/blit_rows.h"
+#include "platform/raster/blit_rows.h"
 
 #include <emmintrin.h>
 

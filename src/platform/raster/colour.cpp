@@ -1,4 +1,4 @@
-#include "platform/colour.h"
+#include "platform/raster/colour.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // system-colour references: high bit set, index in the low byte) to plain RGB.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::platform {
 

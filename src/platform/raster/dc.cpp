@@ -1,8 +1,8 @@
-#include "platform/dc.h"
+#include "platform/raster/dc.h"
 
-#include "platform/font.h"
-#include "platform/gdi_objects.h"
-#include "platform/raster_trace.h"
+#include "platform/raster/gdi_objects.h"
+#include "platform/raster/raster_trace.h"
+#include "platform/text/font.h"
 
 namespace paginor::platform {
 

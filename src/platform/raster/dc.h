@@ -4,7 +4,7 @@
 // brush, the black pen and the system font.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::platform {
 

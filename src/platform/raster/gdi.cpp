@@ -1,7 +1,7 @@
-#include "platform/gdi.h"
+#include "platform/raster/gdi.h"
 
-#include "platform/gdi_objects.h"
-#include "platform/raster_trace.h"
+#include "platform/raster/gdi_objects.h"
+#include "platform/raster/raster_trace.h"
 
 #include <algorithm>
 #include <unordered_map>

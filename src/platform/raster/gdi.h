@@ -3,7 +3,7 @@
 // that tests read to prove a paint deleted what it created.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::platform {
 

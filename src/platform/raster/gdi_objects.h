@@ -2,9 +2,9 @@
 // (DCs, blits, pixels, text, codecs) include this; everyone else holds handles.
 #pragma once
 
-#include "platform/bitmap.h"
-#include "platform/font.h"
-#include "platform/gdi.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/gdi.h"
+#include "platform/text/font.h"
 
 #include <memory>
 

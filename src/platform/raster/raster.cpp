@@ -1,8 +1,8 @@
-#include "platform/raster.h"
+#include "platform/raster/raster.h"
 
-#include "platform/colour.h"
-#include "platform/gdi_objects.h"
-#include "platform/raster_trace.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/gdi_objects.h"
+#include "platform/raster/raster_trace.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // Everything is clipped to the DC's drawable area; coordinates outside it are not errors.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::platform {
 

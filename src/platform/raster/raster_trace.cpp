@@ -1,4 +1,4 @@
-#include "platform/raster_trace.h"
+#include "platform/raster/raster_trace.h"
 
 #include <cstdio>
 

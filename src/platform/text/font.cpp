@@ -1,9 +1,9 @@
-#include "platform/font.h"
+#include "platform/text/font.h"
 
-#include "platform/error.h"
-#include "platform/font_face.h"
-#include "platform/gdi_objects.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
+#include "platform/raster/gdi_objects.h"
+#include "platform/text/font_face.h"
 
 #include <fontconfig/fontconfig.h>
 #include <hb-ft.h>

@@ -3,8 +3,8 @@
 // whatever installed file stands in for it.
 #pragma once
 
-#include "platform/system_profile.h"
-#include "platform/types.h"
+#include "platform/core/system_profile.h"
+#include "platform/core/types.h"
 
 #include <memory>
 #include <string>

@@ -3,7 +3,7 @@
 // same file, size and synthetic style; only the text code uses it.
 #pragma once
 
-#include "platform/font.h"
+#include "platform/text/font.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -1,7 +1,7 @@
-#include "platform/text.h"
+#include "platform/text/text.h"
 
-#include "platform/raster_trace.h"
-#include "platform/text_shape.h"
+#include "platform/raster/raster_trace.h"
+#include "platform/text/text_shape.h"
 
 #include FT_SYNTHESIS_H
 

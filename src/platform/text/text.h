@@ -3,7 +3,7 @@
 // text's box with the background colour, TRANSPARENT (and NEWTRANSPARENT) leaves it.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <string>
 #include <string_view>

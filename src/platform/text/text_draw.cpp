@@ -1,8 +1,8 @@
 // DrawText: prefix handling, line splitting, word breaking, ellipsis and alignment on top
 // of the shaped runs that TextOut draws.
-#include "platform/text.h"
+#include "platform/text/text.h"
 
-#include "platform/text_shape.h"
+#include "platform/text/text_shape.h"
 
 #include <algorithm>
 

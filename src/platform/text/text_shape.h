@@ -2,8 +2,8 @@
 // TextOut and DrawText.
 #pragma once
 
-#include "platform/font_face.h"
-#include "platform/gdi_objects.h"
+#include "platform/raster/gdi_objects.h"
+#include "platform/text/font_face.h"
 
 #include <string_view>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "platform/dc_window.h"
+#include "platform/window/dc_window.h"
 
-#include "platform/gdi_objects.h"
-#include "platform/raster_trace.h"
-#include "platform/window.h"
+#include "platform/raster/gdi_objects.h"
+#include "platform/raster/raster_trace.h"
+#include "platform/window/window.h"
 
 #include <map>
 

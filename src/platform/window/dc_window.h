@@ -3,7 +3,7 @@
 // show (nothing while the window or an ancestor is hidden).
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::platform {
 

@@ -1,8 +1,8 @@
-#include "platform/input.h"
+#include "platform/window/input.h"
 
-#include "platform/clock.h"
-#include "platform/message.h"
-#include "platform/window_state.h"
+#include "platform/core/clock.h"
+#include "platform/window/message.h"
+#include "platform/window/window_state.h"
 
 #include <cstdlib>
 

@@ -8,8 +8,8 @@
 // Keys go to the focus window, else to the active window, else nowhere.
 #pragma once
 
-#include "platform/message_ids.h"
-#include "platform/types.h"
+#include "platform/core/types.h"
+#include "platform/window/message_ids.h"
 
 namespace paginor::platform {
 

@@ -1,10 +1,10 @@
 // Hover and leave tracking: one request at a time, for the window under the pointer.
-#include "platform/input.h"
+#include "platform/window/input.h"
 
-#include "platform/clock.h"
-#include "platform/message.h"
-#include "platform/window.h"
-#include "platform/window_state.h"
+#include "platform/core/clock.h"
+#include "platform/window/message.h"
+#include "platform/window/window.h"
+#include "platform/window/window_state.h"
 
 #include <cstdlib>
 

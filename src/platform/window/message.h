@@ -6,7 +6,7 @@
 // messages are generated only when neither queue holds anything, in that order.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // so control code reads like desktop code.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace paginor::platform {
 

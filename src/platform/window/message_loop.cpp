@@ -1,7 +1,7 @@
-#include "platform/message.h"
+#include "platform/window/message.h"
 
-#include "platform/clock.h"
-#include "platform/window_state.h"
+#include "platform/core/clock.h"
+#include "platform/window/window_state.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // CommonControls state.
 #pragma once
 
-#include "platform/input.h"
-#include "platform/types.h"
+#include "platform/core/types.h"
+#include "platform/window/input.h"
 
 #include <string_view>
 

@@ -5,7 +5,7 @@
 // again inside that pump. Timers due at the same time tick in the order they were made.
 #pragma once
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "platform/window.h"
+#include "platform/window/window.h"
 
-#include "platform/message.h"
-#include "platform/window_state.h"
+#include "platform/window/message.h"
+#include "platform/window/window_state.h"
 
 #include <algorithm>
 #include <unistd.h>

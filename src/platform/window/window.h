@@ -10,8 +10,8 @@
 // result unless their comment says otherwise.
 #pragma once
 
-#include "platform/message_ids.h"
-#include "platform/types.h"
+#include "platform/core/types.h"
+#include "platform/window/message_ids.h"
 
 #include <string>
 #include <string_view>

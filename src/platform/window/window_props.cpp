@@ -1,6 +1,6 @@
-#include "platform/window.h"
+#include "platform/window/window.h"
 
-#include "platform/window_state.h"
+#include "platform/window/window_state.h"
 
 #include <algorithm>
 

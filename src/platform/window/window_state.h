@@ -3,8 +3,8 @@
 // and input* includes it.
 #pragma once
 
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/window/timer.h"
+#include "platform/window/window.h"
 
 #include <array>
 #include <bitset>

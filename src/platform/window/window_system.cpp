@@ -1,9 +1,9 @@
-#include "platform/window_system.h"
+#include "platform/window/window_system.h"
 
-#include "platform/dc_window.h"
-#include "platform/module.h"
-#include "platform/system_profile.h"
-#include "platform/window_state.h"
+#include "platform/core/system_profile.h"
+#include "platform/window/dc_window.h"
+#include "platform/window/module.h"
+#include "platform/window/window_state.h"
 
 namespace paginor::platform {
 

@@ -1,7 +1,7 @@
 // Process-wide state of the window system, and its reset for tests.
 #pragma once
 
-#include "platform/clock.h"
+#include "platform/core/clock.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
-#include "platform/clock.h"
-#include "platform/window_system.h"
+#include "platform/core/clock.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

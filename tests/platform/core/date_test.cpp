@@ -1,6 +1,6 @@
-#include "date_test_zone.h"
-#include "platform/date.h"
-#include "platform/date_text.h"
+#include "platform/core/date.h"
+#include "platform/core/date_text.h"
+#include "support/date_test_zone.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/date.h"
-#include "platform/date_text.h"
+#include "platform/core/date.h"
+#include "platform/core/date_text.h"
 
 #include <gtest/gtest.h>
 

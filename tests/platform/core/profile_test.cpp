@@ -1,6 +1,6 @@
-#include "platform/module.h"
-#include "platform/system_profile.h"
-#include "platform/window_system.h"
+#include "platform/core/system_profile.h"
+#include "platform/window/module.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

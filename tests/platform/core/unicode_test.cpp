@@ -1,5 +1,5 @@
-#include "platform/error.h"
-#include "platform/unicode.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
 #include <gtest/gtest.h>
 

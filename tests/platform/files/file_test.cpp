@@ -1,8 +1,8 @@
-#include "file_test_dir.h"
-#include "platform/error.h"
-#include "platform/file.h"
-#include "platform/file_seam.h"
-#include "platform/temp.h"
+#include "platform/core/error.h"
+#include "platform/files/file.h"
+#include "platform/files/file_seam.h"
+#include "platform/files/temp.h"
+#include "support/file_test_dir.h"
 
 #include <gtest/gtest.h>
 

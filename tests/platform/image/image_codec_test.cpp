@@ -1,7 +1,7 @@
-#include "platform/bitmap.h"
-#include "platform/error.h"
-#include "platform/gdi.h"
-#include "platform/image_codec.h"
+#include "platform/core/error.h"
+#include "platform/image/image_codec.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/gdi.h"
 
 #include <gtest/gtest.h>
 

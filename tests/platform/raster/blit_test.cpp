@@ -1,8 +1,8 @@
-#include "platform/bitmap.h"
-#include "platform/blit.h"
-#include "platform/dc.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/blit.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "platform/bitmap.h"
-#include "platform/colour.h"
-#include "platform/dc.h"
-#include "platform/font.h"
-#include "platform/gdi.h"
-#include "platform/raster.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/text/font.h"
 
 #include <gtest/gtest.h>
 

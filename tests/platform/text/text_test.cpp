@@ -1,12 +1,12 @@
-#include "platform/bitmap.h"
-#include "platform/blit.h"
-#include "platform/dc.h"
-#include "platform/font.h"
-#include "platform/gdi.h"
-#include "platform/image_codec.h"
-#include "platform/raster.h"
-#include "platform/text.h"
-#include "raster_golden.h"
+#include "platform/image/image_codec.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/blit.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/text/font.h"
+#include "platform/text/text.h"
+#include "support/raster_golden.h"
 
 #include <gtest/gtest.h>
 

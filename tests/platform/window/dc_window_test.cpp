@@ -1,11 +1,11 @@
-#include "platform/bitmap.h"
-#include "platform/dc.h"
-#include "platform/dc_window.h"
-#include "platform/gdi.h"
-#include "platform/image_codec.h"
-#include "platform/raster.h"
-#include "platform/window.h"
-#include "platform/window_system.h"
+#include "platform/image/image_codec.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+#include "platform/window/dc_window.h"
+#include "platform/window/window.h"
+#include "platform/window/window_system.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "message_recorder.h"
+#include "support/message_recorder.h"
 
-#include "platform/input.h"
+#include "platform/window/input.h"
 
 #include <string>
 #include <vector>

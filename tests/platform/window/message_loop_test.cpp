@@ -1,7 +1,7 @@
-#include "message_recorder.h"
+#include "support/message_recorder.h"
 
-#include "platform/input.h"
-#include "platform/timer.h"
+#include "platform/window/input.h"
+#include "platform/window/timer.h"
 
 using namespace paginor::platform;
 using namespace paginor::testing_support;

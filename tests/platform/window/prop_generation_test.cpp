@@ -1,6 +1,6 @@
 // The property generation: it must move with every change a GetProp could see, and stay
 // put otherwise, or a caller keeping what it read would answer from stale values.
-#include "message_recorder.h"
+#include "support/message_recorder.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "message_recorder.h"
+#include "support/message_recorder.h"
 
-#include "platform/timer.h"
+#include "platform/window/timer.h"
 
 using namespace paginor::platform;
 using namespace paginor::testing_support;

@@ -1,6 +1,6 @@
-#include "platform/xml.h"
+#include "platform/xml/xml.h"
 
-#include "platform/unicode.h"
+#include "platform/core/unicode.h"
 
 #include <gtest/gtest.h>
 
