@@ -1,6 +1,7 @@
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
 #include "support/ddoc_test_support.h"
+#include "support/late_bound.h"
 #include "viewer/DDOC.h"
 #include "viewer/index_fields.h"
 
@@ -137,14 +138,17 @@ TEST(SearchInputs, LateBoundCallsSeeTheSameBehaviourAndErrors) {
         {u"CopyDocEvenIfOpen", DISPATCH_METHOD, {u"/nonexistent/a", u"/nonexistent/b"}, S_OK, 0},
     };
     for (const Row& row : rows) {
-        test::LateCall c;
-        test::call_late(c, ddoc, row.member, row.flags, row.args);
-        EXPECT_EQ(c.hr, row.hr) << to_utf8(row.member);
+        SCOPED_TRACE(to_utf8(row.member));
+        std::vector<frame::Bstr> texts(row.args.begin(), row.args.end());
+        std::vector<VARIANT> args;
+        for (const frame::Bstr& t : texts)
+            args.push_back(test::text_arg(t.get()));
+        test::LateCall c(ddoc, row.member, row.flags, args);
+        EXPECT_EQ(c.hr, row.hr);
         if (row.hr == DISP_E_EXCEPTION) {
             EXPECT_EQ(c.excep.scode, row.scode);
             EXPECT_EQ(frame::bstr_view(c.excep.bstrSource), u"PaginorV2CTL.DDOC");
-            EXPECT_EQ(frame::bstr_view(c.excep.bstrDescription),
-                      u"Object variable or With block variable not set");
+            EXPECT_EQ(c.description(), u"Object variable or With block variable not set");
             EXPECT_EQ(inside.index_fields(), u"");
         }
     }
@@ -152,14 +156,8 @@ TEST(SearchInputs, LateBoundCallsSeeTheSameBehaviourAndErrors) {
     EXPECT_EQ(inside.index_path(), u"p1");
     EXPECT_EQ(inside.index_fields(), u"f1");
 
-    test::LateCall subject;
-    test::call_late(subject, ddoc, u"DocSubject", DISPATCH_PROPERTYGET, {});
-    EXPECT_EQ(subject.hr, S_OK);
-    ASSERT_EQ(subject.result.vt(), VT_BSTR);
-    EXPECT_EQ(frame::bstr_view(subject.result->bstrVal), u"");
+    EXPECT_EQ(test::late_text(ddoc, u"DocSubject"), u"");
     // The inputs are write-only to a host.
-    test::LateCall get_hits;
-    test::call_late(get_hits, ddoc, u"TheHits", DISPATCH_PROPERTYGET, {});
-    EXPECT_TRUE(FAILED(get_hits.hr));
+    EXPECT_TRUE(FAILED(test::LateCall(ddoc, u"TheHits", DISPATCH_PROPERTYGET).hr));
     EXPECT_EQ(ddoc->Release(), 0u);
 }
