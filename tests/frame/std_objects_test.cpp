@@ -1,6 +1,5 @@
 // The standard picture and font objects as a late-bound host uses them, and their trip
 // through a property bag and a form file.
-#include "automation/variant.h"
 #include "frame/form_file.h"
 #include "frame/property_bag.h"
 #include "frame/std_font.h"
@@ -13,30 +12,21 @@
 #include "platform/raster/raster.h"
 #include "platform/window/window_system.h"
 
+#include "support/late_bound.h"
+
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace paginor;
 using namespace paginor::frame;
+using test::LateCall;
+using test::long_arg;
 
 namespace {
 
 std::u16string data(const char* name) {
     return from_utf8(std::string(PAGINOR_TEST_DATA_DIR "/") + name);
-}
-
-HRESULT get(IDispatch* object, const char16_t* name, VARIANT* out) {
-    DISPID id = 0;
-    OLECHAR* names[] = {const_cast<OLECHAR*>(name)};
-    if (HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, 0, &id); FAILED(hr))
-        return hr;
-    DISPPARAMS none{};
-    return object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, out, nullptr, nullptr);
-}
-
-HRESULT put(IDispatch* object, DISPID id, VARIANT value, EXCEPINFO* excep = nullptr) {
-    DISPID named = -3; // DISPID_PROPERTYPUT
-    DISPPARAMS p{&value, &named, 1, 1};
-    return object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &p, nullptr, excep, nullptr);
 }
 
 TEST(StdPicture, MembersLateBoundAndRender) {
@@ -51,30 +41,24 @@ TEST(StdPicture, MembersLateBoundAndRender) {
     // 4 x 2 px at 15 twips per pixel (96 per inch): 4 * 2540 / 96 = 105.8 -> 106 HIMETRIC.
     const Row rows[] = {{u"Width", VT_I4, 106}, {u"Height", VT_I4, 53}, {u"Type", VT_I2, 1}};
     for (const Row& r : rows) {
-        Variant v;
-        ASSERT_EQ(get(pic, r.name, v.out()), S_OK);
-        EXPECT_EQ(v.vt(), r.vt);
-        EXPECT_EQ(r.vt == VT_I2 ? v->iVal : v->lVal, r.value) << to_utf8(r.name);
+        LateCall v(pic, r.name);
+        ASSERT_EQ(v.hr, S_OK);
+        EXPECT_EQ(v.result.vt(), r.vt);
+        EXPECT_EQ(r.vt == VT_I2 ? v.result->iVal : v.result->lVal, r.value) << to_utf8(r.name);
     }
-    Variant handle;
-    ASSERT_EQ(get(pic, u"Handle", handle.out()), S_OK);
-    EXPECT_EQ(platform::GetBitmapDimension(platform::HBITMAP(handle->lVal)).cx, 4);
-    Variant nothing;
-    EXPECT_EQ(get(pic, u"Depth", nothing.out()), DISP_E_UNKNOWNNAME);
+    LateCall handle(pic, u"Handle");
+    ASSERT_EQ(handle.hr, S_OK);
+    EXPECT_EQ(platform::GetBitmapDimension(platform::HBITMAP(handle.result->lVal)).cx, 4);
+    EXPECT_EQ(LateCall(pic, u"Depth").hr, DISP_E_UNKNOWNNAME);
 
     const platform::HDC dc = platform::CreateCompatibleDC(0);
     const platform::HBITMAP target = platform::CreateBitmap(8, 2, 1, 32, nullptr);
     const platform::HGDIOBJ old = platform::SelectObject(dc, target);
-    VARIANT args[5];
-    // Render(hdc, x, y, cx, cy): arguments travel last first.
-    const LONG rendered[5] = {2, 8, 0, 0, static_cast<LONG>(dc)};
-    for (int i = 0; i < 5; ++i) {
-        VariantInit(&args[i]);
-        args[i].vt = VT_I4;
-        args[i].lVal = rendered[i];
-    }
-    DISPPARAMS p{args, nullptr, 5, 0};
-    ASSERT_EQ(pic->Invoke(6, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr), S_OK);
+    // Render(hdc, x, y, cx, cy)
+    ASSERT_EQ(LateCall(pic, 6, DISPATCH_METHOD,
+                       {long_arg(LONG(dc)), long_arg(0), long_arg(0), long_arg(8), long_arg(2)})
+                  .hr,
+              S_OK);
     // Stretched to twice the width: blue, blue, blue, blue, red, red, red, red.
     EXPECT_EQ(platform::GetPixel(dc, 0, 0), platform::RGB(0, 0, 255));
     EXPECT_EQ(platform::GetPixel(dc, 3, 1), platform::RGB(0, 0, 255));
@@ -114,41 +98,34 @@ TEST(StdFont, LateBoundWritesNotifyOnlyOnChange) {
     StdFont* font = StdFont::create();
     Recorder rec;
     font->add_listener(&rec);
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{}, size{}, name{};
     v.vt = VT_BOOL;
     v.boolVal = VARIANT_TRUE;
-    EXPECT_EQ(put(font, DISPID_FONT_BOLD, v), S_OK);
-    EXPECT_EQ(put(font, DISPID_FONT_BOLD, v), S_OK); // same value: no notification
-    EXPECT_EQ(put(font, DISPID_FONT_STRIKE, v), S_OK);
-    VARIANT size;
-    VariantInit(&size);
     size.vt = VT_R8;
     size.dblVal = 12;
-    EXPECT_EQ(put(font, DISPID_FONT_SIZE, size), S_OK);
     Bstr face(u"Tahoma");
-    VARIANT name;
-    VariantInit(&name);
-    name.vt = VT_BSTR;
-    name.bstrVal = face.get();
-    EXPECT_EQ(put(font, DISPID_FONT_NAME, name), S_OK);
-    EXPECT_EQ(put(font, DISPID_FONT_NAME, v), DISP_E_TYPEMISMATCH);
+    name = test::text_arg(face.get());
+    const auto put = [&](DISPID id, VARIANT value) {
+        return LateCall(font, id, DISPATCH_PROPERTYPUT, {value}).hr;
+    };
+    EXPECT_EQ(put(DISPID_FONT_BOLD, v), S_OK);
+    EXPECT_EQ(put(DISPID_FONT_BOLD, v), S_OK); // same value: no notification
+    EXPECT_EQ(put(DISPID_FONT_STRIKE, v), S_OK);
+    EXPECT_EQ(put(DISPID_FONT_SIZE, size), S_OK);
+    EXPECT_EQ(put(DISPID_FONT_NAME, name), S_OK);
+    EXPECT_EQ(put(DISPID_FONT_NAME, v), DISP_E_TYPEMISMATCH);
     size.dblVal = 0;
-    EXCEPINFO excep{};
-    EXPECT_EQ(put(font, DISPID_FONT_SIZE, size, &excep), DISP_E_EXCEPTION);
-    EXPECT_EQ(excep.scode, HRESULT(0x800A017C)); // error 380
-    EXPECT_EQ(excep.wCode, 0);
-    SysFreeString(excep.bstrSource);
-    SysFreeString(excep.bstrDescription);
+    LateCall zero(font, DISPID_FONT_SIZE, DISPATCH_PROPERTYPUT, {size});
+    EXPECT_EQ(zero.hr, DISP_E_EXCEPTION);
+    EXPECT_EQ(zero.excep.scode, HRESULT(0x800A017C)); // error 380
+    EXPECT_EQ(zero.excep.wCode, 0);
     const std::vector<DISPID> expected{DISPID_FONT_BOLD, DISPID_FONT_STRIKE, DISPID_FONT_SIZE,
                                        DISPID_FONT_NAME};
     EXPECT_EQ(rec.seen, expected);
-    Variant read;
-    ASSERT_EQ(get(font, u"Size", read.out()), S_OK);
-    EXPECT_EQ(read.vt(), VT_CY);
-    EXPECT_EQ(read->llVal, 120000);
-    ASSERT_EQ(get(font, u"name", read.out()), S_OK);
-    EXPECT_EQ(bstr_view(read->bstrVal), u"Tahoma");
+    LateCall read(font, u"Size");
+    EXPECT_EQ(std::tie(read.hr, read.result->vt, read.result->llVal),
+              std::make_tuple(S_OK, VARTYPE(VT_CY), 120000LL));
+    EXPECT_EQ(test::late_text(font, u"name"), u"Tahoma");
     font->remove_listener(&rec);
     EXPECT_EQ(font->Release(), 0u);
 }
