@@ -8,7 +8,6 @@
 #include "frame/std_picture.h"
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
-#include "platform/image/image_codec.h"
 #include "platform/raster/bitmap.h"
 #include "platform/raster/colour.h"
 #include "platform/raster/gdi.h"
@@ -22,7 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -64,36 +62,29 @@ class PictureBoxTest : public ::testing::Test {
         EXPECT_EQ(bars->Release(), 0u);
     }
 
-    // Handlers that log "<name>" plus their arguments.
-    std::function<void(SHORT, SHORT, float, float)> mouse(std::string name) {
-        return [this, name](SHORT b, SHORT s, float x, float y) {
-            log.push_back(name + " " + std::to_string(b) + " " + std::to_string(s) + " " +
-                          std::to_string(int(x)) + " " + std::to_string(int(y)));
+    // A handler that logs "<name>" plus its arguments, each as a whole number.
+    auto logs(std::string name) {
+        return [this, name](auto&&... args) {
+            std::string line = name;
+            ((line += " " + std::to_string(int(args))), ...);
+            log.push_back(line);
         };
-    }
-    std::function<void(SHORT&, SHORT)> key(std::string name) {
-        return [this, name](SHORT& k, SHORT s) {
-            log.push_back(name + " " + std::to_string(k) + " " + std::to_string(s));
-        };
-    }
-    std::function<void()> plain(std::string name) {
-        return [this, name] { log.push_back(name); };
     }
     // The pointer events of the box or of a windowless child, each line led by prefix.
     template <class Part> void record_pointer(Part& part, const std::string& prefix) {
-        part.on_mouse_down = mouse(prefix + "MouseDown");
-        part.on_mouse_move = mouse(prefix + "MouseMove");
-        part.on_mouse_up = mouse(prefix + "MouseUp");
-        part.on_click = plain(prefix + "Click");
+        part.on_mouse_down = logs(prefix + "MouseDown");
+        part.on_mouse_move = logs(prefix + "MouseMove");
+        part.on_mouse_up = logs(prefix + "MouseUp");
+        part.on_click = logs(prefix + "Click");
     }
     void record(PictureBox& box) {
         record_pointer(box, "");
-        box.on_dbl_click = plain("DblClick");
-        box.on_key_down = key("KeyDown");
-        box.on_key_press = [this](SHORT& k) { log.push_back("KeyPress " + std::to_string(k)); };
-        box.on_key_up = key("KeyUp");
-        box.on_got_focus = plain("GotFocus");
-        box.on_lost_focus = plain("LostFocus");
+        box.on_dbl_click = logs("DblClick");
+        box.on_key_down = logs("KeyDown");
+        box.on_key_press = logs("KeyPress");
+        box.on_key_up = logs("KeyUp");
+        box.on_got_focus = logs("GotFocus");
+        box.on_lost_focus = logs("LostFocus");
     }
     // Input, then the pump.
     void run(const std::function<void()>& input) {
@@ -257,23 +248,6 @@ TEST_F(PictureBoxTest, PaintsPictureFrameAndChildrenOnTheNextPump) {
         {0, 0, 1, "BB"}, {8, 7, 9, "DDD"}, {11, 16, 23, "BRRRRBBB"}, {13, 16, 23, "BRBBRRBB"}};
     for (const Row& r : plain)
         EXPECT_EQ(row(box.hWnd(), r.y, r.x0, r.x1), r.expected) << "unframed, row " << r.y;
-
-    // A larger box with a caption, kept for a person to look at.
-    controls::Label caption;
-    caption.SetBackStyle(0);
-    caption.SetCaption(u"Picture box");
-    caption.SetAutoSize(true);
-    caption.Move(20, 4, 0, 0);
-    box.add_windowless(&caption);
-    box.SetBackColor(0x80000005);
-    box.SetBorderStyle(1);
-    box.Move(4, 4, 96, 24);
-    pf::DoEvents();
-    EXPECT_EQ(pf::gdi_object_counts(), before);
-    std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
-    const pf::HDC dc = pf::GetDC(box.hWnd());
-    pf::save_png(pf::image_from_dc(dc), PAGINOR_TEST_OUTPUT_DIR "/picture_box.png");
-    pf::ReleaseDC(box.hWnd(), dc);
 }
 
 TEST_F(PictureBoxTest, PointerKeysAndFocusInTheStockOrder) {
