@@ -18,8 +18,11 @@
 #include "platform/window/window.h"
 #include "platform/window/window_system.h"
 
+#include "support/raises.h"
+
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -28,6 +31,7 @@
 using namespace paginor;
 namespace pf = paginor::platform;
 using controls::PictureBox;
+using test::error_of;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -109,26 +113,10 @@ class PictureBoxTest : public ::testing::Test {
     Lines log;
 };
 
-struct Geometry {
-    int left, top, width, height, scale_width, scale_height;
-    friend bool operator==(const Geometry&, const Geometry&) = default;
-};
-std::ostream& operator<<(std::ostream& os, const Geometry& g) {
-    return os << g.left << "," << g.top << " " << g.width << "x" << g.height << " scale "
-              << g.scale_width << "x" << g.scale_height;
-}
+// Left, top, width, height, scale width and scale height.
+using Geometry = std::array<int, 6>;
 Geometry geometry_of(const PictureBox& box) {
     return {box.Left(), box.Top(), box.Width(), box.Height(), box.ScaleWidth(), box.ScaleHeight()};
-}
-
-// The run-time error number the call raised, 0 when it raised none.
-int error_of(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 // The fixture's TearDown finds any reference to a picture the box kept or lost.

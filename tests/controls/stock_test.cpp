@@ -19,6 +19,8 @@
 #include "platform/window/message.h"
 #include "platform/window/window_system.h"
 
+#include "support/raises.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -164,15 +166,8 @@ TEST(Timer, TicksOnThePlatformClock) {
     run(60);
     EXPECT_EQ(ticks.back(), 510u);
 
-    for (const auto& [interval, error] : {std::pair{-1, 380}, {65536, 380}, {65535, 0}, {0, 0}}) {
-        int number = 0;
-        try {
-            timer.SetInterval(interval);
-        } catch (const RuntimeError& e) {
-            number = e.number();
-        }
-        EXPECT_EQ(number, error) << interval;
-    }
+    for (const auto& [interval, error] : {std::pair{-1, 380}, {65536, 380}, {65535, 0}, {0, 0}})
+        EXPECT_EQ(test::error_of([&] { timer.SetInterval(interval); }), error) << interval;
     EXPECT_EQ(timer.Interval(), 0);
 }
 

@@ -9,6 +9,8 @@
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
 
+#include "support/raises.h"
+
 #include <gtest/gtest.h>
 
 using namespace paginor;
@@ -79,12 +81,7 @@ TEST(DrawingSurface, ExtentsFollowTheFontObjectAndTheScreenDensity) {
     EXPECT_GT(s.TextHeight(u""), at15); // more pixels per point
     platform::set_screen_twips_per_pixel(15);
     EXPECT_EQ(s.TextHeight(u""), at15);
-    try {
-        s.SetFont(nullptr);
-        FAIL() << "took a null font";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 91);
-    }
+    EXPECT_EQ(test::error_of([&] { s.SetFont(nullptr); }), 91) << "took a null font";
     EXPECT_EQ(s.Font()->description().size, 18);
 }
 

@@ -20,6 +20,8 @@
 #include "platform/window/window.h"
 #include "platform/window/window_system.h"
 
+#include "support/raises.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,9 +44,11 @@ class Recording final : public UserControl, public IUnknown {
     const Class& control_class() const override { return class_entry(ClassId::O2007Hover); }
 
   private:
-    static std::string args(SHORT b, SHORT s, float x, float y) {
-        return " " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(int(x)) +
-               " " + std::to_string(int(y));
+    // "<name>" and the arguments as whole numbers.
+    template <class... A> void log(const char* name, A... a) {
+        std::string line = name;
+        ((line += " " + std::to_string(int(a))), ...);
+        seen.push_back(line);
     }
     void UserControl_Initialize() override { seen.push_back("Initialize"); }
     void UserControl_InitProperties() override {
@@ -61,25 +65,19 @@ class Recording final : public UserControl, public IUnknown {
     void UserControl_Paint(HDC) override { seen.push_back("Paint"); }
     void UserControl_Terminate() override { seen.push_back("Terminate"); }
     void UserControl_MouseDown(SHORT b, SHORT s, float x, float y) override {
-        seen.push_back("MouseDown" + args(b, s, x, y));
+        log("MouseDown", b, s, x, y);
     }
     void UserControl_MouseMove(SHORT b, SHORT s, float x, float y) override {
-        seen.push_back("MouseMove" + args(b, s, x, y));
+        log("MouseMove", b, s, x, y);
     }
     void UserControl_MouseUp(SHORT b, SHORT s, float x, float y) override {
-        seen.push_back("MouseUp" + args(b, s, x, y));
+        log("MouseUp", b, s, x, y);
     }
     void UserControl_Click() override { seen.push_back("Click"); }
     void UserControl_DblClick() override { seen.push_back("DblClick"); }
-    void UserControl_KeyDown(SHORT& k, SHORT s) override {
-        seen.push_back("KeyDown " + std::to_string(k) + " " + std::to_string(s));
-    }
-    void UserControl_KeyPress(SHORT& k) override {
-        seen.push_back("KeyPress " + std::to_string(k));
-    }
-    void UserControl_KeyUp(SHORT& k, SHORT s) override {
-        seen.push_back("KeyUp " + std::to_string(k) + " " + std::to_string(s));
-    }
+    void UserControl_KeyDown(SHORT& k, SHORT s) override { log("KeyDown", k, s); }
+    void UserControl_KeyPress(SHORT& k) override { log("KeyPress", k); }
+    void UserControl_KeyUp(SHORT& k, SHORT s) override { log("KeyUp", k, s); }
     void UserControl_EnterFocus() override { seen.push_back("EnterFocus"); }
     void UserControl_ExitFocus() override { seen.push_back("ExitFocus"); }
 };
@@ -150,6 +148,11 @@ class UserControlHost : public ::testing::Test {
         site.window = platform::CreateWindow(form);
         platform::SetActiveWindow(site.window);
     }
+    // Input, then the pump.
+    template <class Input> void input(Input in) {
+        in();
+        platform::DoEvents();
+    }
     // The container sited, started and shown at (left, top), 1500 x 600 twips.
     void start(double left = 150, double top = 150) {
         container.site(&site, left, top, 1500, 600);
@@ -201,18 +204,13 @@ TEST_F(UserControlHost, MessagesBecomeControlEvents) {
     platform::Input::moveTo(12, 13);
     platform::Input::click(); // press gives the focus
     platform::Input::click(); // the second press is a double-click
-    platform::Input::press(platform::MouseButton::Right);
-    platform::DoEvents();
+    input([] { platform::Input::press(platform::MouseButton::Right); });
     platform::Input::moveTo(60, 70); // captured: still ours
     platform::DoEvents();
-    platform::Input::release(platform::MouseButton::Right);
-    platform::DoEvents();
-    platform::Input::keyDown(platform::VK_SHIFT);
-    platform::DoEvents();
-    platform::Input::key('A');
-    platform::DoEvents();
-    platform::Input::keyUp(platform::VK_SHIFT);
-    platform::DoEvents();
+    input([] { platform::Input::release(platform::MouseButton::Right); });
+    input([] { platform::Input::keyDown(platform::VK_SHIFT); });
+    input([] { platform::Input::key('A'); });
+    input([] { platform::Input::keyUp(platform::VK_SHIFT); });
     platform::SetFocus(site.window);
     const Lines expected{"MouseMove 0 0 30 45",
                          "EnterFocus",
@@ -267,15 +265,10 @@ TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
 
 TEST_F(UserControlHost, ChildEventsReachTheContainersHandler) {
     start(); // container at (10, 10); buttons at (10, 14), (30, 14), (50, 14), 16 px square
-    platform::Input::moveTo(15, 20);
-    platform::DoEvents();
-    platform::Input::click();
-    platform::DoEvents();
-    platform::Input::moveTo(52, 16);
-    platform::DoEvents();
-    platform::Input::keyDown('K');
-    platform::Input::keyUp('K');
-    platform::DoEvents();
+    input([] { platform::Input::moveTo(15, 20); });
+    input([] { platform::Input::click(); });
+    input([] { platform::Input::moveTo(52, 16); });
+    input([] { platform::Input::key('K'); });
     // No pictures: every button is bare surface, so a left click raises MouseUp and Click
     // twice; moving on to another button leaves the first; the key goes to the button that the
     // click gave the focus.
@@ -291,31 +284,22 @@ TEST_F(UserControlHost, ChildEventsReachTheContainersHandler) {
 
 TEST_F(UserControlHost, RefusedWhereNoChildCanGo) {
     // Before the container has a window.
-    try {
-        container.add_control(ClassId::O2007Hover, 0, 0, 100, 100, nullptr);
-        FAIL() << "placed a child before site()";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 5);
-    }
+    EXPECT_EQ(test::error_of([&] { container.add_control(ClassId::O2007Hover, 0, 0, 9, 9, {}); }),
+              5);
     start();
     const long before = live_objects();
     // A creatable class that is no control.
-    try {
-        container.add_control(ClassId::clsPromptEvents, 0, 0, 100, 100, nullptr);
-        FAIL() << "placed a relay as a control";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 5);
-    }
+    EXPECT_EQ(
+        test::error_of([&] { container.add_control(ClassId::clsPromptEvents, 0, 0, 9, 9, {}); }),
+        5);
     EXPECT_EQ(live_objects(), before);
     // A handler that throws stays inside the handler; the children keep working.
     container.add_control(ClassId::O2007Hover, 0, 0, 300, 60, [](DISPID, EventArgs& args) {
         (void)args[9]; // past the last argument: error 450
     });
     container.seen.clear();
-    platform::Input::moveTo(12, 11);
-    platform::DoEvents();
-    platform::Input::moveTo(52, 16);
-    platform::DoEvents();
+    input([] { platform::Input::moveTo(12, 11); });
+    input([] { platform::Input::moveTo(52, 16); });
     EXPECT_EQ(container.seen, Lines{"hAdd MouseMove 0 0 30 30"});
 }
 
