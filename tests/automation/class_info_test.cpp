@@ -108,31 +108,58 @@ std::vector<SeenEvent> read_events(ITypeInfo* events) {
     return seen;
 }
 
-// The whole walk, leaving nothing held.
-std::vector<SeenEvent> host_walk(const Class& c) {
-    Ref<ITypeInfo> coclass = class_info_of(test::create(*c.clsid).get());
-    if (!coclass)
-        return {};
-    Ref<ITypeInfo> events =
-        implemented(coclass.get(), IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE);
-    if (!events) {
-        ADD_FAILURE() << "no default source";
-        return {};
-    }
-    return read_events(events.get());
-}
-
 // Every test ends with nothing of the library alive.
 class ClassInfo : public ::testing::Test {
     void TearDown() override { EXPECT_EQ(DllCanUnloadNow(), S_OK); }
 };
 
-TEST_F(ClassInfo, HostWalkFindsEveryEventOfTheTableAndTheKnownOnes) {
+// The walk a form host makes to bind handlers by name, checked against the table and then
+// against known events.
+TEST_F(ClassInfo, CoclassLeadsToItsInterfacesAndEveryEventOfTheTable) {
     size_t total = 0;
     std::map<std::u16string_view, std::vector<SeenEvent>> walked;
     for (const Class& c : type_library().classes) {
         SCOPED_TRACE(to_utf8(c.name));
-        const auto& seen = walked[c.name] = host_walk(c);
+        Ref<IDispatch> object = test::create(*c.clsid);
+        ASSERT_TRUE(object);
+        EXPECT_TRUE(test::query<IUnknown>(object.get(), *c.default_interface->iid));
+        Ref<ITypeInfo> coclass = class_info_of(object.get());
+        ASSERT_TRUE(coclass);
+        const TYPEATTR attr = attr_of(coclass.get());
+        EXPECT_EQ(attr.guid, *c.clsid);
+        // Kind, implemented types, own members, locale, version.
+        EXPECT_EQ(
+            std::tie(attr.typekind, attr.cImplTypes, attr.cFuncs, attr.lcid, attr.wMajorVerNum,
+                     attr.wMinorVerNum),
+            std::make_tuple(TKIND_COCLASS, SHORT(2), SHORT(0), LCID(0x409), WORD(1), WORD(4)));
+        const WORD flags = c.kind == ClassKind::Control ? TYPEFLAG_FCANCREATE | TYPEFLAG_FCONTROL
+                                                        : TYPEFLAG_FCANCREATE;
+        EXPECT_EQ(attr.wTypeFlags, flags);
+        // The dual first, then the default source.
+        for (INT i = 0, flags = -1; i < 2; ++i, flags = -1) {
+            EXPECT_EQ(coclass->GetImplTypeFlags(UINT(i), &flags), S_OK);
+            EXPECT_EQ(flags, IMPLTYPEFLAG_FDEFAULT | (i ? IMPLTYPEFLAG_FSOURCE : 0)) << i;
+        }
+        EXPECT_EQ(doc_of(coclass.get(), MEMBERID_NIL), c.name);
+
+        // The default interface is the one the object hands out itself.
+        Ref<ITypeInfo> dual = implemented(coclass.get(), IMPLTYPEFLAG_FDEFAULT), own;
+        ASSERT_TRUE(dual);
+        ASSERT_EQ(object->GetTypeInfo(0, 0x409, own.put()), S_OK);
+        const TYPEATTR d = attr_of(dual.get()), o = attr_of(own.get());
+        EXPECT_EQ(d.guid, *c.default_interface->iid);
+        EXPECT_EQ(std::tie(d.guid, d.cFuncs), std::tie(o.guid, o.cFuncs));
+        EXPECT_EQ(d.typekind, TKIND_INTERFACE);
+
+        auto events = implemented(coclass.get(), IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE);
+        ASSERT_TRUE(events);
+        const TYPEATTR e = attr_of(events.get());
+        EXPECT_EQ(e.guid, *c.event_interface->iid);
+        EXPECT_EQ(e.cbSizeVft, 7 * sizeof(void*)); // IUnknown and IDispatch only
+        EXPECT_EQ(e.wTypeFlags & TYPEFLAG_FHIDDEN, TYPEFLAG_FHIDDEN);
+        EXPECT_EQ(doc_of(events.get(), MEMBERID_NIL), c.event_interface->name);
+
+        const auto& seen = walked[c.name] = read_events(events.get());
         const auto& table = c.event_interface->members;
         ASSERT_EQ(seen.size(), table.size());
         for (size_t i = 0; i < seen.size(); ++i) {
@@ -188,50 +215,6 @@ TEST_F(ClassInfo, HostWalkFindsEveryEventOfTheTableAndTheKnownOnes) {
     }
     EXPECT_EQ(walked[u"GradientButton"][0].doc,
               u"Occurs when the user presses and then releases a mouse button over an object.");
-}
-
-TEST_F(ClassInfo, CoclassDescribesTheClassAndLeadsToItsInterfaces) {
-    for (const Class& c : type_library().classes) {
-        SCOPED_TRACE(to_utf8(c.name));
-        Ref<IDispatch> object = test::create(*c.clsid);
-        ASSERT_TRUE(object);
-        EXPECT_TRUE(test::query<IUnknown>(object.get(), *c.default_interface->iid));
-        Ref<ITypeInfo> coclass = class_info_of(object.get());
-        ASSERT_TRUE(coclass);
-        const TYPEATTR attr = attr_of(coclass.get());
-        EXPECT_EQ(attr.guid, *c.clsid);
-        // Kind, implemented types, own members, locale, version.
-        EXPECT_EQ(
-            std::tie(attr.typekind, attr.cImplTypes, attr.cFuncs, attr.lcid, attr.wMajorVerNum,
-                     attr.wMinorVerNum),
-            std::make_tuple(TKIND_COCLASS, SHORT(2), SHORT(0), LCID(0x409), WORD(1), WORD(4)));
-        const WORD flags = c.kind == ClassKind::Control ? TYPEFLAG_FCANCREATE | TYPEFLAG_FCONTROL
-                                                        : TYPEFLAG_FCANCREATE;
-        EXPECT_EQ(attr.wTypeFlags, flags);
-        // The dual first, then the default source.
-        for (INT i = 0, flags = -1; i < 2; ++i, flags = -1) {
-            EXPECT_EQ(coclass->GetImplTypeFlags(UINT(i), &flags), S_OK);
-            EXPECT_EQ(flags, IMPLTYPEFLAG_FDEFAULT | (i ? IMPLTYPEFLAG_FSOURCE : 0)) << i;
-        }
-        EXPECT_EQ(doc_of(coclass.get(), MEMBERID_NIL), c.name);
-
-        // The default interface is the one the object hands out itself.
-        Ref<ITypeInfo> dual = implemented(coclass.get(), IMPLTYPEFLAG_FDEFAULT), own;
-        ASSERT_TRUE(dual);
-        ASSERT_EQ(object->GetTypeInfo(0, 0x409, own.put()), S_OK);
-        const TYPEATTR d = attr_of(dual.get()), o = attr_of(own.get());
-        EXPECT_EQ(d.guid, *c.default_interface->iid);
-        EXPECT_EQ(std::tie(d.guid, d.cFuncs), std::tie(o.guid, o.cFuncs));
-        EXPECT_EQ(d.typekind, TKIND_INTERFACE);
-
-        auto events = implemented(coclass.get(), IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE);
-        ASSERT_TRUE(events);
-        const TYPEATTR e = attr_of(events.get());
-        EXPECT_EQ(e.guid, *c.event_interface->iid);
-        EXPECT_EQ(e.cbSizeVft, 7 * sizeof(void*)); // IUnknown and IDispatch only
-        EXPECT_EQ(e.wTypeFlags & TYPEFLAG_FHIDDEN, TYPEFLAG_FHIDDEN);
-        EXPECT_EQ(doc_of(events.get(), MEMBERID_NIL), c.event_interface->name);
-    }
 }
 
 TEST_F(ClassInfo, BadInputIsRefused) {
