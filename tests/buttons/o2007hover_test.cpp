@@ -23,38 +23,29 @@ TEST_F(HoverEvents, PointerRoundOverPictureAndSurface) {
 
     struct Step {
         const char* what;
-        std::function<void(HoverEvents&)> act;
+        std::function<void()> act;
         Lines events;
         const char* look;
     };
     const Step steps[] = {
-        {"enter over the picture",
-         [](HoverEvents& t) { t.move(10, 11); },
-         {"MouseMove 0 0 30 45"},
-         "hover"},
-        {"move on the picture",
-         [](HoverEvents& t) { t.move(12, 11); },
-         {"MouseMove 0 0 60 45"},
-         "hover"},
-        {"rest past the hover time", [](HoverEvents& t) { t.advance(500); }, {}, "hover"},
-        {"left click on the picture", [](HoverEvents& t) { t.click(); }, {"Click"}, "hover"},
-        {"onto the bare surface",
-         [](HoverEvents& t) { t.move(28, 30); },
-         {"MouseMove 0 0 300 330"},
-         "hover"},
+        {"enter over the picture", [&] { move(10, 11); }, {"MouseMove 0 0 30 45"}, "hover"},
+        {"move on the picture", [&] { move(12, 11); }, {"MouseMove 0 0 60 45"}, "hover"},
+        {"rest past the hover time", [&] { advance(500); }, {}, "hover"},
+        {"left click on the picture", [&] { click(); }, {"Click"}, "hover"},
+        {"onto the bare surface", [&] { move(28, 30); }, {"MouseMove 0 0 300 330"}, "hover"},
         {"left click on the bare surface: Click twice",
-         [](HoverEvents& t) { t.advance(600), t.click(); },
+         [&] { advance(600), click(); },
          {"MouseUp 1 0 300 330", "Click", "Click"},
          "hover"},
         {"right click on the bare surface",
-         [](HoverEvents& t) { t.advance(600), t.click(MouseButton::Right); },
+         [&] { advance(600), click(MouseButton::Right); },
          {"MouseUp 2 0 300 330"},
          "hover"},
-        {"leave the control", [](HoverEvents& t) { t.move(50, 35); }, {"MouseLeave"}, "normal"},
-        {"come back", [](HoverEvents& t) { t.move(9, 9); }, {"MouseMove 0 0 15 15"}, "hover"},
+        {"leave the control", [&] { move(50, 35); }, {"MouseLeave"}, "normal"},
+        {"come back", [&] { move(9, 9); }, {"MouseMove 0 0 15 15"}, "hover"},
     };
     for (const Step& s : steps) {
-        s.act(*this);
+        s.act();
         EXPECT_EQ(log.take(), s.events) << s.what;
         EXPECT_EQ(shown(), s.look) << s.what;
     }
@@ -63,11 +54,9 @@ TEST_F(HoverEvents, PointerRoundOverPictureAndSurface) {
 TEST_F(HoverEvents, PressOnPictureReleasedOutsideIsNoClick) {
     set_pictures(false);
     move(10, 10);
-    platform::Input::press();
-    platform::DoEvents();
+    input([] { platform::Input::press(); });
     move(50, 35); // captured: the move still belongs to the picture
-    platform::Input::release();
-    platform::DoEvents();
+    input([] { platform::Input::release(); });
     // Taking the capture ends the tracker's leave request (a leave report); the captured
     // move starts hovering again; the release lets the pointer go where it is (another).
     const Lines expected{"MouseMove 0 0 30 30", "MouseLeave", "MouseMove 1 0 630 405",
@@ -94,8 +83,7 @@ TEST_F(HoverEvents, DisabledRaisesOnlyMovesLeaveAndKeys) {
     move(10, 10);
     click();
     platform::SetFocus(self().hwnd());
-    platform::Input::key(13);
-    platform::DoEvents();
+    input([] { platform::Input::key(13); });
     move(50, 35);
     const Lines expected{"MouseMove 0 0 300 300", "MouseMove 0 0 30 30", "KeyUp 13 0",
                          "MouseLeave"};
@@ -104,12 +92,9 @@ TEST_F(HoverEvents, DisabledRaisesOnlyMovesLeaveAndKeys) {
 
 TEST_F(HoverEvents, KeyUpCarriesShiftAndAnswersComeBack) {
     platform::SetFocus(self().hwnd());
-    platform::Input::keyDown(platform::VK_SHIFT);
-    platform::DoEvents();
-    platform::Input::key(32);
-    platform::DoEvents();
-    platform::Input::keyUp(platform::VK_SHIFT);
-    platform::DoEvents();
+    input([] { platform::Input::keyDown(platform::VK_SHIFT); });
+    input([] { platform::Input::key(32); });
+    input([] { platform::Input::keyUp(platform::VK_SHIFT); });
     const Lines expected{"KeyUp 32 1", "KeyUp 16 0"};
     EXPECT_EQ(log.take(), expected);
 }
@@ -118,11 +103,9 @@ TEST_F(HoverEvents, ReleaseOnSurfaceAfterPressOnSurfaceOutsideStillRaisesMouseUp
     set_pictures(false);
     move(28, 28);
     log.take();
-    platform::Input::press();
-    platform::DoEvents();
+    input([] { platform::Input::press(); });
     move(50, 35);
-    platform::Input::release();
-    platform::DoEvents();
+    input([] { platform::Input::release(); });
     // Captured: the move and the release still come to the control; released outside,
     // the surface's MouseUp still raises Click (it does not look at where). The tracking
     // that the captured move starts reports its leave at once: the pointer is outside.

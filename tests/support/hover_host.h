@@ -29,10 +29,6 @@ inline Ref<IDispatch> picture(const char* name) {
         frame::LoadPicture(from_utf8(std::string(PAGINOR_TEST_DATA_DIR "/") + name)));
 }
 
-inline std::string output_path(const std::string& name) {
-    return std::string(PAGINOR_TEST_OUTPUT_DIR "/") + name;
-}
-
 class HoverHost : public ::testing::Test {
   public:
     void SetUp() override {
@@ -74,6 +70,11 @@ class HoverHost : public ::testing::Test {
     }
     void click(platform::MouseButton b = platform::MouseButton::Left) {
         platform::Input::click(b);
+        platform::DoEvents();
+    }
+    // Input, then the pump.
+    template <class Input> void input(Input in) {
+        in();
         platform::DoEvents();
     }
     void advance(int ms) {
