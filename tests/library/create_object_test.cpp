@@ -6,6 +6,7 @@
 
 #include "platform/core/unicode.h"
 
+#include "support/late_bound.h"
 #include "support/scratch.h"
 
 #include <paginor/automation.h>
@@ -151,11 +152,7 @@ TEST(CreateObject, CreatesByProgIdThroughTheRegistryTheLibraryWrote) {
     ASSERT_EQ(CreateObject(u"PaginorV2CTL.clsPromptEvents", &relay), S_OK)
         << to_utf8(our_last_error());
     ASSERT_NE(relay, nullptr);
-    OLECHAR name[] = u"RaiseAnEvent";
-    OLECHAR* names[] = {name};
-    DISPID dispid = 0;
-    EXPECT_EQ(relay->GetIDsOfNames(IID_NULL, names, 1, 0x409, &dispid), S_OK);
-    EXPECT_EQ(dispid, 0x60030000);
+    EXPECT_EQ(test::id_of(relay, u"RaiseAnEvent"), 0x60030000);
     EXPECT_EQ(relay->Release(), 0u);
 
     IUnknown* control = nullptr;
