@@ -174,6 +174,7 @@ TEST_F(ClassInfo, CoclassLeadsToItsInterfacesAndEveryEventOfTheTable) {
             }
         }
         total += seen.size();
+        EXPECT_EQ(object.detach()->Release(), 0u) << "the type information holds no object";
     }
     EXPECT_EQ(total, 2u + 1 + 1 + 10 + 5 + 4u); // the controls without events add none
 
