@@ -1,6 +1,7 @@
 // A form host binding event handlers by name: from an object to its class's type
 // information, to the implemented type flagged default source, to every event's name,
-// identifier and parameters; checked against the table and against known events.
+// identifier and parameters; checked against the table and against known events. Also
+// the type information of a dual interface as a typed host reads it.
 #include <paginor/PaginorV2CTL.h>
 
 #include "automation/dispatch.h"
@@ -11,12 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <tuple>
 #include <vector>
 
 using namespace paginor;
 using namespace paginor::frame;
+using test::Ref;
 
 namespace {
 
@@ -29,9 +32,7 @@ struct SeenEvent {
 };
 
 std::u16string take(BSTR b) {
-    std::u16string text(bstr_view(b));
-    SysFreeString(b);
-    return text;
+    return std::u16string(Bstr::adopt(b).view());
 }
 
 // A copy of the type's attributes (zeroed when they cannot be read).
@@ -54,29 +55,24 @@ std::u16string doc_of(ITypeInfo* info, MEMBERID id) {
     return take(name ? name : help);
 }
 
-ITypeInfo* class_info_of(IUnknown* object) {
-    IProvideClassInfo* provider = nullptr;
-    EXPECT_EQ(object->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&provider)),
-              S_OK);
-    if (!provider)
-        return nullptr;
-    ITypeInfo* info = nullptr;
-    EXPECT_EQ(provider->GetClassInfo(&info), S_OK);
-    provider->Release();
+Ref<ITypeInfo> class_info_of(IUnknown* object) {
+    auto provider = test::query<IProvideClassInfo>(object, IID_IProvideClassInfo);
+    Ref<ITypeInfo> info;
+    EXPECT_TRUE(provider && provider->GetClassInfo(info.put()) == S_OK);
     return info;
 }
 
 // The implemented type with exactly these flags, as a host finds it.
-ITypeInfo* implemented(ITypeInfo* coclass, INT wanted) {
-    ITypeInfo* found = nullptr;
+Ref<ITypeInfo> implemented(ITypeInfo* coclass, INT wanted) {
+    Ref<ITypeInfo> found;
     for (UINT i = 0, n = attr_of(coclass).cImplTypes; i < n && !found; ++i) {
         INT flags = -1;
-        EXPECT_EQ(coclass->GetImplTypeFlags(i, &flags), S_OK);
-        if (flags != wanted)
-            continue;
         HREFTYPE ref = 0;
-        EXPECT_EQ(coclass->GetRefTypeOfImplType(i, &ref), S_OK);
-        EXPECT_EQ(coclass->GetRefTypeInfo(ref, &found), S_OK);
+        EXPECT_EQ(coclass->GetImplTypeFlags(i, &flags), S_OK);
+        if (flags == wanted) {
+            EXPECT_EQ(coclass->GetRefTypeOfImplType(i, &ref), S_OK);
+            EXPECT_EQ(coclass->GetRefTypeInfo(ref, found.put()), S_OK);
+        }
     }
     return found;
 }
@@ -90,9 +86,8 @@ std::vector<SeenEvent> read_events(ITypeInfo* events) {
         EXPECT_EQ(events->GetFuncDesc(i, &f), S_OK);
         SeenEvent e;
         e.id = f->memid;
-        EXPECT_EQ(f->invkind, INVOKE_FUNC);
-        EXPECT_EQ(f->funckind, FUNC_DISPATCH);
-        EXPECT_EQ(f->elemdescFunc.tdesc.vt, VT_VOID);
+        EXPECT_EQ(std::tie(f->invkind, f->funckind, f->elemdescFunc.tdesc.vt),
+                  std::make_tuple(INVOKE_FUNC, FUNC_DISPATCH, VARTYPE(VT_VOID)));
         for (SHORT p = 0; p < f->cParams; ++p) {
             const ELEMDESC& param = f->lprgelemdescParam[p];
             EXPECT_EQ(param.tdesc.vt, VT_PTR); // every event argument goes by reference
@@ -113,39 +108,65 @@ std::vector<SeenEvent> read_events(ITypeInfo* events) {
     return seen;
 }
 
-// The whole walk, leaving nothing held.
-std::vector<SeenEvent> host_walk(const Class& c) {
-    IDispatch* object = test::create(*c.clsid);
-    if (!object)
-        return {};
-    ITypeInfo* coclass = class_info_of(object);
-    EXPECT_EQ(object->Release(), 0u); // the type information does not hold the object
-    if (!coclass)
-        return {};
-    std::vector<SeenEvent> seen;
-    if (ITypeInfo* events = implemented(coclass, IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)) {
-        seen = read_events(events);
-        EXPECT_EQ(events->Release(), 0u);
-    } else {
-        ADD_FAILURE() << "no default source";
-    }
-    EXPECT_EQ(coclass->Release(), 0u);
-    return seen;
-}
+// Every test ends with nothing of the library alive.
+class ClassInfo : public ::testing::Test {
+    void TearDown() override { EXPECT_EQ(DllCanUnloadNow(), S_OK); }
+};
 
-TEST(ClassInfo, HostWalkFindsEveryEventOfTheTable) {
+// The walk a form host makes to bind handlers by name, checked against the table and then
+// against known events.
+TEST_F(ClassInfo, CoclassLeadsToItsInterfacesAndEveryEventOfTheTable) {
     size_t total = 0;
+    std::map<std::u16string_view, std::vector<SeenEvent>> walked;
     for (const Class& c : type_library().classes) {
         SCOPED_TRACE(to_utf8(c.name));
-        const auto seen = host_walk(c);
+        Ref<IDispatch> object = test::create(*c.clsid);
+        ASSERT_TRUE(object);
+        EXPECT_TRUE(test::query<IUnknown>(object.get(), *c.default_interface->iid));
+        Ref<ITypeInfo> coclass = class_info_of(object.get());
+        ASSERT_TRUE(coclass);
+        const TYPEATTR attr = attr_of(coclass.get());
+        EXPECT_EQ(attr.guid, *c.clsid);
+        // Kind, implemented types, own members, locale, version.
+        EXPECT_EQ(
+            std::tie(attr.typekind, attr.cImplTypes, attr.cFuncs, attr.lcid, attr.wMajorVerNum,
+                     attr.wMinorVerNum),
+            std::make_tuple(TKIND_COCLASS, SHORT(2), SHORT(0), LCID(0x409), WORD(1), WORD(4)));
+        const WORD flags = c.kind == ClassKind::Control ? TYPEFLAG_FCANCREATE | TYPEFLAG_FCONTROL
+                                                        : TYPEFLAG_FCANCREATE;
+        EXPECT_EQ(attr.wTypeFlags, flags);
+        // The dual first, then the default source.
+        for (INT i = 0, flags = -1; i < 2; ++i, flags = -1) {
+            EXPECT_EQ(coclass->GetImplTypeFlags(UINT(i), &flags), S_OK);
+            EXPECT_EQ(flags, IMPLTYPEFLAG_FDEFAULT | (i ? IMPLTYPEFLAG_FSOURCE : 0)) << i;
+        }
+        EXPECT_EQ(doc_of(coclass.get(), MEMBERID_NIL), c.name);
+
+        // The default interface is the one the object hands out itself.
+        Ref<ITypeInfo> dual = implemented(coclass.get(), IMPLTYPEFLAG_FDEFAULT), own;
+        ASSERT_TRUE(dual);
+        ASSERT_EQ(object->GetTypeInfo(0, 0x409, own.put()), S_OK);
+        const TYPEATTR d = attr_of(dual.get()), o = attr_of(own.get());
+        EXPECT_EQ(d.guid, *c.default_interface->iid);
+        EXPECT_EQ(std::tie(d.guid, d.cFuncs), std::tie(o.guid, o.cFuncs));
+        EXPECT_EQ(d.typekind, TKIND_INTERFACE);
+
+        auto events = implemented(coclass.get(), IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE);
+        ASSERT_TRUE(events);
+        const TYPEATTR e = attr_of(events.get());
+        EXPECT_EQ(e.guid, *c.event_interface->iid);
+        EXPECT_EQ(e.cbSizeVft, 7 * sizeof(void*)); // IUnknown and IDispatch only
+        EXPECT_EQ(e.wTypeFlags & TYPEFLAG_FHIDDEN, TYPEFLAG_FHIDDEN);
+        EXPECT_EQ(doc_of(events.get(), MEMBERID_NIL), c.event_interface->name);
+
+        const auto& seen = walked[c.name] = read_events(events.get());
         const auto& table = c.event_interface->members;
         ASSERT_EQ(seen.size(), table.size());
         for (size_t i = 0; i < seen.size(); ++i) {
             const Member& m = table[i];
             SCOPED_TRACE(to_utf8(m.name));
-            EXPECT_EQ(seen[i].name, m.name);
-            EXPECT_EQ(seen[i].id, m.dispid);
-            EXPECT_EQ(seen[i].doc, m.help);
+            EXPECT_EQ(std::tie(seen[i].name, seen[i].id, seen[i].doc),
+                      std::tie(m.name, m.dispid, m.help));
             ASSERT_EQ(seen[i].params.size(), m.params.size());
             for (size_t p = 0; p < m.params.size(); ++p) {
                 EXPECT_EQ(seen[i].params[p], m.params[p].name);
@@ -153,13 +174,11 @@ TEST(ClassInfo, HostWalkFindsEveryEventOfTheTable) {
             }
         }
         total += seen.size();
+        EXPECT_EQ(object.detach()->Release(), 0u) << "the type information holds no object";
     }
     EXPECT_EQ(total, 2u + 1 + 1 + 10 + 5 + 4u); // the controls without events add none
-    EXPECT_EQ(DllCanUnloadNow(), S_OK);
-}
 
-// Known events as a host binds them, independent of how the table spells them.
-TEST(ClassInfo, KnownEventsBindByName) {
+    // Known events as a host binds them, independent of how the table spells them.
     struct Expected {
         ClassId cls;
         size_t index;
@@ -189,81 +208,23 @@ TEST(ClassInfo, KnownEventsBindByName) {
     };
     for (const auto& want : cases) {
         SCOPED_TRACE(to_utf8(want.name));
-        const auto seen = host_walk(class_entry(want.cls));
+        const auto& seen = walked[class_entry(want.cls).name];
         ASSERT_LT(want.index, seen.size());
         const SeenEvent& e = seen[want.index];
-        EXPECT_EQ(e.name, want.name);
-        EXPECT_EQ(e.id, want.id);
-        EXPECT_EQ(e.params, want.params);
-        EXPECT_EQ(e.types, want.types);
+        EXPECT_EQ(std::tie(e.name, e.id, e.params, e.types),
+                  std::tie(want.name, want.id, want.params, want.types));
     }
-    const auto gradient = host_walk(class_entry(ClassId::GradientButton));
-    ASSERT_FALSE(gradient.empty());
-    EXPECT_EQ(gradient[0].doc,
+    EXPECT_EQ(walked[u"GradientButton"][0].doc,
               u"Occurs when the user presses and then releases a mouse button over an object.");
 }
 
-TEST(ClassInfo, CoclassDescribesTheClassAndLeadsToItsInterfaces) {
-    for (const Class& c : type_library().classes) {
-        SCOPED_TRACE(to_utf8(c.name));
-        IDispatch* object = test::create(*c.clsid);
-        ASSERT_NE(object, nullptr);
-        ITypeInfo* coclass = class_info_of(object);
-        ASSERT_NE(coclass, nullptr);
-        const TYPEATTR attr = attr_of(coclass);
-        EXPECT_EQ(attr.guid, *c.clsid);
-        // Kind, implemented types, own members, locale, version.
-        EXPECT_EQ(
-            std::tie(attr.typekind, attr.cImplTypes, attr.cFuncs, attr.lcid, attr.wMajorVerNum,
-                     attr.wMinorVerNum),
-            std::make_tuple(TKIND_COCLASS, SHORT(2), SHORT(0), LCID(0x409), WORD(1), WORD(4)));
-        const WORD flags = c.kind == ClassKind::Control ? TYPEFLAG_FCANCREATE | TYPEFLAG_FCONTROL
-                                                        : TYPEFLAG_FCANCREATE;
-        EXPECT_EQ(attr.wTypeFlags, flags);
-        // The dual first, then the default source.
-        for (INT i = 0, flags = -1; i < 2; ++i, flags = -1) {
-            EXPECT_EQ(coclass->GetImplTypeFlags(UINT(i), &flags), S_OK);
-            EXPECT_EQ(flags, IMPLTYPEFLAG_FDEFAULT | (i ? IMPLTYPEFLAG_FSOURCE : 0)) << i;
-        }
-        EXPECT_EQ(doc_of(coclass, MEMBERID_NIL), c.name);
-
-        // The default interface is the one the object hands out itself.
-        ITypeInfo* dual = implemented(coclass, IMPLTYPEFLAG_FDEFAULT);
-        ASSERT_NE(dual, nullptr);
-        ITypeInfo* own = nullptr;
-        ASSERT_EQ(object->GetTypeInfo(0, 0x409, &own), S_OK);
-        const TYPEATTR d = attr_of(dual), o = attr_of(own);
-        EXPECT_EQ(d.guid, *c.default_interface->iid);
-        EXPECT_EQ(d.guid, o.guid);
-        EXPECT_EQ(d.typekind, TKIND_INTERFACE);
-        EXPECT_EQ(d.cFuncs, o.cFuncs);
-
-        ITypeInfo* events = implemented(coclass, IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE);
-        ASSERT_NE(events, nullptr);
-        const TYPEATTR e = attr_of(events);
-        EXPECT_EQ(e.guid, *c.event_interface->iid);
-        EXPECT_EQ(e.cbSizeVft, 7 * sizeof(void*)); // IUnknown and IDispatch only
-        EXPECT_EQ(e.wTypeFlags & TYPEFLAG_FHIDDEN, TYPEFLAG_FHIDDEN);
-        EXPECT_EQ(doc_of(events, MEMBERID_NIL), c.event_interface->name);
-
-        EXPECT_EQ(events->Release(), 0u);
-        EXPECT_EQ(own->Release(), 0u);
-        EXPECT_EQ(dual->Release(), 0u);
-        EXPECT_EQ(coclass->Release(), 0u);
-        EXPECT_EQ(object->Release(), 0u);
-    }
-    EXPECT_EQ(DllCanUnloadNow(), S_OK);
-}
-
-TEST(ClassInfo, BadInputIsRefused) {
-    IDispatch* hover = test::create(CLSID_O2007Hover);
-    ASSERT_NE(hover, nullptr);
-    IProvideClassInfo* provider = nullptr;
-    ASSERT_EQ(hover->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&provider)),
-              S_OK);
+TEST_F(ClassInfo, BadInputIsRefused) {
+    Ref<IDispatch> hover = test::create(CLSID_O2007Hover), check = test::create(CLSID_O2007Check);
+    auto provider = test::query<IProvideClassInfo>(hover.get(), IID_IProvideClassInfo);
+    ASSERT_TRUE(provider);
     EXPECT_EQ(provider->GetClassInfo(nullptr), E_POINTER);
-    ITypeInfo* coclass = nullptr;
-    ASSERT_EQ(provider->GetClassInfo(&coclass), S_OK);
+    Ref<ITypeInfo> coclass = class_info_of(hover.get());
+    ASSERT_TRUE(coclass);
 
     HREFTYPE ref = 7;
     INT flags = 7;
@@ -278,10 +239,8 @@ TEST(ClassInfo, BadInputIsRefused) {
     EXPECT_EQ(coclass->GetRefTypeInfo(ref, nullptr), E_POINTER);
 
     // References handed out by another class, and made-up ones, lead nowhere.
-    IDispatch* check = test::create(CLSID_O2007Check);
-    ASSERT_NE(check, nullptr);
-    ITypeInfo* other_class = class_info_of(check);
-    ASSERT_NE(other_class, nullptr);
+    Ref<ITypeInfo> other_class = class_info_of(check.get());
+    ASSERT_TRUE(other_class);
     HREFTYPE foreign_refs[3] = {0, 0, 0xFFFFFFFF};
     ASSERT_EQ(other_class->GetRefTypeOfImplType(0, &foreign_refs[0]), S_OK);
     ASSERT_EQ(other_class->GetRefTypeOfImplType(1, &foreign_refs[1]), S_OK);
@@ -302,8 +261,8 @@ TEST(ClassInfo, BadInputIsRefused) {
 
     // The event interface: members out of range; its one base is IDispatch, used plainly,
     // whose own type information is not part of the library.
-    ITypeInfo* events = nullptr;
-    ASSERT_EQ(coclass->GetRefTypeInfo(ref, &events), S_OK);
+    Ref<ITypeInfo> events;
+    ASSERT_EQ(coclass->GetRefTypeInfo(ref, events.put()), S_OK);
     EXPECT_EQ(events->GetFuncDesc(5, &f), TYPE_E_ELEMENTNOTFOUND);
     EXPECT_EQ(events->GetFuncDesc(0, nullptr), E_POINTER);
     UINT got = 9;
@@ -314,55 +273,60 @@ TEST(ClassInfo, BadInputIsRefused) {
     EXPECT_EQ(events->GetImplTypeFlags(1, &flags), TYPE_E_ELEMENTNOTFOUND);
     EXPECT_EQ(events->GetRefTypeOfImplType(1, &ref), TYPE_E_ELEMENTNOTFOUND);
     EXPECT_EQ(events->GetRefTypeOfImplType(0, &ref), E_NOTIMPL);
-    IErrorInfo* error = nullptr;
-    ASSERT_EQ(GetErrorInfo(0, &error), S_OK);
+    Ref<IErrorInfo> error;
+    ASSERT_EQ(GetErrorInfo(0, error.put()), S_OK);
     BSTR text = nullptr;
     error->GetDescription(&text);
     EXPECT_EQ(take(text), u"ITypeInfo::GetRefTypeOfImplType is not implemented yet");
-    error->Release();
-
-    EXPECT_EQ(events->Release(), 0u);
-    EXPECT_EQ(other_class->Release(), 0u);
-    EXPECT_EQ(coclass->Release(), 0u);
-    provider->Release();
-    EXPECT_EQ(check->Release(), 0u);
-    EXPECT_EQ(hover->Release(), 0u);
-    EXPECT_EQ(DllCanUnloadNow(), S_OK);
 }
 
-TEST(ClassInfo, ObjectIdentityAndCountsBalance) {
-    IDispatch* relay = test::create(CLSID_clsPromptEvents);
-    ASSERT_NE(relay, nullptr);
-    IProvideClassInfo* provider = nullptr;
-    ASSERT_EQ(relay->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&provider)),
-              S_OK);
-    EXPECT_EQ(test::refs(relay), 2u);
-    IUnknown *a = nullptr, *b = nullptr;
-    ASSERT_EQ(provider->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&a)), S_OK);
-    ASSERT_EQ(relay->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&b)), S_OK);
-    EXPECT_EQ(a, b);
-    void* dispatch = nullptr;
-    ASSERT_EQ(provider->QueryInterface(IID_IDispatch, &dispatch), S_OK);
-    EXPECT_EQ(dispatch, relay);
-    static_cast<IDispatch*>(dispatch)->Release();
-    a->Release();
-    b->Release();
+TEST_F(ClassInfo, ObjectIdentityAndCountsBalance) {
+    Ref<IDispatch> relay = test::create(CLSID_clsPromptEvents);
+    auto provider = test::query<IProvideClassInfo>(relay.get(), IID_IProvideClassInfo);
+    ASSERT_TRUE(provider);
+    EXPECT_EQ(test::refs(relay.get()), 2u);
+    EXPECT_TRUE(test::same_object(provider.get(), relay.get()));
+    EXPECT_EQ(test::query<IDispatch>(provider.get(), IID_IDispatch).get(), relay.get());
 
     // Type information outlives the object and keeps the module loaded until released.
-    ITypeInfo* coclass = nullptr;
-    ASSERT_EQ(provider->GetClassInfo(&coclass), S_OK);
-    provider->Release();
-    EXPECT_EQ(relay->Release(), 0u);
+    Ref<ITypeInfo> coclass;
+    ASSERT_EQ(provider->GetClassInfo(coclass.put()), S_OK);
+    provider.reset();
+    EXPECT_EQ(relay.detach()->Release(), 0u);
     EXPECT_EQ(DllCanUnloadNow(), S_FALSE);
-    ITypeInfo* events = implemented(coclass, IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE);
-    ASSERT_NE(events, nullptr);
-    EXPECT_EQ(test::refs(coclass), 1u);
-    EXPECT_EQ(coclass->Release(), 0u);
+    auto events = implemented(coclass.get(), IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE);
+    ASSERT_TRUE(events);
+    EXPECT_EQ(coclass.detach()->Release(), 0u);
     EXPECT_EQ(DllCanUnloadNow(), S_FALSE); // the event interface's information is alive
-    void* same = nullptr;
-    EXPECT_EQ(events->QueryInterface(IID_IProvideClassInfo, &same), E_NOINTERFACE);
-    EXPECT_EQ(events->Release(), 0u);
-    EXPECT_EQ(DllCanUnloadNow(), S_OK);
+    EXPECT_FALSE(test::query<IProvideClassInfo>(events.get(), IID_IProvideClassInfo));
+}
+
+TEST_F(ClassInfo, DualInterfaceMembersAsATypedHostReadsThem) {
+    Ref<IDispatch> ddoc = test::create(CLSID_DDOC);
+    UINT count = 0;
+    EXPECT_EQ(ddoc->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 1u);
+    Ref<ITypeInfo> info;
+    EXPECT_EQ(ddoc->GetTypeInfo(1, 0, info.put()), DISP_E_BADINDEX);
+    ASSERT_EQ(ddoc->GetTypeInfo(0, 0x409, info.put()), S_OK);
+    const TYPEATTR attr = attr_of(info.get());
+    EXPECT_EQ(std::tie(attr.guid, attr.cFuncs), std::make_tuple(IID__DDOC, SHORT(10)));
+    EXPECT_EQ(attr.wTypeFlags & (TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL),
+              TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL);
+    FUNCDESC* f = nullptr;
+    ASSERT_EQ(info->GetFuncDesc(8, &f), S_OK); // CopyDocEvenIfOpen
+    EXPECT_EQ(
+        std::tie(f->memid, f->invkind, f->cParams, f->oVft),
+        std::make_tuple(MEMBERID(0x6003000F), INVOKE_FUNC, SHORT(2), SHORT(15 * sizeof(void*))));
+    EXPECT_EQ(f->lprgelemdescParam[1].tdesc.vt, VT_BSTR);
+    BSTR names[4] = {};
+    UINT got = 0;
+    ASSERT_EQ(info->GetNames(f->memid, names, 4, &got), S_OK);
+    ASSERT_EQ(got, 3u);
+    const std::u16string first = take(names[0]), second = take(names[1]), third = take(names[2]);
+    EXPECT_EQ(first + u" " + third, u"CopyDocEvenIfOpen strTo");
+    info->ReleaseFuncDesc(f);
+    EXPECT_EQ(info->GetFuncDesc(10, &f), TYPE_E_ELEMENTNOTFOUND);
 }
 
 } // namespace

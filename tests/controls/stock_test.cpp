@@ -1,23 +1,42 @@
-// The line and label controls: end points both drawn, AutoSize from the caption's extent
-// in its font, transparent versus opaque background, and drawing objects given back.
+// The windowless stock controls and the timer: the image's natural size from its picture
+// unless stretched, drawn with its transparency over what lies beneath, holding counted
+// references to the picture; the line's end points both drawn; the label's AutoSize from
+// the caption's extent in its font, transparent versus opaque background; drawing objects
+// given back; and the timer on the manual clock, ticking every Interval while enabled,
+// never at 0, refusing intervals outside 0..65535.
+#include "controls/Image.h"
 #include "controls/Label.h"
 #include "controls/Line.h"
+#include "controls/Timer.h"
+#include "frame/std_picture.h"
+#include "platform/core/error.h"
+#include "platform/core/unicode.h"
 #include "platform/raster/bitmap.h"
 #include "platform/raster/dc.h"
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
 #include "platform/text/font.h"
+#include "platform/window/message.h"
 #include "platform/window/window_system.h"
 
+#include "support/raises.h"
+
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 using namespace paginor;
 namespace pf = paginor::platform;
 
 namespace {
 
+frame::StdPicture* load(const char* name) {
+    return frame::LoadPicture(from_utf8(std::string(PAGINOR_TEST_DATA_DIR "/") + name));
+}
+
 class Canvas {
   public:
+    // A w x h bitmap filled green.
     Canvas(int w, int h) {
         dc = pf::CreateCompatibleDC(0);
         bitmap = pf::CreateBitmap(w, h, 1, 32, nullptr);
@@ -35,6 +54,45 @@ class Canvas {
     pf::HBITMAP bitmap{0};
     pf::HGDIOBJ old{0};
 };
+
+TEST(Image, NaturalSizeStretchAndTransparency) {
+    platform::WindowSystemScope scope;
+    frame::StdPicture* disc = load("o2007hover_pic_normal.png");
+    frame::StdPicture* bars = load("o2007hover_pic_bluered.bmp");
+    {
+        controls::Image image;
+        image.Move(2, 3, 5, 5);
+        image.SetPicture(disc);
+        EXPECT_EQ(disc->AddRef(), 3u) << "the image holds a reference";
+        disc->Release();
+        EXPECT_EQ(image.bounds(), (platform::RECT{2, 3, 18, 19})) << "natural size";
+        image.SetStretch(true);
+        image.SetPicture(bars);
+        image.Move(0, 0, 8, 4);
+        EXPECT_EQ(image.bounds(), (platform::RECT{0, 0, 8, 4})) << "stretch keeps the size";
+
+        Canvas c(20, 20);
+        const platform::HDC dc = c.dc;
+        image.paint(dc);
+        EXPECT_EQ(platform::GetPixel(dc, 3, 3), platform::RGB(0, 0, 255));
+        EXPECT_EQ(platform::GetPixel(dc, 4, 3), platform::RGB(255, 0, 0));
+        EXPECT_EQ(platform::GetPixel(dc, 8, 0), platform::RGB(0, 255, 0)) << "outside";
+
+        image.SetStretch(false);
+        image.SetPicture(disc);
+        image.Move(0, 0, 0, 0);
+        platform::fill_solid(dc, {0, 0, 20, 20}, platform::RGB(0, 255, 0));
+        image.paint(dc);
+        EXPECT_EQ(platform::GetPixel(dc, 0, 0), platform::RGB(0, 255, 0)) << "transparent corner";
+        EXPECT_EQ(platform::GetPixel(dc, 8, 8), platform::RGB(40, 90, 200)) << "opaque middle";
+        // The ring is half transparent: half of the disc's blue, half of the green.
+        const platform::COLORREF ring = platform::GetPixel(dc, 8, 1);
+        EXPECT_NEAR(int(ring & 0xFF), (40 + 0) / 2, 1);
+        EXPECT_NEAR(int((ring >> 8) & 0xFF), (90 + 255) / 2, 1);
+    }
+    EXPECT_EQ(disc->Release(), 0u) << "the image let its picture go";
+    EXPECT_EQ(bars->Release(), 0u);
+}
 
 TEST(Line, BothEndPointsAreDrawn) {
     pf::WindowSystemScope scope;
@@ -83,6 +141,34 @@ TEST(Label, AutoSizeBackStyleAndBold) {
     label.paint(c.dc);
     EXPECT_EQ(pf::GetPixel(c.dc, 2, 2), pf::RGB(0, 0, 255)) << "opaque: BackColor";
     EXPECT_EQ(pf::GetPixel(c.dc, r.right, r.top), pf::RGB(0, 255, 0)) << "only its bounds";
+}
+
+TEST(Timer, TicksOnThePlatformClock) {
+    platform::WindowSystemScope scope;
+    controls::Timer timer;
+    std::vector<uint64_t> ticks;
+    timer.on_timer = [&] { ticks.push_back(scope.clock().monotonic_ms()); };
+    auto run = [&](int ms) {
+        for (int i = 0; i < ms / 10; ++i) {
+            scope.clock().advance(std::chrono::milliseconds(10));
+            platform::DoEvents();
+        }
+    };
+    run(200);
+    EXPECT_TRUE(ticks.empty()) << "Interval 0 never fires";
+    timer.SetInterval(50);
+    run(160);
+    EXPECT_EQ(ticks, (std::vector<uint64_t>{250, 300, 350}));
+    timer.SetEnabled(false);
+    run(100);
+    EXPECT_EQ(ticks.size(), 3u);
+    timer.SetEnabled(true); // the wait starts afresh
+    run(60);
+    EXPECT_EQ(ticks.back(), 510u);
+
+    for (const auto& [interval, error] : {std::pair{-1, 380}, {65536, 380}, {65535, 0}, {0, 0}})
+        EXPECT_EQ(test::error_of([&] { timer.SetInterval(interval); }), error) << interval;
+    EXPECT_EQ(timer.Interval(), 0);
 }
 
 } // namespace

@@ -1,25 +1,22 @@
 // The persistent drawing surface: clearing, transparent Print that moves CurrentX/Y the
 // way the host runtime's Print does, text extents in the surface's font (following the
-// font object and the screen density), drawings that survive repaints and resizes, and
-// raster objects that balance.
+// font object and the screen density), drawings that survive resizes, and raster objects
+// that balance. A control's drawing surviving repaints is in user_control_test.cpp.
 #include "frame/drawing_surface.h"
-#include "frame/user_control.h"
 #include "platform/core/error.h"
 #include "platform/core/system_profile.h"
-#include "platform/raster/bitmap.h"
 #include "platform/raster/colour.h"
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
-#include "platform/window/dc_window.h"
-#include "platform/window/message.h"
-#include "platform/window/window.h"
-#include "platform/window/window_system.h"
+
+#include "support/raises.h"
 
 #include <gtest/gtest.h>
 
 using namespace paginor;
 using namespace paginor::frame;
 using platform::COLORREF;
+using platform::RECT;
 
 namespace {
 
@@ -84,12 +81,7 @@ TEST(DrawingSurface, ExtentsFollowTheFontObjectAndTheScreenDensity) {
     EXPECT_GT(s.TextHeight(u""), at15); // more pixels per point
     platform::set_screen_twips_per_pixel(15);
     EXPECT_EQ(s.TextHeight(u""), at15);
-    try {
-        s.SetFont(nullptr);
-        FAIL() << "took a null font";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 91);
-    }
+    EXPECT_EQ(test::error_of([&] { s.SetFont(nullptr); }), 91) << "took a null font";
     EXPECT_EQ(s.Font()->description().size, 18);
 }
 
@@ -111,54 +103,6 @@ TEST(DrawingSurface, ResizeKeepsTheDrawingAndObjectsBalance) {
         s.Print(u"text");
     }
     EXPECT_EQ(platform::gdi_object_counts(), before);
-}
-
-// A control that draws once, when it starts, and never in its paint handler.
-class Sketch final : public UserControl, public IUnknown {
-  public:
-    HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
-    ULONG AddRef() override { return 2; }
-    ULONG Release() override { return 1; }
-    IUnknown* control_unknown() override { return this; }
-    const Class& control_class() const override { return class_entry(ClassId::GradientButton); }
-
-  private:
-    void UserControl_InitProperties() override {
-        SetBackColor(kWhite);
-        platform::fill_solid(surface().hDC(), {2, 2, 6, 6}, kRed);
-    }
-};
-
-class Site final : public ControlSite {
-  public:
-    HWND window{0};
-    HWND site_window() override { return window; }
-    bool ambient_user_mode() override { return true; }
-    void on_property_changed(IUnknown*, DISPID) override {}
-};
-
-TEST(DrawingSurface, AControlsDrawingSurvivesRepaints) {
-    platform::WindowSystemScope scope;
-    Site site;
-    platform::WindowDesc form;
-    form.rect = {0, 0, 100, 100};
-    site.window = platform::CreateWindow(form);
-    Sketch control;
-    control.site(&site, 0, 0, 150, 150);
-    control.init_properties();
-    control.show();
-    control.move(0, 0, 300, 150); // 20 x 10 px
-    for (int round = 0; round < 2; ++round) {
-        control.refresh();
-        platform::DoEvents();
-        const platform::Bitmap* shown = platform::window_surface(control.hwnd());
-        ASSERT_NE(shown, nullptr);
-        EXPECT_EQ(platform::colorref_from_pixel(shown->colour_row(3)[3] & 0xFFFFFF), kRed) << round;
-        EXPECT_EQ(platform::colorref_from_pixel(shown->colour_row(3)[15] & 0xFFFFFF), kWhite)
-            << round;
-    }
-    EXPECT_EQ(control.surface().width(), 20);
-    control.terminate();
 }
 
 } // namespace

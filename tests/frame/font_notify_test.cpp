@@ -3,6 +3,7 @@
 // member's DISPID after the font's own listeners, advise order kept, a reference held
 // across each call, sinks that unadvise themselves or others inside the call, and a
 // sink that drops the font's last reference in the middle of a round.
+#include "automation/ref.h"
 #include "frame/std_font.h"
 
 #include <gtest/gtest.h>
@@ -77,16 +78,12 @@ struct Listener final : FontChangeListener {
 class FontNotify : public ::testing::Test {
   public:
     void SetUp() override {
-        IConnectionPointContainer* container = nullptr;
-        ASSERT_EQ(font->QueryInterface(IID_IConnectionPointContainer,
-                                       reinterpret_cast<void**>(&container)),
-                  S_OK);
-        ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, &point), S_OK);
-        container->Release();
+        Ref<IConnectionPointContainer> container;
+        ASSERT_EQ(font->QueryInterface(IID_IConnectionPointContainer, container.put_void()), S_OK);
+        ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()), S_OK);
     }
     void TearDown() override {
-        if (point)
-            point->Release();
+        point.reset();
         if (font) {
             EXPECT_EQ(font->Release(), 0u);
         }
@@ -96,14 +93,14 @@ class FontNotify : public ::testing::Test {
     }
     void advise(std::initializer_list<HostSink*> sinks) {
         for (HostSink* s : sinks) {
-            s->point = point;
+            s->point = point.get();
             ASSERT_EQ(point->Advise(s->unknown(), &s->cookie), S_OK) << s->name;
         }
     }
 
     Lines log;
     StdFont* font{StdFont::create()};
-    IConnectionPoint* point{nullptr};
+    Ref<IConnectionPoint> point;
     HostSink a{&kSinkVtbl, "a", &log}, b{&kSinkVtbl, "b", &log}, c{&kSinkVtbl, "c", &log};
 };
 
@@ -127,20 +124,29 @@ TEST_F(FontNotify, EveryChangeReachesListenersThenSinksInAdviseOrder) {
     EXPECT_EQ(a.refs, 1u) << "Unadvise lets the sink go at once";
 }
 
+// Also the one point the font enumerates, with no connection yet.
 TEST_F(FontNotify, PointAnswersAsTheStandardOneDoes) {
     IID iid{};
     ASSERT_EQ(point->GetConnectionInterface(&iid), S_OK);
     EXPECT_EQ(iid, IID_IPropertyNotifySink);
-    IConnectionPointContainer* container = nullptr;
-    ASSERT_EQ(point->GetConnectionPointContainer(&container), S_OK);
+    Ref<IConnectionPointContainer> container;
+    ASSERT_EQ(point->GetConnectionPointContainer(container.put()), S_OK);
     IConnectionPoint* other = reinterpret_cast<IConnectionPoint*>(1);
     EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, &other), CONNECT_E_NOCONNECTION);
     EXPECT_EQ(other, nullptr);
-    IDispatch* same = nullptr;
-    ASSERT_EQ(container->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&same)), S_OK);
-    EXPECT_EQ(same, static_cast<IDispatch*>(font));
-    same->Release();
-    container->Release();
+    Ref<IDispatch> same;
+    ASSERT_EQ(container->QueryInterface(IID_IDispatch, same.put_void()), S_OK);
+    EXPECT_EQ(same.get(), static_cast<IDispatch*>(font));
+    Ref<IEnumConnectionPoints> points;
+    Ref<IConnectionPoint> listed;
+    ASSERT_EQ(font->EnumConnectionPoints(points.put()), S_OK);
+    EXPECT_EQ(points->Next(1, listed.put(), nullptr), S_OK);
+    EXPECT_EQ(listed.get(), point.get());
+    Ref<IEnumConnections> none;
+    ASSERT_EQ(listed->EnumConnections(none.put()), S_OK);
+    CONNECTDATA data{nullptr, 7};
+    EXPECT_EQ(none->Next(1, &data, nullptr), S_FALSE) << "no sink advised";
+    EXPECT_EQ(data.pUnk, nullptr);
 
     DWORD cookie = 7;
     EXPECT_EQ(point->Advise(nullptr, &cookie), E_POINTER);
@@ -164,8 +170,7 @@ TEST_F(FontNotify, SinksUnadvisingInsideTheCall) {
 
 TEST_F(FontNotify, ASinkDroppingTheLastReferenceEndsTheRoundSafely) {
     advise({&a, &b});
-    point->Release();
-    point = nullptr;
+    point.reset();
     a.drop = std::exchange(font, nullptr); // the test's reference was the last one
     static_cast<StdFont*>(a.drop)->set_strikethrough(true);
     EXPECT_EQ(log, (Lines{"a 6 refs 3", "b 6 refs 3"}))

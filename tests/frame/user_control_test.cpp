@@ -1,11 +1,26 @@
-// The control frame as a host drives it: a recording control sited on a plain site,
-// its lifecycle steps in order, pointer and key messages turned into the host runtime's
-// control events, and repaints coalesced until the next DoEvents.
+// The control frame as a host drives it: a recording control sited on a plain site, its
+// lifecycle steps in order, pointer and key messages turned into the host runtime's control
+// events, repaints coalesced until the next DoEvents, and its drawing surviving them. Also
+// a control holding library controls of its own, as the prompt controls hold their image
+// buttons: each child made through the class factory inside the container's window,
+// placed in twips, run at the container's ambient mode and font, its events reaching the
+// container's handler with their arguments, and all of it gone when the container ends.
+#include "automation/object_count.h"
+#include "frame/drawing_surface.h"
+#include "frame/nested_control.h"
 #include "frame/user_control.h"
+#include "platform/core/error.h"
+#include "platform/core/system_profile.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/raster.h"
+#include "platform/window/dc_window.h"
 #include "platform/window/input.h"
 #include "platform/window/message.h"
 #include "platform/window/window.h"
 #include "platform/window/window_system.h"
+
+#include "support/raises.h"
 
 #include <gtest/gtest.h>
 
@@ -27,15 +42,20 @@ class Recording final : public UserControl, public IUnknown {
     ULONG Release() override { return 1; }
     IUnknown* control_unknown() override { return this; }
     const Class& control_class() const override { return class_entry(ClassId::O2007Hover); }
-    ~Recording() override = default;
 
   private:
-    static std::string args(SHORT b, SHORT s, float x, float y) {
-        return " " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(int(x)) +
-               " " + std::to_string(int(y));
+    // "<name>" and the arguments as whole numbers.
+    template <class... A> void log(const char* name, A... a) {
+        std::string line = name;
+        ((line += " " + std::to_string(int(a))), ...);
+        seen.push_back(line);
     }
     void UserControl_Initialize() override { seen.push_back("Initialize"); }
-    void UserControl_InitProperties() override { seen.push_back("InitProperties"); }
+    void UserControl_InitProperties() override {
+        seen.push_back("InitProperties");
+        SetBackColor(0x00FFFFFF); // drawn once, never in the paint handler
+        platform::fill_solid(surface().hDC(), {2, 2, 6, 6}, 0x000000FF);
+    }
     void UserControl_ReadProperties(const PropertyBag&) override {
         seen.push_back("ReadProperties");
     }
@@ -45,49 +65,106 @@ class Recording final : public UserControl, public IUnknown {
     void UserControl_Paint(HDC) override { seen.push_back("Paint"); }
     void UserControl_Terminate() override { seen.push_back("Terminate"); }
     void UserControl_MouseDown(SHORT b, SHORT s, float x, float y) override {
-        seen.push_back("MouseDown" + args(b, s, x, y));
+        log("MouseDown", b, s, x, y);
     }
     void UserControl_MouseMove(SHORT b, SHORT s, float x, float y) override {
-        seen.push_back("MouseMove" + args(b, s, x, y));
+        log("MouseMove", b, s, x, y);
     }
     void UserControl_MouseUp(SHORT b, SHORT s, float x, float y) override {
-        seen.push_back("MouseUp" + args(b, s, x, y));
+        log("MouseUp", b, s, x, y);
     }
     void UserControl_Click() override { seen.push_back("Click"); }
     void UserControl_DblClick() override { seen.push_back("DblClick"); }
-    void UserControl_KeyDown(SHORT& k, SHORT s) override {
-        seen.push_back("KeyDown " + std::to_string(k) + " " + std::to_string(s));
-    }
-    void UserControl_KeyPress(SHORT& k) override {
-        seen.push_back("KeyPress " + std::to_string(k));
-    }
-    void UserControl_KeyUp(SHORT& k, SHORT s) override {
-        seen.push_back("KeyUp " + std::to_string(k) + " " + std::to_string(s));
-    }
+    void UserControl_KeyDown(SHORT& k, SHORT s) override { log("KeyDown", k, s); }
+    void UserControl_KeyPress(SHORT& k) override { log("KeyPress", k); }
+    void UserControl_KeyUp(SHORT& k, SHORT s) override { log("KeyUp", k, s); }
     void UserControl_EnterFocus() override { seen.push_back("EnterFocus"); }
     void UserControl_ExitFocus() override { seen.push_back("ExitFocus"); }
+};
+
+const char* const kHoverEvents[] = {"", "MouseUp", "MouseMove", "Click", "MouseLeave", "KeyUp"};
+
+// A container that places three image buttons when it starts, as the prompt field does.
+class Container final : public UserControl, public IDispatch {
+  public:
+    Lines seen;
+    std::vector<NestedControl*> buttons;
+    using UserControl::add_control;
+
+    HRESULT QueryInterface(REFIID riid, void** ppv) override {
+        if (riid != IID_IUnknown && riid != IID_IDispatch)
+            return E_NOINTERFACE;
+        *ppv = static_cast<IDispatch*>(this);
+        return S_OK;
+    }
+    ULONG AddRef() override { return 2; }
+    ULONG Release() override { return 1; }
+    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, OLECHAR**, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return E_NOTIMPL;
+    }
+    IUnknown* control_unknown() override { return static_cast<IDispatch*>(this); }
+    const Class& control_class() const override { return class_entry(ClassId::PromptField); }
+
+  private:
+    void UserControl_Initialize() override {
+        const char* names[] = {"hPrompt", "hCalendar", "hAdd"};
+        for (int i = 0; i < 3; ++i)
+            buttons.push_back(
+                &add_control(ClassId::O2007Hover, 300.0 * i, 60, 240, 240,
+                             [this, name = std::string(names[i])](DISPID id, EventArgs& args) {
+                                 on_button(name, id, args);
+                             }));
+    }
+    void UserControl_Terminate() override { seen.push_back("Terminate"); }
+
+    void on_button(const std::string& name, DISPID id, EventArgs& args) {
+        std::string line = name + " " + kHoverEvents[id];
+        if (id == 1 || id == 2)
+            line += " " + std::to_string(args.i2(0)) + " " + std::to_string(args.i2(1)) + " " +
+                    std::to_string(int(args.r4(2))) + " " + std::to_string(int(args.r4(3)));
+        seen.push_back(line);
+    }
 };
 
 class Site final : public ControlSite {
   public:
     HWND window{0};
-    std::vector<DISPID> changes;
+    bool user_mode{true};
+    FontDescription font{u"Arial", 10, true};
     HWND site_window() override { return window; }
-    bool ambient_user_mode() override { return true; }
-    void on_property_changed(IUnknown*, DISPID id) override { changes.push_back(id); }
+    bool ambient_user_mode() override { return user_mode; }
+    void on_property_changed(IUnknown*, DISPID) override {}
+    FontDescription ambient_font() override { return font; }
 };
 
 class UserControlHost : public ::testing::Test {
   protected:
     void SetUp() override {
         platform::WindowDesc form;
-        form.rect = {0, 0, 100, 100};
+        form.rect = {0, 0, 200, 100};
         site.window = platform::CreateWindow(form);
         platform::SetActiveWindow(site.window);
+    }
+    // Input, then the pump.
+    template <class Input> void input(Input in) {
+        in();
+        platform::DoEvents();
+    }
+    // The container sited, started and shown at (left, top), 1500 x 600 twips.
+    void start(double left = 150, double top = 150) {
+        container.site(&site, left, top, 1500, 600);
+        container.init_properties();
+        container.show();
+        container.move(left, top, 1500, 600);
+        platform::DoEvents();
     }
     platform::WindowSystemScope scope;
     Site site;
     Recording control;
+    Container container;
 };
 
 TEST_F(UserControlHost, LifecycleStepsInOrderAndPaintsCoalesce) {
@@ -98,15 +175,23 @@ TEST_F(UserControlHost, LifecycleStepsInOrderAndPaintsCoalesce) {
     platform::DoEvents();
     control.refresh();
     control.refresh();
-    control.SetBackColor(0x000000FF);
-    platform::DoEvents(); // three invalidations, one paint
+    platform::DoEvents(); // two invalidations, one paint
+    // What InitProperties drew shows at every paint; the rest is the BackColor.
+    const platform::Bitmap* shown = platform::window_surface(control.hwnd());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(control.surface().width(), 40);
+    EXPECT_EQ(platform::colorref_from_pixel(shown->colour_row(3)[3] & 0xFFFFFF), 0x0000FFu);
+    EXPECT_EQ(platform::colorref_from_pixel(shown->colour_row(3)[15] & 0xFFFFFF), 0xFFFFFFu);
+    control.SetBackColor(0x0000FF00);
+    platform::DoEvents();
     PropertyBag bag;
     control.write_properties(bag);
     control.read_properties(bag);
     control.terminate();
     control.terminate();
-    const Lines expected{"Initialize", "InitProperties",  "Show",           "Resize",   "Paint",
-                         "Paint",      "WriteProperties", "ReadProperties", "Terminate"};
+    const Lines expected{"Initialize",     "InitProperties", "Show",  "Resize",
+                         "Paint",          "Paint",          "Paint", "WriteProperties",
+                         "ReadProperties", "Terminate"};
     EXPECT_EQ(control.seen, expected);
     EXPECT_EQ(control.hwnd(), 0u);
 }
@@ -119,18 +204,13 @@ TEST_F(UserControlHost, MessagesBecomeControlEvents) {
     platform::Input::moveTo(12, 13);
     platform::Input::click(); // press gives the focus
     platform::Input::click(); // the second press is a double-click
-    platform::Input::press(platform::MouseButton::Right);
-    platform::DoEvents();
+    input([] { platform::Input::press(platform::MouseButton::Right); });
     platform::Input::moveTo(60, 70); // captured: still ours
     platform::DoEvents();
-    platform::Input::release(platform::MouseButton::Right);
-    platform::DoEvents();
-    platform::Input::keyDown(platform::VK_SHIFT);
-    platform::DoEvents();
-    platform::Input::key('A');
-    platform::DoEvents();
-    platform::Input::keyUp(platform::VK_SHIFT);
-    platform::DoEvents();
+    input([] { platform::Input::release(platform::MouseButton::Right); });
+    input([] { platform::Input::keyDown(platform::VK_SHIFT); });
+    input([] { platform::Input::key('A'); });
+    input([] { platform::Input::keyUp(platform::VK_SHIFT); });
     platform::SetFocus(site.window);
     const Lines expected{"MouseMove 0 0 30 45",
                          "EnterFocus",
@@ -150,10 +230,77 @@ TEST_F(UserControlHost, MessagesBecomeControlEvents) {
                          "ExitFocus"};
     EXPECT_EQ(control.seen, expected);
     EXPECT_EQ(platform::GetCapture(), 0u);
-    control.PropertyChanged(u"Enabled");
-    control.PropertyChanged(u"Nonsense");
-    EXPECT_EQ(site.changes, (std::vector<DISPID>{0x68030004, -1}));
     control.terminate();
+}
+
+TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
+    platform::set_screen_twips_per_pixel(12);
+    site.user_mode = false;
+    const long before = live_objects();
+    start(120, 120);
+    ASSERT_EQ(container.buttons.size(), 3u);
+    EXPECT_EQ(live_objects(), before + 3 + 4); // the buttons, and the four surfaces' fonts
+    for (size_t i = 0; i < 3; ++i) {
+        UserControl& child = container.buttons[i]->control();
+        EXPECT_EQ(platform::GetParent(child.hwnd()), container.hwnd());
+        EXPECT_TRUE(platform::IsWindowVisible(child.hwnd()));
+        RECT r{};
+        platform::GetWindowRect(child.hwnd(), &r); // 12 twips a pixel
+        EXPECT_EQ(r.left, 10 + 25 * int(i)) << i;
+        EXPECT_EQ(r.top, 10 + 5);
+        EXPECT_EQ(r.right - r.left, 20);
+        EXPECT_FALSE(child.UserMode());
+        EXPECT_EQ(child.AmbientFont(), site.font);
+        EXPECT_EQ(child.Parent(), static_cast<IDispatch*>(&container));
+    }
+    // The children follow the container's font as it is when they ask.
+    container.surface().Font()->set_size(14);
+    EXPECT_EQ(container.buttons[0]->control().AmbientFont().size, 14);
+
+    container.terminate();
+    EXPECT_EQ(live_objects(), before);
+    EXPECT_EQ(container.seen, Lines{"Terminate"});
+    platform::set_screen_twips_per_pixel(15);
+}
+
+TEST_F(UserControlHost, ChildEventsReachTheContainersHandler) {
+    start(); // container at (10, 10); buttons at (10, 14), (30, 14), (50, 14), 16 px square
+    input([] { platform::Input::moveTo(15, 20); });
+    input([] { platform::Input::click(); });
+    input([] { platform::Input::moveTo(52, 16); });
+    input([] { platform::Input::key('K'); });
+    // No pictures: every button is bare surface, so a left click raises MouseUp and Click
+    // twice; moving on to another button leaves the first; the key goes to the button that the
+    // click gave the focus.
+    const Lines expected{"hPrompt MouseMove 0 0 75 90",
+                         "hPrompt MouseUp 1 0 75 90",
+                         "hPrompt Click",
+                         "hPrompt Click",
+                         "hPrompt MouseLeave",
+                         "hAdd MouseMove 0 0 30 30",
+                         "hPrompt KeyUp"};
+    EXPECT_EQ(container.seen, expected);
+}
+
+TEST_F(UserControlHost, RefusedWhereNoChildCanGo) {
+    // Before the container has a window.
+    EXPECT_EQ(test::error_of([&] { container.add_control(ClassId::O2007Hover, 0, 0, 9, 9, {}); }),
+              5);
+    start();
+    const long before = live_objects();
+    // A creatable class that is no control.
+    EXPECT_EQ(
+        test::error_of([&] { container.add_control(ClassId::clsPromptEvents, 0, 0, 9, 9, {}); }),
+        5);
+    EXPECT_EQ(live_objects(), before);
+    // A handler that throws stays inside the handler; the children keep working.
+    container.add_control(ClassId::O2007Hover, 0, 0, 300, 60, [](DISPID, EventArgs& args) {
+        (void)args[9]; // past the last argument: error 450
+    });
+    container.seen.clear();
+    input([] { platform::Input::moveTo(12, 11); });
+    input([] { platform::Input::moveTo(52, 16); });
+    EXPECT_EQ(container.seen, Lines{"hAdd MouseMove 0 0 30 30"});
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // The form's Parent object as a control's layout and a host walk it, late-bound only:
 // Parent.Controls in form order with each control's name, type name, container and
-// object, the container's BackColor, the errors a host sees, and objects and enumerators
-// held past the form's end. Also the form's ambient font as its controls read it.
+// object, the container's BackColor, the errors a host sees, For Each over the controls
+// (_NewEnum read late-bound, an IEnumVARIANT walked one item at a time, a snapshot), and
+// objects and enumerators held past the form's end. Also the form's ambient font as its
+// controls read it.
 #include "support/three_controls.h"
 
 #include "automation/error_info.h"
@@ -10,20 +12,32 @@
 #include "platform/core/unicode.h"
 #include "platform/window/window.h"
 
+#include <string>
+#include <vector>
+
 using namespace paginor;
 using namespace paginor::test;
 
 namespace {
 
-VARIANT text_arg(const char16_t* text) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_BSTR;
-    v.bstrVal = SysAllocString(text); // the caller clears it
-    return v;
-}
-
+using Names = std::vector<std::u16string>;
 using ParentObject = ThreeControls;
+
+// The loop a host runtime runs: one item per Next until S_FALSE, each item's Name.
+Names walk(IEnumVARIANT* e) {
+    Names names;
+    VARIANT item;
+    while (e->Next(1, &item, nullptr) == S_OK) {
+        EXPECT_EQ(item.vt, VT_DISPATCH);
+        if (item.vt == VT_DISPATCH)
+            names.push_back(late_text(item.pdispVal, u"Name"));
+        VariantClear(&item);
+    }
+    return names;
+}
+Names walk(const Ref<IEnumVARIANT>& e) {
+    return walk(e.get());
+}
 
 TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
     auto* one = static_cast<_O2007Hover*>(form->control(u"hOne"));
@@ -46,31 +60,28 @@ TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
     } expected[] = {{u"hOne", nullptr, 0x00FFFFFF},
                     {u"hTwo", nullptr, 0x00FFFFFF},
                     {u"hInner", u"hOne", 0x00112233}};
-    IDispatch* walked = late_object(from_inside, u"Controls");
-    ASSERT_NE(walked, nullptr);
-    ASSERT_EQ(late_long(walked, u"Count"), 3);
+    Ref<IDispatch> walked = late_object(from_inside, u"Controls");
+    ASSERT_TRUE(walked);
+    ASSERT_EQ(late_long(walked.get(), u"Count"), 3);
     for (LONG i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         const auto& want = expected[i];
-        IDispatch* item = late_object(walked, u"Item", {long_arg(i)});
-        ASSERT_NE(item, nullptr);
-        EXPECT_EQ(late_text(item, u"Name"), want.name);
-        EXPECT_EQ(late_text(item, u"TypeName"), u"O2007Hover");
-        IDispatch* container = late_object(item, u"Container");
-        IDispatch* object = late_object(item, u"Object");
+        Ref<IDispatch> item = late_object(walked.get(), u"Item", {long_arg(i)});
+        ASSERT_TRUE(item);
+        EXPECT_EQ(late_text(item.get(), u"Name"), want.name);
+        EXPECT_EQ(late_text(item.get(), u"TypeName"), u"O2007Hover");
+        Ref<IDispatch> container = late_object(item.get(), u"Container");
+        Ref<IDispatch> object = late_object(item.get(), u"Object");
         ASSERT_TRUE(container && object);
-        EXPECT_TRUE(same_object(object, form->control(want.name)));
-        EXPECT_TRUE(same_object(container,
+        EXPECT_TRUE(same_object(object.get(), form->control(want.name)));
+        EXPECT_TRUE(same_object(container.get(),
                                 want.container ? form->control(want.container) : form->object()));
-        EXPECT_EQ(late_long(container, u"BackColor"), want.back_color);
-        object->Release();
-        container->Release();
-        EXPECT_EQ(item->Release(), 0u);
+        EXPECT_EQ(late_long(container.get(), u"BackColor"), want.back_color);
     }
-    EXPECT_EQ(walked->Release(), 0u);
 }
 
 TEST_F(ParentObject, ErrorsAHostSees) {
+    frame::Bstr zero(u"0"), first(u"first");
     struct Case {
         const char16_t* member;
         std::vector<VARIANT> args;
@@ -81,84 +92,114 @@ TEST_F(ParentObject, ErrorsAHostSees) {
         {u"Item", {long_arg(2)}, S_OK, 0},
         {u"Item", {long_arg(-1)}, DISP_E_EXCEPTION, 9},
         {u"Item", {long_arg(3)}, DISP_E_EXCEPTION, 9},
-        {u"Item", {text_arg(u"0")}, S_OK, 0},
-        {u"Item", {text_arg(u"first")}, DISP_E_TYPEMISMATCH, 0},
+        {u"Item", {text_arg(zero.get())}, S_OK, 0},
+        {u"Item", {text_arg(first.get())}, DISP_E_TYPEMISMATCH, 0},
         {u"Item", {}, DISP_E_BADPARAMCOUNT, 0},
         {u"Count", {long_arg(0)}, DISP_E_BADPARAMCOUNT, 0},
         {u"_NewEnum", {long_arg(0)}, DISP_E_BADPARAMCOUNT, 0},
         {u"Add", {}, DISP_E_UNKNOWNNAME, 0},
     };
     for (const Case& c : cases) {
-        frame::Variant out;
-        EXCEPINFO excep{};
-        EXPECT_EQ(late_get(controls, c.member, out, c.args, &excep), c.hr) << to_utf8(c.member);
-        EXPECT_EQ(excep.wCode, 0) << "scode carries the error";
+        SCOPED_TRACE(to_utf8(c.member));
+        LateCall call(controls.get(), c.member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, c.args);
+        EXPECT_EQ(call.hr, c.hr);
+        EXPECT_EQ(call.excep.wCode, 0) << "scode carries the error";
         if (c.hr == DISP_E_EXCEPTION) {
-            EXPECT_EQ(excep.scode, DISP_E_BADINDEX);
-            EXPECT_EQ(frame::bstr_view(excep.bstrDescription), u"Subscript out of range");
+            EXPECT_EQ(call.excep.scode, DISP_E_BADINDEX);
+            EXPECT_EQ(call.description(), u"Subscript out of range");
             const auto error = frame::peek_error();
             ASSERT_TRUE(error.has_value());
             EXPECT_EQ(error->number, c.number);
         }
-        SysFreeString(excep.bstrSource);
-        SysFreeString(excep.bstrDescription);
-        for (VARIANT v : c.args)
-            VariantClear(&v);
     }
     // The default member is Item; no member can be written, nor an unknown one called.
-    VARIANT index = long_arg(0);
-    DISPPARAMS one{&index, nullptr, 1, 0};
-    frame::Variant item;
-    EXPECT_EQ(controls->Invoke(0, IID_NULL, 0, DISPATCH_METHOD, &one, item.out(), nullptr, nullptr),
-              S_OK);
-    EXPECT_EQ(item.vt(), VT_DISPATCH);
-    DISPID put = DISPID_PROPERTYPUT;
-    DISPPARAMS write{&index, &put, 1, 1};
-    for (auto [object, id] : {std::pair{form->object(), DISPID(1)}, {controls, DISPID_NEWENUM}})
-        EXPECT_EQ(object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &write, nullptr, nullptr,
-                                 nullptr),
+    LateCall item(controls.get(), DISPID(0), DISPATCH_METHOD, {long_arg(0)});
+    EXPECT_EQ(item.hr, S_OK);
+    EXPECT_EQ(item.result.vt(), VT_DISPATCH);
+    for (auto [object, id] :
+         {std::pair{form->object(), DISPID(1)}, {controls.get(), DISPID_NEWENUM}})
+        EXPECT_EQ(LateCall(object, id, DISPATCH_PROPERTYPUT, {long_arg(0)}).hr,
                   DISP_E_MEMBERNOTFOUND)
             << id;
-    EXPECT_EQ(controls->Invoke(99, IID_NULL, 0, DISPATCH_METHOD, &one, nullptr, nullptr, nullptr),
+    EXPECT_EQ(LateCall(controls.get(), 99, DISPATCH_METHOD, {long_arg(0)}).hr,
               DISP_E_MEMBERNOTFOUND);
+}
+
+TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrder) {
+    EXPECT_EQ(id_of(controls.get(), u"_newenum"), DISPID_NEWENUM);
+    const Names expected{u"hOne", u"hTwo", u"hInner"};
+    for (WORD flags : {WORD(DISPATCH_PROPERTYGET), WORD(DISPATCH_METHOD),
+                       WORD(DISPATCH_METHOD | DISPATCH_PROPERTYGET)}) {
+        SCOPED_TRACE(flags);
+        Ref<IEnumVARIANT> e = new_enum(flags);
+        ASSERT_TRUE(e);
+        EXPECT_EQ(walk(e), expected);
+        EXPECT_EQ(walk(e), Names{}) << "at the end it stays at the end";
+        EXPECT_EQ(e->Reset(), S_OK);
+        EXPECT_EQ(walk(e), expected) << "again after Reset";
+    }
+    // Many at once; each item is the extender of the form's control at that place.
+    Ref<IEnumVARIANT> e = new_enum();
+    ASSERT_TRUE(e);
+    VARIANT items[4];
+    ULONG fetched = 0;
+    EXPECT_EQ(e->Next(4, items, &fetched), S_FALSE);
+    ASSERT_EQ(fetched, 3u);
+    for (ULONG i = 0; i < fetched; ++i) {
+        EXPECT_EQ(late_object(items[i].pdispVal, u"Object").get(), form->controls()[i].object) << i;
+        VariantClear(&items[i]);
+    }
+}
+
+TEST_F(ParentObject, ForEachIsASnapshotThatAClonePicksUpMidway) {
+    Ref<IEnumVARIANT> e = new_enum(), clone;
+    ASSERT_TRUE(e);
+    form->add(u"PaginorV2CTL.O2007Hover", u"hLate", 600, 400, 240, 240);
+    EXPECT_EQ(late_long(controls.get(), u"Count"), 4) << "the collection itself is live";
+
+    EXPECT_EQ(e->Skip(1), S_OK);
+    ASSERT_EQ(e->Clone(clone.put()), S_OK);
+    EXPECT_EQ(walk(clone), (Names{u"hTwo", u"hInner"}));
+    EXPECT_EQ(walk(e), (Names{u"hTwo", u"hInner"})) << "the original kept its own place";
+    EXPECT_EQ(walk(new_enum()), (Names{u"hOne", u"hTwo", u"hInner", u"hLate"}));
 }
 
 // Neither the objects a host holds nor an enumerator keep the form alive; every call on
 // them answers E_UNEXPECTED with error info, and the enumerator's snapshot still hands
 // out its extenders.
 TEST_F(ParentObject, ObjectsHeldPastTheFormAnswerUnexpected) {
-    IDispatch* parent = form->object();
-    parent->AddRef();
-    IDispatch* inner = late_object(controls, u"Item", {long_arg(2)});
-    ASSERT_NE(inner, nullptr);
-    IEnumVARIANT* e = new_enum();
-    ASSERT_NE(e, nullptr);
+    Ref<IDispatch> parent(form->object());
+    Ref<IDispatch> inner = late_object(controls.get(), u"Item", {long_arg(2)});
+    ASSERT_TRUE(inner);
+    Ref<IEnumVARIANT> e = new_enum();
+    ASSERT_TRUE(e);
     const platform::HWND hwnd = form->hwnd();
     form.reset();
     EXPECT_FALSE(platform::IsWindow(hwnd));
 
     HRESULT hr = S_OK;
-    EXPECT_EQ(new_enum(DISPATCH_PROPERTYGET, &hr), nullptr);
+    EXPECT_FALSE(new_enum(DISPATCH_PROPERTYGET, &hr));
     EXPECT_EQ(hr, E_UNEXPECTED);
-    VARIANT enumerated;
-    ASSERT_EQ(e->Next(1, &enumerated, nullptr), S_OK);
-    ASSERT_EQ(enumerated.vt, VT_DISPATCH);
-    const std::pair<IDispatch*, const char16_t*> calls[] = {
-        {parent, u"Name"}, {controls, u"Count"}, {inner, u"Name"}, {enumerated.pdispVal, u"Name"}};
+    frame::Variant enumerated;
+    ASSERT_EQ(e->Next(1, enumerated.out(), nullptr), S_OK);
+    ASSERT_EQ(enumerated.vt(), VT_DISPATCH);
+    const std::pair<IDispatch*, const char16_t*> calls[] = {{parent.get(), u"Name"},
+                                                            {controls.get(), u"Count"},
+                                                            {inner.get(), u"Name"},
+                                                            {enumerated->pdispVal, u"Name"}};
     for (auto [held, member] : calls) {
-        frame::Variant out;
         frame::clear_error();
-        EXPECT_EQ(late_get(held, member, out), E_UNEXPECTED) << to_utf8(member);
+        EXPECT_EQ(LateCall(held, member).hr, E_UNEXPECTED) << to_utf8(member);
         const auto error = frame::peek_error();
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->hr, E_UNEXPECTED);
     }
-    VariantClear(&enumerated);
     EXPECT_NE(DllCanUnloadNow(), S_OK) << "the host still holds the form's objects";
-    EXPECT_EQ(e->Release(), 0u);
-    EXPECT_EQ(inner->Release(), 0u);
-    EXPECT_EQ(std::exchange(controls, nullptr)->Release(), 0u);
-    EXPECT_EQ(parent->Release(), 0u);
+    enumerated.out();
+    EXPECT_EQ(e.detach()->Release(), 0u);
+    EXPECT_EQ(inner.detach()->Release(), 0u);
+    EXPECT_EQ(controls.detach()->Release(), 0u);
+    EXPECT_EQ(parent.detach()->Release(), 0u);
     EXPECT_EQ(DllCanUnloadNow(), S_OK);
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/core/unicode.h"
 
+#include "support/late_bound.h"
 #include "support/scratch.h"
 
 #include <paginor/automation.h>
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <dlfcn.h>
 
 using namespace paginor;
@@ -80,10 +82,16 @@ bool contains(const std::u16string& text, const std::string& part) {
 
 TEST(SelfRegistration, TheLoadedLibraryRegistersItsOwnFileAndUnregistersExactlyItself) {
     Scratch scratch;
-    write_file(scratch.registry(), "[license Other]\nkey = abc\n");
     Library lib;
     ASSERT_TRUE(lib) << ::dlerror();
+    ASSERT_EQ(lib.call("DllUnregisterServer"), S_OK) << to_utf8(lib.last_error());
+    EXPECT_FALSE(std::filesystem::exists(scratch.registry())) << "nothing to remove, no file";
+    const std::string foreign = "[license Other]\nkey = abc\n";
+    write_file(scratch.registry(), foreign);
     ASSERT_EQ(lib.call("DllRegisterServer"), S_OK) << to_utf8(lib.last_error());
+    const std::string once = read_file(scratch.registry());
+    ASSERT_EQ(lib.call("DllRegisterServer"), S_OK) << to_utf8(lib.last_error());
+    EXPECT_EQ(read_file(scratch.registry()), once) << "registering again changes nothing";
 
     Registry r;
     ASSERT_TRUE(load_registry(scratch.registry(), r));
@@ -93,6 +101,10 @@ TEST(SelfRegistration, TheLoadedLibraryRegistersItsOwnFileAndUnregistersExactlyI
         EXPECT_EQ(c.server, absolute(PAGINOR_LIBRARY_PATH)) << c.name;
         EXPECT_EQ(c.progid, "PaginorV2CTL." + c.name);
     }
+    EXPECT_EQ(classes[7].progid, "PaginorV2CTL.O2007Hover");
+    EXPECT_EQ(classes[7].default_interface, "_O2007Hover");
+    EXPECT_EQ(classes[7].event_interface, "__O2007Hover");
+    EXPECT_EQ(classes[3].kind, "creatable");
     EXPECT_EQ(r.find("typelib", registry_guid(our_server().libid))->value("version"), "1.4");
 
     CLSID clsid{};
@@ -100,8 +112,7 @@ TEST(SelfRegistration, TheLoadedLibraryRegistersItsOwnFileAndUnregistersExactlyI
     EXPECT_EQ(clsid, *class_entry(ClassId::O2007Hover).clsid);
 
     ASSERT_EQ(lib.call("DllUnregisterServer"), S_OK) << to_utf8(lib.last_error());
-    EXPECT_EQ(read_file(scratch.registry()),
-              Registry().format() + "\n[license Other]\nkey = abc\n");
+    EXPECT_EQ(read_file(scratch.registry()), Registry().format() + "\n" + foreign);
     EXPECT_EQ(PaginorCLSIDFromProgID(u"PaginorV2CTL.O2007Hover", &clsid), REGDB_E_CLASSNOTREG);
 }
 
@@ -113,8 +124,16 @@ TEST(SelfRegistration, FailsWithErrorInfoWhenTheRegistryIsCorruptOrTheCodeIsNoLi
     ASSERT_TRUE(lib) << ::dlerror();
     for (const char* entry : {"DllRegisterServer", "DllUnregisterServer"}) {
         EXPECT_EQ(lib.call(entry), SELFREG_E_CLASS) << entry;
-        EXPECT_TRUE(contains(lib.last_error(), scratch.registry() + ":3: ")) << entry;
-        EXPECT_EQ(read_file(scratch.registry()), corrupt);
+        const std::u16string why = lib.last_error();
+        EXPECT_TRUE(contains(why, scratch.registry() + ":3: ")) << to_utf8(why);
+        EXPECT_TRUE(contains(why, "left unchanged")) << to_utf8(why);
+        EXPECT_EQ(read_file(scratch.registry()), corrupt) << "byte for byte";
+        // Only the lock file beside it is new.
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(scratch.dir()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"registry", "registry.lock"}));
     }
     // Linked into this test program, the same code has no library file to register.
     std::filesystem::remove(scratch.registry());
@@ -133,11 +152,7 @@ TEST(CreateObject, CreatesByProgIdThroughTheRegistryTheLibraryWrote) {
     ASSERT_EQ(CreateObject(u"PaginorV2CTL.clsPromptEvents", &relay), S_OK)
         << to_utf8(our_last_error());
     ASSERT_NE(relay, nullptr);
-    OLECHAR name[] = u"RaiseAnEvent";
-    OLECHAR* names[] = {name};
-    DISPID dispid = 0;
-    EXPECT_EQ(relay->GetIDsOfNames(IID_NULL, names, 1, 0x409, &dispid), S_OK);
-    EXPECT_EQ(dispid, 0x60030000);
+    EXPECT_EQ(test::id_of(relay, u"RaiseAnEvent"), 0x60030000);
     EXPECT_EQ(relay->Release(), 0u);
 
     IUnknown* control = nullptr;

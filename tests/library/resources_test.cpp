@@ -1,6 +1,11 @@
+// The library's resources as tools and hosts read them: the toolbox bitmaps encoded as BMP
+// files, and the version record, compiled in and read back from the built library file.
 #include "library/resources.h"
+#include "library/version.h"
 
 #include "platform/core/error.h"
+
+#include "support/scratch.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +14,9 @@
 
 using namespace paginor;
 using namespace paginor::frame;
+using paginor::test::read_file;
+using paginor::test::Scratch;
+using paginor::test::write_file;
 
 namespace {
 
@@ -47,6 +55,25 @@ uint32_t legend_colour(const ToolboxBitmap& b, int x, int y) {
     return 0;
 }
 
+void expect_our_record(const VersionRecord& r) {
+    using Strings = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(std::vector<uint16_t>(r.file_version, r.file_version + 4),
+              (std::vector<uint16_t>{8, 2, 0, 7}));
+    EXPECT_EQ(std::vector<uint16_t>(r.product_version, r.product_version + 4),
+              (std::vector<uint16_t>{8, 2, 0, 7}));
+    EXPECT_TRUE(r.self_register);
+    EXPECT_EQ(r.strings, (Strings{{"CompanyName", "Paginor"},
+                                  {"FileDescription", "PaginorV2CTL search front-end controls"},
+                                  {"FileVersion", "8.02.0007"},
+                                  {"InternalName", "PaginorV2CTL"},
+                                  {"OriginalFilename", "libPaginorV2CTL.so"},
+                                  {"ProductName", "PaginorV2CTL"},
+                                  {"ProductVersion", "8.02.0007"},
+                                  {"OLESelfRegister", ""}}));
+    EXPECT_EQ(r.text("InternalName"), "PaginorV2CTL");
+    EXPECT_EQ(r.text("NoSuchKey"), "");
+}
+
 } // namespace
 
 TEST(ToolboxBitmaps, HeadersAreExactFor24And4BitsPerPixel) {
@@ -62,22 +89,24 @@ TEST(ToolboxBitmaps, HeadersAreExactFor24And4BitsPerPixel) {
         const Expected& e = b.bits_per_pixel == 24 ? table[0] : table[1];
         std::vector<uint8_t> bmp = toolbox_bitmap_bmp(b);
         ASSERT_EQ(bmp.size(), e.file_size);
-        EXPECT_EQ(bmp[0], 'B');
-        EXPECT_EQ(bmp[1], 'M');
-        EXPECT_EQ(u32(bmp, 2), e.file_size);
-        EXPECT_EQ(u32(bmp, 6), 0u);
-        EXPECT_EQ(u32(bmp, 10), e.offset);
-        EXPECT_EQ(u32(bmp, 14), 40u);
-        EXPECT_EQ(u32(bmp, 18), 16u);
-        EXPECT_EQ(u32(bmp, 22), 15u); // positive height: bottom-up
+        EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
+        // Offset and value of each 32-bit field; 22 is the positive height: bottom-up; 30 BI_RGB.
+        const std::pair<std::size_t, uint32_t> fields[] = {{2, e.file_size},
+                                                           {6, 0},
+                                                           {10, e.offset},
+                                                           {14, 40},
+                                                           {18, 16},
+                                                           {22, 15},
+                                                           {30, 0},
+                                                           {34, e.image_size},
+                                                           {38, 3780},
+                                                           {42, 3780},
+                                                           {46, e.colours_used},
+                                                           {50, 0}};
+        for (const auto& [at, value] : fields)
+            EXPECT_EQ(u32(bmp, at), value) << "at " << at;
         EXPECT_EQ(u16(bmp, 26), 1u);
         EXPECT_EQ(u16(bmp, 28), e.bpp);
-        EXPECT_EQ(u32(bmp, 30), 0u); // BI_RGB
-        EXPECT_EQ(u32(bmp, 34), e.image_size);
-        EXPECT_EQ(u32(bmp, 38), 3780u);
-        EXPECT_EQ(u32(bmp, 42), 3780u);
-        EXPECT_EQ(u32(bmp, 46), e.colours_used);
-        EXPECT_EQ(u32(bmp, 50), 0u);
         // Every pixel reads back as the colour its table key stands for.
         for (int y = 0; y < 15; ++y) {
             for (int x = 0; x < 16; ++x) {
@@ -119,19 +148,11 @@ TEST(ToolboxBitmaps, OnePerControlWithTheDocumentedIdsAndDepths) {
 }
 
 TEST(ToolboxBitmaps, AFaultyTableIsReportedNotEncoded) {
-    constexpr std::array<std::string_view, 15> short_row{"................", "...",
-                                                         "................", "................",
-                                                         "................", "................",
-                                                         "................", "................",
-                                                         "................", "................",
-                                                         "................", "................",
-                                                         "................", "................",
-                                                         "................"};
-    constexpr std::array<std::string_view, 15> unknown_key{
-        "................", "......?.........", "................", "................",
-        "................", "................", "................", "................",
-        "................", "................", "................", "................",
-        "................", "................", "................"};
+    std::array<std::string_view, 15> short_row, unknown_key;
+    short_row.fill("................");
+    unknown_key.fill("................");
+    short_row[1] = "...";
+    unknown_key[1] = "......?.........";
     constexpr std::array legend{std::pair<char, uint32_t>{'.', 0xC0C0C0}};
     const ToolboxBitmap faulty[] = {
         {1, "short row", 24, short_row, legend},
@@ -142,4 +163,76 @@ TEST(ToolboxBitmaps, AFaultyTableIsReportedNotEncoded) {
     for (const auto& b : faulty) {
         EXPECT_THROW(toolbox_bitmap_bmp(b), RuntimeError) << b.control;
     }
+}
+
+TEST(VersionRecord, CompiledInAndReadFromTheLibraryFileAlike) {
+    expect_our_record(version_record());
+    VersionRecord from_file;
+    VersionReadResult r = read_version_record(PAGINOR_LIBRARY_PATH, from_file);
+    ASSERT_TRUE(r) << r.description;
+    expect_our_record(from_file);
+}
+
+TEST(VersionRecord, FilesWithoutAGoodRecordAreNamedAndExplained) {
+    Scratch scratch;
+    std::string library = read_file(PAGINOR_LIBRARY_PATH);
+    const std::string signature("\xBD\x04\xEF\xFE\x01\x00", 6);
+    std::size_t at = library.find(signature);
+    ASSERT_NE(at, std::string::npos);
+    std::string damaged = library;
+    damaged[at] = 'X';
+    std::string cut = library;
+    cut[at + 6] = '\xFF'; // a string table longer than the section
+    cut[at + 7] = '\x7F';
+
+    struct Case {
+        std::string name;
+        std::string bytes; // empty: do not create the file
+        std::string says;
+    };
+    const Case cases[] = {
+        {"missing.so", "", "cannot open the file"},
+        {"text.so", "just some text, no ELF header here", "not an ELF file"},
+        {"head.so", library.substr(0, 200), "section table is missing or damaged"},
+        {"signature.so", damaged, "unknown signature or layout"},
+        {"cut.so", cut, "string table is truncated"},
+    };
+    for (const auto& c : cases) {
+        std::string path = (scratch.dir() / c.name).string();
+        if (!c.bytes.empty()) {
+            write_file(path, c.bytes);
+        }
+        VersionRecord untouched;
+        untouched.strings = {{"k", "v"}};
+        VersionReadResult r = read_version_record(path, untouched);
+        EXPECT_FALSE(r) << c.name;
+        EXPECT_EQ(r.description.rfind(path + ": ", 0), 0u) << r.description;
+        EXPECT_NE(r.description.find(c.says), std::string::npos) << r.description;
+        EXPECT_EQ(untouched.strings.size(), 1u);
+    }
+    VersionRecord none;
+    VersionReadResult plain = read_version_record("/bin/true", none);
+    EXPECT_FALSE(plain);
+    EXPECT_NE(plain.description.find("no version record"), std::string::npos);
+}
+
+TEST(VersionRecord, SectionParserRejectsPartialRecords) {
+    const uint8_t fixed[28] = {0xBD, 0x04, 0xEF, 0xFE, 1, 0, 0, 0, 8, 0, 2, 0, 0, 0,
+                               7,    0,    8,    0,    2, 0, 0, 0, 7, 0, 1, 0, 0, 0};
+    VersionRecord r;
+    EXPECT_EQ(parse_version_section(fixed, sizeof fixed, r), "");
+    EXPECT_EQ(r.file_version[3], 7);
+    EXPECT_TRUE(r.strings.empty());
+    EXPECT_EQ(parse_version_section(fixed, 27, r), "the version record is truncated");
+
+    std::vector<uint8_t> odd(fixed, fixed + 28);
+    for (char c : std::string("Key\0Value\0Lonely\0", 17)) {
+        odd.push_back(static_cast<uint8_t>(c));
+    }
+    odd[6] = 17;
+    EXPECT_NE(parse_version_section(odd.data(), odd.size(), r).find("key without a value"),
+              std::string::npos);
+    odd.back() = 'x';
+    EXPECT_NE(parse_version_section(odd.data(), odd.size(), r).find("does not end in a NUL"),
+              std::string::npos);
 }

@@ -5,7 +5,7 @@
 // 16 x 16 picture covers (8..23, 8..23) on the screen, the bare surface the rest.
 #pragma once
 
-#include "support/event_log.h"
+#include "support/test_sink.h"
 
 #include "automation/variant.h"
 #include "buttons/O2007Hover.h"
@@ -24,12 +24,9 @@
 
 namespace paginor::test {
 
-inline IDispatch* picture(const char* name) {
-    return frame::LoadPicture(from_utf8(std::string(PAGINOR_TEST_DATA_DIR "/") + name));
-}
-
-inline std::string output_path(const std::string& name) {
-    return std::string(PAGINOR_TEST_OUTPUT_DIR "/") + name;
+inline Ref<IDispatch> picture(const char* name) {
+    return Ref<IDispatch>::adopt(
+        frame::LoadPicture(from_utf8(std::string(PAGINOR_TEST_DATA_DIR "/") + name)));
 }
 
 class HoverHost : public ::testing::Test {
@@ -44,9 +41,6 @@ class HoverHost : public ::testing::Test {
         platform::DoEvents();
     }
     void TearDown() override {
-        for (IDispatch* p : {normal, hover, inactive})
-            if (p)
-                p->Release();
         form.reset();
         EXPECT_EQ(log.refs, 1u) << "the control kept the sink";
     }
@@ -56,18 +50,18 @@ class HoverHost : public ::testing::Test {
     // The picture Image1 shows now: "normal", "hover", "inactive" or "none".
     std::string shown() {
         IDispatch* p = self().image1().Picture();
-        return p == normal     ? "normal"
-               : p == hover    ? "hover"
-               : p == inactive ? "inactive"
-               : p == nullptr  ? "none"
-                               : "other";
+        return p == normal.get()     ? "normal"
+               : p == hover.get()    ? "hover"
+               : p == inactive.get() ? "inactive"
+               : p == nullptr        ? "none"
+                                     : "other";
     }
     std::string tip() { return to_utf8(self().image1().ToolTipText()); }
     void set_pictures(bool with_inactive) {
-        ASSERT_EQ(button->putref_NormalImage(normal), S_OK);
-        ASSERT_EQ(button->putref_HoverImage(hover), S_OK);
+        ASSERT_EQ(button->putref_NormalImage(normal.get()), S_OK);
+        ASSERT_EQ(button->putref_HoverImage(hover.get()), S_OK);
         if (with_inactive) {
-            ASSERT_EQ(button->putref_InactiveImage(inactive), S_OK);
+            ASSERT_EQ(button->putref_InactiveImage(inactive.get()), S_OK);
         }
     }
     void move(int x, int y) {
@@ -78,19 +72,24 @@ class HoverHost : public ::testing::Test {
         platform::Input::click(b);
         platform::DoEvents();
     }
+    // Input, then the pump.
+    template <class Input> void input(Input in) {
+        in();
+        platform::DoEvents();
+    }
     void advance(int ms) {
         scope.clock().advance(std::chrono::milliseconds(ms));
         platform::DoEvents();
     }
 
     platform::WindowSystemScope scope;
-    IDispatch* normal{picture("o2007hover_pic_normal.png")};
-    IDispatch* hover{picture("o2007hover_pic_hover.png")};
-    IDispatch* inactive{picture("o2007hover_pic_inactive.png")};
+    Ref<IDispatch> normal{picture("o2007hover_pic_normal.png")};
+    Ref<IDispatch> hover{picture("o2007hover_pic_hover.png")};
+    Ref<IDispatch> inactive{picture("o2007hover_pic_inactive.png")};
     std::unique_ptr<host::Form> form;
     IDispatch* disp{nullptr};
     _O2007Hover* button{nullptr};
-    EventLog log{{"", "MouseUp", "MouseMove", "Click", "MouseLeave", "KeyUp"}};
+    Sink log{{"", "MouseUp", "MouseMove", "Click", "MouseLeave", "KeyUp"}};
     DWORD cookie{0};
 };
 

@@ -1,10 +1,15 @@
+// DDOC's search inputs: the index-field XML flattened to tab-separated names and values,
+// text that is no index-field document refused, and the inputs as hosts set them.
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
 #include "support/ddoc_test_support.h"
+#include "support/late_bound.h"
 #include "viewer/DDOC.h"
 #include "viewer/index_fields.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace paginor;
 
@@ -70,96 +75,69 @@ TEST(IndexFields, TextThatIsNotAUserFieldsDocumentIsObjectNotSet) {
     }
 }
 
-TEST(SearchInputs, TypedInterfaceStoresReplacesAndReportsTheFailure) {
+// The search inputs as a late-bound host sets them, each row's effect read from inside;
+// then the typed interface giving the same answers and error object.
+TEST(SearchInputs, StoredReplacedAndFailingTheSameLateBoundAndTyped) {
     _DDOC* ddoc = test::create_ddoc();
     ASSERT_NE(ddoc, nullptr);
-    DDOC& inside = internals(ddoc);
-    EXPECT_EQ(inside.hits(), u"");
-    EXPECT_EQ(inside.index_fields(), u"");
-    EXPECT_EQ(inside.index_path(), u"");
+    const DDOC& inside = internals(ddoc);
+    EXPECT_EQ(inside.hits() + inside.index_fields() + inside.index_path(), u"");
+    const auto hits = [&] { return inside.hits(); };
+    const auto path = [&] { return inside.index_path(); };
+    const auto fields = [&] { return inside.index_fields(); };
+    const WORD put = DISPATCH_PROPERTYPUT, method = DISPATCH_METHOD;
+    struct Row {
+        const char16_t* member;
+        WORD flags;
+        std::vector<const char16_t*> args; // null: a null text
+        HRESULT hr;
+        std::function<std::u16string()> read;
+        std::u16string after;
+    };
+    const Row rows[] = {
+        {u"TheHits", put, {u"12 40 \t77"}, S_OK, hits, u"12 40 \t77"}, // stored unchanged
+        {u"theindexpath", put, {u"\\\\server\\index"}, S_OK, path, u"\\\\server\\index"},
+        {u"TheHits", put, {nullptr}, S_OK, hits, u""}, // a null text is the empty text
+        {u"SetIndexFields", method, {kSpecimen}, S_OK, fields, u"Client\tSmith\tMatter\t123"},
+        {u"SetIndexFields",
+         method,
+         {u"<UserFields><Year>2026</Year></UserFields>"},
+         S_OK,
+         fields,
+         u"Year\t2026"}, // replaced, not appended
+        {u"SetIndexFields", method, {u"no xml"}, DISP_E_EXCEPTION, fields, u""}, // emptied first
+        {u"TheIndexFields", put, {u"ready\ttext"}, S_OK, fields, u"ready\ttext"},
+        {u"SetIndexFields", method, {nullptr}, DISP_E_EXCEPTION, fields, u""},
+        {u"CopyDocEvenIfOpen", method, {u"/nonexistent/a", u"/nonexistent/b"}, S_OK, fields, u""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(to_utf8(row.member));
+        std::vector<frame::Bstr> texts;
+        std::vector<VARIANT> args;
+        for (const char16_t* a : row.args)
+            args.push_back(test::text_arg(a ? texts.emplace_back(a).get() : nullptr));
+        test::LateCall c(ddoc, row.member, row.flags, args);
+        EXPECT_EQ(c.hr, row.hr);
+        if (row.hr == DISP_E_EXCEPTION) {
+            EXPECT_EQ(c.excep.scode, PAGINOR_STANDARD_ERROR(91));
+            EXPECT_EQ(frame::bstr_view(c.excep.bstrSource), u"PaginorV2CTL.DDOC");
+            EXPECT_EQ(c.description(), u"Object variable or With block variable not set");
+        }
+        EXPECT_EQ(row.read(), row.after);
+    }
+    EXPECT_EQ(test::late_text(ddoc, u"DocSubject"), u"");
+    // The inputs are write-only to a host.
+    EXPECT_TRUE(FAILED(test::LateCall(ddoc, u"TheHits", DISPATCH_PROPERTYGET).hr));
 
-    frame::Bstr hits(u"12 40 \t77");
-    frame::Bstr path(u"\\\\server\\index\\main");
-    EXPECT_EQ(ddoc->put_TheHits(hits.get()), S_OK);
-    EXPECT_EQ(ddoc->put_TheIndexPath(path.get()), S_OK);
-    EXPECT_EQ(inside.hits(), u"12 40 \t77"); // stored unchanged
-    EXPECT_EQ(inside.index_path(), u"\\\\server\\index\\main");
-    EXPECT_EQ(ddoc->put_TheHits(nullptr), S_OK); // a null text is the empty text
-    EXPECT_EQ(inside.hits(), u"");
-
-    frame::Bstr first(kSpecimen);
-    frame::Bstr second(u"<UserFields><Year>2026</Year></UserFields>");
-    EXPECT_EQ(ddoc->SetIndexFields(first.get()), S_OK);
-    EXPECT_EQ(ddoc->SetIndexFields(second.get()), S_OK);
-    EXPECT_EQ(inside.index_fields(), u"Year\t2026"); // replaced, not appended
-
-    frame::Bstr bad(u"<Fields><Year>2026</Year></Fields>");
+    frame::Bstr h(u"h1"), bad(u"<Fields><Year>2026</Year></Fields>"), subject;
+    EXPECT_EQ(ddoc->put_TheHits(h.get()), S_OK);
+    EXPECT_EQ(inside.hits(), u"h1");
     EXPECT_EQ(ddoc->SetIndexFields(bad.get()), PAGINOR_STANDARD_ERROR(91));
     test::ErrorSeen error = test::take_error();
     EXPECT_EQ(error.source, u"PaginorV2CTL.DDOC");
     EXPECT_EQ(error.description, u"Object variable or With block variable not set");
-    EXPECT_EQ(inside.index_fields(), u""); // emptied before the failure
-
-    frame::Bstr ready(u"ready\ttext");
-    EXPECT_EQ(ddoc->put_TheIndexFields(ready.get()), S_OK);
-    EXPECT_EQ(inside.index_fields(), u"ready\ttext");
-    EXPECT_EQ(ddoc->SetIndexFields(nullptr), PAGINOR_STANDARD_ERROR(91));
-    EXPECT_EQ(inside.index_fields(), u"");
-
-    frame::Bstr subject;
     EXPECT_EQ(ddoc->get_DocSubject(subject.out()), S_OK);
     EXPECT_EQ(subject.str(), u"");
     EXPECT_EQ(ddoc->get_DocSubject(nullptr), E_POINTER);
-    EXPECT_EQ(ddoc->Release(), 0u);
-}
-
-TEST(SearchInputs, LateBoundCallsSeeTheSameBehaviourAndErrors) {
-    _DDOC* ddoc = test::create_ddoc();
-    ASSERT_NE(ddoc, nullptr);
-    DDOC& inside = internals(ddoc);
-    struct Row {
-        const char16_t* member;
-        WORD flags;
-        std::vector<std::u16string> args;
-        HRESULT hr;
-        SCODE scode; // of the exception, when hr is DISP_E_EXCEPTION
-    };
-    const Row rows[] = {
-        {u"TheHits", DISPATCH_PROPERTYPUT, {u"h1"}, S_OK, 0},
-        {u"theindexpath", DISPATCH_PROPERTYPUT, {u"p1"}, S_OK, 0},
-        {u"SetIndexFields", DISPATCH_METHOD, {kSpecimen}, S_OK, 0},
-        {u"SetIndexFields",
-         DISPATCH_METHOD,
-         {u"no xml"},
-         DISP_E_EXCEPTION,
-         PAGINOR_STANDARD_ERROR(91)},
-        {u"TheIndexFields", DISPATCH_PROPERTYPUT, {u"f1"}, S_OK, 0},
-        {u"CopyDocEvenIfOpen", DISPATCH_METHOD, {u"/nonexistent/a", u"/nonexistent/b"}, S_OK, 0},
-    };
-    for (const Row& row : rows) {
-        test::LateCall c;
-        test::call_late(c, ddoc, row.member, row.flags, row.args);
-        EXPECT_EQ(c.hr, row.hr) << to_utf8(row.member);
-        if (row.hr == DISP_E_EXCEPTION) {
-            EXPECT_EQ(c.excep.scode, row.scode);
-            EXPECT_EQ(frame::bstr_view(c.excep.bstrSource), u"PaginorV2CTL.DDOC");
-            EXPECT_EQ(frame::bstr_view(c.excep.bstrDescription),
-                      u"Object variable or With block variable not set");
-            EXPECT_EQ(inside.index_fields(), u"");
-        }
-    }
-    EXPECT_EQ(inside.hits(), u"h1");
-    EXPECT_EQ(inside.index_path(), u"p1");
-    EXPECT_EQ(inside.index_fields(), u"f1");
-
-    test::LateCall subject;
-    test::call_late(subject, ddoc, u"DocSubject", DISPATCH_PROPERTYGET, {});
-    EXPECT_EQ(subject.hr, S_OK);
-    ASSERT_EQ(subject.result.vt(), VT_BSTR);
-    EXPECT_EQ(frame::bstr_view(subject.result->bstrVal), u"");
-    // The inputs are write-only to a host.
-    test::LateCall get_hits;
-    test::call_late(get_hits, ddoc, u"TheHits", DISPATCH_PROPERTYGET, {});
-    EXPECT_TRUE(FAILED(get_hits.hr));
     EXPECT_EQ(ddoc->Release(), 0u);
 }

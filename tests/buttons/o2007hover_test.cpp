@@ -1,0 +1,265 @@
+// O2007Hover as a host sees it: pointer and key input in, events out through the
+// connection point, in order, with their by-reference arguments; its three looks (rest,
+// hover, leave) across the flags that choose between them; and the tool-tip of its
+// picture: HoverText shows after the pointer rests on the picture for the hover time, in a
+// box below the pointer, and goes on a press or when the pointer leaves.
+#include "support/hover_host.h"
+
+#include "platform/window/message_ids.h"
+#include "platform/window/window.h"
+
+using namespace paginor;
+using namespace paginor::test;
+using platform::MouseButton;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class HoverEvents : public HoverHost {};
+
+TEST_F(HoverEvents, PointerRoundOverPictureAndSurface) {
+    set_pictures(false);
+    ASSERT_NE(cookie, 0u);
+
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        Lines events;
+        const char* look;
+    };
+    const Step steps[] = {
+        {"enter over the picture", [&] { move(10, 11); }, {"MouseMove 0 0 30 45"}, "hover"},
+        {"move on the picture", [&] { move(12, 11); }, {"MouseMove 0 0 60 45"}, "hover"},
+        {"rest past the hover time", [&] { advance(500); }, {}, "hover"},
+        {"left click on the picture", [&] { click(); }, {"Click"}, "hover"},
+        {"onto the bare surface", [&] { move(28, 30); }, {"MouseMove 0 0 300 330"}, "hover"},
+        {"left click on the bare surface: Click twice",
+         [&] { advance(600), click(); },
+         {"MouseUp 1 0 300 330", "Click", "Click"},
+         "hover"},
+        {"right click on the bare surface",
+         [&] { advance(600), click(MouseButton::Right); },
+         {"MouseUp 2 0 300 330"},
+         "hover"},
+        {"leave the control", [&] { move(50, 35); }, {"MouseLeave"}, "normal"},
+        {"come back", [&] { move(9, 9); }, {"MouseMove 0 0 15 15"}, "hover"},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(log.take(), s.events) << s.what;
+        EXPECT_EQ(shown(), s.look) << s.what;
+    }
+}
+
+TEST_F(HoverEvents, PressOnPictureReleasedOutsideIsNoClick) {
+    set_pictures(false);
+    move(10, 10);
+    input([] { platform::Input::press(); });
+    move(50, 35); // captured: the move still belongs to the picture
+    input([] { platform::Input::release(); });
+    // Taking the capture ends the tracker's leave request (a leave report); the captured
+    // move starts hovering again; the release lets the pointer go where it is (another).
+    const Lines expected{"MouseMove 0 0 30 30", "MouseLeave", "MouseMove 1 0 630 405",
+                         "MouseLeave"};
+    EXPECT_EQ(log.take(), expected);
+    EXPECT_EQ(platform::GetCapture(), platform::HWND(0));
+}
+
+TEST_F(HoverEvents, DoubleClickOnSurfaceReplacesTheSecondClick) {
+    set_pictures(false);
+    move(28, 28);
+    log.take();
+    click();
+    click(); // within the double-click time: the second press is a double-click
+    const Lines expected{"MouseUp 1 0 300 300", "Click", "Click", "MouseUp 1 0 300 300", "Click"};
+    EXPECT_EQ(log.take(), expected);
+}
+
+TEST_F(HoverEvents, DisabledRaisesOnlyMovesLeaveAndKeys) {
+    set_pictures(true);
+    ASSERT_EQ(button->put_Enabled(VARIANT_FALSE), S_OK);
+    move(28, 28);
+    click();
+    move(10, 10);
+    click();
+    platform::SetFocus(self().hwnd());
+    input([] { platform::Input::key(13); });
+    move(50, 35);
+    const Lines expected{"MouseMove 0 0 300 300", "MouseMove 0 0 30 30", "KeyUp 13 0",
+                         "MouseLeave"};
+    EXPECT_EQ(log.take(), expected);
+}
+
+TEST_F(HoverEvents, KeyUpCarriesShiftAndAnswersComeBack) {
+    platform::SetFocus(self().hwnd());
+    input([] { platform::Input::keyDown(platform::VK_SHIFT); });
+    input([] { platform::Input::key(32); });
+    input([] { platform::Input::keyUp(platform::VK_SHIFT); });
+    const Lines expected{"KeyUp 32 1", "KeyUp 16 0"};
+    EXPECT_EQ(log.take(), expected);
+}
+
+TEST_F(HoverEvents, ReleaseOnSurfaceAfterPressOnSurfaceOutsideStillRaisesMouseUp) {
+    set_pictures(false);
+    move(28, 28);
+    log.take();
+    input([] { platform::Input::press(); });
+    move(50, 35);
+    input([] { platform::Input::release(); });
+    // Captured: the move and the release still come to the control; released outside,
+    // the surface's MouseUp still raises Click (it does not look at where). The tracking
+    // that the captured move starts reports its leave at once: the pointer is outside.
+    const Lines expected{"MouseLeave", "MouseMove 1 0 630 405", "MouseLeave", "MouseUp 1 0 630 405",
+                         "Click"};
+    EXPECT_EQ(log.take(), expected);
+}
+
+class HoverLooks : public HoverHost {};
+
+struct LookCase {
+    const char* name;
+    bool with_inactive;
+    bool enabled;
+    bool button_active;
+    bool hover_inactive;
+    const char* rest;
+    const char* hovered;
+    const char* left;
+};
+
+// Rest is the look after the flags are set (SetButtonActive and Enabled apply it).
+const LookCase kLooks[] = {
+    {"plain", false, true, true, true, "normal", "hover", "normal"},
+    {"disabled, inactive picture", true, false, true, true, "inactive", "inactive", "inactive"},
+    {"disabled, no inactive picture", false, false, true, true, "normal", "hover", "normal"},
+    {"not active, hover inactive", true, true, false, true, "inactive", "hover", "inactive"},
+    {"not active, no hover inactive", true, true, false, false, "inactive", "inactive", "inactive"},
+    {"not active, no inactive picture", false, true, false, false, "normal", "hover", "normal"},
+};
+
+TEST_F(HoverLooks, RestHoverAndLeaveByFlags) {
+    for (const LookCase& c : kLooks) {
+        SCOPED_TRACE(c.name);
+        set_pictures(c.with_inactive);
+        ASSERT_EQ(button->put_HoverInactive(c.hover_inactive ? VARIANT_TRUE : VARIANT_FALSE), S_OK);
+        ASSERT_EQ(button->SetButtonActive(c.button_active ? VARIANT_TRUE : VARIANT_FALSE), S_OK);
+        ASSERT_EQ(button->put_Enabled(c.enabled ? VARIANT_TRUE : VARIANT_FALSE), S_OK);
+        EXPECT_EQ(shown(), c.rest);
+        move(28, 28);
+        EXPECT_EQ(shown(), c.hovered);
+        EXPECT_TRUE(self().tracking());
+        move(50, 35);
+        EXPECT_EQ(shown(), c.left);
+        EXPECT_FALSE(self().tracking());
+        // Back to a clean state for the next row.
+        ASSERT_EQ(button->putref_InactiveImage(nullptr), S_OK);
+        ASSERT_EQ(button->SetButtonActive(VARIANT_TRUE), S_OK);
+        ASSERT_EQ(button->put_Enabled(VARIANT_TRUE), S_OK);
+    }
+}
+
+TEST_F(HoverLooks, HoverTextBecomesTheTipOnlyAtTheNextLook) {
+    set_pictures(true);
+    frame::Bstr text(u"Prompt");
+    ASSERT_EQ(button->put_HoverText(text.get()), S_OK);
+    EXPECT_EQ(tip(), "");
+    move(10, 10);
+    EXPECT_EQ(tip(), "Prompt");
+    frame::Bstr other(u"Later");
+    ASSERT_EQ(button->put_HoverText(other.get()), S_OK);
+    move(12, 12); // still tracking: no new look
+    EXPECT_EQ(tip(), "Prompt");
+    move(50, 35);
+    EXPECT_EQ(tip(), "Later");
+    ASSERT_EQ(button->put_Enabled(VARIANT_FALSE), S_OK); // inactive look: no tip
+    EXPECT_EQ(tip(), "");
+}
+
+TEST_F(HoverLooks, NormalImageShowsAtOnceOthersWaitForALook) {
+    ASSERT_EQ(button->putref_HoverImage(hover.get()), S_OK);
+    EXPECT_EQ(shown(), "none");
+    ASSERT_EQ(button->putref_NormalImage(normal.get()), S_OK);
+    EXPECT_EQ(shown(), "normal");
+    move(10, 10);
+    EXPECT_EQ(shown(), "hover");
+    ASSERT_EQ(button->putref_NormalImage(inactive.get()), S_OK); // shown whatever the state
+    EXPECT_EQ(shown(), "inactive");
+}
+
+TEST_F(HoverLooks, SetButtonActiveKeepsHoverWhileTracking) {
+    set_pictures(true);
+    move(10, 10);
+    ASSERT_EQ(button->SetButtonActive(VARIANT_TRUE), S_OK);
+    EXPECT_EQ(shown(), "hover");
+    ASSERT_EQ(button->put_Enabled(VARIANT_TRUE), S_OK); // Enabled's rest look: normal
+    EXPECT_EQ(shown(), "normal");
+}
+
+TEST_F(HoverLooks, StartHoverWithoutPointer) {
+    set_pictures(false);
+    ASSERT_EQ(button->StartHover(), S_OK);
+    EXPECT_EQ(shown(), "hover");
+    EXPECT_TRUE(self().tracking());
+    EXPECT_TRUE(log.take().empty());
+}
+
+class HoverInDesigner : public HoverHost {
+    bool user_mode() const override { return false; }
+};
+
+TEST_F(HoverInDesigner, NoTrackerNoHoverLook) {
+    set_pictures(false);
+    move(10, 10);
+    EXPECT_EQ(shown(), "normal");
+    EXPECT_EQ(button->StartHover(), S_OK);
+    EXPECT_EQ(shown(), "normal");
+    EXPECT_FALSE(self().tracking());
+    move(50, 35);
+    EXPECT_EQ(log.take(), (std::vector<std::string>{"MouseMove 0 0 30 30"}));
+}
+
+class HoverTip : public HoverHost {
+  public:
+    platform::HWND tip_window() { return self().tool_tip()->window(); }
+};
+
+TEST_F(HoverTip, ShowsAfterTheHoverTimeAndGoesOnPressOrLeave) {
+    set_pictures(false);
+    frame::Bstr text(u"Prompt");
+    ASSERT_EQ(button->put_HoverText(text.get()), S_OK);
+    ASSERT_NE(self().tool_tip(), nullptr);
+
+    move(10, 10);
+    advance(399);
+    EXPECT_EQ(tip_window(), 0u) << "not before the hover time";
+    advance(1);
+    ASSERT_NE(tip_window(), 0u);
+    EXPECT_EQ(self().tool_tip()->text(), u"Prompt");
+    platform::RECT r{};
+    platform::GetWindowRect(tip_window(), &r);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.top, 30);
+    EXPECT_GT(r.right - r.left, 6); // its look is form_test.cpp's golden form_tooltip.png
+
+    click();
+    EXPECT_EQ(tip_window(), 0u) << "a press hides it";
+
+    move(11, 11);
+    advance(400);
+    ASSERT_NE(tip_window(), 0u);
+    move(50, 35);
+    advance(100);
+    EXPECT_EQ(tip_window(), 0u) << "leaving hides it";
+
+    move(28, 28); // the bare surface has no tip
+    advance(1000);
+    EXPECT_EQ(tip_window(), 0u);
+
+    ASSERT_EQ(button->putref_InactiveImage(inactive.get()), S_OK);
+    ASSERT_EQ(button->put_Enabled(VARIANT_FALSE), S_OK); // the inactive look has none
+    move(10, 10);
+    advance(1000);
+    EXPECT_EQ(tip_window(), 0u);
+}
+
+} // namespace
