@@ -75,6 +75,9 @@ void append_escaped(std::u16string& out, std::u16string_view text, bool attribut
     }
 }
 
+// pugixml parses and frees a whole document without recursion (a document is freed
+// page by page), but its remove_child frees a subtree recursively: the wrapper never
+// removes nodes. Its own printing and copying are not used.
 enum class Visit { Descend, Skip, Stop };
 
 // Walks top's subtree in document order along the tree's own parent and sibling links,
