@@ -91,7 +91,7 @@ TEST_F(SubclassReentryTest, ChangesMadeByAHandlerReachTheRestOfTheWalk) {
         {"an unrelated property changes nothing", "AB", 'B', "p", "B 512, A 512", 1,
          "B 512, A 512"},
         {"the window goes: its destroy message restores it, the walk finds nothing more", "AB", 'B',
-         "x", "B 512, own 2", 2, ""},
+         "x", "B 512, own 2, own 130", 2, ""},
     };
     for (const ReentryCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -225,14 +225,16 @@ TEST_F(SubclassTest, DestroyRestoresTheProcedureUnlessAHandlerTakesTheDestroyMes
     MSubclass::HookMessage(a, w, 512);
     DestroyWindow(w);
     // Only the per-message entries were still there when the own procedure saw it.
-    EXPECT_EQ(g_calls, (std::vector<std::string>{"own 2", "own proc is back", "props 2"}));
+    EXPECT_EQ(g_calls,
+              (std::vector<std::string>{"own 2", "own proc is back", "props 2", "own 130"}));
 
     w = make(0, {0, 0, 10, 10}, &OwnProc);
     g_calls.clear();
     MSubclass::HookMessage(a, w, 2);
     a->put_MsgResponse(1);
     DestroyWindow(w);
-    EXPECT_EQ(g_calls, (std::vector<std::string>{"A 2", "own 2", "still subclassed", "props 4"}));
+    EXPECT_EQ(g_calls,
+              (std::vector<std::string>{"A 2", "own 2", "still subclassed", "props 4", "own 130"}));
     w = make(0, {0, 0, 10, 10}, &OwnProc);
 }
 

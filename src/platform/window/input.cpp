@@ -30,15 +30,23 @@ const ButtonMessages& messages_of(MouseButton b) {
     return kButtons[int(b)];
 }
 
-// Where pointer input goes now, and the pointer in that window's client coordinates.
-HWND pointer_target(POINT* client) {
-    auto& ws = state();
-    HWND target = ws.capture != 0 ? ws.capture : WindowFromPoint(ws.cursor);
-    if (target != 0) {
-        *client = ws.cursor;
-        ScreenToClient(target, client);
+const ButtonMessages* button_pressed_by(UINT msg) {
+    for (const ButtonMessages& b : kButtons) {
+        if (b.down == msg) {
+            return &b;
+        }
     }
-    return target;
+    return nullptr;
+}
+
+// The window and client point come when the message is taken from the queue.
+void queue_pointer(UINT msg) {
+    auto& ws = state();
+    detail::QueuedMessage m{0, msg, detail::key_state_flags(), 0, 0, ws.keys};
+    m.pointer = true;
+    m.pt = ws.cursor;
+    m.time = GetClock().monotonic_ms();
+    ws.input.push_back(m);
 }
 
 void queue_input(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -56,13 +64,13 @@ HWND key_target() {
     return target;
 }
 
-bool is_double_click(HWND hwnd, UINT down, uint64_t now) {
+bool is_double_click(HWND hwnd, UINT down, uint64_t time, POINT pt) {
     const auto& ws = state();
     const auto& last = ws.last_click;
     // Within the rectangle centred on the first press: closer than half its size.
-    return last.hwnd == hwnd && last.down_msg == down && now - last.time < ws.double_click_time &&
-           std::abs(ws.cursor.x - last.pt.x) < ws.double_click_rect.cx / 2 &&
-           std::abs(ws.cursor.y - last.pt.y) < ws.double_click_rect.cy / 2;
+    return last.hwnd == hwnd && last.down_msg == down && time - last.time < ws.double_click_time &&
+           std::abs(pt.x - last.pt.x) < ws.double_click_rect.cx / 2 &&
+           std::abs(pt.y - last.pt.y) < ws.double_click_rect.cy / 2;
 }
 
 // The shifted row of digits on the reference keyboard layout.
@@ -129,6 +137,30 @@ void input_forget_window(HWND hwnd) {
     }
 }
 
+// Capture as it stands now, not as it stood when the input happened: a window that took
+// the capture while handling the press gets the moves and the release that followed it,
+// however far out the pointer was by then.
+bool route_pointer(QueuedMessage& m) {
+    auto& ws = state();
+    HWND target = ws.capture != 0 ? ws.capture : WindowFromPoint(m.pt);
+    if (target == 0) {
+        return false;
+    }
+    POINT client = m.pt;
+    ScreenToClient(target, &client);
+    m.hwnd = target;
+    m.lParam = MAKELPARAM(client.x, client.y);
+    if (const ButtonMessages* b = button_pressed_by(m.msg)) {
+        if (is_double_click(target, b->down, m.time, m.pt)) {
+            m.msg = b->dblclk;
+            ws.last_click = LastClick{};
+        } else {
+            ws.last_click = LastClick{target, b->down, m.time, m.pt};
+        }
+    }
+    return true;
+}
+
 void reset_input() {
     auto& ws = state();
     ws.capture = 0;
@@ -148,43 +180,21 @@ void pointer_moved(); // input_tracking.cpp
 } // namespace detail
 
 void Input::moveTo(int x, int y) {
-    auto& ws = state();
-    ws.cursor = POINT{x, y};
+    state().cursor = POINT{x, y};
     detail::pointer_moved();
-    POINT client;
-    if (HWND target = pointer_target(&client)) {
-        queue_input(target, WM_MOUSEMOVE, detail::key_state_flags(),
-                    MAKELPARAM(client.x, client.y));
-    }
+    queue_pointer(WM_MOUSEMOVE);
 }
 
 void Input::press(MouseButton button) {
-    auto& ws = state();
     const ButtonMessages& b = messages_of(button);
-    ws.keys[b.vk] = true;
-    POINT client;
-    HWND target = pointer_target(&client);
-    if (target == 0) {
-        return;
-    }
-    uint64_t now = GetClock().monotonic_ms();
-    UINT msg = b.down;
-    if (is_double_click(target, b.down, now)) {
-        msg = b.dblclk;
-        ws.last_click = detail::LastClick{};
-    } else {
-        ws.last_click = detail::LastClick{target, b.down, now, ws.cursor};
-    }
-    queue_input(target, msg, detail::key_state_flags(), MAKELPARAM(client.x, client.y));
+    state().keys[b.vk] = true;
+    queue_pointer(b.down);
 }
 
 void Input::release(MouseButton button) {
     const ButtonMessages& b = messages_of(button);
     state().keys[b.vk] = false;
-    POINT client;
-    if (HWND target = pointer_target(&client)) {
-        queue_input(target, b.up, detail::key_state_flags(), MAKELPARAM(client.x, client.y));
-    }
+    queue_pointer(b.up);
 }
 
 void Input::click(MouseButton button) {

@@ -2,8 +2,10 @@
 // deliver, queued behind posted messages. Also capture, pointer and key state, hover and
 // leave tracking, and the double-click settings.
 //
-// Pointer messages go to the capture window when there is one, else to WindowFromPoint
-// of the pointer; a point over no window (or over a disabled tree) delivers nothing.
+// Pointer messages find their window as they are taken from the queue: the capture
+// window as it stands then, else WindowFromPoint of where the pointer was; a point over
+// no window (or over a disabled tree) delivers nothing. So a window that takes the
+// capture while handling a press gets the rest of the gesture, however it was injected.
 // wParam carries the MK_ flags after the event; lParam the client coordinates.
 // Keys go to the focus window, else to the active window, else nowhere.
 #pragma once
@@ -20,9 +22,9 @@ class Input {
     // Moves the pointer to a screen position: WM_MOUSEMOVE to the window under it (or
     // the capture window), WM_MOUSELEAVE to a window tracking leave that the pointer left.
     static void moveTo(int x, int y);
-    // Button down / up at the current position. A second press of the same button on
-    // the same window within the double-click time and rectangle becomes a double-click
-    // message (0x203 / 0x206 / 0x209); a third press starts afresh. Pressing into an
+    // Button down / up at the current position. A second press of the same button
+    // delivered to the same window within the double-click time and rectangle becomes a
+    // double-click message (0x203 / 0x206 / 0x209); a third press starts afresh. Pressing into an
     // inactive top-level window activates it (WA_CLICKACTIVE) when dispatched.
     static void press(MouseButton button = MouseButton::Left);
     static void release(MouseButton button = MouseButton::Left);

@@ -18,6 +18,7 @@ constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_ENABLE = 0x000A;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
+constexpr UINT WM_NCDESTROY = 0x0082; // the last message a window receives
 constexpr UINT WM_USER = 0x0400;
 
 // Keyboard.

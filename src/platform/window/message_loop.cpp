@@ -28,7 +28,9 @@ bool dispatch_one(uint64_t pass) {
         // Taking an input message moves the message-time key state to it, whether or not
         // its window is still there.
         ws.message_keys = m.keys;
-        detail::dispatch(m);
+        if (!m.pointer || detail::route_pointer(m)) {
+            detail::dispatch(m);
+        }
         return true;
     }
     uint64_t now = GetClock().monotonic_ms();

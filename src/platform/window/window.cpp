@@ -78,6 +78,76 @@ void drop_focus_within(HWND hwnd) {
     }
 }
 
+// WM_DESTROY goes to the window first and then down its tree, top-most child first, so
+// a handler still finds its children alive. Each window drops capture and tracking
+// before it hears of its destruction.
+void send_destroy(HWND hwnd) {
+    Window* w = find(hwnd);
+    if (w == nullptr || w->destroying) {
+        return;
+    }
+    w->destroying = true;
+    detail::input_forget_window(hwnd);
+    SendMessage(hwnd, WM_DESTROY, 0, 0);
+    if ((w = find(hwnd)) == nullptr) {
+        return;
+    }
+    std::vector<HWND> children = w->children;
+    for (HWND child : children) {
+        send_destroy(child);
+    }
+}
+
+void destroy_tree(HWND hwnd);
+bool free_children(HWND hwnd);
+
+void forget_window_state(HWND hwnd) {
+    auto& ws = state();
+    for (HWND* held : {&ws.focus, &ws.active, &ws.locked}) {
+        if (*held == hwnd) {
+            *held = 0;
+        }
+    }
+    detail::input_forget_window(hwnd);
+    detail::forget_timers(hwnd);
+    auto drop = [hwnd](const detail::QueuedMessage& m) { return m.hwnd == hwnd; };
+    ws.posted.erase(std::remove_if(ws.posted.begin(), ws.posted.end(), drop), ws.posted.end());
+    ws.input.erase(std::remove_if(ws.input.begin(), ws.input.end(), drop), ws.input.end());
+}
+
+// Frees the tree children first; each window hears WM_NCDESTROY as its last message,
+// once its children are gone. A child created by a WM_DESTROY handler meanwhile is
+// destroyed in full (WM_DESTROY first) before its parent is freed.
+void free_window(HWND hwnd) {
+    if (!free_children(hwnd)) {
+        return;
+    }
+    forget_window_state(hwnd);
+    SendMessage(hwnd, WM_NCDESTROY, 0, 0);
+    // Children that a WM_NCDESTROY handler created go with it.
+    if (!free_children(hwnd)) {
+        return;
+    }
+    unlink(*find(hwnd));
+    state().windows.erase(hwnd);
+}
+
+void destroy_tree(HWND hwnd) {
+    send_destroy(hwnd);
+    free_window(hwnd);
+}
+
+// False when a handler destroyed hwnd itself meanwhile.
+bool free_children(HWND hwnd) {
+    for (Window* w = find(hwnd); w != nullptr; w = find(hwnd)) {
+        if (w->children.empty()) {
+            return true;
+        }
+        destroy_tree(w->children.front());
+    }
+    return false;
+}
+
 } // namespace
 
 namespace detail {
@@ -129,38 +199,7 @@ BOOL DestroyWindow(HWND hwnd) {
     if (w == nullptr || w->destroying) {
         return FALSE;
     }
-    w->destroying = true;
-    std::vector<HWND> children = w->children;
-    for (HWND child : children) {
-        DestroyWindow(child);
-    }
-    detail::input_forget_window(hwnd);
-    SendMessage(hwnd, WM_DESTROY, 0, 0);
-    w = find(hwnd);
-    if (w == nullptr) {
-        return TRUE;
-    }
-    auto& ws = state();
-    if (ws.focus == hwnd) {
-        ws.focus = 0;
-    }
-    if (ws.active == hwnd) {
-        ws.active = 0;
-    }
-    if (ws.locked == hwnd) {
-        ws.locked = 0;
-    }
-    detail::forget_timers(hwnd);
-    auto drop = [hwnd](const detail::QueuedMessage& m) { return m.hwnd == hwnd; };
-    ws.posted.erase(std::remove_if(ws.posted.begin(), ws.posted.end(), drop), ws.posted.end());
-    ws.input.erase(std::remove_if(ws.input.begin(), ws.input.end(), drop), ws.input.end());
-    unlink(*w);
-    // Children that a WM_DESTROY handler created meanwhile go with it.
-    std::vector<HWND> late = w->children;
-    for (HWND child : late) {
-        DestroyWindow(child);
-    }
-    ws.windows.erase(hwnd);
+    destroy_tree(hwnd);
     return TRUE;
 }
 

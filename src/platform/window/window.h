@@ -56,9 +56,11 @@ struct WindowDesc {
 // procedure answers WM_CREATE with -1 (the window is then destroyed again).
 HWND CreateWindow(const WindowDesc& desc);
 
-// Destroys the window and its descendants, children first: each receives WM_DESTROY
-// through its current procedure, then loses its properties, timers, queued messages,
-// focus, capture and mouse tracking. FALSE for a non-window or one already being destroyed.
+// Destroys the window and its descendants. WM_DESTROY goes to the window first, then
+// down its tree (top-most child first), while every window still exists; then the tree
+// is freed children first, each window losing its timers, queued messages, focus,
+// capture and mouse tracking, receiving WM_NCDESTROY as its last message, and losing its
+// properties. FALSE for a non-window or one already being destroyed.
 BOOL DestroyWindow(HWND hwnd);
 
 BOOL IsWindow(HWND hwnd);

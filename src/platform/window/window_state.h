@@ -58,6 +58,11 @@ struct QueuedMessage {
     // Input only: the keys and buttons down just after this input happened; it becomes
     // the state GetKeyState answers while the message is handled.
     std::bitset<256> keys{};
+    // Pointer input only: hwnd and lParam are filled in as the message is taken from the
+    // queue, from where (screen) and when the input happened.
+    bool pointer{false};
+    POINT pt{};
+    uint64_t time{0};
 };
 
 struct Timer {
@@ -145,6 +150,9 @@ void reset_input();
 char16_t translate_key(int vk);
 // Current MK_ flags from the key and button state.
 WPARAM key_state_flags();
+// Gives pointer input its window as it is taken from the queue (and a press its
+// double-click meaning); false when it goes nowhere.
+bool route_pointer(QueuedMessage& m);
 // Activates hwnd's inactive top-level window with WA_CLICKACTIVE.
 void click_activate(HWND hwnd);
 // True when hwnd lies in (or is) ancestor's tree.

@@ -75,45 +75,79 @@ void append_escaped(std::u16string& out, std::u16string_view text, bool attribut
     }
 }
 
-void append_text_of(std::u16string& out, pugi::xml_node node) {
-    for (pugi::xml_node child : node.children()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-            out += from_pugi(child.value());
-        } else if (child.type() == pugi::node_element) {
-            append_text_of(out, child);
+// pugixml parses and frees a whole document without recursion (a document is freed
+// page by page), but its remove_child frees a subtree recursively: the wrapper never
+// removes nodes. Its own printing and copying are not used.
+enum class Visit { Descend, Skip, Stop };
+
+// Walks top's subtree in document order along the tree's own parent and sibling links,
+// never recursing, so no depth of nesting can exhaust the stack. enter(node, depth)
+// sees each node on the way down (top at depth 0) and says whether to go into it, or to
+// stop the walk there; leave(node) sees each node enter saw, after its children.
+template <class Enter, class Leave> void walk(pugi::xml_node top, Enter&& enter, Leave&& leave) {
+    pugi::xml_node node = top;
+    size_t depth = 0;
+    for (;;) {
+        Visit visit = enter(node, depth);
+        if (visit == Visit::Stop) {
+            return;
+        }
+        if (visit == Visit::Descend && node.first_child()) {
+            node = node.first_child();
+            ++depth;
+            continue;
+        }
+        for (;;) {
+            leave(node);
+            if (depth == 0) {
+                return;
+            }
+            if (pugi::xml_node next = node.next_sibling()) {
+                node = next;
+                break;
+            }
+            node = node.parent();
+            --depth;
         }
     }
 }
 
+template <class Enter> void walk(pugi::xml_node top, Enter&& enter) {
+    walk(top, enter, [](pugi::xml_node) {});
+}
+
+bool is_text(pugi::xml_node node) {
+    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+void append_text_of(std::u16string& out, pugi::xml_node top) {
+    walk(top, [&](pugi::xml_node node, size_t depth) {
+        if (depth > 0 && is_text(node)) {
+            out += from_pugi(node.value());
+        }
+        return depth == 0 || node.type() == pugi::node_element ? Visit::Descend : Visit::Skip;
+    });
+}
+
+void open_element(std::u16string& out, pugi::xml_node node) {
+    out += u'<';
+    out += from_pugi(node.name());
+    for (pugi::xml_attribute a : node.attributes()) {
+        out += u' ';
+        out += from_pugi(a.name());
+        out += u"=\"";
+        append_escaped(out, from_pugi(a.value()), true);
+        out += u'"';
+    }
+    out += node.first_child() ? u">" : u"/>";
+}
+
+// One node without its children: an element's start tag, a leaf whole.
 void write_node(std::u16string& out, pugi::xml_node node) {
     switch (node.type()) {
-    case pugi::node_document:
-        for (pugi::xml_node child : node.children()) {
-            write_node(out, child);
-        }
+    case pugi::node_element:
+        open_element(out, node);
         break;
-    case pugi::node_element: {
-        std::u16string name = from_pugi(node.name());
-        out += u'<';
-        out += name;
-        for (pugi::xml_attribute a : node.attributes()) {
-            out += u' ';
-            out += from_pugi(a.name());
-            out += u"=\"";
-            append_escaped(out, from_pugi(a.value()), true);
-            out += u'"';
-        }
-        if (!node.first_child()) {
-            out += u"/>";
-            break;
-        }
-        out += u'>';
-        for (pugi::xml_node child : node.children()) {
-            write_node(out, child);
-        }
-        out += u"</" + name + u">";
-        break;
-    }
     case pugi::node_pcdata:
         append_escaped(out, from_pugi(node.value()), false);
         break;
@@ -135,28 +169,49 @@ void write_node(std::u16string& out, pugi::xml_node node) {
     }
 }
 
+void write_tree(std::u16string& out, pugi::xml_node top) {
+    walk(
+        top,
+        [&](pugi::xml_node node, size_t) {
+            write_node(out, node);
+            return Visit::Descend;
+        },
+        [&](pugi::xml_node node) {
+            if (node.type() == pugi::node_element && node.first_child()) {
+                out += u"</" + from_pugi(node.name()) + u">";
+            }
+        });
+}
+
 struct Problem {
     const char16_t* description{nullptr};
     ptrdiff_t offset{0};
 };
 
-Problem duplicate_attribute(pugi::xml_node element) {
+bool has_duplicate_attribute(pugi::xml_node element) {
     for (pugi::xml_attribute a : element.attributes()) {
         for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
             if (std::string_view(a.name()) == b.name()) {
-                return {u"Duplicate attribute", element.offset_debug()};
+                return true;
             }
         }
     }
-    for (pugi::xml_node child : element.children()) {
-        if (child.type() != pugi::node_element) {
-            continue;
+    return false;
+}
+
+Problem duplicate_attribute(pugi::xml_node top) {
+    Problem found;
+    walk(top, [&](pugi::xml_node node, size_t) {
+        if (node.type() != pugi::node_element) {
+            return Visit::Skip;
         }
-        if (Problem p = duplicate_attribute(child); p.description != nullptr) {
-            return p;
+        if (has_duplicate_attribute(node)) {
+            found = {u"Duplicate attribute", node.offset_debug()};
+            return Visit::Stop;
         }
-    }
-    return {};
+        return Visit::Descend;
+    });
+    return found;
 }
 
 // The parser is lenient where a DOM is not: it takes several root elements, text beside
@@ -255,25 +310,41 @@ std::vector<XmlNode> XmlNode::children() const {
 
 namespace {
 
+std::vector<std::string> path_steps(std::u16string_view path) {
+    std::vector<std::string> steps;
+    for (;;) {
+        size_t slash = path.find(u'/');
+        steps.push_back(to_utf8(path.substr(0, slash)));
+        if (slash == std::u16string_view::npos) {
+            return steps;
+        }
+        path.remove_prefix(slash + 1);
+    }
+}
+
+// The first element in document order at the end of the steps, each step taken into the
+// children of an element that matched the one before.
 pugi::xml_node first_match(pugi::xml_node from, std::u16string_view path) {
-    size_t slash = path.find(u'/');
-    std::u16string_view step = path.substr(0, slash);
-    if (step.empty()) {
+    std::vector<std::string> steps = path_steps(path);
+    if (std::any_of(steps.begin(), steps.end(), [](const std::string& s) { return s.empty(); })) {
         return {};
     }
-    std::string wanted = to_utf8(step);
-    for (pugi::xml_node child : from.children()) {
-        if (child.type() != pugi::node_element || (wanted != "*" && wanted != child.name())) {
-            continue;
+    pugi::xml_node found;
+    walk(from, [&](pugi::xml_node node, size_t depth) {
+        if (depth == 0) {
+            return Visit::Descend;
         }
-        if (slash == std::u16string_view::npos) {
-            return child;
+        const std::string& step = steps[depth - 1];
+        if (node.type() != pugi::node_element || (step != "*" && step != node.name())) {
+            return Visit::Skip;
         }
-        if (pugi::xml_node found = first_match(child, path.substr(slash + 1))) {
-            return found;
+        if (depth < steps.size()) {
+            return Visit::Descend;
         }
-    }
-    return {};
+        found = node;
+        return Visit::Stop;
+    });
+    return found;
 }
 
 } // namespace
@@ -328,7 +399,7 @@ void XmlNode::append_text(std::u16string_view text) {
 std::u16string XmlNode::xml() const {
     std::u16string out;
     if (m_node != nullptr) {
-        write_node(out, pugi::xml_node(m_node));
+        write_tree(out, pugi::xml_node(m_node));
     }
     return out;
 }

@@ -6,6 +6,10 @@
 // Loading never reads a DTD or an external entity: a document with a document type
 // declaration is refused. Text made only of white space between elements is dropped,
 // as a desktop DOM does when it does not preserve white space.
+//
+// Nesting has no limit but memory: loading, writing, text, path look-up and destruction
+// walk the tree without recursion, so however deep a document is, no call here can
+// overflow the stack.
 #pragma once
 
 #include <cstddef>

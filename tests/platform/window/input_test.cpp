@@ -53,20 +53,44 @@ TEST_F(InputTest, PointerMessagesCarryKeyFlagsAndClientCoordinates) {
     EXPECT_FALSE(GetCursorPos(nullptr));
 }
 
-TEST_F(InputTest, CaptureTakesPointerInputAnywhereAndReportsItsLoss) {
+// A control that takes the capture on a press and lets it go on the release.
+LRESULT CapturingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    RecordingProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_LBUTTONDOWN) {
+        SetCapture(hwnd);
+    } else if (msg == WM_LBUTTONUP) {
+        ReleaseCapture();
+    }
+    return 0;
+}
+
+TEST_F(InputTest, CaptureTakenOnAPressHoldsTheGestureAndReportsItsLoss) {
     HWND other = make(0, {400, 400, 450, 450});
+    SetWindowLongPtr(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CapturingProc));
     start_recording({WM_PAINT, WM_ACTIVATE});
-    EXPECT_EQ(SetCapture(button), 0u);
-    Input::moveTo(90, 95); // outside everything: negative client coordinates
-    Input::moveTo(420, 420);
+    // All injected before the press is handled: the capture its handler takes still
+    // catches the moves and the release that followed, even outside every window.
+    Input::moveTo(115, 112);
+    Input::press();
+    Input::moveTo(420, 420); // over the other window
+    Input::moveTo(90, 95);   // over none: negative client coordinates
+    Input::release();
+    Input::moveTo(150, 150); // the capture is gone: the form under the pointer
     DoEvents();
+    EXPECT_EQ(SetCapture(button), 0u);
     EXPECT_EQ(SetCapture(other), button);
     EXPECT_TRUE(ReleaseCapture());
     EXPECT_EQ(GetCapture(), 0u);
-    EXPECT_TRUE(SameMessages(log(), {{button, WM_MOUSEMOVE, 0, MAKELPARAM(-20, -15), Via::Posted},
-                                     {button, WM_MOUSEMOVE, 0, MAKELPARAM(310, 310), Via::Posted},
-                                     {button, WM_CAPTURECHANGED, 0, LPARAM(other), Via::Sent},
-                                     {other, WM_CAPTURECHANGED, 0, 0, Via::Sent}}));
+    EXPECT_TRUE(
+        SameMessages(log(), {{button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 2), Via::Posted},
+                             {button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2), Via::Posted},
+                             {button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(310, 310), Via::Posted},
+                             {button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-20, -15), Via::Posted},
+                             {button, WM_LBUTTONUP, 0, MAKELPARAM(-20, -15), Via::Posted},
+                             {button, WM_CAPTURECHANGED, 0, 0, Via::Sent},
+                             {form, WM_MOUSEMOVE, 0, MAKELPARAM(50, 50), Via::Posted},
+                             {button, WM_CAPTURECHANGED, 0, LPARAM(other), Via::Sent},
+                             {other, WM_CAPTURECHANGED, 0, 0, Via::Sent}}));
     EXPECT_EQ(SetCapture(0x999), 0u);
     EXPECT_EQ(GetCapture(), 0u);
 }

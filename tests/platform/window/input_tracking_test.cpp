@@ -108,7 +108,8 @@ TEST_F(HoverLeave, LeaveWhenTheTrackedWindowIsCoveredOrDestroyed) {
     ws.clock().advance(milliseconds(1000));
     Input::moveTo(63, 60);
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{cover, WM_DESTROY, 0, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(
+        log(), {{cover, WM_DESTROY, 0, 0, Via::Sent}, {cover, WM_NCDESTROY, 0, 0, Via::Sent}}));
 }
 
 } // namespace

@@ -70,7 +70,7 @@ TEST_F(MessageLoop, DoEventsIsReentrantAndDropsMessagesOfDestroyedWindows) {
     HWND w = make(0, {0, 0, 10, 10}, &Reentrant);
     HWND gone = make(0, {0, 0, 10, 10});
     g_seen.clear();
-    start_recording({WM_PAINT, WM_DESTROY});
+    start_recording({WM_PAINT, WM_DESTROY, WM_NCDESTROY});
     PostMessage(w, WM_USER, 1, 0);
     PostMessage(w, WM_USER, 2, 0);
     PostMessage(gone, WM_USER, 9, 0);

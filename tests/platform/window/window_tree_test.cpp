@@ -2,6 +2,8 @@
 
 #include "platform/window/input.h"
 
+#include <algorithm>
+
 using namespace paginor::platform;
 using namespace paginor::testing_support;
 
@@ -17,7 +19,18 @@ LRESULT Plus100(HWND, UINT msg, WPARAM, LPARAM) {
     return LRESULT(msg) + 100;
 }
 
-TEST_F(WindowTree, CreateAndDestroyChildrenFirstThroughTheCurrentProcedure) {
+// How many of the tree's windows exist as each WM_DESTROY and WM_NCDESTROY arrives.
+std::vector<HWND> g_tree;
+std::vector<int> g_alive;
+
+LRESULT CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DESTROY || msg == WM_NCDESTROY) {
+        g_alive.push_back(int(std::count_if(g_tree.begin(), g_tree.end(), IsWindow)));
+    }
+    return RecordingProc(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(WindowTree, CreateThenDestroyParentFirstAndFreeChildrenFirst) {
     MessageLog::ignored() = {WM_PAINT};
     HWND top = make(0, {10, 10, 210, 110});
     HWND a = make(top, {0, 0, 50, 50});
@@ -33,22 +46,32 @@ TEST_F(WindowTree, CreateAndDestroyChildrenFirstThroughTheCurrentProcedure) {
     EXPECT_EQ(GetTopLevelWindow(a1), top);
     EXPECT_EQ(GetParent(top), 0u);
 
-    // The destroy message reaches whatever procedure is current at that moment.
+    // The destroy messages reach whatever procedure is current at that moment.
     MessageLog::clear();
     WNDPROC old = reinterpret_cast<WNDPROC>(
         SetWindowLongPtr(b, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Plus100)));
     EXPECT_EQ(old, &RecordingProc);
     EXPECT_EQ(SendMessage(b, WM_USER, 0, 0), LRESULT(WM_USER + 100));
     EXPECT_EQ(CallWindowProc(old, b, WM_USER + 1, 2, 3), 0);
-    SetWindowLongPtr(b, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+    g_tree = {top, a, b, a1};
+    g_alive.clear();
+    for (HWND h : g_tree) {
+        SetWindowLongPtr(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc));
+    }
     EXPECT_TRUE(DestroyWindow(top));
-    // A direct call is no sent message: InSendMessage stays FALSE.
+    // A direct call is no sent message: InSendMessage stays FALSE. WM_DESTROY goes down
+    // the tree top-most child first; WM_NCDESTROY comes back up, each window last.
     EXPECT_TRUE(SameMessages(log(), {{b, WM_USER + 1, 2, 3, Via::Posted},
+                                     {top, WM_DESTROY, 0, 0, Via::Sent},
                                      {b, WM_DESTROY, 0, 0, Via::Sent},
-                                     {a1, WM_DESTROY, 0, 0, Via::Sent},
                                      {a, WM_DESTROY, 0, 0, Via::Sent},
-                                     {top, WM_DESTROY, 0, 0, Via::Sent}}));
-    for (HWND h : {top, a, b, a1}) {
+                                     {a1, WM_DESTROY, 0, 0, Via::Sent},
+                                     {b, WM_NCDESTROY, 0, 0, Via::Sent},
+                                     {a1, WM_NCDESTROY, 0, 0, Via::Sent},
+                                     {a, WM_NCDESTROY, 0, 0, Via::Sent},
+                                     {top, WM_NCDESTROY, 0, 0, Via::Sent}}));
+    EXPECT_EQ(g_alive, (std::vector<int>{4, 4, 4, 4, 4, 3, 2, 1}));
+    for (HWND h : g_tree) {
         EXPECT_FALSE(IsWindow(h));
     }
     EXPECT_FALSE(DestroyWindow(top));
