@@ -1,5 +1,6 @@
 #include "tracking/MSubclass.h"
 
+#include "automation/ref.h"
 #include "platform/core/error.h"
 #include "platform/window/message_ids.h"
 #include "platform/window/window.h"
@@ -74,25 +75,6 @@ PropName entry_name(HWND h, int32_t msg, int32_t index) {
 // Success of the most recent property store, checked after every store.
 bool g_store_ok = true;
 
-std::u16string hex(uint64_t v) {
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    std::u16string s;
-    do {
-        s.insert(s.begin(), kDigits[v & 0xF]);
-        v >>= 4;
-    } while (v != 0);
-    return s;
-}
-
-std::u16string dec(int64_t v) {
-    return std::u16string(PropName().number(v).view());
-}
-
-// Every store composes a line for a trace that goes nowhere: the library keeps no log.
-void trace(const std::u16string& line) {
-    (void)line;
-}
-
 void store(HWND hwnd, std::u16string_view name, HANDLE value) {
     if (value == 0) {
         pf::RemoveProp(hwnd, name);
@@ -104,24 +86,18 @@ void store(HWND hwnd, std::u16string_view name, HANDLE value) {
 
 void store_hook_count(HWND h, HANDLE count) {
     store(h, hook_count_name(h).view(), count);
-    trace(u"Changed message count for " + hex(uint32_t(h)) + u" to " + dec(count));
 }
 
 void store_proc(HWND h, HANDLE address) {
     store(h, proc_name(h).view(), address);
-    trace(u"Changed Window Proc for " + hex(uint32_t(h)) + u" to " + hex(uint64_t(address)));
 }
 
 void store_msg_count(HWND h, int32_t msg, HANDLE count) {
     store(h, msg_count_name(h, msg).view(), count);
-    trace(u"Changed message count for " + hex(uint32_t(h)) + u" Message " + dec(msg) + u" to " +
-          dec(count));
 }
 
 void store_entry(HWND h, int32_t msg, int32_t index, HANDLE identity) {
     store(h, entry_name(h, msg, index).view(), identity);
-    trace(u"Changed message class for " + hex(uint32_t(h)) + u" Message " + dec(msg) + u" Index " +
-          dec(index) + u" to " + hex(uint64_t(identity)));
 }
 
 HANDLE read(HWND h, const PropName& name) {
@@ -142,7 +118,7 @@ HANDLE identity_of(ISubclass* handler) {
     raise_standard(std_error::InvalidProcedureCall, u"");
 }
 
-// Steps 5 and 6 of a hook: subclass the window if this is its first hook, then count
+// The end of a hook: subclass the window if this is its first hook, then count
 // the hook. n is the message's handler count before this hook.
 void hook_window(HWND hwnd, int32_t iMsg, HANDLE n) {
     HANDLE hooks = read(hwnd, hook_count_name(hwnd));
@@ -178,29 +154,6 @@ void hook_window(HWND hwnd, int32_t iMsg, HANDLE n) {
     }
     raise_store_failed();
 }
-
-// Holds a counted reference to a handler for as long as it is in use.
-class HandlerRef {
-  public:
-    HandlerRef() = default;
-    HandlerRef(const HandlerRef&) = delete;
-    HandlerRef& operator=(const HandlerRef&) = delete;
-    ~HandlerRef() { reset(nullptr); }
-    // Takes the new reference before giving up the old, so h may be the one held.
-    void reset(ISubclass* h) {
-        if (h != nullptr) {
-            h->AddRef();
-        }
-        if (m_h != nullptr) {
-            m_h->Release();
-        }
-        m_h = h;
-    }
-    ISubclass* get() const { return m_h; }
-
-  private:
-    ISubclass* m_h{nullptr};
-};
 
 // The names a dispatch reads, composed once: "<h>", "<h>#<m>C", then "<h>#<m>#<i>" for
 // each position, each reusing the prefix before it.
@@ -285,13 +238,14 @@ LRESULT dispatch_to_handlers(const Resolved& r, WPARAM wParam, LPARAM lParam) {
     bool prev_called = false;
     // The lowest-position handler seen: its mode decides. Each handler becomes it as the
     // walk reaches it, so this one reference also holds the handler across its own call.
-    HandlerRef lowest;
+    frame::Ref<ISubclass> lowest;
     for (HANDLE i = r.count; i >= 1; --i) {
         HANDLE id = entry_now(r, i);
         if (id == 0) {
             continue;
         }
-        lowest.reset(reinterpret_cast<ISubclass*>(id));
+        // Takes the new reference before giving up the old, so it may be the one held.
+        lowest = frame::Ref<ISubclass>(reinterpret_cast<ISubclass*>(id));
         ISubclass* handler = lowest.get();
         if (i == 1 && !prev_called && handler->get_MsgResponse() == 2) {
             pf::CallWindowProc(r.prev, r.hwnd, r.msg, wParam, lParam);

@@ -1,10 +1,7 @@
 #include "drawing/modGradientCtls.h"
 #include "drawing/modTransBlt.h"
 #include "platform/image/image_codec.h"
-#include "platform/raster/bitmap.h"
-#include "platform/raster/dc.h"
-#include "platform/raster/gdi.h"
-#include "platform/raster/raster.h"
+#include "support/memory_surface.h"
 #include "support/raster_golden.h"
 
 #include <gtest/gtest.h>
@@ -13,44 +10,21 @@ using namespace paginor;
 using namespace paginor::platform;
 using paginor::testing_support::MatchesGolden;
 
-namespace {
-
-struct Surface {
-    HDC dc{0};
-    HBITMAP bitmap{0};
-    HGDIOBJ old{0};
-    Surface(int w, int h) {
-        dc = CreateCompatibleDC(0);
-        bitmap = CreateBitmap(w, h, 1, 32, nullptr);
-        old = SelectObject(dc, bitmap);
-    }
-    ~Surface() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-};
-
-} // namespace
+using Surface = paginor::testing_support::MemorySurface;
 
 // Four gradient panels, a button-like face (solid bevel and vertical face), and a
 // picture with a magenta key copied over them through both transparent paths.
 TEST(DrawingGolden, GradientsAndTransparentCopies) {
-    Surface canvas(200, 100);
-    fill_solid(canvas.dc, {0, 0, 200, 100}, 0xFFFFFF);
+    Surface canvas(200, 100, [](int, int) { return 0xFFFFFFu; });
     for (int dir = 0; dir < 4; ++dir)
         modGradientCtls::DrawGradient(canvas.dc, 4 + dir * 48, 4, 44, 40, 0x0000C0, 0xFFC040, dir);
     modGradientCtls::DrawGradient(canvas.dc, 4, 50, 90, 46, 0x404040, 0x404040, 2);
     modGradientCtls::DrawGradient(canvas.dc, 6, 52, 86, 42, 0xFFF0E0, 0xC08040, 1);
 
-    Surface picture(24, 24);
-    fill_solid(picture.dc, {0, 0, 24, 24}, RGB(255, 0, 255));
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 24; ++x) {
-            int dx = x - 12, dy = y - 12;
-            if (dx * dx + dy * dy <= 100)
-                SetPixel(picture.dc, x, y, dx * dx + dy * dy <= 25 ? 0xFFFFFF : RGB(0, 128, 0));
-        }
+    Surface picture(24, 24, [](int x, int y) {
+        int r2 = (x - 12) * (x - 12) + (y - 12) * (y - 12);
+        return r2 <= 25 ? 0xFFFFFFu : r2 <= 100 ? RGB(0, 128, 0) : RGB(255, 0, 255);
+    });
     const GdiCounts before = gdi_object_counts();
     for (bool device : {false, true}) {
         display_device().transparent_blt = device;

@@ -1,11 +1,13 @@
 #include "support/message_recorder.h"
 
+#include "automation/ref.h"
 #include "platform/core/error.h"
 #include "platform/core/system_profile.h"
 #include "platform/window/input.h"
 #include "platform/window/module.h"
 #include "tracking/cMouseTrack.h"
 
+#include <functional>
 #include <string>
 
 using namespace paginor;
@@ -72,6 +74,23 @@ class FakeControl : public IDispatch {
     FakeControl* m_parent;
 };
 
+// The error f raises: its number, and its description and source where given.
+void ExpectError(const std::function<void()>& f, int32_t number,
+                 std::u16string_view description = {}, std::u16string_view source = {}) {
+    try {
+        f();
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), number);
+        if (!description.empty()) {
+            EXPECT_EQ(e.description(), description);
+        }
+        if (!source.empty()) {
+            EXPECT_EQ(e.source(), source);
+        }
+    }
+}
+
 class MouseTrackTest : public WindowSystemTest {
   protected:
     void SetUp() override {
@@ -83,7 +102,7 @@ class MouseTrackTest : public WindowSystemTest {
         start_recording();
     }
     void TearDown() override {
-        tracker->Release();
+        tracker.reset();
         // The tracker unhooked itself as it went: the windows are as they were.
         EXPECT_TRUE(EnumProps(button).empty());
         EXPECT_TRUE(EnumProps(form).empty());
@@ -122,7 +141,7 @@ class MouseTrackTest : public WindowSystemTest {
     HWND button{0};
     HWND other{0};
     Events events;
-    cMouseTrack* tracker{new cMouseTrack};
+    frame::Ref<cMouseTrack> tracker{frame::Ref<cMouseTrack>::adopt(new cMouseTrack)};
 };
 
 struct ChoiceCase {
@@ -239,14 +258,8 @@ TEST_F(MouseTrackTest, CommonControlsRequestAndItsFailures) {
         profile(2, 5, f.cc);
         attach(1); // forced: the library is not asked at attach time
         EXPECT_EQ(tracker->Method(), 1);
-        try {
-            tracker->StartMouseTracking();
-            ADD_FAILURE() << "no error";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), f.number);
-            EXPECT_EQ(e.source(), u"PaginorV2CTL.cMouseTrack");
-            EXPECT_EQ(e.description(), f.description);
-        }
+        ExpectError([&] { tracker->StartMouseTracking(); }, f.number, f.description,
+                    u"PaginorV2CTL.cMouseTrack");
         EXPECT_FALSE(tracker->Tracking());
         EXPECT_EQ(LoadedModuleCount(), 0);
     }
@@ -328,12 +341,7 @@ TEST_F(MouseTrackTest, AttachingThroughTheObjectAndItsParent) {
     // No Parent member: the capture mechanism cannot find its parent.
     FakeControl orphan(button, nullptr);
     obj = &orphan;
-    try {
-        tracker->AttachMouseTracking(obj, 2);
-        ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 438);
-    }
+    ExpectError([&] { tracker->AttachMouseTracking(obj, 2); }, 438);
     tracker->DetachMouseTracking();
     obj = nullptr;
     EXPECT_THROW(tracker->AttachMouseTracking(obj), RuntimeError);
@@ -341,12 +349,8 @@ TEST_F(MouseTrackTest, AttachingThroughTheObjectAndItsParent) {
     // Hook errors reach the caller.
     HWND foreign = make(0, {0, 0, 5, 5});
     SetWindowProcessId(foreign, GetCurrentProcessId() + 1);
-    try {
-        tracker->AttachMouseTrackingByHwnd(foreign);
-        ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.description(), u"Can't modify external window");
-    }
+    ExpectError([&] { tracker->AttachMouseTrackingByHwnd(foreign); }, int32_t(0x80040000u + 13084),
+                u"Can't modify external window");
     tracker->DetachMouseTracking();
 }
 

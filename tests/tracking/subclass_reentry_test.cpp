@@ -3,6 +3,7 @@
 // by the handlers called before.
 #include "support/message_recorder.h"
 
+#include "automation/ref.h"
 #include "tracking/MSubclass.h"
 
 #include <functional>
@@ -12,6 +13,7 @@
 using namespace paginor;
 using namespace paginor::platform;
 using namespace paginor::testing_support;
+using paginor::frame::Ref;
 
 namespace {
 
@@ -44,16 +46,16 @@ class Actor : public Subclass {
     LRESULT m_result;
 };
 
-using Actors = std::map<char, Actor*>;
+using Actors = std::map<char, Ref<Actor>>;
 
 // The steps a handler takes on message 512: "-X" unhooks X, "+X" hooks X, "p" sets an
 // unrelated property, "x" destroys the window.
 void act(const std::string& steps, Actors& h, HWND w) {
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (steps[i] == '-')
-            MSubclass::UnhookMessage(h[steps[++i]], w, 512);
+            MSubclass::UnhookMessage(h[steps[++i]].get(), w, 512);
         else if (steps[i] == '+')
-            MSubclass::HookMessage(h[steps[++i]], w, 512);
+            MSubclass::HookMessage(h[steps[++i]].get(), w, 512);
         else if (steps[i] == 'p')
             SetProp(w, u"other", 1);
         else if (steps[i] == 'x')
@@ -95,9 +97,11 @@ TEST_F(SubclassReentryTest, ChangesMadeByAHandlerReachTheRestOfTheWalk) {
     };
     for (const ReentryCase& c : cases) {
         SCOPED_TRACE(c.what);
-        Actors h{{'A', new Actor("A", 1)}, {'B', new Actor("B", 2)}, {'C', new Actor("C", 3)}};
+        Actors h;
+        for (char name : std::string("ABC"))
+            h[name] = Ref<Actor>::adopt(new Actor(std::string(1, name), name - 'A' + 1));
         for (char name : c.hooks)
-            MSubclass::HookMessage(h[name], w, 512);
+            MSubclass::HookMessage(h[name].get(), w, 512);
         h[c.actor]->once = [&] { act(c.steps, h, w); };
         g_calls.clear();
         EXPECT_EQ(SendMessage(w, 512, 0, 0), c.first_result);
@@ -105,10 +109,8 @@ TEST_F(SubclassReentryTest, ChangesMadeByAHandlerReachTheRestOfTheWalk) {
         g_calls.clear();
         SendMessage(w, 512, 0, 0);
         EXPECT_EQ(g_calls, c.second);
-        for (auto& [name, actor] : h) {
-            MSubclass::UnhookMessage(actor, w, 512);
-            actor->Release();
-        }
+        for (auto& [name, actor] : h)
+            MSubclass::UnhookMessage(actor.get(), w, 512);
         RemoveProp(w, u"other");
         EXPECT_TRUE(EnumProps(w).empty());
         if (!IsWindow(w))
@@ -118,18 +120,17 @@ TEST_F(SubclassReentryTest, ChangesMadeByAHandlerReachTheRestOfTheWalk) {
 
 // Many nested messages on the same window, each hooked, and one on another window.
 TEST_F(SubclassReentryTest, NestedDispatchesOfOtherMessagesLeaveTheOuterWalkIntact) {
-    auto* a = new Actor("A", 1);
-    auto* b = new Actor("B", 2);
-    auto* c = new Actor("C", 3);
+    auto a = Ref<Actor>::adopt(new Actor("A", 1)), b = Ref<Actor>::adopt(new Actor("B", 2)),
+         c = Ref<Actor>::adopt(new Actor("C", 3));
     const HWND other = make(0, {0, 0, 5, 5}, &OwnProc);
     constexpr UINT kFirst = 1000, kCount = 64;
     // Hooks (or unhooks) A and B on 512, C on 1000.. and on the other window's 512.
     const auto hook_all = [&](auto hook) {
-        hook(a, w, 512);
-        hook(b, w, 512);
+        hook(a.get(), w, 512);
+        hook(b.get(), w, 512);
         for (UINT m = kFirst; m < kFirst + kCount; ++m)
-            hook(c, w, int32_t(m));
-        hook(c, other, 512);
+            hook(c.get(), w, int32_t(m));
+        hook(c.get(), other, 512);
     };
     hook_all(&MSubclass::HookMessage);
     std::string expected = "B 512";
@@ -146,8 +147,6 @@ TEST_F(SubclassReentryTest, NestedDispatchesOfOtherMessagesLeaveTheOuterWalkInta
     hook_all(&MSubclass::UnhookMessage);
     EXPECT_TRUE(EnumProps(w).empty());
     EXPECT_TRUE(EnumProps(other).empty());
-    for (Actor* x : {a, b, c})
-        x->Release();
 }
 
 } // namespace

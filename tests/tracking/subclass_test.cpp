@@ -1,6 +1,8 @@
 #include "support/message_recorder.h"
 
+#include "automation/ref.h"
 #include "platform/core/error.h"
+#include "testing/prop_faults.h"
 #include "tracking/MSubclass.h"
 
 #include <string>
@@ -8,6 +10,7 @@
 using namespace paginor;
 using namespace paginor::platform;
 using namespace paginor::testing_support;
+using paginor::frame::Ref;
 
 namespace {
 
@@ -66,18 +69,17 @@ class SubclassTest : public WindowSystemTest {
         h = std::u16string(u"") + to_u16(std::to_string(int32_t(w)));
     }
     void TearDown() override {
-        for (Handler* x : {a, b}) {
-            MSubclass::UnhookMessage(x, w, 512);
-            MSubclass::UnhookMessage(x, w, 513);
-            MSubclass::UnhookMessage(x, w, 2);
-            x->Release();
-        }
+        for (Handler* x : {a.get(), b.get()})
+            for (int32_t msg : {512, 513, 2})
+                MSubclass::UnhookMessage(x, w, msg);
     }
     static std::u16string to_u16(const std::string& s) {
         return std::u16string(s.begin(), s.end());
     }
     HANDLE own() const { return reinterpret_cast<HANDLE>(&OwnProc); }
-    static HANDLE id(Handler* x) { return reinterpret_cast<HANDLE>(static_cast<ISubclass*>(x)); }
+    static HANDLE id(const Ref<Handler>& x) {
+        return reinterpret_cast<HANDLE>(static_cast<ISubclass*>(x.get()));
+    }
     bool subclassed() const {
         return GetWindowLongPtr(w, GWLP_WNDPROC) ==
                reinterpret_cast<LONG_PTR>(&MSubclass::SharedWindowProc);
@@ -87,17 +89,17 @@ class SubclassTest : public WindowSystemTest {
 
     HWND w{0};
     std::u16string h;
-    Handler* a{new Handler("A", 0, 7)};
-    Handler* b{new Handler("B", 0, 8)};
+    Ref<Handler> a{Ref<Handler>::adopt(new Handler("A", 0, 7))};
+    Ref<Handler> b{Ref<Handler>::adopt(new Handler("B", 0, 8))};
 };
 
 TEST_F(SubclassTest, PropertiesLeftAfterEachHookAndUnhookStep) {
-    MSubclass::HookMessage(a, w, 512);
+    MSubclass::HookMessage(a.get(), w, 512);
     EXPECT_TRUE(subclassed());
     EXPECT_EQ(EnumProps(w),
               (Props{{n(u""), own()}, {n(u"#512#1"), id(a)}, {n(u"#512C"), 1}, {u"C" + h, 1}}));
-    MSubclass::HookMessage(b, w, 512);
-    MSubclass::HookMessage(a, w, 513);
+    MSubclass::HookMessage(b.get(), w, 512);
+    MSubclass::HookMessage(a.get(), w, 513);
     EXPECT_EQ(EnumProps(w), (Props{{n(u""), own()},
                                    {n(u"#512#1"), id(a)},
                                    {n(u"#512#2"), id(b)},
@@ -105,23 +107,23 @@ TEST_F(SubclassTest, PropertiesLeftAfterEachHookAndUnhookStep) {
                                    {n(u"#513#1"), id(a)},
                                    {n(u"#513C"), 1},
                                    {u"C" + h, 3}}));
-    MSubclass::UnhookMessage(a, w, 512); // later entries move down
+    MSubclass::UnhookMessage(a.get(), w, 512); // later entries move down
     EXPECT_EQ(EnumProps(w), (Props{{n(u""), own()},
                                    {n(u"#512#1"), id(b)},
                                    {n(u"#512C"), 1},
                                    {n(u"#513#1"), id(a)},
                                    {n(u"#513C"), 1},
                                    {u"C" + h, 2}}));
-    MSubclass::UnhookMessage(a, w, 512); // no longer hooked: nothing
-    MSubclass::UnhookMessage(b, w, 513); // never hooked: nothing
-    MSubclass::UnhookMessage(b, w, 512);
+    MSubclass::UnhookMessage(a.get(), w, 512); // no longer hooked: nothing
+    MSubclass::UnhookMessage(b.get(), w, 513); // never hooked: nothing
+    MSubclass::UnhookMessage(b.get(), w, 512);
     EXPECT_EQ(EnumProps(w),
               (Props{{n(u""), own()}, {n(u"#513#1"), id(a)}, {n(u"#513C"), 1}, {u"C" + h, 1}}));
     EXPECT_TRUE(subclassed());
-    MSubclass::UnhookMessage(a, w, 513);
+    MSubclass::UnhookMessage(a.get(), w, 513);
     EXPECT_TRUE(EnumProps(w).empty());
     EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), own());
-    MSubclass::UnhookMessage(a, 0x999, 512); // not a window: nothing
+    MSubclass::UnhookMessage(a.get(), 0x999, 512); // not a window: nothing
 }
 
 struct ModeCase {
@@ -138,8 +140,8 @@ TEST_F(SubclassTest, TheFirstHookedHandlersModeDecidesLastHookedIsCalledFirst) {
         {1, 0, {"B 512", "A 512", "own 512"}, 1512},
         {2, 1, {"B 512", "own 512", "A 512"}, 7},
     };
-    MSubclass::HookMessage(a, w, 512);
-    MSubclass::HookMessage(b, w, 512);
+    MSubclass::HookMessage(a.get(), w, 512);
+    MSubclass::HookMessage(b.get(), w, 512);
     for (const ModeCase& c : cases) {
         SCOPED_TRACE(c.first * 10 + c.second);
         a->put_MsgResponse(c.first);
@@ -168,19 +170,19 @@ void ExpectError(const std::function<void()>& f, int32_t number, std::u16string_
 constexpr std::u16string_view kSource = u"PaginorV2CTL.WindowProc";
 
 TEST_F(SubclassTest, HookErrorsLeaveNothingBehind) {
-    MSubclass::HookMessage(a, w, 512);
+    MSubclass::HookMessage(a.get(), w, 512);
     Props hooked = EnumProps(w);
-    ExpectError([&] { MSubclass::HookMessage(a, w, 512); }, int32_t(0x80040000u + 13082), kSource,
-                u"Message already handled by another class");
+    ExpectError([&] { MSubclass::HookMessage(a.get(), w, 512); }, int32_t(0x80040000u + 13082),
+                kSource, u"Message already handled by another class");
     EXPECT_EQ(EnumProps(w), hooked);
-    ExpectError([&] { MSubclass::HookMessage(a, 0x999, 512); }, int32_t(0x80040000u + 13083),
+    ExpectError([&] { MSubclass::HookMessage(a.get(), 0x999, 512); }, int32_t(0x80040000u + 13083),
                 kSource, u"Invalid window");
     HWND foreign = make(0, {0, 0, 5, 5}, &OwnProc);
     SetWindowProcessId(foreign, GetCurrentProcessId() + 1);
-    ExpectError([&] { MSubclass::HookMessage(a, foreign, 512); }, int32_t(0x80040000u + 13084),
-                kSource, u"Can't modify external window");
+    ExpectError([&] { MSubclass::HookMessage(a.get(), foreign, 512); },
+                int32_t(0x80040000u + 13084), kSource, u"Can't modify external window");
     HWND bare = make(0, {0, 0, 5, 5}, nullptr); // no procedure to replace
-    ExpectError([&] { MSubclass::HookMessage(a, bare, 512); }, int32_t(0x80040000u + 13081),
+    ExpectError([&] { MSubclass::HookMessage(a.get(), bare, 512); }, int32_t(0x80040000u + 13081),
                 kSource, u"Can't subclass window");
     EXPECT_TRUE(EnumProps(bare).empty());
     EXPECT_EQ(GetWindowLongPtr(bare, GWLP_WNDPROC), 0);
@@ -205,24 +207,25 @@ TEST_F(SubclassTest, EveryRollBackOnAnInjectedStoreFailure) {
     for (const RollbackCase& c : cases) {
         SCOPED_TRACE(c.what);
         if (c.second_hook) {
-            MSubclass::HookMessage(a, w, 512);
+            MSubclass::HookMessage(a.get(), w, 512);
         }
         Props before = EnumProps(w);
         LONG_PTR proc_before = GetWindowLongPtr(w, GWLP_WNDPROC);
-        FailNextPropStores(1, c.stores_before_failure);
-        ExpectError([&] { MSubclass::HookMessage(c.second_hook ? b : a, w, 512); }, 5, u"",
-                    u"Invalid procedure call or argument");
-        FailNextPropStores(0);
+        {
+            seams::FailingPropStores failing(1, c.stores_before_failure);
+            ExpectError([&] { MSubclass::HookMessage((c.second_hook ? b : a).get(), w, 512); }, 5,
+                        u"", u"Invalid procedure call or argument");
+        }
         EXPECT_EQ(EnumProps(w), before);
         EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), proc_before);
-        MSubclass::UnhookMessage(a, w, 512);
+        MSubclass::UnhookMessage(a.get(), w, 512);
         EXPECT_TRUE(EnumProps(w).empty());
         EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), own());
     }
 }
 
 TEST_F(SubclassTest, DestroyRestoresTheProcedureUnlessAHandlerTakesTheDestroyMessage) {
-    MSubclass::HookMessage(a, w, 512);
+    MSubclass::HookMessage(a.get(), w, 512);
     DestroyWindow(w);
     // Only the per-message entries were still there when the own procedure saw it.
     EXPECT_EQ(g_calls,
@@ -230,7 +233,7 @@ TEST_F(SubclassTest, DestroyRestoresTheProcedureUnlessAHandlerTakesTheDestroyMes
 
     w = make(0, {0, 0, 10, 10}, &OwnProc);
     g_calls.clear();
-    MSubclass::HookMessage(a, w, 2);
+    MSubclass::HookMessage(a.get(), w, 2);
     a->put_MsgResponse(1);
     DestroyWindow(w);
     EXPECT_EQ(g_calls,
@@ -260,13 +263,12 @@ TEST_F(SubclassTest, SharedProcedureWithoutAStoredProcedureAnswersZero) {
     SetWindowLongPtr(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MSubclass::SharedWindowProc));
     EXPECT_EQ(SendMessage(w, 512, 0, 0), 0);
     EXPECT_TRUE(g_calls.empty());
-    void* p = nullptr;
-    EXPECT_EQ(a->QueryInterface(IID_ISubclass, &p), S_OK);
-    EXPECT_EQ(p, static_cast<ISubclass*>(a));
-    a->Release();
+    Ref<ISubclass> p;
+    EXPECT_EQ(a->QueryInterface(IID_ISubclass, p.put_void()), S_OK);
+    EXPECT_EQ(p.get(), static_cast<ISubclass*>(a.get()));
     GUID other{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
-    EXPECT_EQ(a->QueryInterface(other, &p), E_NOINTERFACE);
-    EXPECT_EQ(p, nullptr);
+    EXPECT_EQ(a->QueryInterface(other, p.put_void()), E_NOINTERFACE);
+    EXPECT_FALSE(p);
     EXPECT_EQ(a->Subclass::WindowProc(w, 1, 2, 3), 0); // the bare handler answers 0
 }
 

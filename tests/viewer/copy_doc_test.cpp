@@ -1,19 +1,22 @@
 #include "platform/core/date.h"
 #include "platform/core/error.h"
 #include "platform/files/file.h"
-#include "platform/files/file_seam.h"
 #include "support/date_test_zone.h"
 #include "support/ddoc_test_support.h"
 #include "support/file_test_dir.h"
+#include "testing/file_faults.h"
 #include "viewer/copy_doc.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 using namespace paginor;
 using namespace paginor::platform;
+using seams::BlockTransfer;
+using seams::FileFaults;
 
 namespace {
 
@@ -76,38 +79,21 @@ bool is_local_midnight(FILETIME universal) {
 } // namespace
 
 TEST(CopyDoc, BlocksOfAMillionBytesAtTheirPositions) {
-    using Op = FileOp;
-    struct Row {
-        size_t size;
-        std::vector<BlockTransfer> transfers;
-    };
-    const Row rows[] = {
-        {2'500'000,
-         {{Op::Read, 0, 1'000'000},
-          {Op::Write, 0, 1'000'000},
-          {Op::Read, 1'000'000, 1'000'000},
-          {Op::Write, 1'000'000, 1'000'000},
-          {Op::Read, 2'000'000, 500'000},
-          {Op::Write, 2'000'000, 500'000}}},
-        {1'000'000, {{Op::Read, 0, 1'000'000}, {Op::Write, 0, 1'000'000}}},
-        {1'000'001,
-         {{Op::Read, 0, 1'000'000},
-          {Op::Write, 0, 1'000'000},
-          {Op::Read, 1'000'000, 1},
-          {Op::Write, 1'000'000, 1}}},
-        {999'999, {{Op::Read, 0, 999'999}, {Op::Write, 0, 999'999}}},
-        {0, {}},
-    };
     FileTestDir dir;
-    for (const Row& row : rows) {
-        std::string content = pattern(row.size);
+    for (size_t size : {2'500'000, 1'000'000, 1'000'001, 999'999, 0}) {
+        std::vector<BlockTransfer> want; // each block read, then written at the same place
+        for (uint64_t at = 0; at < size; at += 1'000'000) {
+            uint64_t n = std::min<uint64_t>(1'000'000, size - at);
+            want.insert(want.end(), {{FileOp::Read, at, n}, {FileOp::Write, at, n}});
+        }
+        std::string content = pattern(size);
         dir.write(u"source.pdf", content);
         std::filesystem::remove(dir.path() / "copy.pdf");
-        FileSeam seam;
+        FileFaults seen;
         host_copy(dir / u"source.pdf", dir / u"copy.pdf");
-        EXPECT_EQ(seam.transfers(), row.transfers) << row.size;
-        EXPECT_TRUE(dir.exists(u"copy.pdf")) << row.size;
-        EXPECT_EQ(dir.read(u"copy.pdf"), content) << row.size;
+        EXPECT_EQ(seen.transfers(), want) << size;
+        EXPECT_TRUE(dir.exists(u"copy.pdf")) << size;
+        EXPECT_EQ(dir.read(u"copy.pdf"), content) << size;
     }
 }
 
@@ -115,12 +101,12 @@ TEST(CopyDoc, OperationsInTheirOrderAndALongerTargetKeepsItsTail) {
     FileTestDir dir;
     dir.write(u"src", "0123456789");
     dir.write(u"dst", "abcdefghijklmnopqrst");
-    FileSeam seam;
+    FileFaults seen;
     viewer::CopyDocEvenIfOpen(dir / u"src", dir / u"dst");
     using Op = FileOp;
     // Length, the probe, the dates' own open and read, the two files, one block, then
     // the target opened again for its dates.
-    EXPECT_EQ(seam.operations(),
+    EXPECT_EQ(seen.operations(),
               (std::vector<Op>{Op::Length, Op::Open, Op::Open, Op::GetTimes, Op::Open, Op::Open,
                                Op::Read, Op::Write, Op::Open, Op::SetTimes}));
     EXPECT_EQ(dir.read(u"dst"), "0123456789klmnopqrst");
@@ -210,8 +196,8 @@ TEST(CopyDoc, FailuresMidwayAreSwallowedAndLeaveTheDatesAlone) {
         set_source_times(dir / u"src.pdf", universal_of_local(2025, 7, 15, 14, 35),
                          universal_of_local(2025, 7, 16, 9, 0));
         {
-            FileSeam seam;
-            seam.fail(row.op, row.k, row.number);
+            FileFaults faults;
+            faults.fail(row.op, row.k, row.number);
             host_copy(dir / u"src.pdf", dir / u"copy.pdf");
         }
         std::string copy = dir.read(u"copy.pdf");
@@ -239,8 +225,8 @@ TEST(CopyDoc, FileDatesReadAsTextsAndSetFromDates) {
     EXPECT_EQ(accessed, u"31 Dec 1999");
     EXPECT_EQ(created.size(), 11u);
     {
-        FileSeam seam;
-        seam.fail(FileOp::GetTimes, 1, std_error::DeviceIOError);
+        FileFaults faults;
+        faults.fail(FileOp::GetTimes, 1, std_error::DeviceIOError);
         viewer::GetFileDates(dir / u"f", created, written, accessed);
     }
     EXPECT_EQ(created + written + accessed, u""); // unreadable times: all emptied

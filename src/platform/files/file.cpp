@@ -2,7 +2,6 @@
 
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
-#include "platform/files/file_seam.h"
 #include "platform/files/path.h"
 
 #include <algorithm>
@@ -18,6 +17,14 @@ namespace paginor::platform {
 namespace {
 
 constexpr char16_t kSource[] = u"PaginorV2CTL";
+
+FileObserver g_observer = nullptr;
+
+void observe(FileOp op, const FileBlock* block = nullptr) {
+    if (g_observer != nullptr) {
+        g_observer(op, block);
+    }
+}
 
 [[noreturn]] void raise(int number) {
     raise_standard(number, kSource);
@@ -192,9 +199,13 @@ bool name_order(const std::u16string& a, const std::u16string& b) {
 
 } // namespace
 
+FileObserver set_file_observer(FileObserver observer) {
+    return std::exchange(g_observer, observer);
+}
+
 File File::open(std::u16string_view path, FileAccess access, FileShare /*share*/,
                 FileDisposition disposition) {
-    FileSeam::before(FileOp::Open);
+    observe(FileOp::Open);
     return File(open_fd(path, open_flags(access, disposition)), access);
 }
 
@@ -228,32 +239,30 @@ void File::require(bool reading) const {
 }
 
 size_t File::read_at(uint64_t offset, std::span<std::byte> buffer) {
-    FileSeam::before(FileOp::Read);
+    const FileBlock block{offset, buffer.size()};
+    observe(FileOp::Read, &block);
     require(true);
-    FileSeam::transferred(FileOp::Read, offset, buffer.size());
     return pread_all(m_fd, offset, buffer.data(), buffer.size());
 }
 
 void File::write_at(uint64_t offset, std::span<const std::byte> data) {
-    FileSeam::before(FileOp::Write);
+    const FileBlock block{offset, data.size()};
+    observe(FileOp::Write, &block);
     require(false);
-    FileSeam::transferred(FileOp::Write, offset, data.size());
     pwrite_all(m_fd, offset, data.data(), data.size());
 }
 
 uint64_t File::copy_block_from(File& source, uint64_t offset, uint64_t size) {
-    FileSeam::before(FileOp::Read);
+    const FileBlock block{offset, size};
+    observe(FileOp::Read, &block);
     source.require(true);
-    FileSeam::before(FileOp::Write);
+    observe(FileOp::Write, &block);
     require(false);
-    FileSeam::transferred(FileOp::Read, offset, size);
-    uint64_t copied = copy_range(source.m_fd, m_fd, offset, size);
-    FileSeam::transferred(FileOp::Write, offset, copied);
-    return copied;
+    return copy_range(source.m_fd, m_fd, offset, size);
 }
 
 uint64_t File::length() const {
-    FileSeam::before(FileOp::Length);
+    observe(FileOp::Length);
     if (m_fd < 0) {
         raise(std_error::BadFileNameOrNumber);
     }
@@ -265,7 +274,7 @@ uint64_t File::length() const {
 }
 
 FileTimes File::times() const {
-    FileSeam::before(FileOp::GetTimes);
+    observe(FileOp::GetTimes);
     if (m_fd < 0) {
         raise(std_error::BadFileNameOrNumber);
     }
@@ -282,7 +291,7 @@ FileTimes File::times() const {
 }
 
 void File::set_times(const FileTimes& times) {
-    FileSeam::before(FileOp::SetTimes);
+    observe(FileOp::SetTimes);
     if (m_fd < 0) {
         raise(std_error::BadFileNameOrNumber);
     }
@@ -293,7 +302,7 @@ void File::set_times(const FileTimes& times) {
 }
 
 uint64_t file_length(std::u16string_view path) {
-    FileSeam::before(FileOp::Length);
+    observe(FileOp::Length);
     std::string native = checked_native(path);
     struct stat st {};
     if (::stat(native.c_str(), &st) != 0) {
@@ -306,7 +315,7 @@ uint64_t file_length(std::u16string_view path) {
 }
 
 bool file_exists(std::u16string_view path) {
-    FileSeam::before(FileOp::Exists);
+    observe(FileOp::Exists);
     if (path.empty()) {
         return false;
     }
@@ -315,7 +324,7 @@ bool file_exists(std::u16string_view path) {
 }
 
 void delete_file(std::u16string_view path) {
-    FileSeam::before(FileOp::Delete);
+    observe(FileOp::Delete);
     std::string native = checked_native(path);
     if (::unlink(native.c_str()) != 0) {
         raise_errno(errno, path);
@@ -323,7 +332,7 @@ void delete_file(std::u16string_view path) {
 }
 
 void copy_file(std::u16string_view from, std::u16string_view to) {
-    FileSeam::before(FileOp::Copy);
+    observe(FileOp::Copy);
     File source(open_fd(from, O_RDONLY), FileAccess::Read);
     File target(open_fd(to, O_WRONLY | O_CREAT | O_TRUNC), FileAccess::Write);
     struct stat st {};
@@ -334,7 +343,7 @@ void copy_file(std::u16string_view from, std::u16string_view to) {
 }
 
 std::vector<std::u16string> list_files(std::u16string_view pattern) {
-    FileSeam::before(FileOp::List);
+    observe(FileOp::List);
     std::u16string_view folder = path_folder(pattern);
     std::u16string_view wanted = path_name(pattern);
     std::string native = folder.empty() && pattern.size() == wanted.size() ? std::string(".")
@@ -361,7 +370,7 @@ std::vector<std::u16string> list_files(std::u16string_view pattern) {
 }
 
 void write_text_file(std::u16string_view path, std::span<const std::u16string> lines) {
-    FileSeam::before(FileOp::WriteText);
+    observe(FileOp::WriteText);
     std::string bytes;
     for (const std::u16string& line : lines) {
         bytes += to_codepage(line);
@@ -372,7 +381,7 @@ void write_text_file(std::u16string_view path, std::span<const std::u16string> l
 }
 
 std::string read_file_bytes(std::u16string_view path) {
-    FileSeam::before(FileOp::Read);
+    observe(FileOp::Read);
     File source(open_fd(path, O_RDONLY), FileAccess::Read);
     struct stat st {};
     if (::fstat(source.m_fd, &st) != 0) {

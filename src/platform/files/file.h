@@ -11,7 +11,7 @@
 //   52 Bad file name or number (an empty path)
 //   75 Path/File access error  (a folder given where a file goes)
 //   57 Device I/O error    (anything else the system reports)
-// Each call counts as one operation for the test seam of file_seam.h.
+// Each call counts as one operation, seen by the file observer (below) when one is set.
 #pragma once
 
 #include "platform/core/date.h"
@@ -99,7 +99,7 @@ class File {
 uint64_t file_length(std::u16string_view path);
 
 // True when path names an existing file (not a folder). Never raises for a bad or empty
-// path (false); only the test seam can make it raise.
+// path (false); only a file observer can make it raise.
 bool file_exists(std::u16string_view path);
 
 // Deletes the file. Raises 53/76 when missing, 75 for a folder, 70 when not allowed.
@@ -122,5 +122,37 @@ void write_text_file(std::u16string_view path, std::span<const std::u16string> l
 
 // The whole content of a file as bytes. Raises as open does for reading.
 std::string read_file_bytes(std::u16string_view path);
+
+// Every call above is one operation of one of these kinds; a block copy is a Read of its
+// source and then a Write.
+enum class FileOp {
+    Open,
+    Read,
+    Write,
+    Length,
+    Exists,
+    GetTimes,
+    SetTimes,
+    Delete,
+    Copy,
+    List,
+    WriteText
+};
+
+// A positioned read or write as asked for: offset counted from 0, size in bytes.
+struct FileBlock {
+    uint64_t offset{0};
+    uint64_t size{0};
+};
+
+// The one hook the file service keeps for its tests. On Linux nothing locks a file and the
+// tests run as root, so "permission denied", "disk full" or a failing read cannot be
+// provoked for real, and a block copy can only be checked by seeing each block. When set,
+// the observer is called before every operation, with the block for positioned reads and
+// writes and null otherwise; what it throws fails the operation before it touches the
+// file system. Unset (the default) it costs one test per operation.
+using FileObserver = void (*)(FileOp op, const FileBlock* block);
+// Installs observer (null removes it) and returns the one it replaces.
+FileObserver set_file_observer(FileObserver observer);
 
 } // namespace paginor::platform

@@ -1,7 +1,6 @@
 #include "platform/raster/bitmap.h"
 
 #include "platform/raster/gdi_objects.h"
-#include "platform/raster/raster_trace.h"
 
 #include <algorithm>
 #include <cstring>
@@ -76,8 +75,6 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bits_per_pixel, co
             copy_initial_bits(*b, bits);
         made = gdi::add_bitmap(std::move(b));
     }
-    trace_result("CreateBitmap", {width, height, int64_t(planes), int64_t(bits_per_pixel)},
-                 TraceArg::handle(made));
     return made;
 }
 
@@ -88,8 +85,6 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
         bool mono = d->memory && gdi::surface(*d)->monochrome();
         made = gdi::add_bitmap(std::make_unique<Bitmap>(width, height, mono));
     }
-    trace_result("CreateCompatibleBitmap", {TraceArg::handle(hdc), width, height},
-                 TraceArg::handle(made));
     return made;
 }
 

@@ -4,7 +4,6 @@
 #include "platform/raster/dc.h"
 #include "platform/raster/gdi_objects.h"
 #include "platform/raster/raster_ops.h"
-#include "platform/raster/raster_trace.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -125,8 +124,6 @@ void run_blit(const BlitJob& j) {
 } // namespace
 
 BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x_src, int y_src, DWORD rop) {
-    trace_call("BitBlt", {TraceArg::handle(dst), x, y, cx, cy, TraceArg::handle(src), x_src, y_src,
-                          TraceArg::hex(rop)});
     gdi::Dc* ddc = gdi::dc(dst);
     uint8_t op = rop::index_of(rop);
     gdi::Dc* sdc = rop::uses_source(op) ? gdi::dc(src) : nullptr;
@@ -168,12 +165,8 @@ struct ColumnMap {
 
 int StretchDIBits(HDC hdc, int x_dst, int y_dst, int dst_width, int dst_height, int x_src,
                   int y_src, int src_width, int src_height, const void* bits,
-                  const BITMAPINFO* info, UINT usage, DWORD rop) {
+                  const BITMAPINFO* info, UINT /*usage*/, DWORD rop) {
     const BITMAPINFOHEADER h = info ? info->bmiHeader : BITMAPINFOHEADER{};
-    trace_call("StretchDIBits",
-               {TraceArg::handle(hdc), x_dst, y_dst, dst_width, dst_height, x_src, y_src, src_width,
-                src_height, int64_t(h.biSize), h.biWidth, h.biHeight, h.biPlanes, h.biBitCount,
-                int64_t(h.biCompression), int64_t(usage), TraceArg::hex(rop)});
     gdi::Dc* d = gdi::dc(hdc);
     if (!d || !bits || !supported_dib(info) || dst_width <= 0 || dst_height <= 0 ||
         src_width <= 0 || src_height <= 0)

@@ -1,7 +1,6 @@
 #include "platform/raster/dc.h"
 
 #include "platform/raster/gdi_objects.h"
-#include "platform/raster/raster_trace.h"
 #include "platform/text/font.h"
 
 namespace paginor::platform {
@@ -10,12 +9,10 @@ HDC CreateCompatibleDC(HDC hdc) {
     HDC made = 0;
     if (hdc == 0 || gdi::dc(hdc))
         made = gdi::add_dc(std::make_unique<gdi::Dc>());
-    trace_result("CreateCompatibleDC", {TraceArg::handle(hdc)}, TraceArg::handle(made));
     return made;
 }
 
 BOOL DeleteDC(HDC hdc) {
-    trace_call("DeleteDC", {TraceArg::handle(hdc)});
     gdi::Dc* d = gdi::dc(hdc);
     if (!d || !d->memory)
         return 0;
@@ -24,7 +21,6 @@ BOOL DeleteDC(HDC hdc) {
 }
 
 COLORREF SetBkColor(HDC hdc, COLORREF colour) {
-    trace_call("SetBkColor", {TraceArg::handle(hdc), TraceArg::hex(colour)});
     gdi::Dc* d = gdi::dc(hdc);
     if (!d)
         return CLR_INVALID;
@@ -39,7 +35,6 @@ COLORREF GetBkColor(HDC hdc) {
 }
 
 COLORREF SetTextColor(HDC hdc, COLORREF colour) {
-    trace_call("SetTextColor", {TraceArg::handle(hdc), TraceArg::hex(colour)});
     gdi::Dc* d = gdi::dc(hdc);
     if (!d)
         return CLR_INVALID;
@@ -54,7 +49,6 @@ COLORREF GetTextColor(HDC hdc) {
 }
 
 int SetBkMode(HDC hdc, int mode) {
-    trace_call("SetBkMode", {TraceArg::handle(hdc), mode});
     gdi::Dc* d = gdi::dc(hdc);
     if (!d || mode < TRANSPARENT || mode > NEWTRANSPARENT)
         return 0;
@@ -126,7 +120,6 @@ int device_cap(int index) {
 } // namespace
 
 int GetDeviceCaps(HDC hdc, int index) {
-    trace_call("GetDeviceCaps", {TraceArg::handle(hdc), index});
     return gdi::dc(hdc) ? device_cap(index) : 0;
 }
 

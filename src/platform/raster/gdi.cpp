@@ -1,7 +1,6 @@
 #include "platform/raster/gdi.h"
 
 #include "platform/raster/gdi_objects.h"
-#include "platform/raster/raster_trace.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -250,8 +249,6 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ obj) {
         else if (gdi::font(obj))
             result = swap(d->font, obj, SYSTEM_FONT);
     }
-    trace_result("SelectObject", {TraceArg::handle(hdc), TraceArg::handle(obj)},
-                 TraceArg::handle(result));
     return result;
 }
 
@@ -267,7 +264,6 @@ bool selected_anywhere(HGDIOBJ obj) {
 } // namespace
 
 BOOL DeleteObject(HGDIOBJ obj) {
-    trace_call("DeleteObject", {TraceArg::handle(obj)});
     auto& t = gdi::table();
     if (t.stock.count(obj))
         return 1;

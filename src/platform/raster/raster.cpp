@@ -2,7 +2,6 @@
 
 #include "platform/raster/colour.h"
 #include "platform/raster/gdi_objects.h"
-#include "platform/raster/raster_trace.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -52,7 +51,6 @@ void frame(gdi::Dc& d, const RECT& r, COLORREF c) {
 } // namespace
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour) {
-    trace_call("SetPixel", {TraceArg::handle(hdc), x, y, TraceArg::hex(colour)});
     gdi::Dc* d = gdi::dc(hdc);
     if (!d || !inside(gdi::drawable_rect(*d), x, y))
         return CLR_INVALID;

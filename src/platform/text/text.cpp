@@ -1,6 +1,5 @@
 #include "platform/text/text.h"
 
-#include "platform/raster/raster_trace.h"
 #include "platform/text/text_shape.h"
 
 #include FT_SYNTHESIS_H
@@ -161,7 +160,6 @@ constexpr RECT kEverywhere{INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MA
 } // namespace
 
 BOOL TextOut(HDC hdc, int x, int y, std::u16string_view s) {
-    trace_call("TextOut", {TraceArg::handle(hdc), x, y, int64_t(s.size())});
     gdi::Dc* d = gdi::dc(hdc);
     if (!d)
         return 0;

@@ -1,7 +1,6 @@
 #include "platform/window/dc_window.h"
 
 #include "platform/raster/gdi_objects.h"
-#include "platform/raster/raster_trace.h"
 #include "platform/window/window.h"
 
 #include <map>
@@ -63,12 +62,10 @@ HDC GetDC(HWND hwnd) {
         d->clip = visible_client_rect(hwnd);
         made = gdi::add_dc(std::move(d));
     }
-    trace_result("GetDC", {TraceArg::handle(hwnd)}, TraceArg::handle(made));
     return made;
 }
 
 int ReleaseDC(HWND hwnd, HDC hdc) {
-    trace_call("ReleaseDC", {TraceArg::handle(hwnd), TraceArg::handle(hdc)});
     gdi::Dc* d = gdi::dc(hdc);
     if (!d || d->memory || d->window != hwnd)
         return 0;

@@ -120,7 +120,7 @@ BOOL EnableWindow(HWND hwnd, BOOL enable);
 BOOL IsWindowEnabled(HWND hwnd);
 
 // Properties: named pointer-sized values on a window. SetProp fails (FALSE, nothing
-// stored) for a non-window, an empty name, or while FailNextPropStores is counting.
+// stored) for a non-window, an empty name, or when the store filter (below) refuses it.
 BOOL SetProp(HWND hwnd, std::u16string_view name, HANDLE value);
 // 0 when missing.
 HANDLE GetProp(HWND hwnd, std::u16string_view name);
@@ -128,9 +128,13 @@ HANDLE GetProp(HWND hwnd, std::u16string_view name);
 HANDLE RemoveProp(HWND hwnd, std::u16string_view name);
 // Every property of the window, ordered by name.
 std::vector<std::pair<std::u16string, HANDLE>> EnumProps(HWND hwnd);
-// Lets the next `after` SetProp calls succeed, then makes n fail, so that roll-back
-// paths run for real. Negative counts are taken as 0; a new call replaces the last.
-void FailNextPropStores(int n, int after = 0);
+// The one hook the property store keeps for its tests: a store fails for real only for a
+// bad window or name, which callers never pass, so their roll-back after a failed store
+// could not run otherwise. When set, the filter is asked before every store that would
+// succeed; FALSE refuses it (nothing stored). Unset (the default) it costs one test per
+// store. Returns the filter it replaces; null removes it.
+using PropStoreFilter = BOOL (*)(HWND hwnd, std::u16string_view name);
+PropStoreFilter SetPropStoreFilter(PropStoreFilter filter);
 // A count that moves with every change to any window's properties: each successful
 // SetProp, each RemoveProp that removed something, and every window that goes (its
 // properties go with it, also at ResetWindowSystem). While it stays put every GetProp

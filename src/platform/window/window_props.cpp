@@ -3,11 +3,11 @@
 #include "platform/window/window_state.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace paginor::platform {
 
 using detail::find;
-using detail::state;
 
 namespace detail {
 
@@ -19,15 +19,16 @@ Window::~Window() {
 
 } // namespace detail
 
+namespace {
+PropStoreFilter g_store_filter = nullptr;
+} // namespace
+
 BOOL SetProp(HWND hwnd, std::u16string_view name, HANDLE value) {
     detail::Window* w = find(hwnd);
     if (w == nullptr || name.empty()) {
         return FALSE;
     }
-    if (state().succeeding_prop_stores > 0) {
-        --state().succeeding_prop_stores;
-    } else if (state().failing_prop_stores > 0) {
-        --state().failing_prop_stores;
+    if (g_store_filter != nullptr && !g_store_filter(hwnd, name)) {
         return FALSE;
     }
     auto it = w->props.find(name);
@@ -74,9 +75,8 @@ std::vector<std::pair<std::u16string, HANDLE>> EnumProps(HWND hwnd) {
     return all;
 }
 
-void FailNextPropStores(int n, int after) {
-    state().failing_prop_stores = n > 0 ? n : 0;
-    state().succeeding_prop_stores = n > 0 && after > 0 ? after : 0;
+PropStoreFilter SetPropStoreFilter(PropStoreFilter filter) {
+    return std::exchange(g_store_filter, filter);
 }
 
 } // namespace paginor::platform

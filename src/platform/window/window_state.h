@@ -103,8 +103,6 @@ struct WindowSystem {
     uintptr_t next_system_timer_id{0x7FF0};
     uint64_t pass{0}; // DoEvents calls so far; stamps timers and paints
     bool in_send{false};
-    int failing_prop_stores{0};
-    int succeeding_prop_stores{0}; // before the failing ones start
     HWND focus{0};
     HWND active{0};
     HWND locked{0};

@@ -1,99 +1,151 @@
-#include "platform/raster/bitmap.h"
+// Block transfers: the row kernels proved against the bitwise definition of every one of
+// the 256 raster operations, and BitBlt / StretchDIBits for what they add around them
+// (kind conversion, the brush, clipping, overlap, the transparent device mode, DIB rows).
 #include "platform/raster/blit.h"
-#include "platform/raster/dc.h"
-#include "platform/raster/gdi.h"
-#include "platform/raster/raster.h"
+#include "platform/raster/blit_rows.h"
+#include "support/memory_surface.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <random>
+#include <string>
 #include <vector>
 
 using namespace paginor::platform;
+using paginor::testing_support::MemorySurface;
+using paginor::testing_support::row_of;
+using rows::Source;
 
 namespace {
 
-// A memory DC with a fresh bitmap of the given kind; pixels set from a list, left to right.
-struct Surface {
-    HDC dc{0};
-    HBITMAP bitmap{0};
-    HGDIOBJ old{0};
-    Surface(bool mono, const std::vector<COLORREF>& row) {
-        dc = CreateCompatibleDC(0);
-        bitmap = CreateBitmap(int(row.size()), 1, 1, mono ? 1 : 32, nullptr);
-        old = SelectObject(dc, bitmap);
-        for (size_t x = 0; x < row.size(); ++x)
-            SetPixel(dc, int(x), 0, row[x]);
+// The operation defined bit by bit: result bit = bit (P*4 + S*2 + D) of the index.
+uint32_t by_bits(uint8_t op, uint32_t p, uint32_t s, uint32_t d, int width) {
+    uint32_t r = 0;
+    for (int b = 0; b < width; ++b) {
+        int m = int((p >> b) & 1) * 4 + int((s >> b) & 1) * 2 + int((d >> b) & 1);
+        r |= uint32_t((op >> m) & 1) << b;
     }
-    ~Surface() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    std::vector<COLORREF> row(int n) const {
-        std::vector<COLORREF> out;
-        for (int x = 0; x < n; ++x)
-            out.push_back(GetPixel(dc, x, 0));
-        return out;
-    }
+    return r;
+}
+
+struct Pairing {
+    const char* name;
+    Source source;
+    bool mono_target;
 };
+
+// Every pairing a blit uses; rows long enough for whole blocks and a tail, starting at
+// odd offsets, with alpha bits set on colour pixels that the result must drop.
+const Pairing kPairings[] = {
+    {"words -> colour", Source::Words, false}, {"bits -> colour", Source::Colour, false},
+    {"none -> colour", Source::None, false},   {"key -> mono", Source::Key, true},
+    {"bits -> mono", Source::Bits, true},      {"words -> mono", Source::Words, true},
+    {"none -> mono", Source::None, true},
+};
+
+} // namespace
+
+TEST(RowKernels, EveryOperationMatchesTheBitwiseDefinition) {
+    std::mt19937 rng(7);
+    const int n = 53, offset = 3;
+    const uint32_t key = 0x123456;
+    std::vector<uint32_t> words(n + offset), masks(n + offset), colour(n + offset);
+    std::vector<uint8_t> bits(n + offset), mono(n + offset);
+    for (int x = 0; x < n + offset; ++x) {
+        words[x] = rng() | 0xFF000000u;
+        if (x % 3 == 0)
+            words[x] = key | (rng() & 0xFF000000u); // a key match whatever the alpha
+        masks[x] = (rng() & 1) ? ~0u : 0u;          // what a monochrome target takes as words
+        colour[x] = rng();
+        bits[x] = uint8_t(rng() & 1);
+        mono[x] = uint8_t(rng() & 1);
+    }
+    for (const Pairing& pairing : kPairings) {
+        const bool to_mono = pairing.mono_target;
+        const Source kind = pairing.source;
+        const std::vector<uint32_t>& in = to_mono ? masks : words;
+        const void* src = kind == Source::Words  ? static_cast<const void*>(in.data() + offset)
+                          : kind == Source::Key  ? static_cast<const void*>(words.data() + offset)
+                          : kind == Source::None ? nullptr
+                                                 : static_cast<const void*>(bits.data() + offset);
+        for (int op = 0; op < 256; ++op) {
+            SCOPED_TRACE(testing::Message() << pairing.name << " op 0x" << std::hex << op);
+            const rows::RowJob job{uint8_t(op), to_mono ? ~0u : 0x5A3CF0, key, 0xA1B2C3, 0x0F1E2D};
+            std::vector<uint32_t> d32 = colour;
+            std::vector<uint8_t> d8 = mono;
+            void* dst = to_mono ? static_cast<void*>(d8.data() + offset)
+                                : static_cast<void*>(d32.data() + offset);
+            rows::pick(kind, to_mono, uint8_t(op))(job, src, dst, n);
+            // The S each element must be read as; the elements before the row stay as they were.
+            int first_wrong = -1;
+            for (int x = 0; x < n + offset && first_wrong < 0; ++x) {
+                const uint32_t s = kind == Source::Words    ? in[x]
+                                   : kind == Source::Key    ? uint32_t((words[x] & 0xFFFFFF) == key)
+                                   : kind == Source::Bits   ? bits[x]
+                                   : kind == Source::Colour ? (bits[x] ? job.one : job.zero)
+                                                            : 0;
+                const uint32_t want = x < offset ? (to_mono ? mono[x] : colour[x])
+                                      : to_mono  ? by_bits(job.op, 1, s & 1, mono[x], 1)
+                                                 : by_bits(job.op, job.pattern, s, colour[x], 24);
+                if (want != (to_mono ? d8[x] : d32[x]))
+                    first_wrong = x;
+            }
+            EXPECT_EQ(first_wrong, -1);
+        }
+    }
+}
+
+TEST(RowKernels, KeyedCopyKeepsTargetWhereTheKeyShowsAndCopiesAlphaElsewhere) {
+    const int n = 21;
+    std::vector<uint32_t> src(n), dst(n);
+    for (int x = 0; x < n; ++x) {
+        src[x] = (x % 4 == 1) ? 0xEE00FF00u : 0x11000000u * uint32_t(x % 3) + uint32_t(x);
+        dst[x] = 0x00ABCDEFu;
+    }
+    for (uint32_t key : {0x00FF00u, rows::kNoKey}) {
+        SCOPED_TRACE(key);
+        std::vector<uint32_t> d = dst;
+        rows::keyed_copy(src.data(), d.data(), n, key);
+        for (int x = 0; x < n; ++x)
+            EXPECT_EQ(d[x], (src[x] & 0xFFFFFF) == key ? dst[x] : src[x]) << "pixel " << x;
+    }
+}
+
+namespace {
 
 constexpr COLORREF W = 0xFFFFFF, K = 0;
 
-struct Op {
-    const char* name;
-    DWORD rop;
-    std::function<uint32_t(uint32_t p, uint32_t s, uint32_t d)> f;
-};
-
-const std::vector<Op>& ops() {
-    static const std::vector<Op> table{
-        {"SRCCOPY", SRCCOPY, [](auto, auto s, auto) { return s; }},
-        {"SRCAND", SRCAND, [](auto, auto s, auto d) { return s & d; }},
-        {"SRCINVERT", SRCINVERT, [](auto, auto s, auto d) { return s ^ d; }},
-        {"SRCPAINT", SRCPAINT, [](auto, auto s, auto d) { return s | d; }},
-        {"NOTSRCCOPY", NOTSRCCOPY, [](auto, auto s, auto) { return ~s; }},
-        {"SRCERASE", SRCERASE, [](auto, auto s, auto d) { return s & ~d; }},
-        {"NOTSRCERASE", NOTSRCERASE, [](auto, auto s, auto d) { return ~(s | d); }},
-        {"MERGEPAINT", MERGEPAINT, [](auto, auto s, auto d) { return ~s | d; }},
-        {"MERGECOPY", MERGECOPY, [](auto p, auto s, auto) { return p & s; }},
-        {"PATCOPY", PATCOPY, [](auto p, auto, auto) { return p; }},
-        {"PATINVERT", PATINVERT, [](auto p, auto, auto d) { return p ^ d; }},
-        {"DSTINVERT", DSTINVERT, [](auto, auto, auto d) { return ~d; }},
-        {"BLACKNESS", BLACKNESS, [](auto, auto, auto) { return 0u; }},
-        {"WHITENESS", WHITENESS, [](auto, auto, auto) { return ~0u; }},
-    };
-    return table;
-}
+using Row = std::vector<COLORREF>;
 
 } // namespace
 
 // Source and target pixels are chosen so that every combination of bits occurs; the
 // expected value converts the source by the desktop's rules and then applies the
-// operation as a plain formula.
-TEST(BitBlt, MonoAndColourConversionUnderEveryRasterOperation) {
-    const std::vector<COLORREF> colour_src{RGB(9, 9, 9), W, K, RGB(200, 100, 50)};
-    const std::vector<COLORREF> colour_dst{RGB(0x12, 0x34, 0x56), W, K, RGB(9, 9, 9)};
-    const std::vector<COLORREF> mono_src{W, K, W, K};
-    const std::vector<COLORREF> mono_dst{W, W, K, K};
+// operation's bitwise definition.
+TEST(BitBlt, MonoAndColourConversionUnderTheNamedRasterOperations) {
+    const Row colour_src{RGB(9, 9, 9), W, K, RGB(200, 100, 50)};
+    const Row colour_dst{RGB(0x12, 0x34, 0x56), W, K, RGB(9, 9, 9)};
+    const Row mono_src{W, K, W, K};
+    const Row mono_dst{W, W, K, K};
     const COLORREF src_bk = RGB(9, 9, 9);                          // colour -> mono: equal is 1
     const COLORREF dst_bk = RGB(1, 2, 3), dst_text = RGB(4, 5, 6); // mono -> colour: 1 bk, 0 text
     const COLORREF brush = RGB(0x0F, 0xF0, 0x33);
-    for (const Op& op : ops()) {
+    for (DWORD rop : {SRCCOPY, SRCAND, SRCINVERT, SRCPAINT, NOTSRCCOPY, SRCERASE, NOTSRCERASE,
+                      MERGEPAINT, MERGECOPY, PATCOPY, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS}) {
         for (int kind = 0; kind < 4; ++kind) {
             bool mono_from = kind & 1, mono_to = kind & 2;
-            SCOPED_TRACE(testing::Message() << op.name << (mono_from ? " mono" : " colour")
+            SCOPED_TRACE(testing::Message() << std::hex << rop << (mono_from ? " mono" : " colour")
                                             << (mono_to ? " -> mono" : " -> colour"));
-            Surface src(mono_from, mono_from ? mono_src : colour_src);
-            Surface dst(mono_to, mono_to ? mono_dst : colour_dst);
+            MemorySurface src(4, 1, row_of(mono_from ? mono_src : colour_src), mono_from);
+            MemorySurface dst(4, 1, row_of(mono_to ? mono_dst : colour_dst), mono_to);
             SetBkColor(src.dc, src_bk);
             SetBkColor(dst.dc, dst_bk);
             SetTextColor(dst.dc, dst_text);
             HBRUSH b = CreateSolidBrush(brush);
             HGDIOBJ old_brush = SelectObject(dst.dc, b);
-            std::vector<COLORREF> before = dst.row(4);
-            ASSERT_TRUE(BitBlt(dst.dc, 0, 0, 4, 1, src.dc, 0, 0, op.rop));
-            std::vector<COLORREF> want;
+            Row before = dst.pixels();
+            ASSERT_TRUE(BitBlt(dst.dc, 0, 0, 4, 1, src.dc, 0, 0, rop));
+            Row want;
             for (int x = 0; x < 4; ++x) {
                 COLORREF s = mono_from ? mono_src[x] : colour_src[x];
                 if (mono_from && !mono_to)
@@ -101,28 +153,45 @@ TEST(BitBlt, MonoAndColourConversionUnderEveryRasterOperation) {
                 else if (!mono_from && mono_to)
                     s = s == src_bk ? W : K;
                 COLORREF p = mono_to ? (mono_from_colorref(brush) ? W : K) : brush;
-                want.push_back(op.f(p, s, before[x]) & 0xFFFFFF);
+                want.push_back(by_bits(uint8_t(rop >> 16), p, s, before[x], 24));
             }
-            EXPECT_EQ(dst.row(4), want);
+            EXPECT_EQ(dst.pixels(), want);
             SelectObject(dst.dc, old_brush);
             DeleteObject(b);
         }
     }
 }
 
+// Wide rows through BitBlt itself: the block loops and their tails, offsets on both
+// sides, and a source that overlaps its target within one bitmap.
+TEST(BitBlt, WideBlitsWithinOneBitmapReadTheSourceBeforeWriting) {
+    const int w = 70;
+    Row before(w);
+    for (int x = 0; x < w; ++x)
+        before[x] = RGB(x * 3, 255 - x, x * 7 % 256);
+    for (DWORD rop : {SRCCOPY, SRCINVERT}) {
+        MemorySurface s(w, 1, row_of(before));
+        ASSERT_TRUE(BitBlt(s.dc, 5, 0, 60, 1, s.dc, 2, 0, rop));
+        Row want = before;
+        for (int x = 5; x < 65; ++x)
+            want[x] = rop == SRCCOPY ? before[x - 3] : (before[x - 3] ^ before[x]);
+        EXPECT_EQ(s.pixels(), want) << std::hex << rop;
+    }
+}
+
 TEST(BitBlt, ClippingOverlapAndBadArguments) {
-    Surface a(false, {RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0), RGB(4, 0, 0), RGB(5, 0, 0)});
+    MemorySurface a(5, 1, [](int x, int) { return RGB(x + 1, 0, 0); });
     // Overlapping copy within one bitmap moves the row right by two.
     EXPECT_TRUE(BitBlt(a.dc, 2, 0, 3, 1, a.dc, 0, 0, SRCCOPY));
-    EXPECT_EQ(a.row(5), (std::vector<COLORREF>{RGB(1, 0, 0), RGB(2, 0, 0), RGB(1, 0, 0),
-                                               RGB(2, 0, 0), RGB(3, 0, 0)}));
+    const COLORREF r1 = RGB(1, 0, 0), r2 = RGB(2, 0, 0), r3 = RGB(3, 0, 0);
+    EXPECT_EQ(a.pixels(), (Row{r1, r2, r1, r2, r3}));
     // Source partly outside its bitmap: only the part that exists lands.
-    Surface b(false, {K, K, K, K, K});
+    MemorySurface b(5, 1, row_of({K, K, K, K, K}));
     EXPECT_TRUE(BitBlt(b.dc, 0, 0, 5, 1, a.dc, 3, 0, SRCCOPY));
-    EXPECT_EQ(b.row(5), (std::vector<COLORREF>{RGB(2, 0, 0), RGB(3, 0, 0), K, K, K}));
+    EXPECT_EQ(b.pixels(), (Row{r2, r3, K, K, K}));
     // Negative targets clip away; the out-of-range reads are CLR_INVALID.
     EXPECT_TRUE(BitBlt(b.dc, -3, 0, 4, 1, 0, 0, 0, WHITENESS));
-    EXPECT_EQ(b.row(2), (std::vector<COLORREF>{W, RGB(3, 0, 0)}));
+    EXPECT_EQ(b.pixels({0, 0, 2, 1}), (Row{W, r3}));
     EXPECT_EQ(GetPixel(b.dc, 5, 0), CLR_INVALID);
     EXPECT_FALSE(BitBlt(b.dc, 0, 0, 1, 1, 0x12345, 0, 0, SRCCOPY)); // source needed, unknown
     EXPECT_FALSE(BitBlt(0x12345, 0, 0, 1, 1, a.dc, 0, 0, SRCCOPY));
@@ -135,14 +204,13 @@ TEST(BitBlt, NewTransparentOnlyOnADeviceThatSaysSo) {
         SCOPED_TRACE(device ? "device copies transparently" : "plain device");
         bool saved = display_device().transparent_blt;
         display_device().transparent_blt = device;
-        Surface src(false, {RGB(1, 1, 1), RGB(9, 9, 9), RGB(2, 2, 2)});
-        Surface dst(false, {W, W, W});
+        MemorySurface src(3, 1, row_of({RGB(1, 1, 1), RGB(9, 9, 9), RGB(2, 2, 2)}));
+        MemorySurface dst(3, 1, row_of({W, W, W}));
         SetBkMode(dst.dc, NEWTRANSPARENT);
         SetBkColor(dst.dc, RGB(9, 9, 9));
         EXPECT_EQ(GetDeviceCaps(dst.dc, CAPS1), device ? C1_TRANSPARENT : 0);
         BitBlt(dst.dc, 0, 0, 3, 1, src.dc, 0, 0, SRCCOPY);
-        EXPECT_EQ(dst.row(3),
-                  (std::vector<COLORREF>{RGB(1, 1, 1), device ? W : RGB(9, 9, 9), RGB(2, 2, 2)}));
+        EXPECT_EQ(dst.pixels(), (Row{RGB(1, 1, 1), device ? W : RGB(9, 9, 9), RGB(2, 2, 2)}));
         display_device().transparent_blt = saved;
     }
 }
@@ -156,11 +224,16 @@ BITMAPINFO header(int w, int h) {
     return info;
 }
 
-std::vector<std::vector<COLORREF>> grid(HDC dc, int w, int h) {
-    std::vector<std::vector<COLORREF>> out(static_cast<size_t>(h));
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            out[size_t(y)].push_back(GetPixel(dc, x, y));
+// A 4 x 4 target as text, rows joined by "|": the source's pixels as A-F, black as '.'.
+std::string letters(const MemorySurface& s) {
+    std::string out;
+    for (int y = 0; y < 4; ++y) {
+        out += y ? "|" : "";
+        for (int x = 0; x < 4; ++x) {
+            COLORREF c = GetPixel(s.dc, x, y);
+            out += c == 0 ? '.' : char('A' + GetRValue(c) - 1);
+        }
+    }
     return out;
 }
 
@@ -169,89 +242,45 @@ std::vector<std::vector<COLORREF>> grid(HDC dc, int w, int h) {
 TEST(StretchDIBits, RowOrderScalingAndSourceOrigin) {
     // Buffer rows as stored: A B C / D E F (pixels 0x00RRGGBB).
     const uint32_t bits[] = {0x010000, 0x020000, 0x030000, 0x040000, 0x050000, 0x060000};
-    const COLORREF A = RGB(1, 0, 0), B = RGB(2, 0, 0), C = RGB(3, 0, 0), D = RGB(4, 0, 0),
-                   E = RGB(5, 0, 0), F = RGB(6, 0, 0), O = RGB(0, 0, 0);
     struct Case {
         const char* name;
         int dw, dh, sx, sy, sw, sh, height_sign;
-        std::vector<std::vector<COLORREF>> want; // top 4 x 4 of the target
+        const char* want;
     };
     const Case cases[] = {
-        {"bottom-up: stored first row is the bottom",
-         3,
-         2,
-         0,
-         0,
-         3,
-         2,
-         1,
-         {{D, E, F, O}, {A, B, C, O}, {O, O, O, O}, {O, O, O, O}}},
-        {"top-down",
-         3,
-         2,
-         0,
-         0,
-         3,
-         2,
-         -1,
-         {{A, B, C, O}, {D, E, F, O}, {O, O, O, O}, {O, O, O, O}}},
-        {"doubled to the nearest pixel",
-         4,
-         4,
-         0,
-         0,
-         2,
-         2,
-         -1,
-         {{A, A, B, B}, {A, A, B, B}, {D, D, E, E}, {D, D, E, E}}},
-        {"bottom-up source y counts from the bottom",
-         2,
-         1,
-         1,
-         1,
-         2,
-         1,
-         1,
-         {{E, F, O, O}, {O, O, O, O}, {O, O, O, O}, {O, O, O, O}}},
-        {"halved", 2, 1, 0, 0, 3, 2, -1, {{A, B, O, O}, {O, O, O, O}, {O, O, O, O}, {O, O, O, O}}},
+        {"bottom-up: stored first row is the bottom", 3, 2, 0, 0, 3, 2, 1, "DEF.|ABC.|....|...."},
+        {"top-down", 3, 2, 0, 0, 3, 2, -1, "ABC.|DEF.|....|...."},
+        {"doubled to the nearest pixel", 4, 4, 0, 0, 2, 2, -1, "AABB|AABB|DDEE|DDEE"},
+        {"bottom-up source y counts from the bottom", 2, 1, 1, 1, 2, 1, 1, "EF..|....|....|...."},
+        {"halved", 2, 1, 0, 0, 3, 2, -1, "AB..|....|....|...."},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        HDC dc = CreateCompatibleDC(0);
-        HBITMAP bm = CreateBitmap(4, 4, 1, 32, nullptr);
-        HGDIOBJ old = SelectObject(dc, bm);
+        MemorySurface s(4, 4);
         BITMAPINFO info = header(3, 2 * c.height_sign);
-        EXPECT_EQ(StretchDIBits(dc, 0, 0, c.dw, c.dh, c.sx, c.sy, c.sw, c.sh, bits, &info,
+        EXPECT_EQ(StretchDIBits(s.dc, 0, 0, c.dw, c.dh, c.sx, c.sy, c.sw, c.sh, bits, &info,
                                 DIB_RGB_COLORS, SRCCOPY),
-                  c.sh);
-        EXPECT_EQ(grid(dc, 4, 4), c.want);
-        SelectObject(dc, old);
-        DeleteObject(bm);
-        DeleteDC(dc);
+                  c.sh)
+            << c.name;
+        EXPECT_EQ(letters(s), c.want) << c.name;
     }
 }
 
 TEST(StretchDIBits, RefusesWhatItCannotRead) {
-    HDC dc = CreateCompatibleDC(0);
-    HBITMAP bm = CreateBitmap(2, 2, 1, 32, nullptr);
-    HGDIOBJ old = SelectObject(dc, bm);
+    MemorySurface s(2, 2);
     const uint32_t bits[4] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
     BITMAPINFO info = header(2, 2);
     BITMAPINFO depth24 = info;
     depth24.bmiHeader.biBitCount = 24;
     BITMAPINFO rle = info;
     rle.bmiHeader.biCompression = 1;
-    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &depth24, 0, SRCCOPY), 0);
-    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &rle, 0, SRCCOPY), 0);
-    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 0, 2, 2, nullptr, &info, 0, SRCCOPY), 0);
-    EXPECT_EQ(StretchDIBits(dc, 0, 0, 0, 2, 0, 0, 2, 2, bits, &info, 0, SRCCOPY), 0);
+    EXPECT_EQ(StretchDIBits(s.dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &depth24, 0, SRCCOPY), 0);
+    EXPECT_EQ(StretchDIBits(s.dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &rle, 0, SRCCOPY), 0);
+    EXPECT_EQ(StretchDIBits(s.dc, 0, 0, 2, 2, 0, 0, 2, 2, nullptr, &info, 0, SRCCOPY), 0);
+    EXPECT_EQ(StretchDIBits(s.dc, 0, 0, 0, 2, 0, 0, 2, 2, bits, &info, 0, SRCCOPY), 0);
     EXPECT_EQ(StretchDIBits(0x4242, 0, 0, 2, 2, 0, 0, 2, 2, bits, &info, 0, SRCCOPY), 0);
-    EXPECT_EQ(GetPixel(dc, 0, 0), 0u);
+    EXPECT_EQ(GetPixel(s.dc, 0, 0), 0u);
     // Other raster operations combine with the target.
-    fill_solid(dc, {0, 0, 2, 2}, RGB(0x0F, 0x0F, 0x0F));
-    EXPECT_EQ(StretchDIBits(dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &info, 0, SRCINVERT), 2);
-    EXPECT_EQ(GetPixel(dc, 1, 1), RGB(0xF0, 0xF0, 0xF0));
-    SelectObject(dc, old);
-    DeleteObject(bm);
-    DeleteDC(dc);
+    fill_solid(s.dc, {0, 0, 2, 2}, RGB(0x0F, 0x0F, 0x0F));
+    EXPECT_EQ(StretchDIBits(s.dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &info, 0, SRCINVERT), 2);
+    EXPECT_EQ(GetPixel(s.dc, 1, 1), RGB(0xF0, 0xF0, 0xF0));
 }

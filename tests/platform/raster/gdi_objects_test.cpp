@@ -4,6 +4,7 @@
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
 #include "platform/text/font.h"
+#include "support/memory_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -86,9 +87,8 @@ TEST(GdiObjects, DcStateAndDeviceCaps) {
 }
 
 TEST(Raster, PixelsRectanglesLinesAndEdges) {
-    HDC dc = CreateCompatibleDC(0);
-    HBITMAP bm = CreateBitmap(6, 5, 1, 32, nullptr);
-    HGDIOBJ old = SelectObject(dc, bm);
+    paginor::testing_support::MemorySurface surface(6, 5);
+    HDC dc = surface.dc;
     auto rows = [&] {
         std::vector<std::string> out;
         for (int y = 0; y < 5; ++y) {
@@ -140,9 +140,6 @@ TEST(Raster, PixelsRectanglesLinesAndEdges) {
     SelectObject(dc, old_brush);
     DeleteObject(pen);
     DeleteObject(brush);
-    SelectObject(dc, old);
-    DeleteObject(bm);
-    DeleteDC(dc);
 }
 
 TEST(Colours, OleTranslateColorTable) {

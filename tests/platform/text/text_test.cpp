@@ -1,11 +1,7 @@
 #include "platform/image/image_codec.h"
-#include "platform/raster/bitmap.h"
-#include "platform/raster/blit.h"
-#include "platform/raster/dc.h"
-#include "platform/raster/gdi.h"
-#include "platform/raster/raster.h"
 #include "platform/text/font.h"
 #include "platform/text/text.h"
+#include "support/memory_surface.h"
 #include "support/raster_golden.h"
 
 #include <gtest/gtest.h>
@@ -18,25 +14,11 @@ using paginor::testing_support::MatchesGolden;
 
 namespace {
 
-struct Canvas {
-    HDC dc{0};
-    HBITMAP bitmap{0};
-    HGDIOBJ old_bitmap{0};
-    HGDIOBJ old_font{0};
-    int w, h;
-    Canvas(int width, int height, bool mono = false) : w(width), h(height) {
-        dc = CreateCompatibleDC(0);
-        bitmap = CreateBitmap(w, h, 1, mono ? 1 : 32, nullptr);
-        old_bitmap = SelectObject(dc, bitmap);
-        fill_solid(dc, {0, 0, w, h}, 0xFFFFFF);
-        old_font = GetCurrentObject(dc, OBJ_FONT);
-    }
-    ~Canvas() {
-        SelectObject(dc, old_font);
-        SelectObject(dc, old_bitmap);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
+// A white surface.
+struct Canvas : paginor::testing_support::MemorySurface {
+    Canvas(int width, int height, bool mono = false)
+        : MemorySurface(
+              width, height, [](int, int) { return 0xFFFFFFu; }, mono) {}
     // Inked (non-white) pixels' bounding box.
     RECT ink() const {
         RECT r{w, h, 0, 0};

@@ -1,6 +1,7 @@
 // The property generation: it must move with every change a GetProp could see, and stay
 // put otherwise, or a caller keeping what it read would answer from stale values.
 #include "support/message_recorder.h"
+#include "testing/prop_faults.h"
 
 #include <functional>
 
@@ -34,7 +35,7 @@ TEST_F(PropGenerationTest, MovesWithEveryVisibleChangeAndOnlyThen) {
         {"removing a missing name", false, [](HWND w, HWND) { RemoveProp(w, u"x"); }},
         {"a store that fails", false,
          [](HWND w, HWND) {
-             FailNextPropStores(1);
+             paginor::seams::FailingPropStores failing(1);
              SetProp(w, u"a", 5);
          }},
         {"a store on a non-window", false, [](HWND, HWND) { SetProp(0x999, u"a", 5); }},
@@ -58,7 +59,6 @@ TEST_F(PropGenerationTest, MovesWithEveryVisibleChangeAndOnlyThen) {
         EXPECT_EQ(after != before, c.moves);
         EXPECT_GE(after, before); // never goes back, not even on a reset
         EXPECT_GT(after, 0u);
-        FailNextPropStores(0);
         DestroyWindow(w);
     }
 }

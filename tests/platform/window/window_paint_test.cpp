@@ -1,4 +1,5 @@
 #include "support/message_recorder.h"
+#include "testing/prop_faults.h"
 
 using namespace paginor::platform;
 using namespace paginor::testing_support;
@@ -83,10 +84,12 @@ TEST_F(Painting, PropertiesAndInjectedStoreFailures) {
     EXPECT_TRUE(SetProp(w, u"a", 3));
     EXPECT_FALSE(SetProp(w, u"", 1));
     EXPECT_FALSE(SetProp(0x999, u"x", 1));
-    FailNextPropStores(2);
-    EXPECT_FALSE(SetProp(w, u"c", 1));
-    EXPECT_FALSE(SetProp(w, u"a", 9));
-    EXPECT_TRUE(SetProp(w, u"d", 4));
+    {
+        paginor::seams::FailingPropStores failing(2);
+        EXPECT_FALSE(SetProp(w, u"c", 1));
+        EXPECT_FALSE(SetProp(w, u"a", 9));
+        EXPECT_TRUE(SetProp(w, u"d", 4));
+    }
     using Props = std::vector<std::pair<std::u16string, HANDLE>>;
     EXPECT_EQ(EnumProps(w), (Props{{u"a", 3}, {u"b", 2}, {u"d", 4}}));
     EXPECT_EQ(GetProp(w, u"c"), 0);
