@@ -41,26 +41,10 @@ const Enumeration enums[] = {
     {u"eFontEffect", eFontEffect_values},
 };
 
-const Class classes[] = {
-    {u"DDOC", ClassKind::Control, &CLSID_DDOC, &DDOC_interface, &DDOC_events, &make_DDOC,
-     &library_table},
-    {u"HoverButton", ClassKind::Control, &CLSID_HoverButton, &HoverButton_interface,
-     &HoverButton_events, &make_HoverButton, &library_table},
-    {u"PromptField", ClassKind::Control, &CLSID_PromptField, &PromptField_interface,
-     &PromptField_events, &make_PromptField, &library_table},
-    {u"clsPromptEvents", ClassKind::Creatable, &CLSID_clsPromptEvents, &clsPromptEvents_interface,
-     &clsPromptEvents_events, &make_clsPromptEvents, &library_table},
-    {u"MultiPrompt", ClassKind::Control, &CLSID_MultiPrompt, &MultiPrompt_interface,
-     &MultiPrompt_events, &make_MultiPrompt, &library_table},
-    {u"cEventBroker", ClassKind::Creatable, &CLSID_cEventBroker, &cEventBroker_interface,
-     &cEventBroker_events, &make_cEventBroker, &library_table},
-    {u"GradientButton", ClassKind::Control, &CLSID_GradientButton, &GradientButton_interface,
-     &GradientButton_events, &make_GradientButton, &library_table},
-    {u"O2007Hover", ClassKind::Control, &CLSID_O2007Hover, &O2007Hover_interface,
-     &O2007Hover_events, &make_O2007Hover, &library_table},
-    {u"O2007Check", ClassKind::Control, &CLSID_O2007Check, &O2007Check_interface,
-     &O2007Check_events, &make_O2007Check, &library_table},
-};
+#define PAGINOR_CLASS_ROW(name, kind, clsid, iid, diid)                                            \
+    {u"" #name,      ClassKind::kind, &CLSID_##name, &name##_interface,                            \
+     &name##_events, &make_##name,    &library_table},
+const Class classes[] = {PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_ROW, PAGINOR_SKIP_ALIAS)};
 
 } // namespace
 
