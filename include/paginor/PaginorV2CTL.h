@@ -37,62 +37,10 @@ PAGINOR_V2CTL_CLASSES(PAGINOR_DECLARE_IDS, PAGINOR_DECLARE_ALIAS_IDS)
     PAGINOR_##name##_EVENTS(PAGINOR_EVENT_DISPID, PAGINOR_SKIP_PARAM)
 enum { PAGINOR_V2CTL_CLASSES(PAGINOR_EVENT_DISPIDS, PAGINOR_SKIP_ALIAS) };
 
-/* Enumerations; every value is 32-bit. The first member of eMode is `Command Button`
- * in the type library; C and C++ cannot spell the blank. */
-typedef enum eView {
-    evHTML = 0,
-    evRTF = 1,
-} eView;
-typedef enum EIconLocation {
-    ILNone = 0,
-    ILLeft = 1,
-    ILTop = 2,
-    ILRight = 3,
-    ILBottom = 4,
-} EIconLocation;
-typedef enum enuPFStyle {
-    sPFSPrompt = 0,
-    sPFSDropdown = 1,
-    sPFSEntry = 2,
-    sPFSDate = 3,
-    sPFSDisplayOnly = 4,
-} enuPFStyle;
-typedef enum enuPFValType {
-    sPFVString = 0,
-    sPFVNumber = 1,
-    sPFVDate = 2,
-    sPFVStandardDrop = 3,
-} enuPFValType;
-typedef enum enuMPStyle {
-    sMPSPrompt = 0,
-    sMPSDropdown = 1,
-    sMPSEntry = 2,
-    sMPSDate = 3,
-    sMPSDisplayOnly = 4,
-} enuMPStyle;
-typedef enum enuMPValType {
-    sMPVString = 0,
-    sMPVNumber = 1,
-    sMPVDate = 2,
-    sMPVStandardDrop = 3,
-} enuMPValType;
-typedef enum enuMPDefaultSelType {
-    sMPTNone = -1,
-    sMPTAllOf = 0,
-    sMPTAnyOf = 1,
-    sMPTExactly = 2,
-} enuMPDefaultSelType;
-typedef enum eMode {
-    CommandButton = 0,
-    CheckBox = 1,
-    Panel = 2,
-} eMode;
-typedef enum eFontEffect {
-    None = 0,
-    Outline = 1,
-    Shadow = 2,
-    Emboss = 3,
-} eFontEffect;
+/* The enumerations, every value 32-bit. */
+#define PAGINOR_C_ENUM_VALUE(name, value, library_name) name = value,
+#define PAGINOR_C_ENUM(name) typedef enum name { PAGINOR_ENUM_##name(PAGINOR_C_ENUM_VALUE) } name;
+PAGINOR_V2CTL_ENUMS(PAGINOR_C_ENUM)
 
 #ifdef __cplusplus
 
@@ -116,7 +64,7 @@ PAGINOR_V2CTL_CLASSES(PAGINOR_CXX_INTERFACE, PAGINOR_SKIP_ALIAS)
 /* The same interfaces for C: a struct holding the vtable pointer, the vtable holding
  * IDispatch's entries and then the members', each taking the object first. */
 #define PAGINOR_C_MEMBER(cls, kind, name, dispid, type, params, help)                              \
-    HRESULT (*PAGINOR_NAME_##kind(name))                                                           \
+    HRESULT(*PAGINOR_NAME_##kind(name))                                                            \
     (_##cls * self PAGINOR_VALUE_##kind(name, PAGINOR_T_##type) params);
 #define PAGINOR_C_INTERFACE(name, kind, clsid, iid, diid)                                          \
     typedef struct _##name##Vtbl {                                                                 \
@@ -125,10 +73,10 @@ PAGINOR_V2CTL_CLASSES(PAGINOR_CXX_INTERFACE, PAGINOR_SKIP_ALIAS)
         ULONG (*Release)(_##name * self);                                                          \
         HRESULT (*GetTypeInfoCount)(_##name * self, UINT* pctinfo);                                \
         HRESULT (*GetTypeInfo)(_##name * self, UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo);       \
-        HRESULT (*GetIDsOfNames)                                                                   \
+        HRESULT(*GetIDsOfNames)                                                                    \
         (_##name * self, REFIID riid, OLECHAR** rgszNames, UINT cNames, LCID lcid,                 \
          DISPID* rgDispId);                                                                        \
-        HRESULT (*Invoke)                                                                          \
+        HRESULT(*Invoke)                                                                           \
         (_##name * self, DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,                 \
          DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr);     \
         PAGINOR_##name##_MEMBERS(PAGINOR_C_MEMBER, PAGINOR_PARAM)                                  \

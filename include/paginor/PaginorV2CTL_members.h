@@ -1,8 +1,9 @@
-/* PaginorV2CTL: every class, interface member and event of the library, stated once.
+/* PaginorV2CTL: every class, interface member, event and enumeration of the library,
+ * stated once.
  *
  * The lists below are the one source of the public declarations (the C++ interfaces, the
- * C vtables, the identifiers, the event DISPIDs in PaginorV2CTL.h) and of the library's
- * type library (names, kinds, DISPIDs, types, parameters, help strings and the binding of
+ * C vtables, the identifiers, the event DISPIDs, the enumerations in PaginorV2CTL.h) and of the
+ * library's type library (names, kinds, DISPIDs, types, parameters, help strings and the binding of
  * each row to its vtable slot). Adding a member or a class means adding its rows here and
  * building it in the class's own files; nothing else names it.
  *
@@ -23,6 +24,8 @@
  *   Parameters are written one after the other without commas:
  *     P(In, strFrom, String) P(Ref, strEventData, String)     Ref: in/out, by reference
  *
+ *   PAGINOR_V2CTL_ENUMS(N), the enumerations: N(Name), its values in PAGINOR_ENUM_<Name>(V)
+ *
  * A GUID is written (Data1, Data2, Data3, then the eight bytes of Data4); Help is a string
  * literal, "" for none. Types are the PAGINOR_T_<Type> descriptors: (kind in the type
  * library, C type, name of the enumeration or class). */
@@ -30,6 +33,30 @@
 #define PAGINOR_PAGINORV2CTL_MEMBERS_H
 
 /* clang-format off */
+
+/* The enumerations, in the type library's order; each value is 32-bit. A value row is
+ * V(C name, value, name in the type library when it differs from the C name): the first
+ * value of eMode is `Command Button` in the type library, a name C cannot spell. */
+#define PAGINOR_V2CTL_ENUMS(N)                                                                     \
+    N(eView) N(EIconLocation) N(enuPFStyle) N(enuPFValType) N(enuMPStyle) N(enuMPValType)         \
+    N(enuMPDefaultSelType) N(eMode) N(eFontEffect)
+#define PAGINOR_ENUM_eView(V)               V(evHTML, 0, ) V(evRTF, 1, )
+#define PAGINOR_ENUM_EIconLocation(V)                                                              \
+    V(ILNone, 0, ) V(ILLeft, 1, ) V(ILTop, 2, ) V(ILRight, 3, ) V(ILBottom, 4, )
+#define PAGINOR_ENUM_enuPFStyle(V)                                                                 \
+    V(sPFSPrompt, 0, ) V(sPFSDropdown, 1, ) V(sPFSEntry, 2, ) V(sPFSDate, 3, )                     \
+    V(sPFSDisplayOnly, 4, )
+#define PAGINOR_ENUM_enuPFValType(V)                                                               \
+    V(sPFVString, 0, ) V(sPFVNumber, 1, ) V(sPFVDate, 2, ) V(sPFVStandardDrop, 3, )
+#define PAGINOR_ENUM_enuMPStyle(V)                                                                 \
+    V(sMPSPrompt, 0, ) V(sMPSDropdown, 1, ) V(sMPSEntry, 2, ) V(sMPSDate, 3, )                     \
+    V(sMPSDisplayOnly, 4, )
+#define PAGINOR_ENUM_enuMPValType(V)                                                               \
+    V(sMPVString, 0, ) V(sMPVNumber, 1, ) V(sMPVDate, 2, ) V(sMPVStandardDrop, 3, )
+#define PAGINOR_ENUM_enuMPDefaultSelType(V)                                                        \
+    V(sMPTNone, -1, ) V(sMPTAllOf, 0, ) V(sMPTAnyOf, 1, ) V(sMPTExactly, 2, )
+#define PAGINOR_ENUM_eMode(V)               V(CommandButton, 0, "Command Button") V(CheckBox, 1, ) V(Panel, 2, )
+#define PAGINOR_ENUM_eFontEffect(V)         V(None, 0, ) V(Outline, 1, ) V(Shadow, 2, ) V(Emboss, 3, )
 
 #define PAGINOR_T_Void                (Void, void, )
 #define PAGINOR_T_String              (String, BSTR, )
