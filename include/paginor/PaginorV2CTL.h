@@ -1,11 +1,12 @@
-/* PaginorV2CTL: the public interfaces of the library's nine classes, for C and C++ hosts.
+/* PaginorV2CTL: the public interfaces of the library's classes, for C and C++ hosts.
  *
- * Each class X has a dual interface _X (derived from IDispatch, vtable in the order of its
- * member list in PaginorV2CTL_members.h) and an outgoing event dispinterface __X. A C++ host calls
- * the members directly; a C host calls through lpVtbl; a late-bound host uses IDispatch. All three
- * reach the same code and see the same results and errors. Property reads return their value
- * through the last, out, parameter; a null out pointer gives E_POINTER. Strings are
- * BSTRs: the caller frees what a get returns, the callee copies what a put receives.
+ * Each class X has a dual interface _X (derived from IDispatch, its vtable in the order of
+ * its member list in PaginorV2CTL_members.h) and an outgoing event dispinterface __X. A
+ * C++ host calls the members directly; a C host calls through lpVtbl; a late-bound host
+ * uses IDispatch. All three reach the same code and see the same results and errors.
+ * Property reads return their value through the last, out, parameter; a null out pointer
+ * gives E_POINTER. Strings are BSTRs: the caller frees what a get returns, the callee
+ * copies what a put receives. Everything below is expanded from the member list.
  *
  * The identifiers below never change between builds. */
 #ifndef PAGINOR_PAGINORV2CTL_H
@@ -45,7 +46,8 @@ PAGINOR_V2CTL_ENUMS(PAGINOR_C_ENUM)
 #ifdef __cplusplus
 
 /* The dual interfaces, each IDispatch followed by its members in vtable order. The
- * parameter list of a method is written with a leading comma that PAGINOR_TAIL drops. */
+ * parameter list of a method is written with a leading comma that PAGINOR_TAIL drops
+ * (an empty variadic argument: standard since C++20, accepted by GCC and Clang before). */
 #define PAGINOR_TAIL(...) PAGINOR_TAIL_(__VA_ARGS__)
 #define PAGINOR_TAIL_(first, ...) __VA_ARGS__
 #define PAGINOR_CXX_MEMBER(cls, kind, name, dispid, type, params, help)                            \
