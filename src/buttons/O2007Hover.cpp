@@ -9,7 +9,6 @@ namespace paginor {
 
 namespace {
 
-constexpr DISPID kMouseUp = 1, kMouseMove = 2, kClick = 3, kMouseLeave = 4, kKeyUp = 5;
 constexpr OLE_COLOR kButtonFace = 0x8000000F;
 
 VARIANT by_ref(SHORT* value) {
@@ -249,35 +248,35 @@ void O2007Hover::UserControl_Terminate() {
 
 void O2007Hover::UserControl_MouseMove(SHORT button, SHORT shift, float x, float y) {
     quietly([&] { HoverRoutine(); });
-    RaiseMouse(kMouseMove, button, shift, x, y);
+    RaiseMouse(DISPID_O2007Hover_MouseMove, button, shift, x, y);
 }
 
 void O2007Hover::UserControl_MouseUp(SHORT button, SHORT shift, float x, float y) {
     if (!m_enabled)
         return;
-    RaiseMouse(kMouseUp, button, shift, x, y);
+    RaiseMouse(DISPID_O2007Hover_MouseUp, button, shift, x, y);
     if (button == 1)
-        fire(kClick);
+        fire(DISPID_O2007Hover_Click);
 }
 
 void O2007Hover::UserControl_Click() {
     if (m_enabled)
-        fire(kClick);
+        fire(DISPID_O2007Hover_Click);
 }
 
 void O2007Hover::UserControl_KeyUp(SHORT& key, SHORT shift) {
     std::array<VARIANT, 2> args{by_ref(&key), by_ref(&shift)};
-    fire(kKeyUp, args);
+    fire(DISPID_O2007Hover_KeyUp, args);
 }
 
 void O2007Hover::Image1_Click() {
     if (m_enabled)
-        fire(kClick);
+        fire(DISPID_O2007Hover_Click);
 }
 
 void O2007Hover::Image1_MouseMove(SHORT button, SHORT shift, float x, float y) {
     quietly([&] { HoverRoutine(); });
-    RaiseMouse(kMouseMove, button, shift, x, y);
+    RaiseMouse(DISPID_O2007Hover_MouseMove, button, shift, x, y);
 }
 
 void O2007Hover::MouseHover(LONG&, LONG&, float&, float&) {
@@ -322,7 +321,7 @@ void O2007Hover::LeaveLook() {
         ShowLook(m_inactive, false);
     else
         ShowLook(m_normal, true);
-    fire(kMouseLeave);
+    fire(DISPID_O2007Hover_MouseLeave);
 }
 
 void O2007Hover::ShowLook(IDispatch* picture, bool with_tip) {

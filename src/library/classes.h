@@ -1,6 +1,8 @@
 // This library's nine classes: their order in the type library, the table that describes
-// them, and how each is made. The makers are defined beside their classes, each in its own
-// layer, so that the table names every class while no layer includes one above it.
+// them, and how each is made. The classes, their identifiers and their members are the
+// rows of the member list (<paginor/PaginorV2CTL_members.h>); everything here is read from
+// it. The makers are defined beside their classes, each in its own layer, so that the table
+// names every class while no layer includes one above it.
 #pragma once
 
 #include <paginor/PaginorV2CTL.h>
@@ -9,27 +11,16 @@
 
 #include <cstdint>
 
-// Every class of the library, in the type library's order.
-#define PAGINOR_CLASSES(X)                                                                         \
-    X(DDOC)                                                                                        \
-    X(HoverButton)                                                                                 \
-    X(PromptField)                                                                                 \
-    X(clsPromptEvents)                                                                             \
-    X(MultiPrompt)                                                                                 \
-    X(cEventBroker)                                                                                \
-    X(GradientButton)                                                                              \
-    X(O2007Hover)                                                                                  \
-    X(O2007Check)
-
 namespace paginor::frame {
 
+// Every class of the library, in the type library's order.
 enum class ClassId : uint8_t {
-#define PAGINOR_CLASS_ID(name) name,
-    PAGINOR_CLASSES(PAGINOR_CLASS_ID)
+#define PAGINOR_CLASS_ID(name, kind, clsid, iid, diid) name,
+    PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_ID, PAGINOR_SKIP_ALIAS)
 #undef PAGINOR_CLASS_ID
 };
-#define PAGINOR_CLASS_ONE(name) +1
-constexpr int class_count = 0 PAGINOR_CLASSES(PAGINOR_CLASS_ONE);
+#define PAGINOR_CLASS_ONE(name, kind, clsid, iid, diid) +1
+constexpr int class_count = 0 PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_ONE, PAGINOR_SKIP_ALIAS);
 #undef PAGINOR_CLASS_ONE
 
 // The library's type library, and one class of it.
@@ -39,13 +30,13 @@ const Class& class_entry(ClassId id);
 // The table itself, for the rows that point back at it.
 extern const TypeLibrary library_table;
 
-// The interfaces of each class, one file per group of classes, and each class's maker: a
-// new instance holding one reference, as its default interface (std::bad_alloc when it
-// cannot be made).
-#define PAGINOR_CLASS_PARTS(name)                                                                  \
+// The interfaces of each class (type_library_rows.cpp), and each class's maker: a new
+// instance holding one reference, as its default interface (std::bad_alloc when it cannot
+// be made).
+#define PAGINOR_CLASS_PARTS(name, kind, clsid, iid, diid)                                          \
     extern const Interface name##_interface, name##_events;                                        \
     IDispatch* make_##name();
-PAGINOR_CLASSES(PAGINOR_CLASS_PARTS)
+PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_PARTS, PAGINOR_SKIP_ALIAS)
 #undef PAGINOR_CLASS_PARTS
 
 } // namespace paginor::frame

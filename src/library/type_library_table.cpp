@@ -1,4 +1,4 @@
-// The library header, the nine classes and the nine enumerations.
+// The library header, the classes and the enumerations, read from the member list.
 #include "library/classes.h"
 
 #include "platform/core/unicode.h"
@@ -6,61 +6,21 @@
 namespace paginor::frame {
 namespace {
 
-const EnumValue eView_values[] = {{u"evHTML", 0}, {u"evRTF", 1}};
-const EnumValue EIconLocation_values[] = {
-    {u"ILNone", 0}, {u"ILLeft", 1}, {u"ILTop", 2}, {u"ILRight", 3}, {u"ILBottom", 4}};
-const EnumValue enuPFStyle_values[] = {{u"sPFSPrompt", 0},
-                                       {u"sPFSDropdown", 1},
-                                       {u"sPFSEntry", 2},
-                                       {u"sPFSDate", 3},
-                                       {u"sPFSDisplayOnly", 4}};
-const EnumValue enuPFValType_values[] = {
-    {u"sPFVString", 0}, {u"sPFVNumber", 1}, {u"sPFVDate", 2}, {u"sPFVStandardDrop", 3}};
-const EnumValue enuMPStyle_values[] = {{u"sMPSPrompt", 0},
-                                       {u"sMPSDropdown", 1},
-                                       {u"sMPSEntry", 2},
-                                       {u"sMPSDate", 3},
-                                       {u"sMPSDisplayOnly", 4}};
-const EnumValue enuMPValType_values[] = {
-    {u"sMPVString", 0}, {u"sMPVNumber", 1}, {u"sMPVDate", 2}, {u"sMPVStandardDrop", 3}};
-const EnumValue enuMPDefaultSelType_values[] = {
-    {u"sMPTNone", -1}, {u"sMPTAllOf", 0}, {u"sMPTAnyOf", 1}, {u"sMPTExactly", 2}};
-const EnumValue eMode_values[] = {{u"Command Button", 0}, {u"CheckBox", 1}, {u"Panel", 2}};
-const EnumValue eFontEffect_values[] = {
-    {u"None", 0}, {u"Outline", 1}, {u"Shadow", 2}, {u"Emboss", 3}};
+// A value's name in the type library: its own when the list gives one, else its C name.
+#define PAGINOR_ENUM_VALUE(name, value, library_name)                                              \
+    {sizeof(u"" library_name) > sizeof(u"") ? std::u16string_view(u"" library_name)                \
+                                            : std::u16string_view(u"" #name),                      \
+     value},
+#define PAGINOR_ENUM_VALUES(name)                                                                  \
+    const EnumValue name##_values[] = {PAGINOR_ENUM_##name(PAGINOR_ENUM_VALUE)};
+#define PAGINOR_ENUM_ROW(name) {u"" #name, name##_values},
+PAGINOR_V2CTL_ENUMS(PAGINOR_ENUM_VALUES)
+const Enumeration enums[] = {PAGINOR_V2CTL_ENUMS(PAGINOR_ENUM_ROW)};
 
-const Enumeration enums[] = {
-    {u"eView", eView_values},
-    {u"EIconLocation", EIconLocation_values},
-    {u"enuPFStyle", enuPFStyle_values},
-    {u"enuPFValType", enuPFValType_values},
-    {u"enuMPStyle", enuMPStyle_values},
-    {u"enuMPValType", enuMPValType_values},
-    {u"enuMPDefaultSelType", enuMPDefaultSelType_values},
-    {u"eMode", eMode_values},
-    {u"eFontEffect", eFontEffect_values},
-};
-
-const Class classes[] = {
-    {u"DDOC", ClassKind::Control, &CLSID_DDOC, &DDOC_interface, &DDOC_events, &make_DDOC,
-     &library_table},
-    {u"HoverButton", ClassKind::Control, &CLSID_HoverButton, &HoverButton_interface,
-     &HoverButton_events, &make_HoverButton, &library_table},
-    {u"PromptField", ClassKind::Control, &CLSID_PromptField, &PromptField_interface,
-     &PromptField_events, &make_PromptField, &library_table},
-    {u"clsPromptEvents", ClassKind::Creatable, &CLSID_clsPromptEvents, &clsPromptEvents_interface,
-     &clsPromptEvents_events, &make_clsPromptEvents, &library_table},
-    {u"MultiPrompt", ClassKind::Control, &CLSID_MultiPrompt, &MultiPrompt_interface,
-     &MultiPrompt_events, &make_MultiPrompt, &library_table},
-    {u"cEventBroker", ClassKind::Creatable, &CLSID_cEventBroker, &cEventBroker_interface,
-     &cEventBroker_events, &make_cEventBroker, &library_table},
-    {u"GradientButton", ClassKind::Control, &CLSID_GradientButton, &GradientButton_interface,
-     &GradientButton_events, &make_GradientButton, &library_table},
-    {u"O2007Hover", ClassKind::Control, &CLSID_O2007Hover, &O2007Hover_interface,
-     &O2007Hover_events, &make_O2007Hover, &library_table},
-    {u"O2007Check", ClassKind::Control, &CLSID_O2007Check, &O2007Check_interface,
-     &O2007Check_events, &make_O2007Check, &library_table},
-};
+#define PAGINOR_CLASS_ROW(name, kind, clsid, iid, diid)                                            \
+    {u"" #name,      ClassKind::kind, &CLSID_##name, &name##_interface,                            \
+     &name##_events, &make_##name,    &library_table},
+const Class classes[] = {PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_ROW, PAGINOR_SKIP_ALIAS)};
 
 } // namespace
 

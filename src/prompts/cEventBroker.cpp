@@ -20,7 +20,7 @@ HRESULT cEventBroker::RaiseTheEvent(BSTR sControlName, BSTR sEventName, BSTR sDa
             args[i].vt = VT_BYREF | VT_BSTR;
             args[i].pbstrVal = values[i].out_keep();
         }
-        fire(EventRaised, args);
+        fire(DISPID_cEventBroker_EventRaised, args);
     });
 }
 

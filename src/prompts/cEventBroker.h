@@ -13,9 +13,6 @@ namespace paginor {
 
 class cEventBroker final : public frame::Automation<_cEventBroker> {
   public:
-    // The event's identifier in __cEventBroker.
-    static constexpr DISPID EventRaised = 1;
-
     cEventBroker();
 
     // _cEventBroker

@@ -26,7 +26,7 @@ HRESULT clsPromptEvents::RaiseAnEvent(BSTR strObject, BSTR strEventName, BSTR* s
         args[1].pbstrVal = name.out_keep();
         args[2].vt = VT_BYREF | VT_BSTR;
         args[2].pbstrVal = strEventData;
-        fire(EventRaised, args);
+        fire(DISPID_clsPromptEvents_EventRaised, args);
     });
 }
 

@@ -12,9 +12,6 @@ namespace paginor {
 
 class clsPromptEvents final : public frame::Automation<_clsPromptEvents> {
   public:
-    // The event's identifier in __clsPromptEvents.
-    static constexpr DISPID EventRaised = 1;
-
     clsPromptEvents();
 
     // _clsPromptEvents

@@ -1,20 +1,14 @@
 #include "viewer/DDOC.h"
 
-#include "library/classes.h"
-
 #include "automation/variant.h"
 #include "viewer/copy_doc.h"
 #include "viewer/index_fields.h"
 
 namespace paginor {
 
-DDOC::DDOC() : Automation(frame::class_entry(frame::ClassId::DDOC)) {}
+DDOC::DDOC() : Control(frame::ClassId::DDOC) {}
 
 DDOC::~DDOC() = default;
-
-HRESULT DDOC::put_TheDocument(BSTR) {
-    return not_built(u"TheDocument");
-}
 
 HRESULT DDOC::put_TheHits(BSTR New_TheHits) {
     return guarded([&] { m_hits = frame::bstr_view(New_TheHits); });
@@ -28,24 +22,12 @@ HRESULT DDOC::put_TheIndexPath(BSTR New_TheIndexPath) {
     return guarded([&] { m_index_path = frame::bstr_view(New_TheIndexPath); });
 }
 
-HRESULT DDOC::put_TheView(eView) {
-    return not_built(u"TheView");
-}
-
 // The old fields go first, so a fragment that fails leaves none rather than stale ones.
 HRESULT DDOC::SetIndexFields(BSTR strNew) {
     return guarded([&] {
         m_index_fields.clear();
         m_index_fields = viewer::flatten_index_fields(frame::bstr_view(strNew), source());
     });
-}
-
-HRESULT DDOC::Clear() {
-    return not_built(u"Clear");
-}
-
-HRESULT DDOC::Reload() {
-    return not_built(u"Reload");
 }
 
 HRESULT DDOC::CopyDocEvenIfOpen(BSTR strFrom, BSTR strTo) {

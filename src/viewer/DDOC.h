@@ -1,29 +1,28 @@
-// DDOC: members in the type library's order. Members not built yet answer E_NOTIMPL
-// with error info naming the member.
+// DDOC: the document viewer, a control placed on a form. It holds the search inputs its
+// renditions read (hits, index fields, index path), copies documents even while they are
+// open, and reports the document's subject. Members not listed here are not built yet and
+// answer E_NOTIMPL with error info naming the member.
 #pragma once
 
 #include <paginor/PaginorV2CTL.h>
 
-#include "automation/object.h"
+#include "frame/control.h"
 
 #include <string>
 
 namespace paginor {
 
-class DDOC final : public frame::Automation<_DDOC> {
+class DDOC final : public frame::Control<_DDOC> {
   public:
     DDOC();
 
-    // _DDOC
-    HRESULT put_TheDocument(BSTR New_TheDocument) override;
+    // _DDOC, the members built so far, in the type library's order.
     HRESULT put_TheHits(BSTR New_TheHits) override;
     HRESULT put_TheIndexFields(BSTR New_TheIndexFields) override;
     HRESULT put_TheIndexPath(BSTR New_TheIndexPath) override;
-    HRESULT put_TheView(eView New_TheView) override;
     HRESULT SetIndexFields(BSTR strNew) override;
-    HRESULT Clear() override;
-    HRESULT Reload() override;
     HRESULT CopyDocEvenIfOpen(BSTR strFrom, BSTR strTo) override;
+    // E_POINTER for a null out pointer.
     HRESULT get_DocSubject(BSTR* retval) override;
 
     // The search inputs as the renditions read them (the host can only write them).
