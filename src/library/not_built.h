@@ -32,13 +32,15 @@ template <class I, class Base> class NotBuilt : public Base {
         PAGINOR_TAIL(~PAGINOR_NOT_BUILT_VALUE_##kind(PAGINOR_T_##type) params)) override {         \
         PAGINOR_NOT_BUILT_CHECK_##kind return this->not_built(u"" #name);                          \
     }
+// clang-format off
 #define PAGINOR_NOT_BUILT_CLASS(name, kind, clsid, iid, diid)                                      \
     template <class Base> class NotBuilt<_##name, Base> : public Base {                            \
       public:                                                                                      \
         PAGINOR_##name##_MEMBERS(PAGINOR_NOT_BUILT_MEMBER, PAGINOR_NOT_BUILT_PARAM)                \
-                                                                                                   \
-            protected : using Base::Base;                                                          \
+      protected:                                                                                   \
+        using Base::Base;                                                                          \
     };
+// clang-format on
 PAGINOR_V2CTL_CLASSES(PAGINOR_NOT_BUILT_CLASS, PAGINOR_SKIP_ALIAS)
 
 } // namespace paginor::frame
