@@ -65,15 +65,15 @@ class PictureBoxTest : public ::testing::Test {
     }
 
     // Handlers that log "<name>" plus their arguments.
-    std::function<void(SHORT, SHORT, float, float)> mouse(std::string name) {
-        return [this, name](SHORT b, SHORT s, float x, float y) {
-            log.push_back(name + " " + std::to_string(b) + " " + std::to_string(s) + " " +
-                          std::to_string(int(x)) + " " + std::to_string(int(y)));
+    std::function<void(const frame::MouseEvent&)> mouse(std::string name) {
+        return [this, name](const frame::MouseEvent& e) {
+            log.push_back(name + " " + std::to_string(e.button) + " " + std::to_string(e.shift) +
+                          " " + std::to_string(int(e.x)) + " " + std::to_string(int(e.y)));
         };
     }
-    std::function<void(SHORT&, SHORT)> key(std::string name) {
-        return [this, name](SHORT& k, SHORT s) {
-            log.push_back(name + " " + std::to_string(k) + " " + std::to_string(s));
+    std::function<void(frame::KeyEvent&)> key(std::string name) {
+        return [this, name](frame::KeyEvent& e) {
+            log.push_back(name + " " + std::to_string(e.key) + " " + std::to_string(e.shift));
         };
     }
     std::function<void()> plain(std::string name) {

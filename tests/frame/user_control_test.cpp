@@ -30,9 +30,9 @@ class Recording final : public UserControl, public IUnknown {
     ~Recording() override = default;
 
   private:
-    static std::string args(SHORT b, SHORT s, float x, float y) {
-        return " " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(int(x)) +
-               " " + std::to_string(int(y));
+    static std::string args(const MouseEvent& e) {
+        return " " + std::to_string(e.button) + " " + std::to_string(e.shift) + " " +
+               std::to_string(int(e.x)) + " " + std::to_string(int(e.y));
     }
     void UserControl_Initialize() override { seen.push_back("Initialize"); }
     void UserControl_InitProperties() override { seen.push_back("InitProperties"); }
@@ -41,28 +41,29 @@ class Recording final : public UserControl, public IUnknown {
     }
     void UserControl_WriteProperties(PropertyBag&) override { seen.push_back("WriteProperties"); }
     void UserControl_Show() override { seen.push_back("Show"); }
-    void UserControl_Resize() override { seen.push_back("Resize"); }
+    void UserControl_Resize() override {
+        seen.push_back("Resize " + std::to_string(int(Width())) + "x" +
+                       std::to_string(int(Height())));
+    }
     void UserControl_Paint(HDC) override { seen.push_back("Paint"); }
     void UserControl_Terminate() override { seen.push_back("Terminate"); }
-    void UserControl_MouseDown(SHORT b, SHORT s, float x, float y) override {
-        seen.push_back("MouseDown" + args(b, s, x, y));
+    void UserControl_MouseDown(const MouseEvent& e) override {
+        seen.push_back("MouseDown" + args(e));
     }
-    void UserControl_MouseMove(SHORT b, SHORT s, float x, float y) override {
-        seen.push_back("MouseMove" + args(b, s, x, y));
+    void UserControl_MouseMove(const MouseEvent& e) override {
+        seen.push_back("MouseMove" + args(e));
     }
-    void UserControl_MouseUp(SHORT b, SHORT s, float x, float y) override {
-        seen.push_back("MouseUp" + args(b, s, x, y));
-    }
+    void UserControl_MouseUp(const MouseEvent& e) override { seen.push_back("MouseUp" + args(e)); }
     void UserControl_Click() override { seen.push_back("Click"); }
     void UserControl_DblClick() override { seen.push_back("DblClick"); }
-    void UserControl_KeyDown(SHORT& k, SHORT s) override {
-        seen.push_back("KeyDown " + std::to_string(k) + " " + std::to_string(s));
+    void UserControl_KeyDown(KeyEvent& e) override {
+        seen.push_back("KeyDown " + std::to_string(e.key) + " " + std::to_string(e.shift));
     }
     void UserControl_KeyPress(SHORT& k) override {
         seen.push_back("KeyPress " + std::to_string(k));
     }
-    void UserControl_KeyUp(SHORT& k, SHORT s) override {
-        seen.push_back("KeyUp " + std::to_string(k) + " " + std::to_string(s));
+    void UserControl_KeyUp(KeyEvent& e) override {
+        seen.push_back("KeyUp " + std::to_string(e.key) + " " + std::to_string(e.shift));
     }
     void UserControl_EnterFocus() override { seen.push_back("EnterFocus"); }
     void UserControl_ExitFocus() override { seen.push_back("ExitFocus"); }
@@ -93,7 +94,8 @@ class UserControlHost : public ::testing::Test {
 TEST_F(UserControlHost, LifecycleStepsInOrderAndPaintsCoalesce) {
     control.site(&site, 150, 150, 300, 450); // (10, 10), 20 x 30 px
     control.init_properties();
-    control.show();
+    control.show();                   // the first Resize, at the sited size, comes before Show
+    control.move(150, 150, 300, 450); // the same size: no Resize
     control.move(150, 150, 600, 450);
     platform::DoEvents();
     control.refresh();
@@ -105,8 +107,9 @@ TEST_F(UserControlHost, LifecycleStepsInOrderAndPaintsCoalesce) {
     control.read_properties(bag);
     control.terminate();
     control.terminate();
-    const Lines expected{"Initialize", "InitProperties",  "Show",           "Resize",   "Paint",
-                         "Paint",      "WriteProperties", "ReadProperties", "Terminate"};
+    const Lines expected{"Initialize",     "InitProperties", "Resize 300x450", "Show",
+                         "Resize 600x450", "Paint",          "Paint",          "WriteProperties",
+                         "ReadProperties", "Terminate"};
     EXPECT_EQ(control.seen, expected);
     EXPECT_EQ(control.hwnd(), 0u);
 }
