@@ -57,7 +57,7 @@ class ObjectBase : public ISupportErrorInfo,
     // pumped message) that lets go of its last one, and the body still ends on a live
     // object.
     template <class F> HRESULT guarded(F&& body) noexcept {
-        const Ref<IUnknown> alive(unknown());
+        const Hold alive(*this);
         return frame::guarded(m_source, std::forward<F>(body));
     }
     // A member that answers through an out parameter: E_POINTER for a null one (no error
@@ -85,6 +85,22 @@ class ObjectBase : public ISupportErrorInfo,
     IUnknown* unknown() { return static_cast<ISupportErrorInfo*>(this); }
 
   private:
+    // A counted reference to the object for a scope, as Ref<IUnknown> holds one, taken
+    // on the count itself: every member runs inside one, so it costs no virtual call.
+    class Hold {
+      public:
+        explicit Hold(ObjectBase& object) : m_object(object) { m_object.add_ref(); }
+        ~Hold() {
+            if (m_object.release_ref() == 0)
+                delete &m_object;
+        }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+      private:
+        ObjectBase& m_object;
+    };
+
     const Class& m_class;
     std::u16string m_source;
     ULONG m_refs = 1;
