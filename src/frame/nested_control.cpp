@@ -64,9 +64,9 @@ class NestedControl::Sink final : public NamedDispatch {
                    UINT*) override {
         if (!m_handler || !params)
             return S_OK;
+        const Ref<IUnknown> alive(m_container);
         // A handler's failure stays with the handler, as the host runtime's event
         // handlers' errors do; it must not unwind through the child's code.
-        const Ref<IUnknown> alive(m_container);
         try {
             EventArgs args(*params);
             ChildEventHandler handler = m_handler; // survives a handler that ends us
