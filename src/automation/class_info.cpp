@@ -3,6 +3,7 @@
 // A host that binds event handlers by name walks it through IProvideClassInfo.
 #include "automation/class_info.h"
 
+#include "automation/ref.h"
 #include "automation/type_info_base.h"
 
 namespace paginor::frame {
@@ -122,10 +123,7 @@ HREFTYPE implemented_ref(const Class& cls, int slot) {
 }
 
 HRESULT get_class_info(const Class& cls, ITypeInfo** out) {
-    if (!out)
-        return E_POINTER;
-    *out = new ClassTypeInfo(cls);
-    return S_OK;
+    return write_out(out, [&] { return new ClassTypeInfo(cls); });
 }
 
 } // namespace paginor::frame

@@ -6,6 +6,7 @@
 #include <paginor/base.h>
 
 #include "automation/foreign.h"
+#include "automation/numeric_arg.h"
 #include "platform/core/unicode.h"
 
 #include <cctype>
@@ -315,3 +316,26 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, USHORT /*flags*/, V
     *dest = out;
     return S_OK;
 }
+
+namespace paginor::frame {
+
+std::optional<double> numeric_arg(const VARIANT& v, Currency currency) {
+    switch (v.vt) {
+    case VT_I2:
+        return v.iVal;
+    case VT_I4:
+        return v.lVal;
+    case VT_R4:
+        return v.fltVal;
+    case VT_R8:
+        return v.dblVal;
+    case VT_CY:
+        if (currency == Currency::Taken)
+            return double(v.llVal) / 10000.0;
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace paginor::frame

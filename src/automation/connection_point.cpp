@@ -1,6 +1,7 @@
 #include "automation/connection_point.h"
 
 #include "automation/foreign.h"
+#include "automation/ref.h"
 
 #include <vector>
 
@@ -25,10 +26,7 @@ void ConnectionPoint::fire(DISPID dispid, std::span<VARIANT> args) {
 }
 
 HRESULT ConnectionPoint::GetConnectionInterface(IID* pIID) {
-    if (!pIID)
-        return E_POINTER;
-    *pIID = *m_events.iid;
-    return S_OK;
+    return write_out(pIID, [&] { return *m_events.iid; });
 }
 
 // The event interface answers as a dispatch interface; a sink that only answers

@@ -1,22 +1,21 @@
 #include "automation/enumerator.h"
 
 #include "automation/foreign.h"
+#include "automation/ref.h"
+
+#include <utility>
 
 namespace paginor::frame {
 
 // Connection points are the library's own; sinks and a collection's items may be a
 // host's objects, possibly written in C.
 HRESULT ConnectionPointItems::copy(Element& to, const Element& from) {
-    to = from;
-    if (to)
-        to->AddRef();
+    to = Ref<IConnectionPoint>(from).detach();
     return S_OK;
 }
 
 void ConnectionPointItems::clear(Element& item) {
-    if (item)
-        item->Release();
-    item = nullptr;
+    Ref<IConnectionPoint>::adopt(std::exchange(item, nullptr)).reset();
 }
 
 PAGINOR_FOREIGN_CALLS HRESULT ConnectionItems::copy(Element& to, const Element& from) {

@@ -3,6 +3,7 @@
 #include "automation/error_info.h"
 
 #include "automation/foreign.h"
+#include "automation/ref.h"
 #include "automation/simple_object.h"
 #include "automation/variant.h"
 
@@ -33,19 +34,13 @@ class ErrorObject final : public SimpleObject<IErrorInfo, ICreateErrorInfo> {
     }
 
     HRESULT GetGUID(GUID* pGUID) override {
-        if (!pGUID)
-            return E_POINTER;
-        *pGUID = m_guid;
-        return S_OK;
+        return write_out(pGUID, [&] { return m_guid; });
     }
     HRESULT GetSource(BSTR* out) override { return give(m_record.source, out); }
     HRESULT GetDescription(BSTR* out) override { return give(m_record.description, out); }
     HRESULT GetHelpFile(BSTR* out) override { return give(m_help_file, out); }
     HRESULT GetHelpContext(DWORD* out) override {
-        if (!out)
-            return E_POINTER;
-        *out = m_help_context;
-        return S_OK;
+        return write_out(out, [&] { return m_help_context; });
     }
 
     HRESULT SetGUID(REFGUID guid) override {

@@ -1,4 +1,5 @@
 #include "automation/named_dispatch.h"
+#include "automation/ref.h"
 
 #include "platform/core/unicode.h"
 
@@ -7,10 +8,7 @@
 namespace paginor::frame {
 
 HRESULT NamedDispatch::GetTypeInfoCount(UINT* pctinfo) {
-    if (!pctinfo)
-        return E_POINTER;
-    *pctinfo = 0;
-    return S_OK;
+    return write_out(pctinfo, [] { return 0u; });
 }
 
 HRESULT NamedDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {

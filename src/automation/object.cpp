@@ -34,10 +34,8 @@ HRESULT ObjectBase::query(REFIID riid, void** ppv, IDispatch* primary) {
 }
 
 void ObjectBase::fire(DISPID dispid, std::span<VARIANT> args) {
-    IUnknown* self = static_cast<ISupportErrorInfo*>(this);
-    self->AddRef();
+    const Ref<IUnknown> alive(unknown());
     m_point.fire(dispid, args);
-    self->Release();
 }
 
 HRESULT ObjectBase::InterfaceSupportsErrorInfo(REFIID riid) {
@@ -55,9 +53,7 @@ HRESULT ObjectBase::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
     *ppCP = nullptr;
     if (!m_class.event_interface->answers(riid))
         return CONNECT_E_NOCONNECTION;
-    m_point.AddRef();
-    *ppCP = &m_point;
-    return S_OK;
+    return write_out(ppCP, Ref<IConnectionPoint>(&m_point));
 }
 
 HRESULT ObjectBase::GetClassInfo(ITypeInfo** ppTI) {

@@ -14,6 +14,7 @@
 #include "automation/dispatch.h"
 #include "automation/error_info.h"
 #include "automation/object_count.h"
+#include "automation/ref.h"
 #include "automation/type_library.h"
 
 #include <span>
@@ -51,9 +52,19 @@ class ObjectBase : public ISupportErrorInfo,
     ObjectBase(const ObjectBase&) = delete;
     ObjectBase& operator=(const ObjectBase&) = delete;
 
-    // Runs a member's body at the boundary with the class's source.
+    // Runs a member's body at the boundary with the class's source, holding a reference
+    // to the object meanwhile: the body may reach a host (an event, a property change, a
+    // pumped message) that lets go of its last one, and the body still ends on a live
+    // object.
     template <class F> HRESULT guarded(F&& body) noexcept {
+        const Hold alive(*this);
         return frame::guarded(m_source, std::forward<F>(body));
+    }
+    // A member that answers through an out parameter: E_POINTER for a null one (no error
+    // info, make never runs), otherwise make()'s value written there, at the boundary as
+    // guarded() runs it.
+    template <class T, class Make> HRESULT guarded_out(T* out, Make&& make) noexcept {
+        return guarded([&] { return write_out(out, std::forward<Make>(make)); });
     }
     // E_NOTIMPL with error info naming the member, for a member not built yet.
     HRESULT not_built(std::u16string_view member) const {
@@ -62,9 +73,34 @@ class ObjectBase : public ISupportErrorInfo,
 
     HRESULT query(REFIID riid, void** ppv, IDispatch* primary);
     ULONG add_ref() { return ++m_refs; }
-    ULONG release_ref() { return --m_refs; }
+    // The count left. At zero the object is about to be deleted, and the count is held
+    // at one meanwhile, so that a hold taken while it is destroyed (a message reaching
+    // its window, a member its destructor runs) cannot delete it a second time.
+    ULONG release_ref() {
+        const ULONG left = --m_refs;
+        if (left == 0)
+            m_refs = 1;
+        return left;
+    }
+    IUnknown* unknown() { return static_cast<ISupportErrorInfo*>(this); }
 
   private:
+    // A counted reference to the object for a scope, as Ref<IUnknown> holds one, taken
+    // on the count itself: every member runs inside one, so it costs no virtual call.
+    class Hold {
+      public:
+        explicit Hold(ObjectBase& object) : m_object(object) { m_object.add_ref(); }
+        ~Hold() {
+            if (m_object.release_ref() == 0)
+                delete &m_object;
+        }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+      private:
+        ObjectBase& m_object;
+    };
+
     const Class& m_class;
     std::u16string m_source;
     ULONG m_refs = 1;

@@ -1,6 +1,7 @@
 #include "automation/property_notify.h"
 
 #include "automation/foreign.h"
+#include "automation/ref.h"
 
 namespace paginor::frame {
 
@@ -22,10 +23,7 @@ void PropertyNotifyPoint::changed(DISPID member) {
 }
 
 HRESULT PropertyNotifyPoint::GetConnectionInterface(IID* pIID) {
-    if (!pIID)
-        return E_POINTER;
-    *pIID = IID_IPropertyNotifySink;
-    return S_OK;
+    return write_out(pIID, [] { return IID_IPropertyNotifySink; });
 }
 
 HRESULT PropertyNotifyPoint::Advise(IUnknown* pUnkSink, DWORD* pdwCookie) {

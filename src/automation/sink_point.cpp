@@ -2,6 +2,7 @@
 
 #include "automation/enumerator.h"
 #include "automation/foreign.h"
+#include "automation/ref.h"
 
 #include <algorithm>
 
@@ -55,11 +56,7 @@ HRESULT SinkPoint::QueryInterface(REFIID riid, void** ppv) {
 }
 
 HRESULT SinkPoint::GetConnectionPointContainer(IConnectionPointContainer** ppCPC) {
-    if (!ppCPC)
-        return E_POINTER;
-    m_owner.AddRef();
-    *ppCPC = &m_owner;
-    return S_OK;
+    return write_out(ppCPC, Ref<IConnectionPointContainer>(&m_owner));
 }
 
 HRESULT SinkPoint::Unadvise(DWORD dwCookie) {

@@ -1,5 +1,7 @@
 #include "automation/variant.h"
 
+#include "automation/ref.h"
+
 #include <new>
 
 namespace paginor::frame {
@@ -19,9 +21,7 @@ Variant::Variant(std::u16string_view text) : Variant() {
 Variant Variant::dispatch(IDispatch* object) {
     Variant out;
     out.m_value.vt = VT_DISPATCH;
-    out.m_value.pdispVal = object;
-    if (object)
-        object->AddRef();
+    out.m_value.pdispVal = Ref<IDispatch>(object).detach();
     return out;
 }
 

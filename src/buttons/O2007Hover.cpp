@@ -11,6 +11,10 @@ namespace {
 
 constexpr OLE_COLOR kButtonFace = 0x8000000F;
 
+VARIANT_BOOL as_variant_bool(bool on) {
+    return on ? VARIANT_TRUE : VARIANT_FALSE;
+}
+
 VARIANT by_ref(SHORT* value) {
     VARIANT v;
     VariantInit(&v);
@@ -42,77 +46,52 @@ template <class F> void quietly(F&& body) {
 O2007Hover::O2007Hover() : Control(frame::ClassId::O2007Hover) {
     add_windowless(&m_image1);
     m_image1.on_click = [this] { Image1_Click(); };
-    m_image1.on_mouse_move = [this](SHORT b, SHORT s, float x, float y) {
-        Image1_MouseMove(b, s, x, y);
-    };
+    m_image1.on_mouse_move = [this](const frame::MouseEvent& e) { Image1_MouseMove(e); };
 }
 
 O2007Hover::~O2007Hover() {
     UserControl_Terminate();
-    for (IDispatch* p : {m_normal, m_inactive, m_hover})
-        if (p)
-            p->Release();
 }
 
 // --- Properties, in the type library's order ------------------------------------------
 
-HRESULT O2007Hover::get_picture(IDispatch* held, IPictureDisp** retval) {
-    if (!retval)
-        return E_POINTER;
-    if (held)
-        held->AddRef();
-    *retval = held;
-    return S_OK;
-}
-
-void O2007Hover::hold(IDispatch*& field, IDispatch* picture) {
-    if (picture)
-        picture->AddRef();
-    if (field)
-        field->Release();
-    field = picture;
-}
-
 HRESULT O2007Hover::get_HoverImage(IPictureDisp** retval) {
-    return get_picture(m_hover, retval);
+    return frame::write_out(retval, m_hover);
 }
 
 HRESULT O2007Hover::putref_HoverImage(IPictureDisp* New_HoverImage) {
     return guarded([&] {
-        hold(m_hover, New_HoverImage);
+        m_hover = frame::Ref<IDispatch>(New_HoverImage);
         PropertyChanged(u"HoverImage");
     });
 }
 
 HRESULT O2007Hover::get_NormalImage(IPictureDisp** retval) {
-    return get_picture(m_normal, retval);
+    return frame::write_out(retval, m_normal);
 }
 
 HRESULT O2007Hover::putref_NormalImage(IPictureDisp* New_NormalImage) {
     return guarded([&] {
-        hold(m_normal, New_NormalImage);
-        m_image1.SetPicture(m_normal);
+        m_normal = frame::Ref<IDispatch>(New_NormalImage);
+        m_image1.SetPicture(m_normal.get());
         refresh();
         PropertyChanged(u"NormalImage");
     });
 }
 
 HRESULT O2007Hover::get_InactiveImage(IPictureDisp** retval) {
-    return get_picture(m_inactive, retval);
+    return frame::write_out(retval, m_inactive);
 }
 
 HRESULT O2007Hover::putref_InactiveImage(IPictureDisp* New_InactiveImage) {
     return guarded([&] {
-        hold(m_inactive, New_InactiveImage);
+        m_inactive = frame::Ref<IDispatch>(New_InactiveImage);
         PropertyChanged(u"InactiveImage");
     });
 }
 
 HRESULT O2007Hover::get_BackColor(OLE_COLOR* retval) {
-    if (!retval)
-        return E_POINTER;
-    *retval = BackColor();
-    return S_OK;
+    return frame::write_out(retval, [&] { return BackColor(); });
 }
 
 HRESULT O2007Hover::put_BackColor(OLE_COLOR New_BackColor) {
@@ -123,10 +102,7 @@ HRESULT O2007Hover::put_BackColor(OLE_COLOR New_BackColor) {
 }
 
 HRESULT O2007Hover::get_Enabled(VARIANT_BOOL* retval) {
-    if (!retval)
-        return E_POINTER;
-    *retval = m_enabled ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
+    return frame::write_out(retval, [&] { return as_variant_bool(m_enabled); });
 }
 
 HRESULT O2007Hover::put_Enabled(VARIANT_BOOL New_Enabled) {
@@ -138,9 +114,7 @@ HRESULT O2007Hover::put_Enabled(VARIANT_BOOL New_Enabled) {
 }
 
 HRESULT O2007Hover::get_HoverText(BSTR* retval) {
-    if (!retval)
-        return E_POINTER;
-    return guarded([&] { *retval = frame::make_bstr(m_hover_text); });
+    return guarded_out(retval, [&] { return frame::make_bstr(m_hover_text); });
 }
 
 HRESULT O2007Hover::put_HoverText(BSTR New_HoverText) {
@@ -148,17 +122,11 @@ HRESULT O2007Hover::put_HoverText(BSTR New_HoverText) {
 }
 
 HRESULT O2007Hover::get_hwnd(LONG* retval) {
-    if (!retval)
-        return E_POINTER;
-    *retval = static_cast<LONG>(hwnd());
-    return S_OK;
+    return frame::write_out(retval, [&] { return static_cast<LONG>(hwnd()); });
 }
 
 HRESULT O2007Hover::get_HoverInactive(VARIANT_BOOL* retval) {
-    if (!retval)
-        return E_POINTER;
-    *retval = m_hover_inactive ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
+    return frame::write_out(retval, [&] { return as_variant_bool(m_hover_inactive); });
 }
 
 HRESULT O2007Hover::put_HoverInactive(VARIANT_BOOL New_HoverInactive) {
@@ -196,24 +164,11 @@ void O2007Hover::UserControl_Initialize() {
 void O2007Hover::UserControl_ReadProperties(const frame::PropertyBag& bag) {
     // Every key on its own: a damaged entry keeps what the control had.
     quietly([&] {
-        IDispatch* p = bag.read_picture(u"NormalImage");
-        hold(m_normal, p);
-        if (p)
-            p->Release();
-        m_image1.SetPicture(m_normal);
+        m_normal = frame::Ref<IDispatch>::adopt(bag.read_picture(u"NormalImage"));
+        m_image1.SetPicture(m_normal.get());
     });
-    quietly([&] {
-        IDispatch* p = bag.read_picture(u"HoverImage");
-        hold(m_hover, p);
-        if (p)
-            p->Release();
-    });
-    quietly([&] {
-        IDispatch* p = bag.read_picture(u"InactiveImage");
-        hold(m_inactive, p);
-        if (p)
-            p->Release();
-    });
+    quietly([&] { m_hover = frame::Ref<IDispatch>::adopt(bag.read_picture(u"HoverImage")); });
+    quietly([&] { m_inactive = frame::Ref<IDispatch>::adopt(bag.read_picture(u"InactiveImage")); });
     quietly([&] { SetBackColor(bag.read_colour(u"BackColor", kButtonFace)); });
     quietly([&] { m_enabled = bag.read_boolean(u"Enabled", true); });
     quietly([&] { m_hover_text = bag.read_string(u"HoverText", u""); });
@@ -222,9 +177,9 @@ void O2007Hover::UserControl_ReadProperties(const frame::PropertyBag& bag) {
 }
 
 void O2007Hover::UserControl_WriteProperties(frame::PropertyBag& bag) {
-    bag.write_picture(u"NormalImage", m_normal);
-    bag.write_picture(u"InactiveImage", m_inactive);
-    bag.write_picture(u"HoverImage", m_hover);
+    bag.write_picture(u"NormalImage", m_normal.get());
+    bag.write_picture(u"InactiveImage", m_inactive.get());
+    bag.write_picture(u"HoverImage", m_hover.get());
     bag.WriteProperty(u"BackColor", frame::BagValue::colour(BackColor()));
     bag.WriteProperty(u"Enabled", frame::BagValue::boolean(m_enabled));
     bag.WriteProperty(u"HoverText", frame::BagValue::string(m_hover_text));
@@ -242,20 +197,19 @@ void O2007Hover::UserControl_Terminate() {
         return;
     m_tracker->SetListener(nullptr);
     m_tracker->DetachMouseTracking();
-    m_tracker->Release();
-    m_tracker = nullptr;
+    m_tracker.reset();
 }
 
-void O2007Hover::UserControl_MouseMove(SHORT button, SHORT shift, float x, float y) {
+void O2007Hover::UserControl_MouseMove(const frame::MouseEvent& e) {
     quietly([&] { HoverRoutine(); });
-    RaiseMouse(DISPID_O2007Hover_MouseMove, button, shift, x, y);
+    RaiseMouse(DISPID_O2007Hover_MouseMove, e);
 }
 
-void O2007Hover::UserControl_MouseUp(SHORT button, SHORT shift, float x, float y) {
+void O2007Hover::UserControl_MouseUp(const frame::MouseEvent& e) {
     if (!m_enabled)
         return;
-    RaiseMouse(DISPID_O2007Hover_MouseUp, button, shift, x, y);
-    if (button == 1)
+    RaiseMouse(DISPID_O2007Hover_MouseUp, e);
+    if (e.button == 1)
         fire(DISPID_O2007Hover_Click);
 }
 
@@ -264,8 +218,8 @@ void O2007Hover::UserControl_Click() {
         fire(DISPID_O2007Hover_Click);
 }
 
-void O2007Hover::UserControl_KeyUp(SHORT& key, SHORT shift) {
-    std::array<VARIANT, 2> args{by_ref(&key), by_ref(&shift)};
+void O2007Hover::UserControl_KeyUp(frame::KeyEvent& e) {
+    std::array<VARIANT, 2> args{by_ref(&e.key), by_ref(&e.shift)};
     fire(DISPID_O2007Hover_KeyUp, args);
 }
 
@@ -274,9 +228,9 @@ void O2007Hover::Image1_Click() {
         fire(DISPID_O2007Hover_Click);
 }
 
-void O2007Hover::Image1_MouseMove(SHORT button, SHORT shift, float x, float y) {
+void O2007Hover::Image1_MouseMove(const frame::MouseEvent& e) {
     quietly([&] { HoverRoutine(); });
-    RaiseMouse(DISPID_O2007Hover_MouseMove, button, shift, x, y);
+    RaiseMouse(DISPID_O2007Hover_MouseMove, e);
 }
 
 void O2007Hover::MouseHover(LONG&, LONG&, float&, float&) {
@@ -291,7 +245,7 @@ void O2007Hover::MouseLeave() {
 
 void O2007Hover::HoverRoutine() {
     if (!m_tracker && UserMode() && hwnd()) {
-        m_tracker = new cMouseTrack();
+        m_tracker = frame::Ref<cMouseTrack>::adopt(new cMouseTrack());
         m_tracker->SetListener(this);
         HWND own = hwnd();
         m_tracker->AttachMouseTrackingByHwnd(own, cMouseTrack::kChooseAutomatically);
@@ -300,27 +254,27 @@ void O2007Hover::HoverRoutine() {
         return;
     m_tracker->StartMouseTracking();
     if ((m_button_active || m_hover_inactive) && m_enabled)
-        ShowLook(m_hover, true);
+        ShowLook(m_hover.get(), true);
     else if (m_inactive)
-        ShowLook(m_inactive, false);
+        ShowLook(m_inactive.get(), false);
     else
-        ShowLook(m_hover, true);
+        ShowLook(m_hover.get(), true);
 }
 
 void O2007Hover::RestLook(bool hover_while_tracking) {
     if (m_inactive && (!m_button_active || !m_enabled)) {
-        ShowLook(m_inactive, false);
+        ShowLook(m_inactive.get(), false);
         return;
     }
     const bool hovered = hover_while_tracking && m_tracker && m_tracker->Tracking();
-    ShowLook(hovered ? m_hover : m_normal, true);
+    ShowLook(hovered ? m_hover.get() : m_normal.get(), true);
 }
 
 void O2007Hover::LeaveLook() {
     if ((!m_button_active || !m_enabled) && m_inactive)
-        ShowLook(m_inactive, false);
+        ShowLook(m_inactive.get(), false);
     else
-        ShowLook(m_normal, true);
+        ShowLook(m_normal.get(), true);
     fire(DISPID_O2007Hover_MouseLeave);
 }
 
@@ -330,8 +284,10 @@ void O2007Hover::ShowLook(IDispatch* picture, bool with_tip) {
     refresh();
 }
 
-void O2007Hover::RaiseMouse(DISPID id, SHORT button, SHORT shift, float x, float y) {
-    std::array<VARIANT, 4> args{by_ref(&button), by_ref(&shift), by_ref(&x), by_ref(&y)};
+// The host's handlers see the event's values by reference, as the host runtime passes
+// them; their answers go nowhere (e is the handler's own copy).
+void O2007Hover::RaiseMouse(DISPID id, frame::MouseEvent e) {
+    std::array<VARIANT, 4> args{by_ref(&e.button), by_ref(&e.shift), by_ref(&e.x), by_ref(&e.y)};
     fire(id, args);
 }
 

@@ -55,12 +55,12 @@ class O2007Hover final : public frame::Control<_O2007Hover>, private MouseTrackL
     void UserControl_WriteProperties(frame::PropertyBag& bag) override;
     void UserControl_Resize() override;
     void UserControl_Terminate() override;
-    void UserControl_MouseMove(SHORT button, SHORT shift, float x, float y) override;
-    void UserControl_MouseUp(SHORT button, SHORT shift, float x, float y) override;
+    void UserControl_MouseMove(const frame::MouseEvent& e) override;
+    void UserControl_MouseUp(const frame::MouseEvent& e) override;
     void UserControl_Click() override;
-    void UserControl_KeyUp(SHORT& key, SHORT shift) override;
+    void UserControl_KeyUp(frame::KeyEvent& e) override;
     void Image1_Click();
-    void Image1_MouseMove(SHORT button, SHORT shift, float x, float y);
+    void Image1_MouseMove(const frame::MouseEvent& e);
     void MouseHover(LONG& Button, LONG& Shift, float& X, float& Y) override;
     void MouseLeave() override;
 
@@ -68,18 +68,16 @@ class O2007Hover final : public frame::Control<_O2007Hover>, private MouseTrackL
     void RestLook(bool hover_while_tracking);
     void LeaveLook();
     void ShowLook(IDispatch* picture, bool with_tip);
-    void RaiseMouse(DISPID id, SHORT button, SHORT shift, float x, float y);
-    static HRESULT get_picture(IDispatch* held, IPictureDisp** retval);
-    static void hold(IDispatch*& field, IDispatch* picture);
+    void RaiseMouse(DISPID id, frame::MouseEvent e);
 
-    IDispatch* m_normal{nullptr};
-    IDispatch* m_inactive{nullptr};
-    IDispatch* m_hover{nullptr};
+    frame::Ref<IDispatch> m_normal{};
+    frame::Ref<IDispatch> m_inactive{};
+    frame::Ref<IDispatch> m_hover{};
     bool m_enabled{true};
     std::u16string m_hover_text{};
     bool m_hover_inactive{true};
     bool m_button_active{true};
-    cMouseTrack* m_tracker{nullptr};
+    frame::Ref<cMouseTrack> m_tracker{};
     controls::Image m_image1{};
     std::unique_ptr<controls::ToolTip> m_tip{};
 };

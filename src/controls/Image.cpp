@@ -6,18 +6,9 @@
 
 namespace paginor::controls {
 
-Image::~Image() {
-    if (m_picture)
-        m_picture->Release();
-}
-
 void Image::SetPicture(IDispatch* picture) {
-    if (picture)
-        picture->AddRef();
-    if (m_picture)
-        m_picture->Release();
-    m_picture = picture;
-    if (const frame::StdPicture* p = frame::StdPicture::from(m_picture); p && !m_stretch) {
+    m_picture = frame::Ref<IDispatch>(picture);
+    if (const frame::StdPicture* p = frame::StdPicture::from(m_picture.get()); p && !m_stretch) {
         m_width = p->width_px();
         m_height = p->height_px();
     }
@@ -31,7 +22,7 @@ void Image::Move(int left, int top, int width, int height) {
 }
 
 void Image::paint(HDC hdc) {
-    const frame::StdPicture* p = frame::StdPicture::from(m_picture);
+    const frame::StdPicture* p = frame::StdPicture::from(m_picture.get());
     if (!p)
         return;
     if (m_stretch)

@@ -7,6 +7,7 @@
 
 #include <paginor/base.h>
 
+#include "automation/ref.h"
 #include "frame/user_control.h"
 
 #include <string>
@@ -19,14 +20,14 @@ using platform::RECT;
 class Image final : public frame::Windowless {
   public:
     Image() = default;
-    ~Image() override;
+    ~Image() override = default;
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 
     // The picture shown (borrowed on read; null for none). Set holds a counted
     // reference and releases the previous one; a picture that is not one of the
     // library's standard pictures is held but shows nothing.
-    IDispatch* Picture() const { return m_picture; }
+    IDispatch* Picture() const { return m_picture.get(); }
     void SetPicture(IDispatch* picture);
     bool Stretch() const { return m_stretch; }
     void SetStretch(bool on) { m_stretch = on; }
@@ -44,7 +45,7 @@ class Image final : public frame::Windowless {
     void paint(HDC hdc) override;
 
   private:
-    IDispatch* m_picture{nullptr};
+    frame::Ref<IDispatch> m_picture{};
     bool m_stretch{false};
     int m_left{0};
     int m_top{0};

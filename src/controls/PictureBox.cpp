@@ -46,16 +46,10 @@ PictureBox::~PictureBox() {
         pf::SetWindowLongPtr(m_hwnd, pf::GWLP_USERDATA, 0);
         pf::DestroyWindow(m_hwnd);
     }
-    if (m_picture)
-        m_picture->Release();
 }
 
 void PictureBox::SetPicture(IDispatch* picture) {
-    if (picture)
-        picture->AddRef();
-    if (m_picture)
-        m_picture->Release();
-    m_picture = picture;
+    m_picture = frame::Ref<IDispatch>(picture);
     fit_picture();
     Refresh();
 }
@@ -141,7 +135,7 @@ void PictureBox::add_windowless(frame::Windowless* child) {
 }
 
 void PictureBox::fit_picture() {
-    const frame::StdPicture* p = frame::StdPicture::from(m_picture);
+    const frame::StdPicture* p = frame::StdPicture::from(m_picture.get());
     if (!m_auto_size || !p)
         return;
     const RECT r = rect_in_parent();
@@ -180,13 +174,16 @@ LRESULT PictureBox::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void PictureBox::key(UINT msg, WPARAM wParam) {
-    SHORT code = static_cast<SHORT>(wParam);
-    if (msg == pf::WM_KEYDOWN && on_key_down)
-        on_key_down(code, frame::shift_state());
-    else if (msg == pf::WM_CHAR && on_key_press)
-        on_key_press(code);
-    else if (msg == pf::WM_KEYUP && on_key_up)
-        on_key_up(code, frame::shift_state());
+    frame::KeyEvent e{static_cast<SHORT>(wParam), 0};
+    if (msg == pf::WM_KEYDOWN && on_key_down) {
+        e.shift = frame::shift_state();
+        on_key_down(e);
+    } else if (msg == pf::WM_CHAR && on_key_press) {
+        on_key_press(e.key);
+    } else if (msg == pf::WM_KEYUP && on_key_up) {
+        e.shift = frame::shift_state();
+        on_key_up(e);
+    }
 }
 
 void PictureBox::pointer(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -231,24 +228,24 @@ void PictureBox::paint_content(HDC hdc, int width, int height) {
     if (pf::OleTranslateColor(m_back_color, 0, &back) != S_OK)
         back = 0;
     pf::fill_solid(hdc, RECT{0, 0, width, height}, back);
-    if (const frame::StdPicture* p = frame::StdPicture::from(m_picture))
+    if (const frame::StdPicture* p = frame::StdPicture::from(m_picture.get()))
         p->draw(hdc, 0, 0, p->width_px(), p->height_px());
     m_children.paint(hdc);
 }
 
-void PictureBox::surface_mouse_down(SHORT button, SHORT shift, int x, int y) {
+void PictureBox::surface_mouse_down(const frame::MouseEvent& e) {
     if (on_mouse_down)
-        on_mouse_down(button, shift, static_cast<float>(x), static_cast<float>(y));
+        on_mouse_down(e);
 }
 
-void PictureBox::surface_mouse_move(SHORT button, SHORT shift, int x, int y) {
+void PictureBox::surface_mouse_move(const frame::MouseEvent& e) {
     if (on_mouse_move)
-        on_mouse_move(button, shift, static_cast<float>(x), static_cast<float>(y));
+        on_mouse_move(e);
 }
 
-void PictureBox::surface_mouse_up(SHORT button, SHORT shift, int x, int y) {
+void PictureBox::surface_mouse_up(const frame::MouseEvent& e) {
     if (on_mouse_up)
-        on_mouse_up(button, shift, static_cast<float>(x), static_cast<float>(y));
+        on_mouse_up(e);
 }
 
 void PictureBox::surface_click() {

@@ -21,6 +21,7 @@
 
 #include <paginor/base.h>
 
+#include "automation/ref.h"
 #include "frame/user_control.h"
 #include "frame/windowless_children.h"
 
@@ -52,7 +53,7 @@ class PictureBox final : private frame::WindowlessChildren::Surface {
     // The picture shown (borrowed on read; null for none). Set holds a counted reference
     // and releases the previous one; null clears. A picture that is not one of the
     // library's standard pictures is held but shows nothing and sizes nothing.
-    IDispatch* Picture() const { return m_picture; }
+    IDispatch* Picture() const { return m_picture.get(); }
     void SetPicture(IDispatch* picture);
     // With AutoSize the box takes the picture's natural size (plus the frame) whenever the
     // picture or AutoSize changes; without a picture the size is kept.
@@ -90,14 +91,14 @@ class PictureBox final : private frame::WindowlessChildren::Surface {
     void add_windowless(frame::Windowless* child);
 
     // The box's events; each is optional.
-    std::function<void(SHORT button, SHORT shift, float x, float y)> on_mouse_down;
-    std::function<void(SHORT button, SHORT shift, float x, float y)> on_mouse_move;
-    std::function<void(SHORT button, SHORT shift, float x, float y)> on_mouse_up;
+    std::function<void(const frame::MouseEvent&)> on_mouse_down;
+    std::function<void(const frame::MouseEvent&)> on_mouse_move;
+    std::function<void(const frame::MouseEvent&)> on_mouse_up;
     std::function<void()> on_click;
     std::function<void()> on_dbl_click;
-    std::function<void(SHORT& key, SHORT shift)> on_key_down;
+    std::function<void(frame::KeyEvent&)> on_key_down;
     std::function<void(SHORT& ascii)> on_key_press;
-    std::function<void(SHORT& key, SHORT shift)> on_key_up;
+    std::function<void(frame::KeyEvent&)> on_key_up;
     std::function<void()> on_got_focus;
     std::function<void()> on_lost_focus;
 
@@ -112,14 +113,14 @@ class PictureBox final : private frame::WindowlessChildren::Surface {
     int inset() const { return m_border_style == 1 ? 1 : 0; }
     RECT rect_in_parent() const;
 
-    void surface_mouse_down(SHORT button, SHORT shift, int x, int y) override;
-    void surface_mouse_move(SHORT button, SHORT shift, int x, int y) override;
-    void surface_mouse_up(SHORT button, SHORT shift, int x, int y) override;
+    void surface_mouse_down(const frame::MouseEvent& e) override;
+    void surface_mouse_move(const frame::MouseEvent& e) override;
+    void surface_mouse_up(const frame::MouseEvent& e) override;
     void surface_click() override;
     void surface_dbl_click() override;
 
     HWND m_hwnd{0};
-    IDispatch* m_picture{nullptr};
+    frame::Ref<IDispatch> m_picture{};
     bool m_auto_size{false};
     OLE_COLOR m_back_color{0x8000000F};
     SHORT m_border_style{0};

@@ -44,7 +44,8 @@ std::vector<std::u16string_view> lines_of(std::u16string_view text) {
 
 DrawingSurface::DrawingSurface(OLE_COLOR back_color, const FontDescription& font,
                                std::u16string source)
-    : m_back_color(back_color), m_font(StdFont::create(font)), m_source(std::move(source)) {
+    : m_back_color(back_color), m_font(Ref<StdFont>::adopt(StdFont::create(font))),
+      m_source(std::move(source)) {
     m_dc = pf::CreateCompatibleDC(0);
     m_bitmap = pf::CreateBitmap(m_width, m_height, 1, 32, nullptr);
     m_first_bitmap = pf::SelectObject(m_dc, m_bitmap);
@@ -57,7 +58,6 @@ DrawingSurface::DrawingSurface(OLE_COLOR back_color, const FontDescription& font
 
 DrawingSurface::~DrawingSurface() {
     m_font->remove_listener(this);
-    m_font->Release();
     pf::SelectObject(m_dc, m_first_font);
     pf::SelectObject(m_dc, m_first_bitmap);
     pf::DeleteObject(m_hfont);
@@ -99,11 +99,9 @@ void DrawingSurface::SetFont(StdFont* font) {
         raise_standard(std_error::ObjectNotSet, m_source);
     if (font == m_font)
         return;
-    font->AddRef();
     font->add_listener(this);
     m_font->remove_listener(this);
-    m_font->Release();
-    m_font = font;
+    m_font = Ref<StdFont>(font);
     m_hfont_twips = 0;
     select_font();
 }

@@ -11,6 +11,7 @@
 //   s.Print(u"OK");
 #pragma once
 
+#include "automation/ref.h"
 #include "frame/std_font.h"
 #include "platform/core/types.h"
 
@@ -49,7 +50,7 @@ class DrawingSurface final : private FontChangeListener {
     void SetForeColor(OLE_COLOR colour);
     // The surface's font, borrowed. Changes made to it through its members show in the
     // next Print and TextWidth/TextHeight.
-    StdFont* Font() const { return m_font; }
+    StdFont* Font() const { return m_font.get(); }
     // Holds a reference to the font until replaced. Null changes nothing and raises
     // RuntimeError 91 (object variable not set).
     void SetFont(StdFont* font);
@@ -87,7 +88,7 @@ class DrawingSurface final : private FontChangeListener {
     double m_hfont_twips{0}; // twips per pixel the raster font was made for
     OLE_COLOR m_back_color;
     OLE_COLOR m_fore_color{0x80000012};
-    StdFont* m_font{nullptr};
+    Ref<StdFont> m_font{};
     std::u16string m_source;
 };
 

@@ -49,16 +49,22 @@ float& EventArgs::r4(size_t index) const {
 
 // The event sink the child's connection point calls: every Invoke goes to the handler
 // while the nested control lives; afterwards (someone still holding the sink) nothing.
+// The handler is the container's code, so the container is held while it runs.
 class NestedControl::Sink final : public NamedDispatch {
   public:
-    explicit Sink(ChildEventHandler handler)
-        : NamedDispatch({}, IID_NestedSink), m_handler(std::move(handler)) {}
-    void detach() { m_handler = nullptr; }
+    Sink(ChildEventHandler handler, IUnknown* container)
+        : NamedDispatch({}, IID_NestedSink), m_handler(std::move(handler)), m_container(container) {
+    }
+    void detach() {
+        m_handler = nullptr;
+        m_container = nullptr;
+    }
 
     HRESULT Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                    UINT*) override {
         if (!m_handler || !params)
             return S_OK;
+        const Ref<IUnknown> alive(m_container);
         // A handler's failure stays with the handler, as the host runtime's event
         // handlers' errors do; it must not unwind through the child's code.
         try {
@@ -72,6 +78,7 @@ class NestedControl::Sink final : public NamedDispatch {
 
   private:
     ChildEventHandler m_handler;
+    IUnknown* m_container; // borrowed: the container outlives its children's sinks' use
 };
 
 NestedControl::NestedControl(UserControl& container, ClassId id, double left, double top,
@@ -83,8 +90,8 @@ NestedControl::NestedControl(UserControl& container, ClassId id, double left, do
                        c.progid() + u" cannot be placed here: it is no control, or the "
                                     u"container has no window");
     m_object = create_through_factory(c, kSource);
-    m_control = UserControl::from(m_object);
-    m_sink = new Sink(std::move(on_event));
+    m_control = UserControl::from(m_object.get());
+    m_sink = Ref<Sink>::adopt(new Sink(std::move(on_event), container.control_unknown()));
     try {
         if (!m_control)
             raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
@@ -108,34 +115,24 @@ void NestedControl::release() {
     if (m_control)
         m_control->terminate();
     m_control = nullptr;
-    if (m_point) {
+    if (m_point)
         m_point->Unadvise(m_cookie);
-        m_point->Release();
-        m_point = nullptr;
-    }
-    if (m_sink) {
+    m_point.reset();
+    if (m_sink)
         m_sink->detach();
-        m_sink->Release();
-        m_sink = nullptr;
-    }
-    if (m_object)
-        m_object->Release();
-    m_object = nullptr;
+    m_sink.reset();
+    m_object.reset();
 }
 
 void NestedControl::connect(const Class& c) {
     if (!c.event_interface)
         return;
-    IConnectionPointContainer* points = nullptr;
-    if (FAILED(m_object->QueryInterface(IID_IConnectionPointContainer,
-                                        reinterpret_cast<void**>(&points))))
+    Ref<IConnectionPointContainer> points;
+    if (FAILED(m_object->QueryInterface(IID_IConnectionPointContainer, points.put_void())))
         return;
-    const HRESULT hr = points->FindConnectionPoint(*c.event_interface->iid, &m_point);
-    points->Release();
-    if (SUCCEEDED(hr) && FAILED(m_point->Advise(m_sink, &m_cookie))) {
-        m_point->Release();
-        m_point = nullptr;
-    }
+    const HRESULT hr = points->FindConnectionPoint(*c.event_interface->iid, m_point.put());
+    if (SUCCEEDED(hr) && FAILED(m_point->Advise(m_sink.get(), &m_cookie)))
+        m_point.reset();
 }
 
 HWND NestedControl::site_window() {
@@ -148,12 +145,10 @@ bool NestedControl::ambient_user_mode() {
 
 // Borrowed: the container outlives its children, so the reference can go back at once.
 IDispatch* NestedControl::parent_object() {
-    IDispatch* parent = nullptr;
-    if (FAILED(m_container.control_unknown()->QueryInterface(IID_IDispatch,
-                                                             reinterpret_cast<void**>(&parent))))
+    Ref<IDispatch> parent;
+    if (FAILED(m_container.control_unknown()->QueryInterface(IID_IDispatch, parent.put_void())))
         return nullptr;
-    parent->Release();
-    return parent;
+    return parent.get();
 }
 
 FontDescription NestedControl::ambient_font() {

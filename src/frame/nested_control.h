@@ -8,6 +8,7 @@
 
 #include <paginor/automation.h>
 
+#include "automation/ref.h"
 #include "frame/user_control.h"
 
 #include <functional>
@@ -28,6 +29,9 @@ class EventArgs {
     // 13 for an argument of another type, 450 past the last.
     SHORT& i2(size_t index) const;
     float& r4(size_t index) const;
+    // A pointer event's arguments (Button, Shift, X, Y, the first four) as one value;
+    // throws as i2 and r4.
+    MouseEvent mouse() const { return {i2(0), i2(1), r4(2), r4(3)}; }
 
   private:
     VARIANT& at(size_t index) const;
@@ -50,7 +54,7 @@ class NestedControl final : private ControlSite {
     NestedControl& operator=(const NestedControl&) = delete;
 
     // The child's default interface and its frame, borrowed.
-    IDispatch* object() const { return m_object; }
+    IDispatch* object() const { return m_object.get(); }
     UserControl& control() const { return *m_control; }
     // Places the child in twips in the container.
     void move(double left, double top, double width, double height) {
@@ -68,10 +72,10 @@ class NestedControl final : private ControlSite {
     void release();
 
     UserControl& m_container;
-    IDispatch* m_object{nullptr};
+    Ref<IDispatch> m_object{};
     UserControl* m_control{nullptr};
-    Sink* m_sink{nullptr};
-    IConnectionPoint* m_point{nullptr};
+    Ref<Sink> m_sink{};
+    Ref<IConnectionPoint> m_point{};
     DWORD m_cookie{0};
 };
 

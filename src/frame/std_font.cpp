@@ -2,7 +2,9 @@
 
 #include "automation/enumerator.h"
 #include "automation/error_info.h"
+#include "automation/numeric_arg.h"
 #include "automation/object_count.h"
+#include "automation/ref.h"
 #include "automation/variant.h"
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
@@ -33,28 +35,6 @@ constexpr std::u16string_view kSource = u"PaginorV2CTL.StdFont";
                    u"Invalid property value: " + std::u16string(what));
 }
 
-bool number_of(const VARIANT& v, double& out) {
-    switch (v.vt) {
-    case VT_I2:
-        out = v.iVal;
-        return true;
-    case VT_I4:
-        out = v.lVal;
-        return true;
-    case VT_R4:
-        out = v.fltVal;
-        return true;
-    case VT_R8:
-        out = v.dblVal;
-        return true;
-    case VT_CY:
-        out = double(v.llVal) / 10000.0;
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 StdFont::StdFont(FontDescription description)
@@ -71,22 +51,19 @@ StdFont* StdFont::create(FontDescription description) {
 }
 
 StdFont* StdFont::from(IDispatch* font) {
-    void* self = nullptr;
-    if (!font || FAILED(font->QueryInterface(IID_StdFontSelf, &self)) || !self)
+    Ref<IDispatch> self; // ours, so the font stays alive once this reference goes
+    if (!font || FAILED(font->QueryInterface(IID_StdFontSelf, self.put_void())) || !self)
         return nullptr;
-    auto* ours = static_cast<StdFont*>(static_cast<IDispatch*>(self));
-    ours->Release();
-    return ours;
+    return static_cast<StdFont*>(self.get());
 }
 
 void StdFont::changed(DISPID member) {
-    AddRef(); // a listener or sink may drop the last other reference
+    const Ref<StdFont> alive(this); // a listener or sink may drop the last other reference
     const std::vector<FontChangeListener*> listeners = m_listeners;
     for (FontChangeListener* l : listeners)
         if (std::find(m_listeners.begin(), m_listeners.end(), l) != m_listeners.end())
             l->OnFontChanged(member);
     m_notify.changed(member);
-    Release();
 }
 
 HRESULT StdFont::QueryInterface(REFIID riid, void** ppv) {
@@ -108,9 +85,7 @@ HRESULT StdFont::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
     *ppCP = nullptr;
     if (riid != IID_IPropertyNotifySink)
         return CONNECT_E_NOCONNECTION;
-    *ppCP = &m_notify;
-    m_notify.AddRef();
-    return S_OK;
+    return write_out(ppCP, Ref<IConnectionPoint>(&m_notify));
 }
 
 void StdFont::remove_listener(FontChangeListener* listener) {
@@ -161,17 +136,18 @@ HRESULT StdFont::put(DISPID id, const VARIANT& value) {
         return S_OK;
     }
     if (id == DISPID_FONT_SIZE) {
-        double points = 0;
-        if (!number_of(value, points))
+        const std::optional<double> points = numeric_arg(value, Currency::Taken);
+        if (!points)
             return DISP_E_TYPEMISMATCH;
-        set_size(points);
+        set_size(*points);
         return S_OK;
     }
-    double n = 0;
-    const bool on = value.vt == VT_BOOL ? value.boolVal != VARIANT_FALSE
-                                        : (number_of(value, n) ? n != 0 : false);
-    if (value.vt != VT_BOOL && !number_of(value, n))
+    const std::optional<double> n = value.vt == VT_BOOL
+                                        ? std::optional<double>(value.boolVal != VARIANT_FALSE)
+                                        : numeric_arg(value, Currency::Taken);
+    if (!n)
         return DISP_E_TYPEMISMATCH;
+    const bool on = *n != 0;
     switch (id) {
     case DISPID_FONT_BOLD:
         set_bold(on);

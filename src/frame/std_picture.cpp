@@ -1,6 +1,8 @@
 #include "frame/std_picture.h"
 
+#include "automation/numeric_arg.h"
 #include "automation/object_count.h"
+#include "automation/ref.h"
 #include "frame/twips.h"
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
@@ -38,25 +40,6 @@ uint8_t mix(uint32_t over, uint32_t under, uint32_t alpha, int shift) {
     return static_cast<uint8_t>((a * alpha + b * (255 - alpha) + 127) / 255);
 }
 
-bool int_arg(const VARIANT& v, LONG& out) {
-    switch (v.vt) {
-    case VT_I2:
-        out = v.iVal;
-        return true;
-    case VT_I4:
-        out = v.lVal;
-        return true;
-    case VT_R4:
-        out = static_cast<LONG>(v.fltVal);
-        return true;
-    case VT_R8:
-        out = static_cast<LONG>(v.dblVal);
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 StdPicture::StdPicture(std::vector<uint8_t> bytes, platform::Image image)
@@ -81,12 +64,10 @@ StdPicture* StdPicture::from_bytes(std::vector<uint8_t> bytes) {
 StdPicture* StdPicture::from(IDispatch* picture) {
     if (!picture)
         return nullptr;
-    void* self = nullptr;
-    if (FAILED(picture->QueryInterface(IID_StdPictureSelf, &self)) || !self)
+    Ref<IDispatch> self; // ours, so the picture stays alive once this reference goes
+    if (FAILED(picture->QueryInterface(IID_StdPictureSelf, self.put_void())) || !self)
         return nullptr;
-    auto* ours = static_cast<StdPicture*>(static_cast<IDispatch*>(self));
-    ours->Release();
-    return ours;
+    return static_cast<StdPicture*>(self.get());
 }
 
 void StdPicture::draw(HDC hdc, int x, int y, int cx, int cy) const {
@@ -160,11 +141,13 @@ HRESULT StdPicture::render(DISPPARAMS* params, UINT* arg_err) const {
     LONG v[5] = {};
     for (UINT i = 0; i < 5; ++i) {
         const UINT at = params->cArgs - 1 - i;
-        if (!int_arg(params->rgvarg[at], v[i])) {
+        const std::optional<double> n = numeric_arg(params->rgvarg[at], Currency::Refused);
+        if (!n) {
             if (arg_err)
                 *arg_err = at;
             return DISP_E_TYPEMISMATCH;
         }
+        v[i] = static_cast<LONG>(*n); // toward zero
     }
     draw(static_cast<HDC>(v[0]), v[1], v[2], v[3], v[4]);
     return S_OK;

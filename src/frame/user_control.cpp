@@ -1,5 +1,6 @@
 #include "frame/user_control.h"
 
+#include "automation/ref.h"
 #include "frame/drawing_surface.h"
 #include "frame/nested_control.h"
 #include "frame/twips.h"
@@ -8,6 +9,7 @@
 #include "platform/raster/raster.h"
 #include "platform/window/dc_window.h"
 #include "platform/window/input.h"
+#include "platform/window/message.h"
 #include "platform/window/window.h"
 
 namespace paginor::frame {
@@ -20,16 +22,20 @@ namespace {
 const IID IID_UserControlSelf = {
     0x3e9d04c7, 0x81a2, 0x4b5f, {0xa0, 0x6c, 0x27, 0xd9, 0x14, 0x5b, 0xe3, 0x08}};
 
+// The pointer event in twips for the control's handlers, from content pixels.
+MouseEvent in_twips(const MouseEvent& e) {
+    const auto tw = [](float px) {
+        return static_cast<float>(pixels_to_twips(static_cast<int>(px)));
+    };
+    return {e.button, e.shift, tw(e.x), tw(e.y)};
+}
+
 int x_of(LPARAM l) {
     return static_cast<int16_t>(l & 0xFFFF);
 }
 int y_of(LPARAM l) {
     return static_cast<int16_t>((l >> 16) & 0xFFFF);
 }
-float tw(int px) {
-    return static_cast<float>(pixels_to_twips(px));
-}
-
 } // namespace
 
 UserControl* UserControl::from(IUnknown* object) {
@@ -39,7 +45,8 @@ UserControl* UserControl::from(IUnknown* object) {
     if (FAILED(object->QueryInterface(IID_UserControlSelf, &self)) || !self)
         return nullptr;
     auto* control = static_cast<UserControl*>(self);
-    control->control_unknown()->Release();
+    // Only borrowed: the reference the query added goes on return.
+    const auto added = Ref<IUnknown>::adopt(control->control_unknown());
     return control;
 }
 
@@ -47,18 +54,20 @@ bool UserControl::answer_self(REFIID riid, void** ppv) {
     if (riid != IID_UserControlSelf)
         return false;
     *ppv = this;
-    control_unknown()->AddRef();
+    control_unknown()->AddRef(); // QueryInterface's answer carries a reference
     return true;
 }
 
 UserControl::UserControl() = default;
 
 UserControl::~UserControl() {
-    m_nested.clear();
-    if (m_hwnd) {
+    // The window stops reaching the control first: what the children's going sends it
+    // must not reach a control that is half destroyed.
+    if (m_hwnd)
         pf::SetWindowLongPtr(m_hwnd, pf::GWLP_USERDATA, 0);
+    m_nested.clear();
+    if (m_hwnd)
         pf::DestroyWindow(m_hwnd);
-    }
 }
 
 void UserControl::site(ControlSite* site, double left, double top, double width, double height) {
@@ -75,6 +84,7 @@ void UserControl::site(ControlSite* site, double left, double top, double width,
     desc.visible = false;
     desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
     m_hwnd = pf::CreateWindow(desc);
+    m_resized = false;
     m_surface = std::make_unique<DrawingSurface>(m_back_color, site->ambient_font(),
                                                  control_class().source());
     m_surface->resize(ScaleWidth(), ScaleHeight());
@@ -94,8 +104,14 @@ void UserControl::write_properties(PropertyBag& bag) {
 }
 
 void UserControl::show() {
-    if (m_hwnd)
-        pf::ShowWindow(m_hwnd, pf::SW_SHOW);
+    if (!m_hwnd)
+        return;
+    // A layout done on Resize runs before the control is first seen, even when the host
+    // never changes its size.
+    if (!m_resized)
+        pf::SendMessage(m_hwnd, pf::WM_SIZE, 0,
+                        pf::LPARAM(ScaleWidth() & 0xFFFF) | (pf::LPARAM(ScaleHeight()) << 16));
+    pf::ShowWindow(m_hwnd, pf::SW_SHOW);
 }
 
 void UserControl::move(double left, double top, double width, double height) {
@@ -195,6 +211,7 @@ LRESULT UserControl::window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     auto* self = reinterpret_cast<UserControl*>(pf::GetWindowLongPtr(hwnd, pf::GWLP_USERDATA));
     if (!self || self->m_hwnd != hwnd)
         return pf::DefWindowProc(hwnd, msg, wParam, lParam);
+    const Ref<IUnknown> alive(self->control_unknown());
     return self->handle(msg, wParam, lParam);
 }
 
@@ -212,8 +229,7 @@ LRESULT UserControl::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
         paint();
         return 0;
     case pf::WM_SIZE:
-        surface().resize(ScaleWidth(), ScaleHeight());
-        UserControl_Resize();
+        resize();
         return 0;
     case pf::WM_SHOWWINDOW:
         if (wParam)
@@ -226,8 +242,8 @@ LRESULT UserControl::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
         UserControl_ExitFocus();
         return 0;
     case pf::WM_KEYDOWN: {
-        SHORT key = static_cast<SHORT>(wParam);
-        UserControl_KeyDown(key, shift_state());
+        KeyEvent key{static_cast<SHORT>(wParam), shift_state()};
+        UserControl_KeyDown(key);
         return 0;
     }
     case pf::WM_CHAR: {
@@ -236,8 +252,8 @@ LRESULT UserControl::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case pf::WM_KEYUP: {
-        SHORT key = static_cast<SHORT>(wParam);
-        UserControl_KeyUp(key, shift_state());
+        KeyEvent key{static_cast<SHORT>(wParam), shift_state()};
+        UserControl_KeyUp(key);
         return 0;
     }
     default:
@@ -259,16 +275,22 @@ void UserControl::paint() {
     pf::ReleaseDC(m_hwnd, hdc);
 }
 
-void UserControl::surface_mouse_down(SHORT button, SHORT shift, int x, int y) {
-    UserControl_MouseDown(button, shift, tw(x), tw(y));
+void UserControl::resize() {
+    m_resized = true;
+    surface().resize(ScaleWidth(), ScaleHeight());
+    UserControl_Resize();
 }
 
-void UserControl::surface_mouse_move(SHORT button, SHORT shift, int x, int y) {
-    UserControl_MouseMove(button, shift, tw(x), tw(y));
+void UserControl::surface_mouse_down(const MouseEvent& e) {
+    UserControl_MouseDown(in_twips(e));
 }
 
-void UserControl::surface_mouse_up(SHORT button, SHORT shift, int x, int y) {
-    UserControl_MouseUp(button, shift, tw(x), tw(y));
+void UserControl::surface_mouse_move(const MouseEvent& e) {
+    UserControl_MouseMove(in_twips(e));
+}
+
+void UserControl::surface_mouse_up(const MouseEvent& e) {
+    UserControl_MouseUp(in_twips(e));
 }
 
 } // namespace paginor::frame

@@ -8,7 +8,9 @@
 //   site()            creates the (hidden) window            -> UserControl_Initialize
 //   init_properties() a new control, or
 //   read_properties() a saved one, with the host's bag       -> InitProperties / ReadProperties
-//   show()            shows the window                       -> UserControl_Show
+//   show()            first sizes it at the sited size       -> UserControl_Resize
+//                     (once, unless a move already did), then
+//                     shows the window                       -> UserControl_Show
 //   move()            places and sizes it                    -> UserControl_Resize
 //   (DoEvents)        paints invalidated controls            -> UserControl_Paint
 //   write_properties() whenever the host saves               -> WriteProperties
@@ -21,10 +23,16 @@
 // happens. Events: MouseDown, MouseUp, then Click (left button, released over the same
 // part); a second press within the double-click time raises DblClick in place of
 // MouseDown, and its release MouseUp without Click. Coordinates are twips.
+//
+// Lifetime: while the control handles a message of its window (any handler above, from
+// Show to KeyUp) it holds a reference to itself, as its automation members do, so a
+// handler that reaches a host that lets the control go (an event, a pumped message)
+// still ends on a live control.
 #pragma once
 
 #include <paginor/base.h>
 
+#include "frame/input_event.h"
 #include "frame/property_bag.h"
 #include "frame/std_font.h"
 #include "frame/windowless_children.h"
@@ -77,9 +85,9 @@ class Windowless {
     // Draws into the control's DC (control coordinates).
     virtual void paint(HDC hdc) = 0;
 
-    std::function<void(SHORT button, SHORT shift, float x, float y)> on_mouse_down;
-    std::function<void(SHORT button, SHORT shift, float x, float y)> on_mouse_move;
-    std::function<void(SHORT button, SHORT shift, float x, float y)> on_mouse_up;
+    std::function<void(const MouseEvent&)> on_mouse_down;
+    std::function<void(const MouseEvent&)> on_mouse_move;
+    std::function<void(const MouseEvent&)> on_mouse_up;
     std::function<void()> on_click;
     std::function<void()> on_dbl_click;
 };
@@ -104,6 +112,8 @@ class UserControl : private WindowlessChildren::Surface {
     // damaged bags catch them themselves.
     void read_properties(const PropertyBag& bag);
     void write_properties(PropertyBag& bag);
+    // Raises the first Resize at the sited size when no move has raised one yet, then
+    // shows the window.
     void show();
     // Places the control in twips (rounded to pixels by the one rule of twips.h); raises
     // Resize when the size changes. Ignored before site().
@@ -172,14 +182,14 @@ class UserControl : private WindowlessChildren::Surface {
     // After the drawing surface is shown and the windowless children drawn over it.
     virtual void UserControl_Paint(HDC) {}
     virtual void UserControl_Terminate() {}
-    virtual void UserControl_MouseDown(SHORT, SHORT, float, float) {}
-    virtual void UserControl_MouseMove(SHORT, SHORT, float, float) {}
-    virtual void UserControl_MouseUp(SHORT, SHORT, float, float) {}
+    virtual void UserControl_MouseDown(const MouseEvent&) {}
+    virtual void UserControl_MouseMove(const MouseEvent&) {}
+    virtual void UserControl_MouseUp(const MouseEvent&) {}
     virtual void UserControl_Click() {}
     virtual void UserControl_DblClick() {}
-    virtual void UserControl_KeyDown(SHORT&, SHORT) {}
-    virtual void UserControl_KeyPress(SHORT&) {}
-    virtual void UserControl_KeyUp(SHORT&, SHORT) {}
+    virtual void UserControl_KeyDown(KeyEvent&) {}
+    virtual void UserControl_KeyPress(SHORT& /*ascii*/) {}
+    virtual void UserControl_KeyUp(KeyEvent&) {}
     virtual void UserControl_EnterFocus() {}
     virtual void UserControl_ExitFocus() {}
 
@@ -188,9 +198,10 @@ class UserControl : private WindowlessChildren::Surface {
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT respond(UINT msg, WPARAM wParam, LPARAM lParam);
     void paint();
-    void surface_mouse_down(SHORT button, SHORT shift, int x, int y) override;
-    void surface_mouse_move(SHORT button, SHORT shift, int x, int y) override;
-    void surface_mouse_up(SHORT button, SHORT shift, int x, int y) override;
+    void resize();
+    void surface_mouse_down(const MouseEvent& e) override;
+    void surface_mouse_move(const MouseEvent& e) override;
+    void surface_mouse_up(const MouseEvent& e) override;
     void surface_click() override { UserControl_Click(); }
     void surface_dbl_click() override { UserControl_DblClick(); }
 
@@ -201,6 +212,7 @@ class UserControl : private WindowlessChildren::Surface {
     std::unique_ptr<DrawingSurface> m_surface{};
     std::vector<std::unique_ptr<NestedControl>> m_nested{};
     bool m_terminated{false};
+    bool m_resized{false}; // a Resize was raised since the control was sited
     std::function<void(UINT, WPARAM, LPARAM)> m_relay{};
 };
 

@@ -46,9 +46,17 @@ constexpr ButtonMessage kButtons[] = {
     {pf::WM_MBUTTONDBLCLK, 4, ButtonMessage::Double},
 };
 
-// A point relative to a child, in twips.
-float tw(int px) {
-    return static_cast<float>(pixels_to_twips(px));
+// The event as the surface hears it: content pixels.
+MouseEvent on_surface(SHORT button, SHORT shift, POINT at) {
+    return {button, shift, static_cast<float>(at.x), static_cast<float>(at.y)};
+}
+
+// The event as a child hears it: twips from its own top-left corner.
+MouseEvent on_child(const MouseEvent& e, const RECT& bounds) {
+    const auto tw = [](float px) {
+        return static_cast<float>(pixels_to_twips(static_cast<int>(px)));
+    };
+    return {e.button, e.shift, tw(e.x - float(bounds.left)), tw(e.y - float(bounds.top))};
 }
 
 } // namespace
@@ -91,33 +99,30 @@ bool WindowlessChildren::pointer(HWND hwnd, UINT msg, WPARAM wParam, POINT at, S
     }
     if (msg == pf::WM_MOUSEMOVE) {
         Windowless* target = m_pressed ? m_press_target : hit(at);
-        const SHORT button = buttons_of(wParam), shift = shift_of(wParam);
-        if (!target) {
-            m_surface.surface_mouse_move(button, shift, at.x, at.y);
-        } else if (target->on_mouse_move) {
-            const RECT r = target->bounds();
-            target->on_mouse_move(button, shift, tw(at.x - r.left), tw(at.y - r.top));
-        }
+        const MouseEvent e = on_surface(buttons_of(wParam), shift_of(wParam), at);
+        if (!target)
+            m_surface.surface_mouse_move(e);
+        else if (target->on_mouse_move)
+            target->on_mouse_move(on_child(e, target->bounds()));
         return true;
     }
     for (const ButtonMessage& b : kButtons) {
         if (b.msg != msg)
             continue;
+        const MouseEvent e = on_surface(b.button, shift_of(wParam), at);
         if (b.what == ButtonMessage::Up)
-            button_up(hwnd, b.button, shift_of(wParam), at, content);
+            button_up(hwnd, e, at, content);
         else
-            button_down(hwnd, hit(at), b.button, shift_of(wParam), at,
-                        b.what == ButtonMessage::Double);
+            button_down(hwnd, hit(at), e, b.what == ButtonMessage::Double);
         return true;
     }
     return false;
 }
 
-void WindowlessChildren::button_down(HWND hwnd, Windowless* target, SHORT button, SHORT shift,
-                                     POINT at, bool dbl) {
+void WindowlessChildren::button_down(HWND hwnd, Windowless* target, const MouseEvent& e, bool dbl) {
     m_press_target = target;
     m_pressed = true;
-    m_in_double_click = dbl && button == 1;
+    m_in_double_click = dbl && e.button == 1;
     pf::SetCapture(hwnd);
     if (pf::GetFocus() != hwnd)
         pf::SetFocus(hwnd);
@@ -128,28 +133,26 @@ void WindowlessChildren::button_down(HWND hwnd, Windowless* target, SHORT button
             target->on_dbl_click();
         return;
     }
-    if (!target) {
-        m_surface.surface_mouse_down(button, shift, at.x, at.y);
-    } else if (target->on_mouse_down) {
-        const RECT r = target->bounds();
-        target->on_mouse_down(button, shift, tw(at.x - r.left), tw(at.y - r.top));
-    }
+    if (!target)
+        m_surface.surface_mouse_down(e);
+    else if (target->on_mouse_down)
+        target->on_mouse_down(on_child(e, target->bounds()));
 }
 
-void WindowlessChildren::button_up(HWND hwnd, SHORT button, SHORT shift, POINT at, SIZE content) {
+void WindowlessChildren::button_up(HWND hwnd, const MouseEvent& e, POINT at, SIZE content) {
     Windowless* const target = m_press_target;
     const RECT r = target ? target->bounds() : RECT{0, 0, content.cx, content.cy};
     const bool over = pf::PtInRect(&r, at) && hit(at) == target;
-    const bool click = button == 1 && over && !m_in_double_click;
-    if (button == 1)
+    const bool click = e.button == 1 && over && !m_in_double_click;
+    if (e.button == 1)
         m_in_double_click = false;
     if (!target) {
-        m_surface.surface_mouse_up(button, shift, at.x, at.y);
+        m_surface.surface_mouse_up(e);
         if (click)
             m_surface.surface_click();
     } else {
         if (target->on_mouse_up)
-            target->on_mouse_up(button, shift, tw(at.x - r.left), tw(at.y - r.top));
+            target->on_mouse_up(on_child(e, r));
         if (click && target->on_click)
             target->on_click();
     }

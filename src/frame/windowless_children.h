@@ -10,12 +10,13 @@
 // focus (before MouseDown), so the release is the window's wherever it happens.
 //
 // Coordinates: the window hands every point in its content area (pixels, (0, 0) at the
-// content's top-left corner); the surface hears them so, a child hears twips relative to
-// its own top-left corner (the Windowless contract).
+// content's top-left corner); the surface hears them so (a MouseEvent in content pixels),
+// a child hears twips relative to its own top-left corner (the Windowless contract).
 #pragma once
 
 #include <paginor/base.h>
 
+#include "frame/input_event.h"
 #include "platform/core/types.h"
 
 #include <vector>
@@ -39,9 +40,9 @@ class WindowlessChildren {
     // What the window's own surface hears when no child takes the pointer.
     class Surface {
       public:
-        virtual void surface_mouse_down(SHORT button, SHORT shift, int x, int y) = 0;
-        virtual void surface_mouse_move(SHORT button, SHORT shift, int x, int y) = 0;
-        virtual void surface_mouse_up(SHORT button, SHORT shift, int x, int y) = 0;
+        virtual void surface_mouse_down(const MouseEvent& e) = 0;
+        virtual void surface_mouse_move(const MouseEvent& e) = 0;
+        virtual void surface_mouse_up(const MouseEvent& e) = 0;
         virtual void surface_click() = 0;
         virtual void surface_dbl_click() = 0;
 
@@ -73,8 +74,8 @@ class WindowlessChildren {
     bool pointer(HWND hwnd, UINT msg, WPARAM wParam, POINT at, SIZE content);
 
   private:
-    void button_down(HWND hwnd, Windowless* target, SHORT button, SHORT shift, POINT at, bool dbl);
-    void button_up(HWND hwnd, SHORT button, SHORT shift, POINT at, SIZE content);
+    void button_down(HWND hwnd, Windowless* target, const MouseEvent& e, bool dbl);
+    void button_up(HWND hwnd, const MouseEvent& e, POINT at, SIZE content);
 
     Surface& m_surface;
     std::vector<Windowless*> m_children{};

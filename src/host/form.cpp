@@ -53,7 +53,7 @@ class Form::Site final : public frame::ControlSite {
     void on_property_changed(IUnknown* control, DISPID dispid) override {
         m_form.note_change(control, dispid);
     }
-    IDispatch* parent_object() override { return m_form.m_object; }
+    IDispatch* parent_object() override { return m_form.m_object.get(); }
     frame::FontDescription ambient_font() override { return m_form.m_ambient_font; }
 
   private:
@@ -68,19 +68,19 @@ Form::Form(std::u16string name, double width, double height, OLE_COLOR back_colo
     desc.proc = &Form::form_proc;
     desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
     m_hwnd = pf::CreateWindow(desc);
-    m_object = FormObject::create(*this);
+    m_object = frame::Ref<FormObject>::adopt(FormObject::create(*this));
 }
 
 Form::~Form() {
     // A control walking Parent.Controls while it terminates sees only the live ones.
     while (!m_entries.empty()) {
         m_entries.back().control->terminate();
-        IDispatch* object = m_entries.back().object;
+        frame::Ref<IDispatch> object = std::move(m_entries.back().object);
         m_entries.pop_back();
-        object->Release();
+        object.reset();
     }
     m_object->detach();
-    m_object->Release();
+    m_object.reset();
     pf::SetWindowLongPtr(m_hwnd, pf::GWLP_USERDATA, 0);
     pf::DestroyWindow(m_hwnd);
 }
@@ -114,16 +114,15 @@ IDispatch* Form::add(std::u16string_view progid, std::u16string_view name, doubl
                            u"No container named '" + std::u16string(container) + u"'");
         parent = frame::UserControl::from(holder)->hwnd();
     }
-    IDispatch* object = frame::create_through_factory(c, kSource);
-    frame::UserControl* uc = frame::UserControl::from(object);
-    if (!uc) {
-        object->Release();
+    frame::Ref<IDispatch> object = frame::create_through_factory(c, kSource);
+    frame::UserControl* uc = frame::UserControl::from(object.get());
+    if (!uc)
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
                        c.progid() + u" is not a control");
-    }
+    IDispatch* const added = object.get();
     m_sites.push_back(std::make_unique<Site>(*this, parent));
     m_entries.push_back({std::u16string(name), c.progid(), std::u16string(c.name),
-                         std::u16string(container), object, uc});
+                         std::u16string(container), std::move(object), uc});
     uc->site(m_sites.back().get(), left, top, width, height);
     if (bag)
         uc->read_properties(*bag);
@@ -131,17 +130,17 @@ IDispatch* Form::add(std::u16string_view progid, std::u16string_view name, doubl
         uc->init_properties();
     uc->show();
     uc->move(left, top, width, height);
-    return object;
+    return added;
 }
 
 IDispatch* Form::object() const {
-    return m_object;
+    return m_object.get();
 }
 
 IDispatch* Form::control(std::u16string_view name) const {
     for (const Entry& e : m_entries)
         if (equals_ignore_case(e.name, name))
-            return e.object;
+            return e.object.get();
     return nullptr;
 }
 

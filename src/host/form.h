@@ -14,6 +14,7 @@
 #include "frame/form_file.h"
 #include "frame/std_font.h"
 #include "frame/user_control.h"
+#include "host/form_view.h"
 #include "platform/image/image_codec.h"
 
 #include <memory>
@@ -22,19 +23,11 @@
 
 namespace paginor::host {
 
-using platform::HWND;
 class FormObject;
 
-class Form {
+class Form final : public FormView {
   public:
-    struct Entry {
-        std::u16string name;
-        std::u16string progid;
-        std::u16string type_name; // the class name: "O2007Hover"
-        std::u16string container; // empty: the form
-        IDispatch* object{nullptr};
-        frame::UserControl* control{nullptr};
-    };
+    using Entry = FormEntry;
     struct Change {
         std::u16string control;
         DISPID dispid;
@@ -50,10 +43,10 @@ class Form {
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    HWND hwnd() const { return m_hwnd; }
+    HWND hwnd() const override { return m_hwnd; }
     bool user_mode() const { return m_user_mode; }
-    const std::u16string& name() const { return m_name; }
-    OLE_COLOR back_color() const { return m_back_color; }
+    const std::u16string& name() const override { return m_name; }
+    OLE_COLOR back_color() const override { return m_back_color; }
     // The object every control's Parent answers (borrowed; see form_object.h). It stays
     // valid while a host holds a reference, but answers E_UNEXPECTED once the form is gone.
     IDispatch* object() const;
@@ -72,8 +65,8 @@ class Form {
                    double width, double height, const frame::PropertyBag* bag = nullptr,
                    std::u16string_view container = {});
     // Borrowed; null when no control has the name.
-    IDispatch* control(std::u16string_view name) const;
-    const std::vector<Entry>& controls() const { return m_entries; }
+    IDispatch* control(std::u16string_view name) const override;
+    const std::vector<Entry>& controls() const override { return m_entries; }
     // Property changes the controls reported, oldest first; dirty() while any.
     const std::vector<Change>& changes() const { return m_changes; }
     bool dirty() const { return !m_changes.empty(); }
@@ -101,7 +94,7 @@ class Form {
     bool m_user_mode;
     frame::FontDescription m_ambient_font{};
     HWND m_hwnd{0};
-    FormObject* m_object{nullptr}; // one reference, the form's
+    frame::Ref<FormObject> m_object{};
     std::vector<Entry> m_entries{};
     std::vector<std::unique_ptr<Site>> m_sites{};
     std::vector<Change> m_changes{};

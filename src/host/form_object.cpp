@@ -3,8 +3,8 @@
 #include "automation/enumerator.h"
 #include "automation/error_info.h"
 #include "automation/object_count.h"
+#include "automation/ref.h"
 #include "automation/variant.h"
-#include "host/form.h"
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
 
@@ -40,13 +40,13 @@ constexpr std::array kExtenderNames{
     frame::DispatchName{u"Name", kName}, frame::DispatchName{u"TypeName", kTypeName},
     frame::DispatchName{u"Container", kContainer}, frame::DispatchName{u"Object", kObject}};
 
-using Reader = std::function<void(const Form&, VARIANT& out)>;
+using Reader = std::function<void(const FormView&, VARIANT& out)>;
 
 // One read of a form's object, as the automation boundary wants it: reads only, the
 // form still there, the argument count checked, and any failure of the reader (a
 // RuntimeError, or no memory) turned into DISP_E_EXCEPTION with the error in excep and in
 // the thread's error info.
-HRESULT read(const Form* form, WORD flags, DISPPARAMS* params, UINT wanted, VARIANT* result,
+HRESULT read(const FormView* form, WORD flags, DISPPARAMS* params, UINT wanted, VARIANT* result,
              EXCEPINFO* excep, const Reader& reader) {
     if (!(flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)))
         return DISP_E_MEMBERNOTFOUND;
@@ -79,9 +79,7 @@ void put_long(VARIANT& out, LONG value) {
 // Hands out a counted reference.
 void put_object(VARIANT& out, IDispatch* object) {
     out.vt = VT_DISPATCH;
-    out.pdispVal = object;
-    if (object)
-        object->AddRef();
+    out.pdispVal = frame::Ref<IDispatch>(object).detach();
 }
 
 // What the collections and extenders share: a counted hold on the form's object, through
@@ -89,15 +87,11 @@ void put_object(VARIANT& out, IDispatch* object) {
 class FormPart : public frame::NamedDispatch {
   protected:
     FormPart(std::span<const frame::DispatchName> names, const IID& self, FormObject& owner)
-        : NamedDispatch(names, self), m_owner(owner) {
-        m_owner.AddRef();
+        : NamedDispatch(names, self), m_owner(&owner) {
         frame::object_created();
     }
-    ~FormPart() override {
-        m_owner.Release();
-        frame::object_destroyed();
-    }
-    FormObject& m_owner;
+    ~FormPart() override { frame::object_destroyed(); }
+    const frame::Ref<FormObject> m_owner;
 };
 
 // Controls(i): one control of the form, found again by its name at every read.
@@ -110,26 +104,27 @@ class Extender final : public FormPart {
                    EXCEPINFO* excep, UINT*) override {
         if (!is_member(id))
             return DISP_E_MEMBERNOTFOUND;
-        return read(
-            m_owner.form(), flags, params, 0, result, excep, [&](const Form& form, VARIANT& out) {
-                const Form::Entry& e = entry(form);
-                switch (id) {
-                case kName:
-                    return put_string(out, e.name);
-                case kTypeName:
-                    return put_string(out, e.type_name);
-                case kContainer:
-                    return put_object(out, e.container.empty() ? static_cast<IDispatch*>(&m_owner)
-                                                               : form.control(e.container));
-                default:
-                    return put_object(out, e.object);
-                }
-            });
+        return read(m_owner->form(), flags, params, 0, result, excep,
+                    [&](const FormView& form, VARIANT& out) {
+                        const FormEntry& e = entry(form);
+                        switch (id) {
+                        case kName:
+                            return put_string(out, e.name);
+                        case kTypeName:
+                            return put_string(out, e.type_name);
+                        case kContainer:
+                            return put_object(out, e.container.empty()
+                                                       ? static_cast<IDispatch*>(m_owner.get())
+                                                       : form.control(e.container));
+                        default:
+                            return put_object(out, e.object.get());
+                        }
+                    });
     }
 
   private:
-    const Form::Entry& entry(const Form& form) const {
-        for (const Form::Entry& e : form.controls())
+    const FormEntry& entry(const FormView& form) const {
+        for (const FormEntry& e : form.controls())
             if (equals_ignore_case(e.name, m_name))
                 return e;
         raise_standard(std_error::ObjectNotSet, std::u16string(kSource),
@@ -150,13 +145,13 @@ class Controls final : public FormPart {
         if (!is_member(id))
             return DISP_E_MEMBERNOTFOUND;
         if (id == kCount)
-            return read(m_owner.form(), flags, params, 0, result, excep,
-                        [](const Form& form, VARIANT& out) {
+            return read(m_owner->form(), flags, params, 0, result, excep,
+                        [](const FormView& form, VARIANT& out) {
                             put_long(out, static_cast<LONG>(form.controls().size()));
                         });
         if (id == DISPID_NEWENUM)
-            return read(m_owner.form(), flags, params, 0, result, excep,
-                        [&](const Form& form, VARIANT& out) {
+            return read(m_owner->form(), flags, params, 0, result, excep,
+                        [&](const FormView& form, VARIANT& out) {
                             out.vt = VT_UNKNOWN;
                             out.punkVal = enumerate(form);
                         });
@@ -168,13 +163,14 @@ class Controls final : public FormPart {
             return DISP_E_TYPEMISMATCH;
         }
         return read(
-            m_owner.form(), flags, params, 1, result, excep, [&](const Form& form, VARIANT& out) {
+            m_owner->form(), flags, params, 1, result, excep,
+            [&](const FormView& form, VARIANT& out) {
                 const LONG i = index->lVal;
                 if (i < 0 || size_t(i) >= form.controls().size())
                     throw RuntimeError(
                         DISP_E_BADINDEX, std_error::SubscriptOutOfRange, std::u16string(kSource),
                         std::u16string(standard_error_text(std_error::SubscriptOutOfRange)));
-                auto* extender = new Extender(m_owner, form.controls()[size_t(i)].name);
+                auto* extender = new Extender(*m_owner, form.controls()[size_t(i)].name);
                 out.vt = VT_DISPATCH;
                 out.pdispVal = extender;
             });
@@ -183,11 +179,11 @@ class Controls final : public FormPart {
   private:
     // An enumerator of a new extender for every control, in form order. The extenders
     // hold the form's object, not the form.
-    IUnknown* enumerate(const Form& form) {
+    IUnknown* enumerate(const FormView& form) {
         std::vector<frame::Variant> extenders;
         std::vector<VARIANT> items;
-        for (const Form::Entry& e : form.controls()) {
-            auto* extender = new Extender(m_owner, e.name);
+        for (const FormEntry& e : form.controls()) {
+            auto* extender = new Extender(*m_owner, e.name);
             VARIANT& v = *extenders.emplace_back().get();
             v.vt = VT_DISPATCH;
             v.pdispVal = extender;
@@ -202,7 +198,8 @@ class Controls final : public FormPart {
 
 } // namespace
 
-FormObject::FormObject(Form& form) : NamedDispatch(kFormNames, IID_FormObjectSelf), m_form(&form) {
+FormObject::FormObject(const FormView& form)
+    : NamedDispatch(kFormNames, IID_FormObjectSelf), m_form(&form) {
     frame::object_created();
 }
 
@@ -210,7 +207,7 @@ FormObject::~FormObject() {
     frame::object_destroyed();
 }
 
-FormObject* FormObject::create(Form& form) {
+FormObject* FormObject::create(const FormView& form) {
     return new FormObject(form);
 }
 
@@ -218,7 +215,7 @@ HRESULT FormObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
                            EXCEPINFO* excep, UINT*) {
     if (!is_member(id))
         return DISP_E_MEMBERNOTFOUND;
-    return read(m_form, flags, params, 0, result, excep, [&](const Form& form, VARIANT& out) {
+    return read(m_form, flags, params, 0, result, excep, [&](const FormView& form, VARIANT& out) {
         switch (id) {
         case kName:
             return put_string(out, form.name());

@@ -14,23 +14,22 @@
 #pragma once
 
 #include "automation/named_dispatch.h"
+#include "host/form_view.h"
 
 #include <string>
 #include <string_view>
 
 namespace paginor::host {
 
-class Form;
-
 class FormObject final : public frame::NamedDispatch {
   public:
     // The object of a live form, holding one reference (the form's).
-    static FormObject* create(Form& form);
+    static FormObject* create(const FormView& form);
     // The form goes: every member of this object and of the collections and extenders
     // made from it answers E_UNEXPECTED from now on. A second call does nothing.
     void detach() { m_form = nullptr; }
     // The form, or null once detached.
-    Form* form() const { return m_form; }
+    const FormView* form() const { return m_form; }
 
     // Reads of Name (BSTR), BackColor (VT_I4, the OLE colour as stored), hwnd (VT_I4) and
     // Controls (VT_DISPATCH, a new collection object). DISP_E_MEMBERNOTFOUND for writes
@@ -39,10 +38,10 @@ class FormObject final : public frame::NamedDispatch {
                    EXCEPINFO* excep, UINT* arg_err) override;
 
   private:
-    explicit FormObject(Form& form);
+    explicit FormObject(const FormView& form);
     ~FormObject() override;
 
-    Form* m_form;
+    const FormView* m_form;
 };
 
 } // namespace paginor::host

@@ -2,6 +2,7 @@
 // entry points.
 #include "automation/error_info.h"
 #include "automation/object_count.h"
+#include "automation/ref.h"
 #include "automation/simple_object.h"
 #include "library/class_catalog.h"
 #include "platform/core/error.h"
@@ -28,10 +29,8 @@ class ClassFactory final : public SimpleObject<IClassFactory> {
         if (outer)
             return CLASS_E_NOAGGREGATION;
         return guarded(m_class.source(), [&] {
-            IDispatch* object = m_class.make();
-            const HRESULT hr = object->QueryInterface(riid, ppv);
-            object->Release();
-            return hr;
+            const auto object = Ref<IDispatch>::adopt(m_class.make());
+            return object->QueryInterface(riid, ppv);
         });
     }
     HRESULT LockServer(BOOL lock) override {
@@ -45,14 +44,12 @@ class ClassFactory final : public SimpleObject<IClassFactory> {
 
 } // namespace
 
-IDispatch* create_through_factory(const Class& c, std::u16string_view source) {
-    IClassFactory* factory = nullptr;
-    HRESULT hr = DllGetClassObject(*c.clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
-    IDispatch* object = nullptr;
-    if (SUCCEEDED(hr)) {
-        hr = factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&object));
-        factory->Release();
-    }
+Ref<IDispatch> create_through_factory(const Class& c, std::u16string_view source) {
+    Ref<IClassFactory> factory;
+    HRESULT hr = DllGetClassObject(*c.clsid, IID_IClassFactory, factory.put_void());
+    Ref<IDispatch> object;
+    if (SUCCEEDED(hr))
+        hr = factory->CreateInstance(nullptr, IID_IDispatch, object.put_void());
     if (FAILED(hr) || !object)
         raise_standard(std_error::CannotCreateObject, std::u16string(source),
                        std::u16string(standard_error_text(std_error::CannotCreateObject)) + u": " +
@@ -72,10 +69,8 @@ HRESULT DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) {
     if (!cls)
         return CLASS_E_CLASSNOTAVAILABLE;
     return guarded(u"PaginorV2CTL", [&] {
-        auto* factory = new ClassFactory(*cls);
-        const HRESULT hr = factory->QueryInterface(riid, ppv);
-        factory->Release();
-        return hr;
+        const Ref<IClassFactory> factory = Ref<IClassFactory>::adopt(new ClassFactory(*cls));
+        return factory->QueryInterface(riid, ppv);
     });
 }
 

@@ -1,5 +1,7 @@
 #include "library/registry_self.h"
 
+#include "automation/ref.h"
+
 #include <paginor/automation.h>
 
 #include <string>
@@ -7,20 +9,16 @@
 namespace paginor::frame {
 
 HRESULT report_error(HRESULT hr, std::u16string_view source, std::u16string_view description) {
-    ICreateErrorInfo* create = nullptr;
-    if (FAILED(CreateErrorInfo(&create)) || !create) {
+    Ref<ICreateErrorInfo> create;
+    if (FAILED(CreateErrorInfo(create.put())) || !create)
         return hr;
-    }
     std::u16string s(source);
     std::u16string d(description);
     create->SetSource(s.data());
     create->SetDescription(d.data());
-    IErrorInfo* info = nullptr;
-    if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
-        SetErrorInfo(0, info);
-        info->Release();
-    }
-    create->Release();
+    Ref<IErrorInfo> info;
+    if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, info.put_void())))
+        SetErrorInfo(0, info.get());
     return hr;
 }
 

@@ -2,6 +2,7 @@
 // class factory and a new object.
 #include <paginor/host.h>
 
+#include "automation/ref.h"
 #include "library/registry_self.h"
 #include "registry/registry_file.h"
 #include "registry/registry_server.h"
@@ -55,14 +56,11 @@ HRESULT create(const ServerLookup& lookup, const OLECHAR* progid, REFIID riid, v
         return report_error(CO_E_ERRORINDLL, kSource,
                             from_utf8(lookup.server) + u" has no DllGetClassObject");
     }
-    IClassFactory* factory = nullptr;
-    HRESULT hr = get(lookup.clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
-    if (FAILED(hr) || !factory) {
+    Ref<IClassFactory> factory;
+    const HRESULT hr = get(lookup.clsid, IID_IClassFactory, factory.put_void());
+    if (FAILED(hr) || !factory)
         return FAILED(hr) ? hr : E_UNEXPECTED;
-    }
-    hr = factory->CreateInstance(nullptr, riid, ppv);
-    factory->Release();
-    return hr;
+    return factory->CreateInstance(nullptr, riid, ppv);
 }
 
 } // namespace

@@ -66,11 +66,17 @@ class PictureBoxTest : public ::testing::Test {
         EXPECT_EQ(bars->Release(), 0u);
     }
 
-    // A handler that logs "<name>" plus its arguments, each as a whole number.
+    // Each argument as whole numbers; an event value gives its fields in order.
+    static std::string words(const frame::MouseEvent& e) {
+        return words(e.button) + words(e.shift) + words(e.x) + words(e.y);
+    }
+    static std::string words(const frame::KeyEvent& e) { return words(e.key) + words(e.shift); }
+    template <class N> static std::string words(N n) { return " " + std::to_string(int(n)); }
+    // A handler that logs "<name>" plus its arguments.
     auto logs(std::string name) {
         return [this, name](auto&&... args) {
             std::string line = name;
-            ((line += " " + std::to_string(int(args))), ...);
+            ((line += words(args)), ...);
             log.push_back(line);
         };
     }

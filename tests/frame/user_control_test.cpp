@@ -61,23 +61,26 @@ class Recording final : public UserControl, public IUnknown {
     }
     void UserControl_WriteProperties(PropertyBag&) override { seen.push_back("WriteProperties"); }
     void UserControl_Show() override { seen.push_back("Show"); }
-    void UserControl_Resize() override { seen.push_back("Resize"); }
+    void UserControl_Resize() override {
+        seen.push_back("Resize " + std::to_string(int(Width())) + "x" +
+                       std::to_string(int(Height())));
+    }
     void UserControl_Paint(HDC) override { seen.push_back("Paint"); }
     void UserControl_Terminate() override { seen.push_back("Terminate"); }
-    void UserControl_MouseDown(SHORT b, SHORT s, float x, float y) override {
-        log("MouseDown", b, s, x, y);
+    void UserControl_MouseDown(const MouseEvent& e) override {
+        log("MouseDown", e.button, e.shift, e.x, e.y);
     }
-    void UserControl_MouseMove(SHORT b, SHORT s, float x, float y) override {
-        log("MouseMove", b, s, x, y);
+    void UserControl_MouseMove(const MouseEvent& e) override {
+        log("MouseMove", e.button, e.shift, e.x, e.y);
     }
-    void UserControl_MouseUp(SHORT b, SHORT s, float x, float y) override {
-        log("MouseUp", b, s, x, y);
+    void UserControl_MouseUp(const MouseEvent& e) override {
+        log("MouseUp", e.button, e.shift, e.x, e.y);
     }
     void UserControl_Click() override { seen.push_back("Click"); }
     void UserControl_DblClick() override { seen.push_back("DblClick"); }
-    void UserControl_KeyDown(SHORT& k, SHORT s) override { log("KeyDown", k, s); }
+    void UserControl_KeyDown(KeyEvent& e) override { log("KeyDown", e.key, e.shift); }
     void UserControl_KeyPress(SHORT& k) override { log("KeyPress", k); }
-    void UserControl_KeyUp(SHORT& k, SHORT s) override { log("KeyUp", k, s); }
+    void UserControl_KeyUp(KeyEvent& e) override { log("KeyUp", e.key, e.shift); }
     void UserControl_EnterFocus() override { seen.push_back("EnterFocus"); }
     void UserControl_ExitFocus() override { seen.push_back("ExitFocus"); }
 };
@@ -170,7 +173,8 @@ class UserControlHost : public ::testing::Test {
 TEST_F(UserControlHost, LifecycleStepsInOrderAndPaintsCoalesce) {
     control.site(&site, 150, 150, 300, 450); // (10, 10), 20 x 30 px
     control.init_properties();
-    control.show();
+    control.show();                   // the first Resize, at the sited size, comes before Show
+    control.move(150, 150, 300, 450); // the same size: no Resize
     control.move(150, 150, 600, 450);
     platform::DoEvents();
     control.refresh();
@@ -189,9 +193,9 @@ TEST_F(UserControlHost, LifecycleStepsInOrderAndPaintsCoalesce) {
     control.read_properties(bag);
     control.terminate();
     control.terminate();
-    const Lines expected{"Initialize",     "InitProperties", "Show",  "Resize",
-                         "Paint",          "Paint",          "Paint", "WriteProperties",
-                         "ReadProperties", "Terminate"};
+    const Lines expected{"Initialize",      "InitProperties", "Resize 300x450", "Show",
+                         "Resize 600x450",  "Paint",          "Paint",          "Paint",
+                         "WriteProperties", "ReadProperties", "Terminate"};
     EXPECT_EQ(control.seen, expected);
     EXPECT_EQ(control.hwnd(), 0u);
 }
