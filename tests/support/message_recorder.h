@@ -116,6 +116,13 @@ class WindowSystemTest : public ::testing::Test {
         MessageLog::clear();
     }
     const std::vector<MsgRow>& log() { return MessageLog::rows(); }
+    // Only the message numbers of the log, for tests that care about nothing else.
+    std::vector<UINT> messages() {
+        std::vector<UINT> out;
+        for (const MsgRow& r : log())
+            out.push_back(r.msg);
+        return out;
+    }
 
     WindowSystemScope ws;
 };

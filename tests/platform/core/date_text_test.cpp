@@ -1,27 +1,18 @@
 #include "platform/core/date.h"
 #include "platform/core/date_text.h"
+#include "platform/core/unicode.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+using namespace paginor;
 using namespace paginor::platform;
 
 namespace {
 
 DATE make(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
-    SYSTEMTIME st;
-    st.wYear = WORD(y);
-    st.wMonth = WORD(m);
-    st.wDay = WORD(d);
-    st.wHour = WORD(h);
-    st.wMinute = WORD(mi);
-    st.wSecond = WORD(s);
-    return *date_from_fields(st);
-}
-
-std::string narrow(const std::u16string& s) {
-    return std::string(s.begin(), s.end());
+    return *date_from_fields({WORD(y), WORD(m), 0, WORD(d), WORD(h), WORD(mi), WORD(s), 0});
 }
 
 } // namespace
@@ -45,9 +36,7 @@ TEST(DateText, EveryWrittenDateReadsBackAsMidnightOfTheSameDay) {
         for (int day : {1, 9, 10, 28, days_in_month(2024, month)}) {
             DATE d = make(2024, month, day, 23, 59, 59);
             std::u16string text = format_day_month_year(d);
-            std::optional<DATE> back = parse_date(text, 1999);
-            ASSERT_TRUE(back) << narrow(text);
-            EXPECT_DOUBLE_EQ(*back, make(2024, month, day)) << narrow(text);
+            EXPECT_EQ(parse_date(text, 1999), make(2024, month, day)) << to_utf8(text);
         }
     }
 }
@@ -94,10 +83,8 @@ TEST(DateText, LenientParseAcceptsTheRegionalShapesAndNothingElse) {
     for (const Row& row : rows) {
         std::optional<DATE> d = parse_date(row.text, 2026);
         std::u16string got = d ? format_yyyymmdd(*d) : u"";
-        EXPECT_EQ(got, std::u16string(row.expected)) << '"' << narrow(row.text) << '"';
-        if (d) {
-            EXPECT_DOUBLE_EQ(*d, *date_only(*d)) << narrow(row.text);
-        }
+        EXPECT_EQ(got, std::u16string(row.expected)) << '"' << to_utf8(row.text) << '"';
+        EXPECT_TRUE(!d || *d == *date_only(*d)) << to_utf8(row.text);
     }
     EXPECT_EQ(format_yyyymmdd(*parse_date(u"29 Feb", 2024)), u"20240229");
 }

@@ -36,6 +36,10 @@ File open_existing(const std::u16string& path, FileAccess access) {
     return File::open(path, access, FileShare::ReadWrite, FileDisposition::OpenExisting);
 }
 
+File create(const std::u16string& path) {
+    return File::open(path, FileAccess::Write, FileShare::None, FileDisposition::CreateAlways);
+}
+
 } // namespace
 
 TEST(Files, StandardErrorsForBadPaths) {
@@ -44,30 +48,23 @@ TEST(Files, StandardErrorsForBadPaths) {
     std::filesystem::create_directory(dir.path() / "folder");
     struct Row {
         std::u16string path;
-        int open_error;
-        int length_error;
-        int delete_error;
+        int error; // of opening, asking the length and deleting alike
     };
     const Row rows[] = {
-        {dir / u"missing.txt", 53, 53, 53}, {dir / u"no such folder\\missing.txt", 76, 76, 76},
-        {dir / u"plain/below", 76, 76, 76}, // a file on the way is no folder
-        {dir / u"folder", 75, 75, 75},      {u"", 52, 52, 52},
+        {dir / u"missing.txt", 53}, {dir / u"no such folder\\missing.txt", 76},
+        {dir / u"plain/below", 76}, // a file on the way is no folder
+        {dir / u"folder", 75},      {u"", 52},
     };
     for (const Row& row : rows) {
-        std::string where = to_utf8(row.path);
-        EXPECT_EQ(error_of([&] { open_existing(row.path, FileAccess::Read); }), row.open_error)
-            << where;
-        EXPECT_EQ(error_of([&] { file_length(row.path); }), row.length_error) << where;
-        EXPECT_EQ(error_of([&] { delete_file(row.path); }), row.delete_error) << where;
-        EXPECT_FALSE(file_exists(row.path)) << where;
+        SCOPED_TRACE(to_utf8(row.path));
+        EXPECT_EQ(error_of([&] { open_existing(row.path, FileAccess::Read); }), row.error);
+        EXPECT_EQ(error_of([&] { file_length(row.path); }), row.error);
+        EXPECT_EQ(error_of([&] { delete_file(row.path); }), row.error);
+        EXPECT_FALSE(file_exists(row.path));
     }
     EXPECT_TRUE(file_exists(dir / u"plain"));
     // Creating in a missing folder is a path error, not a missing file.
-    EXPECT_EQ(error_of([&] {
-                  File::open(dir / u"nope/new", FileAccess::Write, FileShare::None,
-                             FileDisposition::CreateAlways);
-              }),
-              76);
+    EXPECT_EQ(error_of([&] { create(dir / u"nope/new"); }), 76);
     EXPECT_FALSE(dir.exists(u"nope"));
 }
 
@@ -102,7 +99,7 @@ TEST(Files, PositionedReadsAndWritesNeverShorten) {
         EXPECT_EQ(error_of([&] { r.length(); }), 52);
     }
     EXPECT_EQ(dir.read(u"data.bin"), std::string("HE\0\0tail", 8));
-    File::open(path, FileAccess::Write, FileShare::None, FileDisposition::CreateAlways);
+    create(path);
     EXPECT_EQ(file_length(path), 0u);
 }
 
@@ -181,9 +178,8 @@ TEST(FileObserver, FailsTheChosenOperationAndSeesTransfers) {
 
     dir.write(u"c", "0123456789");
     seam.fail(std::nullopt, 3, std_error::DiskFull);
-    File in = open_existing(dir / u"c", FileAccess::Read); // 1
-    File out = File::open(dir / u"d", FileAccess::Write, FileShare::None,
-                          FileDisposition::CreateAlways);           // 2
+    File in = open_existing(dir / u"c", FileAccess::Read);          // 1
+    File out = create(dir / u"d");                                  // 2
     EXPECT_EQ(error_of([&] { out.write_at(0, bytes("xx")); }), 61); // 3
     EXPECT_EQ(out.copy_block_from(in, 2, 6), 6u);
     EXPECT_EQ(out.copy_block_from(in, 8, 6), 2u); // the source ends early
@@ -205,15 +201,11 @@ TEST(FileObserver, FailsTheChosenOperationAndSeesTransfers) {
 }
 
 TEST(TempFolder, TempThenTmpdirThenTmp) {
-    struct Saved {
-        const char* name;
-        std::optional<std::string> value;
-    };
-    std::vector<Saved> saved;
-    for (const char* name : {"TEMP", "TMPDIR"}) {
-        const char* v = std::getenv(name);
-        saved.push_back({name, v ? std::optional<std::string>(v) : std::nullopt});
-    }
+    std::optional<std::string> saved[2];
+    const char* names[2] = {"TEMP", "TMPDIR"};
+    for (int i = 0; i < 2; ++i)
+        if (const char* v = std::getenv(names[i]))
+            saved[i] = v;
     setenv("TEMP", "/t/emp\\", 1);
     setenv("TMPDIR", "/t/mpdir", 1);
     EXPECT_EQ(temp_folder(), u"/t/emp\\");
@@ -223,11 +215,6 @@ TEST(TempFolder, TempThenTmpdirThenTmp) {
     unsetenv("TMPDIR");
     EXPECT_EQ(temp_folder(), u"/tmp");
     EXPECT_EQ(environment_variable("TEMP"), u"");
-    for (const Saved& s : saved) {
-        if (s.value) {
-            setenv(s.name, s.value->c_str(), 1);
-        } else {
-            unsetenv(s.name);
-        }
-    }
+    for (int i = 0; i < 2; ++i)
+        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
 }

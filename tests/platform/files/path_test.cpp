@@ -1,16 +1,12 @@
+#include "platform/core/unicode.h"
 #include "platform/files/path.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+using namespace paginor;
 using namespace paginor::platform;
-
-namespace {
-std::string narrow(std::u16string_view s) {
-    return std::string(s.begin(), s.end());
-}
-} // namespace
 
 TEST(Paths, SeparatorsAndEncoding) {
     EXPECT_EQ(native_path(u"C:\\My.Files\\readme"), "C:/My.Files/readme");
@@ -31,8 +27,8 @@ TEST(Paths, SeparatorsAndEncoding) {
         {u"", u"", u""},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(path_folder(row.path), row.folder) << narrow(row.path);
-        EXPECT_EQ(path_name(row.path), row.name) << narrow(row.path);
+        EXPECT_EQ(path_folder(row.path), row.folder) << to_utf8(row.path);
+        EXPECT_EQ(path_name(row.path), row.name) << to_utf8(row.path);
     }
 }
 
@@ -63,8 +59,7 @@ TEST(Paths, WildcardMatching) {
         {u"", u"anything", false},
         {u"**?", u"", false},
     };
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
         EXPECT_EQ(wildcard_match(row.pattern, row.name), row.matches)
-            << narrow(row.pattern) << " vs " << narrow(row.name);
-    }
+            << to_utf8(row.pattern) << " vs " << to_utf8(row.name);
 }

@@ -4,34 +4,21 @@
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
 #include "platform/window/dc_window.h"
-#include "platform/window/window.h"
-#include "platform/window/window_system.h"
+#include "support/message_recorder.h"
 
-#include <gtest/gtest.h>
-
-using namespace paginor;
 using namespace paginor::platform;
+using namespace paginor::testing_support;
 
 namespace {
 
-HWND window(HWND parent, RECT r, bool visible = true) {
-    WindowDesc d;
-    d.parent = parent;
-    d.rect = r;
-    d.visible = visible;
-    return CreateWindow(d);
-}
+class WindowDc : public WindowSystemTest {};
 
-} // namespace
-
-TEST(WindowDc, DrawsIntoTheBackingBitmapClippedToTheVisiblePart) {
-    WindowSystemScope scope;
-    HWND top = window(0, {100, 100, 140, 130});
+TEST_F(WindowDc, DrawsIntoTheBackingBitmapClippedToTheVisiblePart) {
+    HWND top = make(0, {100, 100, 140, 130});
     // A child hanging over its parent's right and bottom edges: only 10 x 5 of it shows.
-    HWND child = window(top, {30, 25, 50, 45});
+    HWND child = make(top, {30, 25, 50, 45});
     const GdiCounts before = gdi_object_counts();
     HDC dc = GetDC(child);
-    ASSERT_NE(dc, 0u);
     EXPECT_EQ(GetObjectType(dc), OBJ_DC);
     EXPECT_EQ(WindowFromDC(dc), child);
     EXPECT_EQ(gdi_object_counts().dcs, before.dcs + 1);
@@ -44,16 +31,12 @@ TEST(WindowDc, DrawsIntoTheBackingBitmapClippedToTheVisiblePart) {
 
     fill_solid(dc, {0, 0, 20, 20}, RGB(255, 0, 0));
     Bitmap* surface = window_surface(child);
-    ASSERT_NE(surface, nullptr);
     EXPECT_EQ(surface->width(), 20);
     EXPECT_EQ(surface->pixel(9, 4), RGB(255, 0, 0));
     EXPECT_EQ(surface->pixel(10, 4), 0u); // clipped away
     EXPECT_EQ(surface->pixel(9, 5), 0u);
     EXPECT_EQ(GetPixel(dc, 12, 2), CLR_INVALID);
-    Image shown = image_from_dc(dc);
-    EXPECT_EQ(shown.width, 10);
-    EXPECT_EQ(shown.height, 5);
-    EXPECT_EQ(shown.pixels[0], 0xFFFF0000u);
+    EXPECT_EQ(image_from_dc(dc).pixels, std::vector<uint32_t>(50, 0xFFFF0000u)); // 10 x 5
 
     EXPECT_EQ(ReleaseDC(top, dc), 0); // not this window's DC
     EXPECT_EQ(DeleteDC(dc), 0);       // window DCs go back through ReleaseDC
@@ -76,3 +59,5 @@ TEST(WindowDc, DrawsIntoTheBackingBitmapClippedToTheVisiblePart) {
     EXPECT_EQ(GetDC(0x7777), 0u);
     EXPECT_EQ(gdi_object_counts(), before);
 }
+
+} // namespace

@@ -95,16 +95,13 @@ TEST_F(InputTest, CaptureTakenOnAPressHoldsTheGestureAndReportsItsLoss) {
     EXPECT_EQ(GetCapture(), 0u);
 }
 
-struct ClickCase {
-    const char* what;
-    int dx;
-    int dy;
-    int wait_ms;
-    UINT second;
-};
-
 TEST_F(InputTest, DoubleClickWithinTimeAndRectangle) {
-    const ClickCase cases[] = {
+    struct Case {
+        const char* what;
+        int dx, dy, wait_ms;
+        UINT second;
+    };
+    const Case cases[] = {
         {"same place at once", 0, 0, 0, WM_LBUTTONDBLCLK},
         {"just in time", 1, -1, 499, WM_LBUTTONDBLCLK},
         {"too late", 0, 0, 500, WM_LBUTTONDOWN},
@@ -112,7 +109,7 @@ TEST_F(InputTest, DoubleClickWithinTimeAndRectangle) {
         {"too far up", 0, -2, 10, WM_LBUTTONDOWN},
     };
     int x = 112;
-    for (const ClickCase& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         x += 10; // far from the previous case's clicks
         ws.clock().advance(milliseconds(1000));
@@ -124,20 +121,16 @@ TEST_F(InputTest, DoubleClickWithinTimeAndRectangle) {
         Input::press();
         MessageLog::ignored() = {WM_PAINT, WM_MOUSEMOVE, WM_LBUTTONUP};
         DoEvents();
-        ASSERT_EQ(log().size(), 2u);
-        EXPECT_EQ(log()[1].msg, c.second);
+        EXPECT_EQ(messages(), (std::vector<UINT>{WM_LBUTTONDOWN, c.second}));
         Input::release();
     }
     // A third press after a double-click is a plain press; settings change the rules.
     ws.clock().advance(milliseconds(1000));
     MessageLog::clear();
-    Input::click();
-    Input::click();
-    Input::click();
+    for (int i = 0; i < 3; ++i)
+        Input::click();
     DoEvents();
-    ASSERT_EQ(log().size(), 3u);
-    EXPECT_EQ(log()[1].msg, WM_LBUTTONDBLCLK);
-    EXPECT_EQ(log()[2].msg, WM_LBUTTONDOWN);
+    EXPECT_EQ(messages(), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN}));
     MessageLog::clear();
     SetDoubleClickTime(100);
     SetDoubleClickRect(20, 20);
@@ -147,9 +140,7 @@ TEST_F(InputTest, DoubleClickWithinTimeAndRectangle) {
     Input::moveTo(x + 9, 113 + 9); // inside the wider rectangle (the last case left y at 113)
     Input::press(MouseButton::Right);
     DoEvents();
-    ASSERT_EQ(log().size(), 2u);
-    EXPECT_EQ(log()[0].msg, WM_RBUTTONDOWN);
-    EXPECT_EQ(log()[1].msg, WM_RBUTTONDBLCLK);
+    EXPECT_EQ(messages(), (std::vector<UINT>{WM_RBUTTONDOWN, WM_RBUTTONDBLCLK}));
 }
 
 TEST_F(InputTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
@@ -169,24 +160,19 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
     Input::keyDown(VK_DELETE); // auto-repeat
     MessageLog::ignored() = {WM_PAINT, WM_KEYUP, WM_SETFOCUS};
     DoEvents();
-    LPARAM first = 1;
-    LPARAM repeat = 1 | (LPARAM(1) << 30);
-    EXPECT_TRUE(SameMessages(log(), {{button, WM_KEYDOWN, VK_RETURN, first, Via::Posted},
-                                     {button, WM_CHAR, 13, first, Via::Posted},
-                                     {button, WM_KEYDOWN, VK_SPACE, first, Via::Posted},
-                                     {button, WM_CHAR, 32, first, Via::Posted},
-                                     {button, WM_KEYDOWN, VK_SHIFT, first, Via::Posted},
-                                     {button, WM_KEYDOWN, 'A', first, Via::Posted},
-                                     {button, WM_CHAR, 'A', first, Via::Posted},
-                                     {button, WM_KEYDOWN, '1', first, Via::Posted},
-                                     {button, WM_CHAR, '!', first, Via::Posted},
-                                     {button, WM_KEYDOWN, 'B', first, Via::Posted},
-                                     {button, WM_CHAR, 'b', first, Via::Posted},
-                                     {button, WM_KEYDOWN, VK_CONTROL, first, Via::Posted},
-                                     {button, WM_KEYDOWN, 'C', first, Via::Posted},
-                                     {button, WM_CHAR, 3, first, Via::Posted},
-                                     {button, WM_KEYDOWN, VK_DELETE, first, Via::Posted},
-                                     {button, WM_KEYDOWN, VK_DELETE, repeat, Via::Posted}}));
+    // All posted to the button, each a first press but the auto-repeated last one.
+    const std::pair<UINT, WPARAM> keys[] = {
+        {WM_KEYDOWN, VK_RETURN}, {WM_CHAR, 13},          {WM_KEYDOWN, VK_SPACE},
+        {WM_CHAR, 32},           {WM_KEYDOWN, VK_SHIFT}, {WM_KEYDOWN, 'A'},
+        {WM_CHAR, 'A'},          {WM_KEYDOWN, '1'},      {WM_CHAR, '!'},
+        {WM_KEYDOWN, 'B'},       {WM_CHAR, 'b'},         {WM_KEYDOWN, VK_CONTROL},
+        {WM_KEYDOWN, 'C'},       {WM_CHAR, 3},           {WM_KEYDOWN, VK_DELETE},
+        {WM_KEYDOWN, VK_DELETE}};
+    std::vector<MsgRow> want;
+    for (auto [msg, key] : keys)
+        want.push_back({button, msg, key, 1, Via::Posted});
+    want.back().lParam = 1 | (LPARAM(1) << 30);
+    EXPECT_TRUE(SameMessages(log(), want));
 }
 
 // What a key handler sees of Shift: the state of its own message (GetKeyState), not the

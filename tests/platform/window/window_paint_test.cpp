@@ -8,7 +8,8 @@ namespace {
 
 class Painting : public WindowSystemTest {};
 
-std::vector<std::pair<HWND, RECT>> g_paints;
+using Paints = std::vector<std::pair<HWND, RECT>>;
+Paints g_paints;
 
 LRESULT RecordPaintRect(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_PAINT) {
@@ -25,12 +26,9 @@ TEST_F(Painting, PaintsOnlyWhenIdleParentsFirstClippedToTheClient) {
     HWND lower = make(top, {0, 0, 50, 50}, &RecordPaintRect);
     HWND upper = make(top, {10, 10, 60, 60}, &RecordPaintRect);
     DoEvents(); // creation paints all three
-    EXPECT_EQ(g_paints.size(), 3u);
-    if (g_paints.size() == 3) {
-        EXPECT_EQ(g_paints[0].first, top);
-        EXPECT_EQ(g_paints[1].first, lower); // lower sibling before the one above it
-        EXPECT_EQ(g_paints[2].first, upper);
-    }
+    // The lower sibling before the one above it, each its whole client.
+    EXPECT_EQ(g_paints,
+              (Paints{{top, {0, 0, 100, 100}}, {lower, {0, 0, 50, 50}}, {upper, {0, 0, 50, 50}}}));
     g_paints.clear();
     MessageLog::clear();
     RECT part{40, 40, 80, 80};
@@ -46,9 +44,7 @@ TEST_F(Painting, PaintsOnlyWhenIdleParentsFirstClippedToTheClient) {
     EXPECT_TRUE(SameMessages(log(), {{top, WM_USER, 0, 0, Via::Posted},
                                      {lower, WM_PAINT, 0, 0, Via::Posted},
                                      {upper, WM_PAINT, 0, 0, Via::Posted}}));
-    ASSERT_EQ(g_paints.size(), 2u);
-    EXPECT_EQ(g_paints[0].second, (RECT{1, 2, 50, 50}));
-    EXPECT_EQ(g_paints[1].second, (RECT{40, 40, 50, 50}));
+    EXPECT_EQ(g_paints, (Paints{{lower, {1, 2, 50, 50}}, {upper, {40, 40, 50, 50}}}));
     EXPECT_EQ(GetPaintRect(upper), (RECT{}));
 }
 

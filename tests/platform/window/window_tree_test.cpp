@@ -24,9 +24,8 @@ std::vector<HWND> g_tree;
 std::vector<int> g_alive;
 
 LRESULT CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_DESTROY || msg == WM_NCDESTROY) {
+    if (msg == WM_DESTROY || msg == WM_NCDESTROY)
         g_alive.push_back(int(std::count_if(g_tree.begin(), g_tree.end(), IsWindow)));
-    }
     return RecordingProc(hwnd, msg, wParam, lParam);
 }
 
@@ -55,9 +54,8 @@ TEST_F(WindowTree, CreateThenDestroyParentFirstAndFreeChildrenFirst) {
     EXPECT_EQ(CallWindowProc(old, b, WM_USER + 1, 2, 3), 0);
     g_tree = {top, a, b, a1};
     g_alive.clear();
-    for (HWND h : g_tree) {
+    for (HWND h : g_tree)
         SetWindowLongPtr(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc));
-    }
     EXPECT_TRUE(DestroyWindow(top));
     // A direct call is no sent message: InSendMessage stays FALSE. WM_DESTROY goes down
     // the tree top-most child first; WM_NCDESTROY comes back up, each window last.
@@ -71,9 +69,7 @@ TEST_F(WindowTree, CreateThenDestroyParentFirstAndFreeChildrenFirst) {
                                      {a, WM_NCDESTROY, 0, 0, Via::Sent},
                                      {top, WM_NCDESTROY, 0, 0, Via::Sent}}));
     EXPECT_EQ(g_alive, (std::vector<int>{4, 4, 4, 4, 4, 3, 2, 1}));
-    for (HWND h : g_tree) {
-        EXPECT_FALSE(IsWindow(h));
-    }
+    EXPECT_EQ(std::count_if(g_tree.begin(), g_tree.end(), IsWindow), 0);
     EXPECT_FALSE(DestroyWindow(top));
     EXPECT_TRUE(GetChildWindows(0).empty());
 }
@@ -106,38 +102,31 @@ TEST_F(WindowTree, BadInputAndForeignWindows) {
     EXPECT_FALSE(PostMessage(0, WM_USER, 0, 0));
 }
 
-struct ClipCase {
-    const char* what;
-    RECT child; // in the parent's client coordinates; the parent is (100,100)-(200,180)
-    RECT visible;
-    POINT probe;     // screen point
-    bool probe_hits; // WindowFromPoint(probe) is the child
-};
-
+// The parent is (100,100)-(200,180); a child at `child` in its client coordinates shows
+// `visible` on the screen, and WindowFromPoint(probe) finds it or not.
 TEST_F(WindowTree, ChildrenAreClippedToTheirParent) {
-    const ClipCase cases[] = {
-        {"inside", {10, 10, 30, 20}, {110, 110, 130, 120}, {115, 115}, true},
-        {"negative position", {-20, -5, 30, 20}, {100, 100, 130, 120}, {101, 101}, true},
-        {"negative, probe outside parent",
-         {-20, -5, 30, 20},
-         {100, 100, 130, 120},
-         {90, 110},
-         false},
-        {"zero size", {10, 10, 10, 30}, {0, 0, 0, 0}, {110, 15}, false},
-        {"larger than parent", {-10, -10, 500, 500}, {100, 100, 200, 180}, {199, 179}, true},
-        {"larger, probe beyond parent",
-         {-10, -10, 500, 500},
-         {100, 100, 200, 180},
-         {200, 150},
-         false},
-        {"outside entirely", {150, 10, 170, 20}, {0, 0, 0, 0}, {255, 115}, false},
+    struct Case {
+        const char* what;
+        RECT child, visible;
+        POINT probe;
+        bool probe_hits;
     };
-    for (const ClipCase& c : cases) {
+    // clang-format off
+    const Case cases[] = {
+        {"inside",             {10, 10, 30, 20},     {110, 110, 130, 120}, {115, 115}, true},
+        {"negative position",  {-20, -5, 30, 20},    {100, 100, 130, 120}, {101, 101}, true},
+        {"negative, outside",  {-20, -5, 30, 20},    {100, 100, 130, 120}, {90, 110},  false},
+        {"zero size",          {10, 10, 10, 30},     {0, 0, 0, 0},         {110, 15},  false},
+        {"larger than parent", {-10, -10, 500, 500}, {100, 100, 200, 180}, {199, 179}, true},
+        {"larger, beyond",     {-10, -10, 500, 500}, {100, 100, 200, 180}, {200, 150}, false},
+        {"outside entirely",   {150, 10, 170, 20},   {0, 0, 0, 0},         {255, 115}, false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         HWND parent = make(0, {100, 100, 200, 180});
         HWND child = make(parent, c.child);
-        RECT v = GetVisibleRect(child);
-        EXPECT_EQ(v, c.visible);
+        EXPECT_EQ(GetVisibleRect(child), c.visible);
         EXPECT_EQ(WindowFromPoint(c.probe) == child, c.probe_hits);
         DestroyWindow(parent);
     }
