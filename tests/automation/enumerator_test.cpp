@@ -132,21 +132,10 @@ TEST_F(Enumerate, NextSkipResetAndCloneWalkOneSnapshot) {
     for (size_t i = 0; i < std::size(steps); ++i) {
         const Step& s = steps[i];
         IEnumConnections* e = (s.on_clone ? clone : first).get();
-        Got got{S_OK, {}};
-        switch (s.op) {
-        case Next:
-            got = next(e, s.n);
-            break;
-        case Skip:
-            got.hr = e->Skip(s.n);
-            break;
-        case Reset:
-            got.hr = e->Reset();
-            break;
-        case Clone:
-            got.hr = e->Clone(clone.put());
-            break;
-        }
+        const Got got = s.op == Next    ? next(e, s.n)
+                        : s.op == Skip  ? Got{e->Skip(s.n), {}}
+                        : s.op == Reset ? Got{e->Reset(), {}}
+                                        : Got{e->Clone(clone.put()), {}};
         EXPECT_EQ(got, s.want) << "step " << i;
     }
     clone.reset();

@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <dlfcn.h>
 
 using namespace paginor;
@@ -129,11 +128,8 @@ TEST(SelfRegistration, FailsWithErrorInfoWhenTheRegistryIsCorruptOrTheCodeIsNoLi
         EXPECT_TRUE(contains(why, "left unchanged")) << to_utf8(why);
         EXPECT_EQ(read_file(scratch.registry()), corrupt) << "byte for byte";
         // Only the lock file beside it is new.
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(scratch.dir()))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        EXPECT_EQ(names, (std::vector<std::string>{"registry", "registry.lock"}));
+        EXPECT_EQ(test::folder_entries(scratch.dir()),
+                  (std::vector<std::string>{"registry", "registry.lock"}));
     }
     // Linked into this test program, the same code has no library file to register.
     std::filesystem::remove(scratch.registry());
