@@ -79,7 +79,7 @@ bool contains(const std::u16string& text, const std::string& part) {
 
 } // namespace
 
-TEST(SelfRegistration, TheLoadedLibraryRegistersItsOwnFileAndUnregistersExactlyItself) {
+TEST(SelfRegistration, TheLibraryRegistersItsOwnFileCreatesByProgIdAndUnregistersItself) {
     Scratch scratch;
     Library lib;
     ASSERT_TRUE(lib) << ::dlerror();
@@ -100,15 +100,37 @@ TEST(SelfRegistration, TheLoadedLibraryRegistersItsOwnFileAndUnregistersExactlyI
         EXPECT_EQ(c.server, absolute(PAGINOR_LIBRARY_PATH)) << c.name;
         EXPECT_EQ(c.progid, "PaginorV2CTL." + c.name);
     }
-    EXPECT_EQ(classes[7].progid, "PaginorV2CTL.O2007Hover");
-    EXPECT_EQ(classes[7].default_interface, "_O2007Hover");
-    EXPECT_EQ(classes[7].event_interface, "__O2007Hover");
+    EXPECT_EQ(std::tie(classes[7].progid, classes[7].default_interface, classes[7].event_interface),
+              std::make_tuple("PaginorV2CTL.O2007Hover", "_O2007Hover", "__O2007Hover"));
     EXPECT_EQ(classes[3].kind, "creatable");
     EXPECT_EQ(r.find("typelib", registry_guid(our_server().libid))->value("version"), "1.4");
 
     CLSID clsid{};
     ASSERT_EQ(PaginorCLSIDFromProgID(u"PaginorV2CTL.O2007Hover", &clsid), S_OK);
     EXPECT_EQ(clsid, *class_entry(ClassId::O2007Hover).clsid);
+
+    // Objects created by ProgID through what it wrote.
+    IDispatch* relay = nullptr;
+    ASSERT_EQ(CreateObject(u"PaginorV2CTL.clsPromptEvents", &relay), S_OK)
+        << to_utf8(our_last_error());
+    ASSERT_NE(relay, nullptr);
+    EXPECT_EQ(test::id_of(relay, u"RaiseAnEvent"), 0x60030000);
+    EXPECT_EQ(relay->Release(), 0u);
+
+    IUnknown* control = nullptr;
+    EXPECT_EQ(CreateObject(u"paginorv2ctl.O2007HOVER", IID_IUnknown, &control), S_OK);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->Release(), 0u);
+
+    void* never = &scratch;
+    EXPECT_EQ(PaginorCreateObject(u"PaginorV2CTL.Nothing", IID_IUnknown, &never),
+              REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(never, nullptr);
+    std::u16string why = our_last_error();
+    EXPECT_TRUE(contains(why, "\"PaginorV2CTL.Nothing\" is not registered")) << to_utf8(why);
+    EXPECT_TRUE(contains(why, scratch.registry())) << to_utf8(why);
+    EXPECT_EQ(PaginorCreateObject(nullptr, IID_IUnknown, &never), E_POINTER);
+    EXPECT_EQ(PaginorCreateObject(u"PaginorV2CTL.DDOC", IID_IUnknown, nullptr), E_POINTER);
 
     ASSERT_EQ(lib.call("DllUnregisterServer"), S_OK) << to_utf8(lib.last_error());
     EXPECT_EQ(read_file(scratch.registry()), Registry().format() + "\n" + foreign);
@@ -136,35 +158,6 @@ TEST(SelfRegistration, FailsWithErrorInfoWhenTheRegistryIsCorruptOrTheCodeIsNoLi
     EXPECT_EQ(DllRegisterServer(), SELFREG_E_CLASS);
     EXPECT_TRUE(contains(our_last_error(), "linked into this program"));
     EXPECT_FALSE(std::filesystem::exists(scratch.registry()));
-}
-
-TEST(CreateObject, CreatesByProgIdThroughTheRegistryTheLibraryWrote) {
-    Scratch scratch;
-    Library lib;
-    ASSERT_TRUE(lib) << ::dlerror();
-    ASSERT_EQ(lib.call("DllRegisterServer"), S_OK) << to_utf8(lib.last_error());
-
-    IDispatch* relay = nullptr;
-    ASSERT_EQ(CreateObject(u"PaginorV2CTL.clsPromptEvents", &relay), S_OK)
-        << to_utf8(our_last_error());
-    ASSERT_NE(relay, nullptr);
-    EXPECT_EQ(test::id_of(relay, u"RaiseAnEvent"), 0x60030000);
-    EXPECT_EQ(relay->Release(), 0u);
-
-    IUnknown* control = nullptr;
-    EXPECT_EQ(CreateObject(u"paginorv2ctl.O2007HOVER", IID_IUnknown, &control), S_OK);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->Release(), 0u);
-
-    void* never = &scratch;
-    EXPECT_EQ(PaginorCreateObject(u"PaginorV2CTL.Nothing", IID_IUnknown, &never),
-              REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(never, nullptr);
-    std::u16string why = our_last_error();
-    EXPECT_TRUE(contains(why, "\"PaginorV2CTL.Nothing\" is not registered")) << to_utf8(why);
-    EXPECT_TRUE(contains(why, scratch.registry())) << to_utf8(why);
-    EXPECT_EQ(PaginorCreateObject(nullptr, IID_IUnknown, &never), E_POINTER);
-    EXPECT_EQ(PaginorCreateObject(u"PaginorV2CTL.DDOC", IID_IUnknown, nullptr), E_POINTER);
 }
 
 TEST(CreateObject, ReportsAMissingLibraryAndACorruptRegistry) {

@@ -172,8 +172,9 @@ TEST(RegistryServer, GuidTextRoundTripAndRejectsMalformedText) {
 }
 
 // A type library, and per class: class, progid, default and event interface with their
-// earlier identifiers; the foreign sections untouched and still first.
-TEST(RegistryServer, AddWritesEverySectionIdempotentlyAndRemoveTakesExactlyOurs) {
+// earlier identifiers; the foreign sections untouched and still first. Read back as our
+// classes and found by ProgID; removed, exactly ours go.
+TEST(RegistryServer, AddWritesEverySectionIdempotentlyListsAndFindsAndRemoveTakesOurs) {
     const Registry original = sample();
     Registry r = original;
     add_server(r, sample_server(), "/lib/libsample.so");
@@ -204,27 +205,7 @@ TEST(RegistryServer, AddWritesEverySectionIdempotentlyAndRemoveTakesExactlyOurs)
               "Viewer___v0 " + registry_guid(id(11)));
     EXPECT_EQ(r.find("interface", registry_guid(id(13)))->value("kind"), "events");
 
-    std::string once = r.format();
-    add_server(r, sample_server(), "/lib/libsample.so");
-    EXPECT_EQ(r.format(), once);
-    // Registering from another place moves every entry to the new file, adding none.
-    add_server(r, sample_server(), "/usr/lib/libsample.so");
-    EXPECT_EQ(r.sections().size(), 14u);
-    EXPECT_EQ(r.find("class", registry_guid(id(20)))->value("server"), "/usr/lib/libsample.so");
-
-    EXPECT_EQ(remove_server(r, sample_server()), 11u);
-    EXPECT_EQ(r.format(), original.format());
-    EXPECT_EQ(remove_server(r, sample_server()), 0u);
-
-    for (std::string path : {"relative/libsample.so", "", "/two\nlines.so"}) {
-        EXPECT_THROW(add_server(r, sample_server(), path), RuntimeError) << path;
-        EXPECT_EQ(r.sections().size(), 3u) << "all or nothing";
-    }
-}
-
-TEST(RegistryServer, ListsOurClassesWithInterfaceNamesAndFindsServers) {
-    Registry r = sample();
-    add_server(r, sample_server(), "/lib/libsample.so");
+    // Our classes as listed back, with their interfaces' names; servers found by ProgID.
     auto classes = registered_classes(r, id(1));
     ASSERT_EQ(classes.size(), 2u);
     const RegisteredClass& v = classes[0];
@@ -257,6 +238,23 @@ TEST(RegistryServer, ListsOurClassesWithInterfaceNamesAndFindsServers) {
         ServerLookup miss = find_server(with, progid);
         EXPECT_FALSE(miss.found);
         EXPECT_NE(miss.problem.find(says), std::string::npos) << miss.problem;
+    }
+
+    std::string once = r.format();
+    add_server(r, sample_server(), "/lib/libsample.so");
+    EXPECT_EQ(r.format(), once);
+    // Registering from another place moves every entry to the new file, adding none.
+    add_server(r, sample_server(), "/usr/lib/libsample.so");
+    EXPECT_EQ(r.sections().size(), 14u);
+    EXPECT_EQ(r.find("class", registry_guid(id(20)))->value("server"), "/usr/lib/libsample.so");
+
+    EXPECT_EQ(remove_server(r, sample_server()), 11u);
+    EXPECT_EQ(r.format(), original.format());
+    EXPECT_EQ(remove_server(r, sample_server()), 0u);
+
+    for (std::string path : {"relative/libsample.so", "", "/two\nlines.so"}) {
+        EXPECT_THROW(add_server(r, sample_server(), path), RuntimeError) << path;
+        EXPECT_EQ(r.sections().size(), 3u) << "all or nothing";
     }
 }
 
