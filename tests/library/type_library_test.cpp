@@ -33,10 +33,8 @@ TEST(TypeLibrary, HeaderVtablesMatchTableRows) {
     }
 }
 
-TEST(TypeLibrary, HeaderAndIdentifiers) {
+TEST(TypeLibrary, IdentifiersAreDistinctAndClassesFound) {
     const TypeLibrary& lib = type_library();
-    EXPECT_EQ(std::tie(lib.name, lib.help, lib.major_version, lib.minor_version, lib.lcid),
-              std::make_tuple(u"PaginorV2CTL", u"PaginorV2CTL", 1, 4, 0x409u));
     // Every identifier in the library is distinct.
     std::set<std::string> seen;
     auto add = [&](const GUID& g) {
@@ -69,8 +67,6 @@ TEST(TypeLibrary, ListedIdentifiersAndAliases) {
     };
     const Row rows[] = {
         {ClassId::DDOC, u"DocSubject", 0x68030010, MemberKind::Get},
-        {ClassId::DDOC, u"CopyDocEvenIfOpen", 0x6003000F, MemberKind::Method},
-        {ClassId::GradientButton, u"Font", DISPID(0xFFFFFE00), MemberKind::Get},
         {ClassId::GradientButton, u"Refresh", 0x6003001E, MemberKind::Method},
         {ClassId::PromptField, u"SetBackColor", 0x60030015, MemberKind::Method},
         {ClassId::MultiPrompt, u"SetPromptEditable", 0x60030013, MemberKind::Method},
