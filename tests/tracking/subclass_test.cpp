@@ -62,7 +62,6 @@ class Handler : public Subclass {
 class SubclassTest : public WindowSystemTest {
   protected:
     void SetUp() override {
-        g_calls.clear();
         w = make(0, {0, 0, 10, 10}, &OwnProc);
         g_calls.clear();
     }
