@@ -61,7 +61,12 @@ TEST_F(Dispatch, InvokeArgumentErrors) {
     VARIANT nothing{};
     nothing.vt = VT_ERROR;
     nothing.scode = DISP_E_PARAMNOTFOUND;
-    const VARIANT sa = text_arg(a.get()), sb = text_arg(b.get()), one = long_arg(1);
+    const VARIANT sa = text_arg(a.get()), sb = text_arg(b.get()), tw = text_arg(word.get()),
+                  tx = text_arg(x.get()), one = long_arg(1), two = long_arg(2), five = long_arg(5);
+    IDispatch *const m = mp.get(), *const p = pf.get();
+    const HRESULT unknown = DISP_E_MEMBERNOTFOUND, count = DISP_E_BADPARAMCOUNT,
+                  optional = DISP_E_PARAMNOTOPTIONAL, mismatch = DISP_E_TYPEMISMATCH,
+                  raised = DISP_E_EXCEPTION;
     struct Row {
         const char* what;
         IDispatch* object;
@@ -72,31 +77,22 @@ TEST_F(Dispatch, InvokeArgumentErrors) {
         HRESULT hr;
         UINT arg_err; // counted in rgvarg order: the last argument is 0
     };
-    // clang-format off
     const Row rows[] = {
-        {"unknown dispid", mp.get(), 0x6803007F, call, {}, {}, DISP_E_MEMBERNOTFOUND, none},
-        {"too many", mp.get(), 0x6003000F, call, {sa, sb, one}, {}, DISP_E_BADPARAMCOUNT, none},
-        {"too few", mp.get(), 0x6003000F, call, {sa}, {}, DISP_E_BADPARAMCOUNT, none},
-        {"placeholder for a required one", mp.get(), 0x6003000F, call, {nothing, sb}, {},
-         DISP_E_PARAMNOTOPTIONAL, none},
-        {"named gap", mp.get(), 0x6003000F, call, {sb}, {1}, DISP_E_PARAMNOTOPTIONAL, none},
-        {"unknown named", mp.get(), 0x6003000F, call, {sa, sb}, {7, 0}, DISP_E_PARAMNOTFOUND, 0},
-        {"get of a let-only property", mp.get(), 0x6803000D, get, {}, {}, DISP_E_MEMBERNOTFOUND,
-         none},
-        {"let of a get-only", mp.get(), 0x68030005, let, {one}, {put}, DISP_E_MEMBERNOTFOUND, none},
-        {"put with two values", mp.get(), 0x68030008, let, {sa, sb}, {put}, DISP_E_BADPARAMCOUNT,
-         none},
-        {"uncoercible put", mp.get(), 0x6803000C, let, {text_arg(word.get())}, {put},
-         DISP_E_TYPEMISMATCH, 0},
+        {"unknown dispid", m, 0x6803007F, call, {}, {}, unknown, none},
+        {"too many", m, 0x6003000F, call, {sa, sb, one}, {}, count, none},
+        {"too few", m, 0x6003000F, call, {sa}, {}, count, none},
+        {"placeholder for a required one", m, 0x6003000F, call, {nothing, sb}, {}, optional, none},
+        {"named gap", m, 0x6003000F, call, {sb}, {1}, optional, none},
+        {"unknown named", m, 0x6003000F, call, {sa, sb}, {7, 0}, DISP_E_PARAMNOTFOUND, 0},
+        {"get of a let-only property", m, 0x6803000D, get, {}, {}, unknown, none},
+        {"let of a get-only property", m, 0x68030005, let, {one}, {put}, unknown, none},
+        {"put with two values", m, 0x68030008, let, {sa, sb}, {put}, count, none},
+        {"uncoercible put", m, 0x6803000C, let, {tw}, {put}, mismatch, 0},
         // Numbers coerce to text: the member itself answers, not built yet.
-        {"coercible first of three", mp.get(), 0x60030012, call, {one, sa, long_arg(2)}, {},
-         DISP_E_EXCEPTION, none},
-        {"object parameter of the wrong class", mp.get(), 0x6003000E, call, {long_arg(5)}, {},
-         DISP_E_TYPEMISMATCH, 0},
-        {"uncoercible only argument", pf.get(), 0x60030015, call, {text_arg(x.get())}, {},
-         DISP_E_TYPEMISMATCH, 0},
+        {"coercible first of three", m, 0x60030012, call, {one, sa, two}, {}, raised, none},
+        {"object parameter of the wrong class", m, 0x6003000E, call, {five}, {}, mismatch, 0},
+        {"uncoercible only argument", p, 0x60030015, call, {tx}, {}, mismatch, 0},
     };
-    // clang-format on
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         LateCall c(r.object, r.id, r.flags, r.args, r.named);
