@@ -50,20 +50,12 @@ struct Case {
 };
 
 double numeric(const VARIANT& v) {
-    switch (v.vt) {
-    case VT_I2:
-        return v.iVal;
-    case VT_I4:
-        return v.lVal;
-    case VT_R4:
-        return v.fltVal;
-    case VT_R8:
-        return v.dblVal;
-    case VT_BOOL:
-        return v.boolVal;
-    default:
-        return NAN;
-    }
+    return v.vt == VT_I2     ? v.iVal
+           : v.vt == VT_I4   ? v.lVal
+           : v.vt == VT_R4   ? v.fltVal
+           : v.vt == VT_R8   ? v.dblVal
+           : v.vt == VT_BOOL ? v.boolVal
+                             : NAN;
 }
 
 } // namespace

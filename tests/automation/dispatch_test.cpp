@@ -56,11 +56,17 @@ TEST_F(Dispatch, InvokeArgumentErrors) {
     Ref<IDispatch> mp = test::create(CLSID_MultiPrompt), pf = test::create(CLSID_PromptField);
     Bstr a(u"a"), b(u"b"), word(u"twelve"), x(u"x");
     const DISPID put = DISPID_PROPERTYPUT;
-    const WORD method = DISPATCH_METHOD;
+    const WORD call = DISPATCH_METHOD, get = DISPATCH_PROPERTYGET, let = DISPATCH_PROPERTYPUT;
+    const UINT none = 0xFFFF;
     VARIANT nothing{};
     nothing.vt = VT_ERROR;
     nothing.scode = DISP_E_PARAMNOTFOUND;
-    const VARIANT sa = text_arg(a.get()), sb = text_arg(b.get());
+    const VARIANT sa = text_arg(a.get()), sb = text_arg(b.get()), tw = text_arg(word.get()),
+                  tx = text_arg(x.get()), one = long_arg(1), two = long_arg(2), five = long_arg(5);
+    IDispatch *const m = mp.get(), *const p = pf.get();
+    const HRESULT unknown = DISP_E_MEMBERNOTFOUND, count = DISP_E_BADPARAMCOUNT,
+                  optional = DISP_E_PARAMNOTOPTIONAL, mismatch = DISP_E_TYPEMISMATCH,
+                  raised = DISP_E_EXCEPTION;
     struct Row {
         const char* what;
         IDispatch* object;
@@ -72,97 +78,31 @@ TEST_F(Dispatch, InvokeArgumentErrors) {
         UINT arg_err; // counted in rgvarg order: the last argument is 0
     };
     const Row rows[] = {
-        {"unknown dispid", mp.get(), 0x6803007F, method, {}, {}, DISP_E_MEMBERNOTFOUND, 0xFFFF},
-        {"too many",
-         mp.get(),
-         0x6003000F,
-         method,
-         {sa, sb, long_arg(1)},
-         {},
-         DISP_E_BADPARAMCOUNT,
-         0xFFFF},
-        {"too few", mp.get(), 0x6003000F, method, {sa}, {}, DISP_E_BADPARAMCOUNT, 0xFFFF},
-        {"placeholder for a required one",
-         mp.get(),
-         0x6003000F,
-         method,
-         {nothing, sb},
-         {},
-         DISP_E_PARAMNOTOPTIONAL,
-         0xFFFF},
-        {"named gap", mp.get(), 0x6003000F, method, {sb}, {1}, DISP_E_PARAMNOTOPTIONAL, 0xFFFF},
-        {"unknown named", mp.get(), 0x6003000F, method, {sa, sb}, {7, 0}, DISP_E_PARAMNOTFOUND, 0},
-        {"get of a let-only property",
-         mp.get(),
-         0x6803000D,
-         DISPATCH_PROPERTYGET,
-         {},
-         {},
-         DISP_E_MEMBERNOTFOUND,
-         0xFFFF},
-        {"let of a get-only property",
-         mp.get(),
-         0x68030005,
-         DISPATCH_PROPERTYPUT,
-         {long_arg(0)},
-         {put},
-         DISP_E_MEMBERNOTFOUND,
-         0xFFFF},
-        {"put with two values",
-         mp.get(),
-         0x68030008,
-         DISPATCH_PROPERTYPUT,
-         {sa, sb},
-         {put},
-         DISP_E_BADPARAMCOUNT,
-         0xFFFF},
-        {"uncoercible put",
-         mp.get(),
-         0x6803000C,
-         DISPATCH_PROPERTYPUT,
-         {text_arg(word.get())},
-         {put},
-         DISP_E_TYPEMISMATCH,
-         0},
+        {"unknown dispid", m, 0x6803007F, call, {}, {}, unknown, none},
+        {"too many", m, 0x6003000F, call, {sa, sb, one}, {}, count, none},
+        {"too few", m, 0x6003000F, call, {sa}, {}, count, none},
+        {"placeholder for a required one", m, 0x6003000F, call, {nothing, sb}, {}, optional, none},
+        {"named gap", m, 0x6003000F, call, {sb}, {1}, optional, none},
+        {"unknown named", m, 0x6003000F, call, {sa, sb}, {7, 0}, DISP_E_PARAMNOTFOUND, 0},
+        {"get of a let-only property", m, 0x6803000D, get, {}, {}, unknown, none},
+        {"let of a get-only property", m, 0x68030005, let, {one}, {put}, unknown, none},
+        {"put with two values", m, 0x68030008, let, {sa, sb}, {put}, count, none},
+        {"uncoercible put", m, 0x6803000C, let, {tw}, {put}, mismatch, 0},
         // Numbers coerce to text: the member itself answers, not built yet.
-        {"coercible first of three",
-         mp.get(),
-         0x60030012,
-         method,
-         {long_arg(1), sa, long_arg(2)},
-         {},
-         DISP_E_EXCEPTION,
-         0xFFFF},
-        {"object parameter of the wrong class",
-         mp.get(),
-         0x6003000E,
-         method,
-         {long_arg(5)},
-         {},
-         DISP_E_TYPEMISMATCH,
-         0},
-        {"uncoercible only argument",
-         pf.get(),
-         0x60030015,
-         method,
-         {text_arg(x.get())},
-         {},
-         DISP_E_TYPEMISMATCH,
-         0},
+        {"coercible first of three", m, 0x60030012, call, {one, sa, two}, {}, raised, none},
+        {"object parameter of the wrong class", m, 0x6003000E, call, {five}, {}, mismatch, 0},
+        {"uncoercible only argument", p, 0x60030015, call, {tx}, {}, mismatch, 0},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         LateCall c(r.object, r.id, r.flags, r.args, r.named);
-        EXPECT_EQ(c.hr, r.hr);
-        EXPECT_EQ(c.arg_err, r.arg_err);
+        EXPECT_EQ(std::tie(c.hr, c.arg_err), std::tie(r.hr, r.arg_err));
     }
-    DISPPARAMS none{nullptr, nullptr, 0, 0};
-    EXPECT_EQ(
-        pf->Invoke(0x60030015, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr),
-        E_POINTER);
-    EXPECT_EQ(
-        pf->Invoke(0x6003000C, IID_IDispatch, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr),
-        DISP_E_UNKNOWNINTERFACE);
+    DISPPARAMS empty{nullptr, nullptr, 0, 0};
+    EXPECT_EQ(pf->Invoke(0x60030015, IID_NULL, 0, call, nullptr, nullptr, nullptr, nullptr),
+              E_POINTER);
+    EXPECT_EQ(pf->Invoke(0x6003000C, IID_IDispatch, 0, call, &empty, nullptr, nullptr, nullptr),
+              DISP_E_UNKNOWNINTERFACE);
 }
 
 // Not-built members and null out pointers: the same HRESULT, source and description
@@ -178,24 +118,22 @@ TEST_F(Dispatch, UnbuiltMemberFailsTheSameTypedAndLateBound) {
     Bstr source, description;
     info->GetSource(source.out());
     info->GetDescription(description.out());
-    EXPECT_EQ(source.view(), u"PaginorV2CTL.GradientButton");
-    EXPECT_EQ(description.view(), u"Caption is not implemented yet");
+    EXPECT_EQ(std::make_tuple(source.view(), description.view()),
+              std::make_tuple(u"PaginorV2CTL.GradientButton", u"Caption is not implemented yet"));
     EXPECT_EQ(GetErrorInfo(0, info.put()), S_FALSE); // taken
     EXPECT_FALSE(info);
 
     LateCall c(gb.get(), u"Caption");
-    EXPECT_EQ(c.hr, DISP_E_EXCEPTION);
-    EXPECT_EQ(c.excep.scode, E_NOTIMPL);
-    EXPECT_EQ(bstr_view(c.excep.bstrSource), source.view());
-    EXPECT_EQ(c.description(), description.view());
-    EXPECT_EQ(c.result.vt(), VT_EMPTY);
+    EXPECT_EQ(std::make_tuple(c.hr, c.excep.scode, bstr_view(c.excep.bstrSource), c.description(),
+                              c.result.vt()),
+              std::make_tuple(DISP_E_EXCEPTION, E_NOTIMPL, source.view(), description.view(),
+                              VARTYPE(VT_EMPTY)));
 
     EXPECT_EQ(gb->put_BevelWidth(2), E_NOTIMPL);
     Bstr two(u"2");
     LateCall put(gb.get(), 0x68030005, DISPATCH_PROPERTYPUT, {text_arg(two.get())});
-    EXPECT_EQ(put.hr, DISP_E_EXCEPTION);
-    EXPECT_EQ(put.excep.scode, E_NOTIMPL);
-    EXPECT_EQ(put.description(), u"BevelWidth is not implemented yet");
+    EXPECT_EQ(std::make_tuple(put.hr, put.excep.scode, put.description()),
+              std::make_tuple(DISP_E_EXCEPTION, E_NOTIMPL, u"BevelWidth is not implemented yet"));
 
     auto support = test::query<ISupportErrorInfo>(gb.get(), IID_ISupportErrorInfo);
     ASSERT_TRUE(support);

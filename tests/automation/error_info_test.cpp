@@ -40,10 +40,8 @@ TEST(ErrorInfo, GuardedTurnsEveryExceptionIntoAnHresultWithErrorInfo) {
         EXPECT_EQ(frame::guarded(u"Src", r.body), r.hr);
         const auto error = frame::peek_error();
         ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->hr, r.hr);
-        EXPECT_EQ(error->number, r.number);
-        EXPECT_EQ(error->source, r.source);
-        EXPECT_EQ(error->description, r.description);
+        EXPECT_EQ(std::tie(error->hr, error->number, error->source, error->description),
+                  std::tie(r.hr, r.number, r.source, r.description));
     }
     frame::clear_error();
     EXPECT_EQ(frame::guarded(u"Src", [] {}), S_OK);
@@ -82,8 +80,7 @@ TEST(ErrorInfo, HostCreatedErrorObjectsRoundTrip) {
     SetErrorInfo(0, back.get());
     const auto again = frame::peek_error();
     ASSERT_TRUE(again.has_value());
-    EXPECT_EQ(again->hr, HRESULT(0x800A000D));
-    EXPECT_EQ(again->number, 13);
-    EXPECT_EQ(again->description, u"Type mismatch");
+    EXPECT_EQ(std::tie(again->hr, again->number, again->description),
+              std::make_tuple(HRESULT(0x800A000D), 13, u"Type mismatch"));
     frame::clear_error();
 }

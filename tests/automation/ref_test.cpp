@@ -19,58 +19,41 @@ struct Counted final : IUnknown {
 };
 
 TEST(Ref, CountsBalance) {
+    using R = Ref<IUnknown>;
     struct Case {
         const char* what;
-        std::function<void(Counted&, Ref<IUnknown>&)> step;
+        std::function<void(Counted&, R&)> step;
         ULONG refs;  // the object's count after the step, while the Ref still lives
         ULONG after; // and once the Ref is gone
     };
+    // clang-format off
     const Case cases[] = {
-        {"borrow adds one", [](Counted& c, Ref<IUnknown>& r) { r = Ref<IUnknown>(&c); }, 2, 1},
-        {"adopt takes the caller's",
-         [](Counted& c, Ref<IUnknown>& r) { r = Ref<IUnknown>::adopt(&c); }, 1, 0},
-        {"copy adds one",
-         [](Counted& c, Ref<IUnknown>& r) {
-             Ref<IUnknown> first(&c);
-             r = first;
-         },
-         2, 1},
+        {"borrow adds one", [](Counted& c, R& r) { r = R(&c); }, 2, 1},
+        {"adopt takes the caller's", [](Counted& c, R& r) { r = R::adopt(&c); }, 1, 0},
+        {"copy adds one", [](Counted& c, R& r) { R first(&c); r = first; }, 2, 1},
         {"move hands over",
-         [](Counted& c, Ref<IUnknown>& r) {
-             Ref<IUnknown> first(&c);
-             r = std::move(first);
-             EXPECT_FALSE(first);
-         },
-         2, 1},
-        {"reset releases",
-         [](Counted& c, Ref<IUnknown>& r) {
-             r = Ref<IUnknown>(&c);
-             r.reset();
-         },
-         1, 1},
-        {"put releases the old and owns what is written",
-         [](Counted& c, Ref<IUnknown>& r) {
-             r = Ref<IUnknown>(&c);
+         [](Counted& c, R& r) { R first(&c); r = std::move(first); EXPECT_FALSE(first); }, 2, 1},
+        {"reset releases", [](Counted& c, R& r) { r = R(&c); r.reset(); }, 1, 1},
+        {"put releases the old and owns what is written", [](Counted& c, R& r) {
+             r = R(&c);
              IUnknown** slot = r.put();
              EXPECT_EQ(c.refs, 1u);
              c.AddRef();
              *slot = &c;
-         },
-         2, 1},
-        {"detach gives the reference away",
-         [](Counted& c, Ref<IUnknown>& r) {
-             r = Ref<IUnknown>(&c);
+         }, 2, 1},
+        {"detach gives the reference away", [](Counted& c, R& r) {
+             r = R(&c);
              IUnknown* out = nullptr;
              EXPECT_EQ(write_out(&out, std::move(r)), S_OK);
              EXPECT_EQ(out, &c);
-         },
-         2, 2},
+         }, 2, 2},
     };
+    // clang-format on
     for (const auto& k : cases) {
         SCOPED_TRACE(k.what);
         Counted object;
         {
-            Ref<IUnknown> r;
+            R r;
             k.step(object, r);
             EXPECT_EQ(object.refs, k.refs);
         }

@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <dlfcn.h>
 
 using namespace paginor;
@@ -80,7 +79,7 @@ bool contains(const std::u16string& text, const std::string& part) {
 
 } // namespace
 
-TEST(SelfRegistration, TheLoadedLibraryRegistersItsOwnFileAndUnregistersExactlyItself) {
+TEST(SelfRegistration, TheLibraryRegistersItsOwnFileCreatesByProgIdAndUnregistersItself) {
     Scratch scratch;
     Library lib;
     ASSERT_TRUE(lib) << ::dlerror();
@@ -97,13 +96,10 @@ TEST(SelfRegistration, TheLoadedLibraryRegistersItsOwnFileAndUnregistersExactlyI
     ASSERT_TRUE(load_registry(scratch.registry(), r));
     auto classes = registered_classes(r, our_server().libid);
     ASSERT_EQ(classes.size(), 9u);
-    for (const auto& c : classes) {
+    for (const auto& c : classes)
         EXPECT_EQ(c.server, absolute(PAGINOR_LIBRARY_PATH)) << c.name;
-        EXPECT_EQ(c.progid, "PaginorV2CTL." + c.name);
-    }
-    EXPECT_EQ(classes[7].progid, "PaginorV2CTL.O2007Hover");
-    EXPECT_EQ(classes[7].default_interface, "_O2007Hover");
-    EXPECT_EQ(classes[7].event_interface, "__O2007Hover");
+    EXPECT_EQ(std::tie(classes[7].progid, classes[7].default_interface, classes[7].event_interface),
+              std::make_tuple("PaginorV2CTL.O2007Hover", "_O2007Hover", "__O2007Hover"));
     EXPECT_EQ(classes[3].kind, "creatable");
     EXPECT_EQ(r.find("typelib", registry_guid(our_server().libid))->value("version"), "1.4");
 
@@ -111,43 +107,7 @@ TEST(SelfRegistration, TheLoadedLibraryRegistersItsOwnFileAndUnregistersExactlyI
     ASSERT_EQ(PaginorCLSIDFromProgID(u"PaginorV2CTL.O2007Hover", &clsid), S_OK);
     EXPECT_EQ(clsid, *class_entry(ClassId::O2007Hover).clsid);
 
-    ASSERT_EQ(lib.call("DllUnregisterServer"), S_OK) << to_utf8(lib.last_error());
-    EXPECT_EQ(read_file(scratch.registry()), Registry().format() + "\n" + foreign);
-    EXPECT_EQ(PaginorCLSIDFromProgID(u"PaginorV2CTL.O2007Hover", &clsid), REGDB_E_CLASSNOTREG);
-}
-
-TEST(SelfRegistration, FailsWithErrorInfoWhenTheRegistryIsCorruptOrTheCodeIsNoLibrary) {
-    Scratch scratch;
-    const std::string corrupt = "[class A]\nserver = /x.so\n[broken\n";
-    write_file(scratch.registry(), corrupt);
-    Library lib;
-    ASSERT_TRUE(lib) << ::dlerror();
-    for (const char* entry : {"DllRegisterServer", "DllUnregisterServer"}) {
-        EXPECT_EQ(lib.call(entry), SELFREG_E_CLASS) << entry;
-        const std::u16string why = lib.last_error();
-        EXPECT_TRUE(contains(why, scratch.registry() + ":3: ")) << to_utf8(why);
-        EXPECT_TRUE(contains(why, "left unchanged")) << to_utf8(why);
-        EXPECT_EQ(read_file(scratch.registry()), corrupt) << "byte for byte";
-        // Only the lock file beside it is new.
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(scratch.dir()))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        EXPECT_EQ(names, (std::vector<std::string>{"registry", "registry.lock"}));
-    }
-    // Linked into this test program, the same code has no library file to register.
-    std::filesystem::remove(scratch.registry());
-    EXPECT_EQ(DllRegisterServer(), SELFREG_E_CLASS);
-    EXPECT_TRUE(contains(our_last_error(), "linked into this program"));
-    EXPECT_FALSE(std::filesystem::exists(scratch.registry()));
-}
-
-TEST(CreateObject, CreatesByProgIdThroughTheRegistryTheLibraryWrote) {
-    Scratch scratch;
-    Library lib;
-    ASSERT_TRUE(lib) << ::dlerror();
-    ASSERT_EQ(lib.call("DllRegisterServer"), S_OK) << to_utf8(lib.last_error());
-
+    // Objects created by ProgID through what it wrote.
     IDispatch* relay = nullptr;
     ASSERT_EQ(CreateObject(u"PaginorV2CTL.clsPromptEvents", &relay), S_OK)
         << to_utf8(our_last_error());
@@ -169,6 +129,33 @@ TEST(CreateObject, CreatesByProgIdThroughTheRegistryTheLibraryWrote) {
     EXPECT_TRUE(contains(why, scratch.registry())) << to_utf8(why);
     EXPECT_EQ(PaginorCreateObject(nullptr, IID_IUnknown, &never), E_POINTER);
     EXPECT_EQ(PaginorCreateObject(u"PaginorV2CTL.DDOC", IID_IUnknown, nullptr), E_POINTER);
+
+    ASSERT_EQ(lib.call("DllUnregisterServer"), S_OK) << to_utf8(lib.last_error());
+    EXPECT_EQ(read_file(scratch.registry()), Registry().format() + "\n" + foreign);
+    EXPECT_EQ(PaginorCLSIDFromProgID(u"PaginorV2CTL.O2007Hover", &clsid), REGDB_E_CLASSNOTREG);
+}
+
+TEST(SelfRegistration, FailsWithErrorInfoWhenTheRegistryIsCorruptOrTheCodeIsNoLibrary) {
+    Scratch scratch;
+    const std::string corrupt = "[class A]\nserver = /x.so\n[broken\n";
+    write_file(scratch.registry(), corrupt);
+    Library lib;
+    ASSERT_TRUE(lib) << ::dlerror();
+    for (const char* entry : {"DllRegisterServer", "DllUnregisterServer"}) {
+        EXPECT_EQ(lib.call(entry), SELFREG_E_CLASS) << entry;
+        const std::u16string why = lib.last_error();
+        EXPECT_TRUE(contains(why, scratch.registry() + ":3: ")) << to_utf8(why);
+        EXPECT_TRUE(contains(why, "left unchanged")) << to_utf8(why);
+        EXPECT_EQ(read_file(scratch.registry()), corrupt) << "byte for byte";
+        // Only the lock file beside it is new.
+        EXPECT_EQ(test::folder_entries(scratch.dir()),
+                  (std::vector<std::string>{"registry", "registry.lock"}));
+    }
+    // Linked into this test program, the same code has no library file to register.
+    std::filesystem::remove(scratch.registry());
+    EXPECT_EQ(DllRegisterServer(), SELFREG_E_CLASS);
+    EXPECT_TRUE(contains(our_last_error(), "linked into this program"));
+    EXPECT_FALSE(std::filesystem::exists(scratch.registry()));
 }
 
 TEST(CreateObject, ReportsAMissingLibraryAndACorruptRegistry) {

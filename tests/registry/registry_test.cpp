@@ -23,6 +23,7 @@
 
 using namespace paginor;
 using namespace paginor::frame;
+using paginor::test::folder_entries;
 using paginor::test::read_file;
 using paginor::test::Scratch;
 using paginor::test::write_file;
@@ -30,20 +31,12 @@ using paginor::test::write_file;
 namespace {
 
 // Headings, a comment, padded entries and a foreign class, ProgID and licence.
-constexpr std::string_view kSample = "# heading written by some server\n"
-                                     "# second heading line\n"
-                                     "\n"
-                                     "; about the viewer\n"
-                                     "[class {99999999-0000-0000-0000-000000000001}]\n"
-                                     "  progid   =  Other.Thing \r\n"
-                                     "server = /opt/other/lib other.so\n"
-                                     "empty =\n"
-                                     "\n"
-                                     "[progid Other.Thing]\n"
-                                     "clsid = {99999999-0000-0000-0000-000000000001}\n"
-                                     "[license Other]\n"
-                                     "key = abc\n"
-                                     "# left at the end\n";
+constexpr std::string_view kSample =
+    "# heading written by some server\n# second heading line\n\n; about the viewer\n"
+    "[class {99999999-0000-0000-0000-000000000001}]\n  progid   =  Other.Thing \r\n"
+    "server = /opt/other/lib other.so\nempty =\n\n"
+    "[progid Other.Thing]\nclsid = {99999999-0000-0000-0000-000000000001}\n"
+    "[license Other]\nkey = abc\n# left at the end\n";
 
 Registry sample() {
     Registry r;
@@ -67,23 +60,15 @@ ServerDescription sample_server() {
     return s;
 }
 
-std::vector<std::string> folder_entries(const std::filesystem::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir))
-        names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 } // namespace
 
 TEST(RegistryFormat, ParsesSectionsEntriesAndCommentsAndWritesThemBack) {
     const Registry r = sample();
     ASSERT_EQ(r.sections().size(), 3u);
     const RegistrySection& c = r.sections()[0];
-    EXPECT_EQ(c.kind, "class");
-    EXPECT_EQ(c.key, "{99999999-0000-0000-0000-000000000001}");
-    EXPECT_EQ(c.comments, std::vector<std::string>{"; about the viewer"});
+    EXPECT_EQ(std::tie(c.kind, c.key, c.comments),
+              std::make_tuple("class", "{99999999-0000-0000-0000-000000000001}",
+                              std::vector<std::string>{"; about the viewer"}));
     EXPECT_EQ(c.entries, (std::vector<RegistryEntry>{{"progid", "Other.Thing"},
                                                      {"server", "/opt/other/lib other.so"},
                                                      {"empty", ""}}));
@@ -132,10 +117,8 @@ TEST(RegistryFormat, ReportsTheLineAndReasonOfTheFirstFault) {
         SCOPED_TRACE(std::string(c.text));
         Registry r = sample();
         RegistryResult result = r.parse(c.text, "/some/registry");
-        EXPECT_FALSE(result);
-        EXPECT_EQ(result.status, c.status);
-        EXPECT_EQ(result.line, c.line);
-        EXPECT_EQ(result.file, "/some/registry");
+        EXPECT_EQ(std::make_tuple(bool(result), result.status, result.line, result.file),
+                  std::make_tuple(false, c.status, c.line, "/some/registry"));
         EXPECT_NE(result.description.find(c.says), std::string::npos) << result.description;
         EXPECT_EQ(result.message(),
                   "/some/registry:" + std::to_string(c.line) + ": " + result.description);
@@ -189,8 +172,9 @@ TEST(RegistryServer, GuidTextRoundTripAndRejectsMalformedText) {
 }
 
 // A type library, and per class: class, progid, default and event interface with their
-// earlier identifiers; the foreign sections untouched and still first.
-TEST(RegistryServer, AddWritesEverySectionIdempotentlyAndRemoveTakesExactlyOurs) {
+// earlier identifiers; the foreign sections untouched and still first. Read back as our
+// classes and found by ProgID; removed, exactly ours go.
+TEST(RegistryServer, AddWritesEverySectionIdempotentlyListsAndFindsAndRemoveTakesOurs) {
     const Registry original = sample();
     Registry r = original;
     add_server(r, sample_server(), "/lib/libsample.so");
@@ -214,13 +198,47 @@ TEST(RegistryServer, AddWritesEverySectionIdempotentlyAndRemoveTakesExactlyOurs)
     EXPECT_EQ(r.find("progid", "Sample.Relay")->value("clsid"), registry_guid(id(20)));
     const RegistrySection* lib = r.find("typelib", registry_guid(id(1)));
     ASSERT_NE(lib, nullptr);
-    EXPECT_EQ(lib->value("lcid"), "0x0409");
-    EXPECT_EQ(lib->value("path"), "/lib/libsample.so");
+    EXPECT_EQ(lib->value("lcid") + " " + lib->value("path"), "0x0409 /lib/libsample.so");
     const RegistrySection* alias = r.find("interface", registry_guid(id(12)));
     ASSERT_NE(alias, nullptr);
-    EXPECT_EQ(alias->value("name"), "Viewer___v0");
-    EXPECT_EQ(alias->value("alias-of"), registry_guid(id(11)));
+    EXPECT_EQ(alias->value("name") + " " + alias->value("alias-of"),
+              "Viewer___v0 " + registry_guid(id(11)));
     EXPECT_EQ(r.find("interface", registry_guid(id(13)))->value("kind"), "events");
+
+    // Our classes as listed back, with their interfaces' names; servers found by ProgID.
+    auto classes = registered_classes(r, id(1));
+    ASSERT_EQ(classes.size(), 2u);
+    const RegisteredClass& v = classes[0];
+    EXPECT_EQ(
+        std::tie(v.name, v.progid, v.clsid, v.default_interface, v.event_interface, v.event_iid),
+        std::make_tuple("Viewer", "Sample.Viewer", registry_guid(id(10)), "_Viewer", "__Viewer",
+                        registry_guid(id(13))));
+    using Named = std::pair<std::string, std::string>;
+    EXPECT_EQ(v.aliases, (std::vector<Named>{{"Viewer___v0", registry_guid(id(12))},
+                                             {"Viewer___e0", registry_guid(id(14))}}));
+    EXPECT_EQ(classes[1].kind, "creatable");
+    EXPECT_TRUE(classes[1].aliases.empty());
+    EXPECT_TRUE(registered_classes(r, id(2)).empty());
+
+    ServerLookup found = find_server(r, "sample.viewer");
+    EXPECT_EQ(std::tie(found.found, found.clsid, found.server),
+              std::make_tuple(true, id(10), "/lib/libsample.so"));
+    EXPECT_EQ(find_server(r, "Other.Thing").server, "/opt/other/lib other.so");
+
+    // The ProgID, the sections that make the lookup fail, and what the problem says.
+    const std::tuple<std::string, std::string, std::string> misses[] = {
+        {"Sample.Nothing", "", "ProgID \"Sample.Nothing\" is not registered"},
+        {"Bad.Clsid", "[progid Bad.Clsid]\nclsid = nonsense\n", "has no valid clsid"},
+        {"No.Class", "[progid No.Class]\nclsid = {99999999-0000-0000-0000-000000000009}\n",
+         "names no server"},
+    };
+    for (const auto& [progid, extra, says] : misses) {
+        Registry with;
+        ASSERT_TRUE(with.parse(std::string(kSample) + extra, "reg"));
+        ServerLookup miss = find_server(with, progid);
+        EXPECT_FALSE(miss.found);
+        EXPECT_NE(miss.problem.find(says), std::string::npos) << miss.problem;
+    }
 
     std::string once = r.format();
     add_server(r, sample_server(), "/lib/libsample.so");
@@ -237,49 +255,6 @@ TEST(RegistryServer, AddWritesEverySectionIdempotentlyAndRemoveTakesExactlyOurs)
     for (std::string path : {"relative/libsample.so", "", "/two\nlines.so"}) {
         EXPECT_THROW(add_server(r, sample_server(), path), RuntimeError) << path;
         EXPECT_EQ(r.sections().size(), 3u) << "all or nothing";
-    }
-}
-
-TEST(RegistryServer, ListsOurClassesWithInterfaceNamesAndFindsServers) {
-    Registry r = sample();
-    add_server(r, sample_server(), "/lib/libsample.so");
-    auto classes = registered_classes(r, id(1));
-    ASSERT_EQ(classes.size(), 2u);
-    const RegisteredClass& v = classes[0];
-    EXPECT_EQ(
-        std::tie(v.name, v.progid, v.clsid, v.default_interface, v.event_interface, v.event_iid),
-        std::make_tuple("Viewer", "Sample.Viewer", registry_guid(id(10)), "_Viewer", "__Viewer",
-                        registry_guid(id(13))));
-    using Named = std::pair<std::string, std::string>;
-    EXPECT_EQ(v.aliases, (std::vector<Named>{{"Viewer___v0", registry_guid(id(12))},
-                                             {"Viewer___e0", registry_guid(id(14))}}));
-    EXPECT_EQ(classes[1].kind, "creatable");
-    EXPECT_TRUE(classes[1].aliases.empty());
-    EXPECT_TRUE(registered_classes(r, id(2)).empty());
-
-    ServerLookup found = find_server(r, "sample.viewer");
-    EXPECT_TRUE(found.found);
-    EXPECT_EQ(found.clsid, id(10));
-    EXPECT_EQ(found.server, "/lib/libsample.so");
-    EXPECT_EQ(find_server(r, "Other.Thing").server, "/opt/other/lib other.so");
-
-    struct Miss {
-        std::string_view progid;
-        std::string_view extra; // sections that make the lookup fail
-        std::string_view says;
-    };
-    const Miss misses[] = {
-        {"Sample.Nothing", "", "ProgID \"Sample.Nothing\" is not registered"},
-        {"Bad.Clsid", "[progid Bad.Clsid]\nclsid = nonsense\n", "has no valid clsid"},
-        {"No.Class", "[progid No.Class]\nclsid = {99999999-0000-0000-0000-000000000009}\n",
-         "names no server"},
-    };
-    for (const auto& m : misses) {
-        Registry with;
-        ASSERT_TRUE(with.parse(std::string(kSample) + std::string(m.extra), "reg"));
-        ServerLookup miss = find_server(with, m.progid);
-        EXPECT_FALSE(miss.found);
-        EXPECT_NE(miss.problem.find(m.says), std::string::npos) << miss.problem;
     }
 }
 
@@ -346,15 +321,14 @@ TEST(RegistryFile, UnreadableOrUnwritablePlacesGiveIoErrorsNamingTheFile) {
     for (const std::string& path : {folder, under_file}) {
         SCOPED_TRACE(path);
         RegistryResult loaded = load_registry(path, r);
-        EXPECT_EQ(loaded.status, RegistryStatus::io_error);
-        EXPECT_EQ(loaded.file, path);
-        EXPECT_EQ(loaded.line, 0u);
+        EXPECT_EQ(std::tie(loaded.status, loaded.file, loaded.line),
+                  std::make_tuple(RegistryStatus::io_error, path, 0u));
         EXPECT_EQ(loaded.message().rfind(path + ": cannot ", 0), 0u) << loaded.message();
         EXPECT_EQ(r.sections().size(), 3u); // untouched by the failed load
 
         RegistryResult saved = save_registry(path, r);
-        EXPECT_EQ(saved.status, RegistryStatus::io_error);
-        EXPECT_EQ(saved.file, path);
+        EXPECT_EQ(std::tie(saved.status, saved.file),
+                  std::make_tuple(RegistryStatus::io_error, path));
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder)); // the rename did not replace it
     EXPECT_TRUE(folder_entries(folder).empty());

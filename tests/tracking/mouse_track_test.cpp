@@ -1,4 +1,6 @@
 #include "support/message_recorder.h"
+#include "support/raises.h"
+#include "tracking/raised.h"
 
 #include "automation/ref.h"
 #include "platform/core/error.h"
@@ -17,15 +19,16 @@ using std::chrono::milliseconds;
 
 namespace {
 
-// The events as the owner sees them: "hover b s x y" and "leave".
+// The events as the owner sees them: "hover b s x y" and "leave", comma-separated.
 class Events : public MouseTrackListener {
   public:
     void MouseHover(LONG& Button, LONG& Shift, float& X, float& Y) override {
-        seen.push_back("hover " + std::to_string(Button) + " " + std::to_string(Shift) + " " +
-                       std::to_string(int(X)) + " " + std::to_string(int(Y)));
+        add("hover " + std::to_string(Button) + " " + std::to_string(Shift) + " " +
+            std::to_string(int(X)) + " " + std::to_string(int(Y)));
     }
-    void MouseLeave() override { seen.push_back("leave"); }
-    std::vector<std::string> seen;
+    void MouseLeave() override { add("leave"); }
+    void add(const std::string& event) { seen += (seen.empty() ? "" : ", ") + event; }
+    std::string seen;
 };
 
 // A late-bound object with "hwnd" and "Parent", as a control presents itself.
@@ -44,15 +47,9 @@ class FakeControl : public IDispatch {
     }
     HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT GetIDsOfNames(REFIID, OLECHAR** names, UINT, LCID, DISPID* ids) override {
-        std::u16string name = names[0];
-        if (name == u"hwnd") {
-            *ids = 1;
-        } else if (name == u"Parent" && m_parent != nullptr) {
-            *ids = 2;
-        } else {
-            return DISP_E_UNKNOWNNAME;
-        }
-        return S_OK;
+        const std::u16string_view name = names[0];
+        *ids = name == u"hwnd" ? 1 : name == u"Parent" && m_parent ? 2 : DISPID_UNKNOWN;
+        return *ids == DISPID_UNKNOWN ? DISP_E_UNKNOWNNAME : S_OK;
     }
     HRESULT Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
                    UINT*) override {
@@ -74,23 +71,6 @@ class FakeControl : public IDispatch {
     FakeControl* m_parent;
 };
 
-// The error f raises: its number, and its description and source where given.
-void ExpectError(const std::function<void()>& f, int32_t number,
-                 std::u16string_view description = {}, std::u16string_view source = {}) {
-    try {
-        f();
-        ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), number);
-        if (!description.empty()) {
-            EXPECT_EQ(e.description(), description);
-        }
-        if (!source.empty()) {
-            EXPECT_EQ(e.source(), source);
-        }
-    }
-}
-
 class MouseTrackTest : public WindowSystemTest {
   protected:
     void SetUp() override {
@@ -104,34 +84,26 @@ class MouseTrackTest : public WindowSystemTest {
     void TearDown() override {
         tracker.reset();
         // The tracker unhooked itself as it went: the windows are as they were.
-        EXPECT_TRUE(EnumProps(button).empty());
-        EXPECT_TRUE(EnumProps(form).empty());
+        EXPECT_TRUE(unhooked());
         EXPECT_EQ(GetWindowLongPtr(button, GWLP_WNDPROC),
                   reinterpret_cast<LONG_PTR>(&RecordingProc));
     }
+    bool unhooked() const { return EnumProps(button).empty() && EnumProps(form).empty(); }
     void profile(DWORD platform_id, DWORD major, CommonControls cc, bool fails = false) {
-        SystemProfile p;
-        p.platform_id = platform_id;
-        p.major = major;
-        p.minor = 0;
-        p.common_controls = cc;
-        p.version_call_fails = fails;
-        SetSystemProfile(p);
+        SetSystemProfile({platform_id, major, 0, 2600, fails, cc});
     }
     // Handler counts per message on a window, as the subclassing service stores them.
     static std::vector<int32_t> hooked(HWND hwnd) {
         std::vector<int32_t> msgs;
-        std::u16string prefix = to_u16(std::to_string(int32_t(hwnd))) + u"#";
+        const std::string prefix = std::to_string(int32_t(hwnd)) + "#";
         for (const auto& [name, value] : EnumProps(hwnd)) {
-            if (name.rfind(prefix, 0) == 0 && name.back() == u'C') {
-                std::u16string digits = name.substr(prefix.size(), name.size() - prefix.size() - 1);
-                msgs.push_back(std::stoi(std::string(digits.begin(), digits.end())));
-            }
+            const std::string text(name.begin(), name.end());
+            if (text.starts_with(prefix) && text.ends_with("C"))
+                msgs.push_back(std::stoi(text.substr(prefix.size())));
         }
         std::sort(msgs.begin(), msgs.end());
         return msgs;
     }
-    static std::u16string to_u16(const std::string& s) { return {s.begin(), s.end()}; }
     void attach(LONG force = -1) {
         HWND h = button;
         tracker->AttachMouseTrackingByHwnd(h, force);
@@ -180,12 +152,11 @@ TEST_F(MouseTrackTest, AutomaticChoiceFollowsTheSystemProfile) {
         }
         EXPECT_EQ(LoadedModuleCount(), 0); // the library is released after the look
         tracker->DetachMouseTracking();
-        EXPECT_TRUE(EnumProps(button).empty());
-        EXPECT_TRUE(EnumProps(form).empty());
+        EXPECT_TRUE(unhooked());
     }
 }
 
-TEST_F(MouseTrackTest, UserRequestHoverThenLeaveWithDecodedArguments) {
+TEST_F(MouseTrackTest, UserRequestHoverThenLeaveAndHowArgumentsDecode) {
     attach();
     ASSERT_EQ(tracker->Method(), 0);
     EXPECT_FALSE(tracker->Tracking());
@@ -200,36 +171,26 @@ TEST_F(MouseTrackTest, UserRequestHoverThenLeaveWithDecodedArguments) {
     ws.clock().advance(milliseconds(400));
     DoEvents();
     EXPECT_FALSE(tracker->Tracking());
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"hover 5 3 10 5"}));
+    EXPECT_EQ(events.seen, "hover 5 3 10 5");
     tracker->StartMouseTracking();
     Input::moveTo(10, 10);
     DoEvents();
     EXPECT_FALSE(tracker->Tracking());
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"hover 5 3 10 5", "leave"}));
+    EXPECT_EQ(events.seen, "hover 5 3 10 5, leave");
     EXPECT_EQ(ModuleEntryCallCount("_TrackMouseEvent"), 0);
     // The window's own procedure saw the reports first (MsgResponse 2).
     EXPECT_EQ(tracker->get_MsgResponse(), 2);
     tracker->put_MsgResponse(0);
     EXPECT_EQ(tracker->get_MsgResponse(), 2);
-    int own_hover = 0;
-    for (const MsgRow& r : log()) {
-        own_hover += r.hwnd == button && r.msg == WM_MOUSEHOVER;
-    }
-    EXPECT_EQ(own_hover, 1);
-}
-
-TEST_F(MouseTrackTest, HoverCoordinatesDecodeTheWayTheEventsDeclareThem) {
-    attach();
-    Input::moveTo(60, 55);
-    tracker->StartMouseTracking();
+    EXPECT_EQ(
+        std::count_if(log().begin(), log().end(),
+                      [&](const MsgRow& r) { return r.hwnd == button && r.msg == WM_MOUSEHOVER; }),
+        1);
     // Y is lParam divided by 65536, truncating: a negative y just above reads 0.
-    const LPARAM packed[] = {MAKELPARAM(7, 9), MAKELPARAM(-3, 4), MAKELPARAM(8, -1),
-                             MAKELPARAM(8, -2)};
-    for (LPARAM l : packed) {
+    events.seen.clear();
+    for (LPARAM l : {MAKELPARAM(7, 9), MAKELPARAM(-3, 4), MAKELPARAM(8, -1), MAKELPARAM(8, -2)})
         SendMessage(button, WM_MOUSEHOVER, MK_RBUTTON, l);
-    }
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"hover 2 0 7 9", "hover 2 0 65533 4",
-                                                     "hover 2 0 8 0", "hover 2 0 8 -1"}));
+    EXPECT_EQ(events.seen, "hover 2 0 7 9, hover 2 0 65533 4, hover 2 0 8 0, hover 2 0 8 -1");
 }
 
 TEST_F(MouseTrackTest, CommonControlsRequestAndItsFailures) {
@@ -242,24 +203,18 @@ TEST_F(MouseTrackTest, CommonControlsRequestAndItsFailures) {
     EXPECT_EQ(LoadedModuleCount(), 0);
     ws.clock().advance(milliseconds(400));
     DoEvents();
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"hover 0 0 10 5"}));
+    EXPECT_EQ(events.seen, "hover 0 0 10 5");
 
-    struct Failure {
-        CommonControls cc;
-        int32_t number;
-        std::u16string_view description;
+    const std::pair<CommonControls, std::string> failures[] = {
+        {CommonControls::Absent, "53 PaginorV2CTL.cMouseTrack: File not found: comctl32.dll"},
+        {CommonControls::V4_70, "453 PaginorV2CTL.cMouseTrack: Can't find DLL entry point "
+                                "_TrackMouseEvent in comctl32.dll"},
     };
-    const Failure failures[] = {
-        {CommonControls::Absent, 53, u"File not found: comctl32.dll"},
-        {CommonControls::V4_70, 453,
-         u"Can't find DLL entry point _TrackMouseEvent in comctl32.dll"},
-    };
-    for (const Failure& f : failures) {
-        profile(2, 5, f.cc);
+    for (const auto& [cc, says] : failures) {
+        profile(2, 5, cc);
         attach(1); // forced: the library is not asked at attach time
         EXPECT_EQ(tracker->Method(), 1);
-        ExpectError([&] { tracker->StartMouseTracking(); }, f.number, f.description,
-                    u"PaginorV2CTL.cMouseTrack");
+        EXPECT_EQ(test::raised([&] { tracker->StartMouseTracking(); }), says);
         EXPECT_FALSE(tracker->Tracking());
         EXPECT_EQ(LoadedModuleCount(), 0);
     }
@@ -274,7 +229,7 @@ TEST_F(MouseTrackTest, ForcedValuesOutsideTheRangeWorkLikeTheUserRequest) {
     tracker->StartMouseTracking();
     Input::moveTo(150, 150);
     DoEvents();
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"leave"}));
+    EXPECT_EQ(events.seen, "leave");
     EXPECT_EQ(GetCapture(), 0u);
 }
 
@@ -293,7 +248,7 @@ TEST_F(MouseTrackTest, CaptureMechanismInsideTestAndButtonRules) {
     EXPECT_EQ(GetCapture(), button);
     Input::release(); // button-up outside with no button down: leave
     DoEvents();
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"leave"}));
+    EXPECT_EQ(events.seen, "leave");
     EXPECT_EQ(GetCapture(), 0u);
     EXPECT_FALSE(tracker->Tracking());
 
@@ -306,17 +261,17 @@ TEST_F(MouseTrackTest, CaptureMechanismInsideTestAndButtonRules) {
     EXPECT_TRUE(tracker->Tracking());
     EXPECT_EQ(GetCapture(), button);
     SetActiveWindow(other);
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"leave"}));
+    EXPECT_EQ(events.seen, "leave");
     EXPECT_EQ(GetCapture(), 0u);
     SetActiveWindow(form); // not tracking: activation alone reports nothing
-    EXPECT_EQ(events.seen.size(), 1u);
+    EXPECT_EQ(events.seen, "leave");
 
     // Inside the rectangle but covered by another window counts as outside.
     tracker->StartMouseTracking();
     HWND cover = make(form, {55, 52, 65, 60});
     Input::moveTo(57, 54);
     DoEvents();
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"leave", "leave"}));
+    EXPECT_EQ(events.seen, "leave, leave");
     DestroyWindow(cover);
 }
 
@@ -335,13 +290,12 @@ TEST_F(MouseTrackTest, AttachingThroughTheObjectAndItsParent) {
     obj = &empty;
     tracker->AttachMouseTracking(obj);
     EXPECT_EQ(tracker->WatchedWindow(), 0u);
-    EXPECT_TRUE(EnumProps(button).empty());
-    EXPECT_TRUE(EnumProps(form).empty());
+    EXPECT_TRUE(unhooked());
 
     // No Parent member: the capture mechanism cannot find its parent.
     FakeControl orphan(button, nullptr);
     obj = &orphan;
-    ExpectError([&] { tracker->AttachMouseTracking(obj, 2); }, 438);
+    EXPECT_EQ(test::error_of([&] { tracker->AttachMouseTracking(obj, 2); }), 438);
     tracker->DetachMouseTracking();
     obj = nullptr;
     EXPECT_THROW(tracker->AttachMouseTracking(obj), RuntimeError);
@@ -349,8 +303,8 @@ TEST_F(MouseTrackTest, AttachingThroughTheObjectAndItsParent) {
     // Hook errors reach the caller.
     HWND foreign = make(0, {0, 0, 5, 5});
     SetWindowProcessId(foreign, GetCurrentProcessId() + 1);
-    ExpectError([&] { tracker->AttachMouseTrackingByHwnd(foreign); }, int32_t(0x80040000u + 13084),
-                u"Can't modify external window");
+    EXPECT_EQ(test::raised([&] { tracker->AttachMouseTrackingByHwnd(foreign); }),
+              "0x8004331c PaginorV2CTL.WindowProc: Can't modify external window");
     tracker->DetachMouseTracking();
 }
 

@@ -80,20 +80,17 @@ class SubclassReentryTest : public WindowSystemTest {
 };
 
 TEST_F(SubclassReentryTest, ChangesMadeByAHandlerReachTheRestOfTheWalk) {
+    // The handler that acts, its steps, the calls of that message, its result, the next calls.
+    // A removed entry's place is taken by the next, which the walk reads again; a new hook joins
+    // from the next message on; a destroyed window's walk ends with its destroy message.
     const ReentryCase cases[] = {
-        {"the last hooked unhooks the first: it moves down and is read again", "AB", 'B', "-A",
-         "B 512, B 512", 2, "B 512"},
+        {"last unhooks first: moves down, read again", "AB", 'B', "-A", "B 512, B 512", 2, "B 512"},
         {"a handler unhooks itself", "AB", 'B', "-B", "B 512, A 512", 1, "A 512"},
-        {"a handler hooks another: it joins from the next message on", "AB", 'B', "+C",
-         "B 512, A 512", 1, "C 512, B 512, A 512"},
-        {"the first of three goes: the others shift under the walk", "ABC", 'C', "-A",
-         "C 512, C 512, B 512", 2, "C 512, B 512"},
-        {"unhook and hook again puts it last", "AB", 'B', "-A+A", "B 512, B 512", 2,
-         "A 512, B 512"},
-        {"an unrelated property changes nothing", "AB", 'B', "p", "B 512, A 512", 1,
-         "B 512, A 512"},
-        {"the window goes: its destroy message restores it, the walk finds nothing more", "AB", 'B',
-         "x", "B 512, own 2, own 130", 2, ""},
+        {"hooks another: joins later", "AB", 'B', "+C", "B 512, A 512", 1, "C 512, B 512, A 512"},
+        {"first of three: shift", "ABC", 'C', "-A", "C 512, C 512, B 512", 2, "C 512, B 512"},
+        {"unhooked and hooked again: last", "AB", 'B', "-A+A", "B 512, B 512", 2, "A 512, B 512"},
+        {"an unrelated property", "AB", 'B', "p", "B 512, A 512", 1, "B 512, A 512"},
+        {"window destroyed: restored, walk ends", "AB", 'B', "x", "B 512, own 2, own 130", 2, ""},
     };
     for (const ReentryCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -4,6 +4,7 @@
 #include "platform/core/error.h"
 #include "testing/prop_faults.h"
 #include "tracking/MSubclass.h"
+#include "tracking/raised.h"
 
 #include <string>
 
@@ -58,23 +59,16 @@ class Handler : public Subclass {
     LRESULT m_result;
 };
 
-using Props = std::vector<std::pair<std::u16string, HANDLE>>;
-
 class SubclassTest : public WindowSystemTest {
   protected:
     void SetUp() override {
-        g_calls.clear();
         w = make(0, {0, 0, 10, 10}, &OwnProc);
         g_calls.clear();
-        h = std::u16string(u"") + to_u16(std::to_string(int32_t(w)));
     }
     void TearDown() override {
         for (Handler* x : {a.get(), b.get()})
             for (int32_t msg : {512, 513, 2})
                 MSubclass::UnhookMessage(x, w, msg);
-    }
-    static std::u16string to_u16(const std::string& s) {
-        return std::u16string(s.begin(), s.end());
     }
     HANDLE own() const { return reinterpret_cast<HANDLE>(&OwnProc); }
     static HANDLE id(const Ref<Handler>& x) {
@@ -84,11 +78,24 @@ class SubclassTest : public WindowSystemTest {
         return GetWindowLongPtr(w, GWLP_WNDPROC) ==
                reinterpret_cast<LONG_PTR>(&MSubclass::SharedWindowProc);
     }
-    // The property name for this window: "" + handle, then what follows.
-    std::u16string n(std::u16string_view rest) const { return h + std::u16string(rest); }
+    // The window's properties in order as "name=value", its handle written H in each name,
+    // "own" for its own procedure and A or B for a handler.
+    std::string props() const {
+        const std::string handle = std::to_string(int32_t(w));
+        std::string out;
+        for (const auto& [name, value] : EnumProps(w)) {
+            std::string n(name.begin(), name.end());
+            n.replace(n.find(handle), handle.size(), "H");
+            out += (out.empty() ? "" : " ") + n + "=" +
+                   (value == own()   ? "own"
+                    : value == id(a) ? "A"
+                    : value == id(b) ? "B"
+                                     : std::to_string(value));
+        }
+        return out;
+    }
 
     HWND w{0};
-    std::u16string h;
     Ref<Handler> a{Ref<Handler>::adopt(new Handler("A", 0, 7))};
     Ref<Handler> b{Ref<Handler>::adopt(new Handler("B", 0, 8))};
 };
@@ -96,29 +103,16 @@ class SubclassTest : public WindowSystemTest {
 TEST_F(SubclassTest, PropertiesLeftAfterEachHookAndUnhookStep) {
     MSubclass::HookMessage(a.get(), w, 512);
     EXPECT_TRUE(subclassed());
-    EXPECT_EQ(EnumProps(w),
-              (Props{{n(u""), own()}, {n(u"#512#1"), id(a)}, {n(u"#512C"), 1}, {u"C" + h, 1}}));
+    EXPECT_EQ(props(), "H=own H#512#1=A H#512C=1 CH=1");
     MSubclass::HookMessage(b.get(), w, 512);
     MSubclass::HookMessage(a.get(), w, 513);
-    EXPECT_EQ(EnumProps(w), (Props{{n(u""), own()},
-                                   {n(u"#512#1"), id(a)},
-                                   {n(u"#512#2"), id(b)},
-                                   {n(u"#512C"), 2},
-                                   {n(u"#513#1"), id(a)},
-                                   {n(u"#513C"), 1},
-                                   {u"C" + h, 3}}));
+    EXPECT_EQ(props(), "H=own H#512#1=A H#512#2=B H#512C=2 H#513#1=A H#513C=1 CH=3");
     MSubclass::UnhookMessage(a.get(), w, 512); // later entries move down
-    EXPECT_EQ(EnumProps(w), (Props{{n(u""), own()},
-                                   {n(u"#512#1"), id(b)},
-                                   {n(u"#512C"), 1},
-                                   {n(u"#513#1"), id(a)},
-                                   {n(u"#513C"), 1},
-                                   {u"C" + h, 2}}));
+    EXPECT_EQ(props(), "H=own H#512#1=B H#512C=1 H#513#1=A H#513C=1 CH=2");
     MSubclass::UnhookMessage(a.get(), w, 512); // no longer hooked: nothing
     MSubclass::UnhookMessage(b.get(), w, 513); // never hooked: nothing
     MSubclass::UnhookMessage(b.get(), w, 512);
-    EXPECT_EQ(EnumProps(w),
-              (Props{{n(u""), own()}, {n(u"#513#1"), id(a)}, {n(u"#513C"), 1}, {u"C" + h, 1}}));
+    EXPECT_EQ(props(), "H=own H#513#1=A H#513C=1 CH=1");
     EXPECT_TRUE(subclassed());
     MSubclass::UnhookMessage(a.get(), w, 513);
     EXPECT_TRUE(EnumProps(w).empty());
@@ -155,39 +149,27 @@ TEST_F(SubclassTest, TheFirstHookedHandlersModeDecidesLastHookedIsCalledFirst) {
     EXPECT_EQ(g_calls, (std::vector<std::string>{"own 600"}));
 }
 
-void ExpectError(const std::function<void()>& f, int32_t number, std::u16string_view source,
-                 std::u16string_view description) {
-    try {
-        f();
-        ADD_FAILURE() << "no error raised";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), number);
-        EXPECT_EQ(e.source(), source);
-        EXPECT_EQ(e.description(), description);
-    }
-}
-
-constexpr std::u16string_view kSource = u"PaginorV2CTL.WindowProc";
+using test::raised;
 
 TEST_F(SubclassTest, HookErrorsLeaveNothingBehind) {
     MSubclass::HookMessage(a.get(), w, 512);
-    Props hooked = EnumProps(w);
-    ExpectError([&] { MSubclass::HookMessage(a.get(), w, 512); }, int32_t(0x80040000u + 13082),
-                kSource, u"Message already handled by another class");
+    const auto hooked = EnumProps(w);
+    EXPECT_EQ(raised([&] { MSubclass::HookMessage(a.get(), w, 512); }),
+              "0x8004331a PaginorV2CTL.WindowProc: Message already handled by another class");
     EXPECT_EQ(EnumProps(w), hooked);
-    ExpectError([&] { MSubclass::HookMessage(a.get(), 0x999, 512); }, int32_t(0x80040000u + 13083),
-                kSource, u"Invalid window");
+    EXPECT_EQ(raised([&] { MSubclass::HookMessage(a.get(), 0x999, 512); }),
+              "0x8004331b PaginorV2CTL.WindowProc: Invalid window");
     HWND foreign = make(0, {0, 0, 5, 5}, &OwnProc);
     SetWindowProcessId(foreign, GetCurrentProcessId() + 1);
-    ExpectError([&] { MSubclass::HookMessage(a.get(), foreign, 512); },
-                int32_t(0x80040000u + 13084), kSource, u"Can't modify external window");
+    EXPECT_EQ(raised([&] { MSubclass::HookMessage(a.get(), foreign, 512); }),
+              "0x8004331c PaginorV2CTL.WindowProc: Can't modify external window");
     HWND bare = make(0, {0, 0, 5, 5}, nullptr); // no procedure to replace
-    ExpectError([&] { MSubclass::HookMessage(a.get(), bare, 512); }, int32_t(0x80040000u + 13081),
-                kSource, u"Can't subclass window");
+    EXPECT_EQ(raised([&] { MSubclass::HookMessage(a.get(), bare, 512); }),
+              "0x80043319 PaginorV2CTL.WindowProc: Can't subclass window");
     EXPECT_TRUE(EnumProps(bare).empty());
     EXPECT_EQ(GetWindowLongPtr(bare, GWLP_WNDPROC), 0);
-    ExpectError([&] { MSubclass::HookMessage(nullptr, w, 512); }, 91, u"",
-                u"Object variable or With block variable not set");
+    EXPECT_EQ(raised([&] { MSubclass::HookMessage(nullptr, w, 512); }),
+              "91 : Object variable or With block variable not set");
     EXPECT_TRUE(EnumProps(foreign).empty());
 }
 
@@ -209,12 +191,13 @@ TEST_F(SubclassTest, EveryRollBackOnAnInjectedStoreFailure) {
         if (c.second_hook) {
             MSubclass::HookMessage(a.get(), w, 512);
         }
-        Props before = EnumProps(w);
+        const auto before = EnumProps(w);
         LONG_PTR proc_before = GetWindowLongPtr(w, GWLP_WNDPROC);
         {
             seams::FailingPropStores failing(1, c.stores_before_failure);
-            ExpectError([&] { MSubclass::HookMessage((c.second_hook ? b : a).get(), w, 512); }, 5,
-                        u"", u"Invalid procedure call or argument");
+            EXPECT_EQ(
+                raised([&] { MSubclass::HookMessage((c.second_hook ? b : a).get(), w, 512); }),
+                "5 : Invalid procedure call or argument");
         }
         EXPECT_EQ(EnumProps(w), before);
         EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), proc_before);
