@@ -19,10 +19,12 @@
 #include "platform/window/message.h"
 #include "platform/window/window_system.h"
 
+#include "support/memory_surface.h"
 #include "support/raises.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 using namespace paginor;
@@ -34,25 +36,9 @@ frame::StdPicture* load(const char* name) {
     return frame::LoadPicture(from_utf8(std::string(PAGINOR_TEST_DATA_DIR "/") + name));
 }
 
-class Canvas {
-  public:
-    // A w x h bitmap filled green.
-    Canvas(int w, int h) {
-        dc = pf::CreateCompatibleDC(0);
-        bitmap = pf::CreateBitmap(w, h, 1, 32, nullptr);
-        old = pf::SelectObject(dc, bitmap);
-        pf::fill_solid(dc, {0, 0, w, h}, pf::RGB(0, 255, 0));
-    }
-    ~Canvas() {
-        pf::SelectObject(dc, old);
-        pf::DeleteObject(bitmap);
-        pf::DeleteDC(dc);
-    }
-    pf::HDC dc{0};
-
-  private:
-    pf::HBITMAP bitmap{0};
-    pf::HGDIOBJ old{0};
+// A w x h bitmap filled green.
+struct Canvas : testing_support::MemorySurface {
+    Canvas(int w, int h) : MemorySurface(w, h, [](int, int) { return pf::RGB(0, 255, 0); }) {}
 };
 
 TEST(Image, NaturalSizeStretchAndTransparency) {
@@ -130,12 +116,10 @@ TEST(Label, AutoSizeBackStyleAndBold) {
     label.paint(c.dc);
     EXPECT_EQ(pf::gdi_object_counts(), before);
     EXPECT_EQ(pf::GetPixel(c.dc, 2, 2), pf::RGB(0, 255, 0)) << "transparent: beneath shows";
-    int inked = 0;
     const pf::RECT r = label.bounds();
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            inked += pf::GetPixel(c.dc, x, y) != pf::RGB(0, 255, 0);
-    EXPECT_GT(inked, 20) << "the caption is drawn";
+    const std::vector<pf::COLORREF> drawn = c.pixels(r);
+    EXPECT_GT(drawn.size() - std::count(drawn.begin(), drawn.end(), pf::RGB(0, 255, 0)), 20u)
+        << "the caption is drawn";
     label.SetBackStyle(1);
     label.SetBackColor(0x00FF0000);
     label.paint(c.dc);

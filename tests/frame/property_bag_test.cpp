@@ -14,6 +14,7 @@
 #include "platform/raster/raster.h"
 #include "platform/window/window_system.h"
 #include "support/late_bound.h"
+#include "support/memory_surface.h"
 #include "support/raises.h"
 
 #include <gtest/gtest.h>
@@ -83,17 +84,8 @@ std::string repeat(const std::string& s, int n) {
 }
 
 FormRecord sample() {
-    FormRecord form;
-    form.name = u"Search";
-    form.width = 4800;
-    form.height = 1200.5;
-    FormControlRecord c;
-    c.progid = u"PaginorV2CTL.O2007Hover";
-    c.name = u"hOne";
-    c.left = 120;
-    c.top = 60;
-    c.width = 360;
-    c.height = 360;
+    FormRecord form{u"Search", 4800, 1200.5};
+    FormControlRecord c{u"PaginorV2CTL.O2007Hover", u"hOne", {}, 120, 60, 360, 360};
     c.bag.append({u"Pic", BagValue::picture(std::vector<uint8_t>(70, 0xAB))});
     c.bag.append({u"None", BagValue::none()});
     c.bag.append({u"Short", BagValue::int16(-32768)});
@@ -102,10 +94,7 @@ FormRecord sample() {
     c.bag.append({u"Colour", BagValue::colour(0x8000000F)});
     c.bag.append({u"Text", BagValue::string(u"say \"hi\" \u00e9")});
     form.controls.push_back(c);
-    c.name = u"hTwo";
-    c.container = u"hOne";
-    c.bag = {};
-    form.controls.push_back(c);
+    form.controls.push_back({c.progid, u"hTwo", u"hOne", 120, 60, 360, 360});
     return form;
 }
 
@@ -207,22 +196,19 @@ TEST(StdPicture, MembersLateBoundAndRender) {
     EXPECT_EQ(platform::GetBitmapDimension(platform::HBITMAP(handle.result->lVal)).cx, 4);
     EXPECT_EQ(LateCall(pic, u"Depth").hr, DISP_E_UNKNOWNNAME);
 
-    const platform::HDC dc = platform::CreateCompatibleDC(0);
-    const platform::HBITMAP target = platform::CreateBitmap(8, 2, 1, 32, nullptr);
-    const platform::HGDIOBJ old = platform::SelectObject(dc, target);
-    // Render(hdc, x, y, cx, cy)
-    ASSERT_EQ(LateCall(pic, 6, DISPATCH_METHOD,
-                       {long_arg(LONG(dc)), long_arg(0), long_arg(0), long_arg(8), long_arg(2)})
-                  .hr,
-              S_OK);
-    // Stretched to twice the width: blue, blue, blue, blue, red, red, red, red.
-    EXPECT_EQ(platform::GetPixel(dc, 0, 0), platform::RGB(0, 0, 255));
-    EXPECT_EQ(platform::GetPixel(dc, 3, 1), platform::RGB(0, 0, 255));
-    EXPECT_EQ(platform::GetPixel(dc, 4, 0), platform::RGB(255, 0, 0));
-    EXPECT_EQ(platform::GetPixel(dc, 7, 1), platform::RGB(255, 0, 0));
-    platform::SelectObject(dc, old);
-    platform::DeleteObject(target);
-    platform::DeleteDC(dc);
+    {
+        testing_support::MemorySurface target(8, 2);
+        // Render(hdc, x, y, cx, cy)
+        ASSERT_EQ(LateCall(pic, 6, DISPATCH_METHOD,
+                           {long_arg(LONG(target.dc)), long_arg(0), long_arg(0), long_arg(8),
+                            long_arg(2)})
+                      .hr,
+                  S_OK);
+        const platform::COLORREF B = platform::RGB(0, 0, 255), R = platform::RGB(255, 0, 0);
+        EXPECT_EQ(target.pixels(),
+                  (std::vector<platform::COLORREF>{B, B, B, B, R, R, R, R, B, B, B, B, R, R, R, R}))
+            << "stretched to twice the width";
+    }
     EXPECT_EQ(pic->Release(), 0u);
 }
 
