@@ -43,8 +43,7 @@ TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
     auto* one = static_cast<_O2007Hover*>(form->control(u"hOne"));
     ASSERT_EQ(one->put_BackColor(0x00112233), S_OK);
     IDispatch* from_inside = frame::UserControl::from(form->control(u"hInner"))->Parent();
-    ASSERT_NE(from_inside, nullptr);
-    EXPECT_EQ(from_inside, form->object());
+    ASSERT_EQ(from_inside, form->object());
     EXPECT_EQ(frame::UserControl::from(one)->Parent(), form->object()) << "one for every control";
 
     EXPECT_EQ(late_text(from_inside, u"Name"), u"Form1");
@@ -54,8 +53,7 @@ TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
     // Each control in form order: its name, its container (null: the form), and the
     // container's BackColor.
     const struct {
-        const char16_t* name;
-        const char16_t* container;
+        const char16_t *name, *container;
         LONG back_color;
     } expected[] = {{u"hOne", nullptr, 0x00FFFFFF},
                     {u"hTwo", nullptr, 0x00FFFFFF},
@@ -139,11 +137,9 @@ TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrder) {
         EXPECT_EQ(walk(e), expected) << "again after Reset";
     }
     // Many at once; each item is the extender of the form's control at that place.
-    Ref<IEnumVARIANT> e = new_enum();
-    ASSERT_TRUE(e);
     VARIANT items[4];
     ULONG fetched = 0;
-    EXPECT_EQ(e->Next(4, items, &fetched), S_FALSE);
+    EXPECT_EQ(new_enum()->Next(4, items, &fetched), S_FALSE);
     ASSERT_EQ(fetched, 3u);
     for (ULONG i = 0; i < fetched; ++i) {
         EXPECT_EQ(late_object(items[i].pdispVal, u"Object").get(), form->controls()[i].object) << i;
