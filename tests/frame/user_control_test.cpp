@@ -234,9 +234,7 @@ TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
         EXPECT_TRUE(platform::IsWindowVisible(child.hwnd()));
         RECT r{};
         platform::GetWindowRect(child.hwnd(), &r); // 12 twips a pixel
-        EXPECT_EQ(r.left, 10 + 25 * int(i)) << i;
-        EXPECT_EQ(r.top, 10 + 5);
-        EXPECT_EQ(r.right - r.left, 20);
+        EXPECT_EQ(r, (RECT{10 + 25 * LONG(i), 15, 30 + 25 * LONG(i), 35})) << i;
         EXPECT_FALSE(child.UserMode());
         EXPECT_EQ(child.AmbientFont(), site.font);
         EXPECT_EQ(child.Parent(), static_cast<IDispatch*>(&container));
