@@ -84,9 +84,7 @@ class FontNotify : public ::testing::Test {
     }
     void TearDown() override {
         point.reset();
-        if (font) {
-            EXPECT_EQ(font->Release(), 0u);
-        }
+        EXPECT_EQ(font ? font->Release() : 0u, 0u);
         for (const HostSink* s : {&a, &b, &c})
             EXPECT_EQ(s->refs, 1u) << s->name << " kept";
         EXPECT_EQ(DllCanUnloadNow(), S_OK);
@@ -153,7 +151,6 @@ TEST_F(FontNotify, PointAnswersAsTheStandardOneDoes) {
     EXPECT_EQ(cookie, 0u);
     a.answers_sink = false;
     EXPECT_EQ(point->Advise(a.unknown(), &cookie), CONNECT_E_CANNOTCONNECT); // and keeps none
-    EXPECT_EQ(point->EnumConnections(nullptr), E_POINTER);
     font->set_italic(true);
     EXPECT_TRUE(log.empty());
 }

@@ -234,13 +234,10 @@ TEST(StdFont, LateBoundWritesNotifyOnlyOnChange) {
     StdFont* font = StdFont::create();
     Recorder rec;
     font->add_listener(&rec);
-    VARIANT v{}, size{}, name{};
-    v.vt = VT_BOOL;
-    v.boolVal = VARIANT_TRUE;
-    size.vt = VT_R8;
-    size.dblVal = 12;
+    const VARIANT v = *Variant::boolean(true).get();
+    VARIANT size = *Variant(12.0).get();
     Bstr face(u"Tahoma");
-    name = test::text_arg(face.get());
+    const VARIANT name = test::text_arg(face.get());
     const auto put = [&](DISPID id, VARIANT value) {
         return LateCall(font, id, DISPATCH_PROPERTYPUT, {value}).hr;
     };
