@@ -29,12 +29,11 @@ std::string pattern(size_t n) {
 
 // The host's call: through the typed interface, which must always answer S_OK.
 void host_copy(const std::u16string& from, const std::u16string& to) {
-    _DDOC* ddoc = test::create_ddoc();
-    ASSERT_NE(ddoc, nullptr);
-    frame::Bstr f(from);
-    frame::Bstr t(to);
+    frame::Ref<_DDOC> ddoc = test::create<_DDOC>(CLSID_DDOC, IID__DDOC);
+    ASSERT_TRUE(ddoc);
+    frame::Bstr f(from), t(to);
     EXPECT_EQ(ddoc->CopyDocEvenIfOpen(f.get(), t.get()), S_OK);
-    EXPECT_EQ(ddoc->Release(), 0u);
+    EXPECT_EQ(ddoc.detach()->Release(), 0u);
 }
 
 FILETIME universal_of_local(int y, int mo, int d, int h, int mi) {

@@ -73,9 +73,9 @@ TEST(IndexFields, TextThatIsNotAUserFieldsDocumentIsObjectNotSet) {
 // The search inputs as a late-bound host sets them, each row's effect read from inside;
 // then the typed interface giving the same answers and error object.
 TEST(SearchInputs, StoredReplacedAndFailingTheSameLateBoundAndTyped) {
-    _DDOC* ddoc = test::create_ddoc();
-    ASSERT_NE(ddoc, nullptr);
-    const DDOC& inside = *static_cast<DDOC*>(ddoc);
+    frame::Ref<_DDOC> ddoc = test::create<_DDOC>(CLSID_DDOC, IID__DDOC);
+    ASSERT_TRUE(ddoc);
+    const DDOC& inside = *static_cast<DDOC*>(ddoc.get());
     EXPECT_EQ(inside.hits() + inside.index_fields() + inside.index_path(), u"");
     const auto hits = [&] { return inside.hits(); };
     const auto path = [&] { return inside.index_path(); };
@@ -107,7 +107,7 @@ TEST(SearchInputs, StoredReplacedAndFailingTheSameLateBoundAndTyped) {
         std::vector<VARIANT> args;
         for (const char16_t* a : row.args)
             args.push_back(test::text_arg(a ? texts.emplace_back(a).get() : nullptr));
-        test::LateCall c(ddoc, row.member, row.flags, args);
+        test::LateCall c(ddoc.get(), row.member, row.flags, args);
         EXPECT_EQ(c.hr, row.hr);
         if (row.hr == DISP_E_EXCEPTION) {
             EXPECT_EQ(c.excep.scode, PAGINOR_STANDARD_ERROR(91));
@@ -116,9 +116,9 @@ TEST(SearchInputs, StoredReplacedAndFailingTheSameLateBoundAndTyped) {
         }
         EXPECT_EQ(row.read(), row.after);
     }
-    EXPECT_EQ(test::late_text(ddoc, u"DocSubject"), u"");
+    EXPECT_EQ(test::late_text(ddoc.get(), u"DocSubject"), u"");
     // The inputs are write-only to a host.
-    EXPECT_TRUE(FAILED(test::LateCall(ddoc, u"TheHits", DISPATCH_PROPERTYGET).hr));
+    EXPECT_TRUE(FAILED(test::LateCall(ddoc.get(), u"TheHits", DISPATCH_PROPERTYGET).hr));
 
     frame::Bstr h(u"h1"), bad(u"<Fields><Year>2026</Year></Fields>"), subject;
     EXPECT_EQ(ddoc->put_TheHits(h.get()), S_OK);
@@ -130,5 +130,5 @@ TEST(SearchInputs, StoredReplacedAndFailingTheSameLateBoundAndTyped) {
     EXPECT_EQ(ddoc->get_DocSubject(subject.out()), S_OK);
     EXPECT_EQ(subject.str(), u"");
     EXPECT_EQ(ddoc->get_DocSubject(nullptr), E_POINTER);
-    EXPECT_EQ(ddoc->Release(), 0u);
+    EXPECT_EQ(ddoc.detach()->Release(), 0u);
 }
