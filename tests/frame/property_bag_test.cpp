@@ -76,13 +76,6 @@ TEST(PropertyBag, TypedReadsConvertOrRaise) {
         EXPECT_EQ(error_of(c.call), c.error) << c.what;
 }
 
-std::string repeat(const std::string& s, int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i)
-        out += s;
-    return out;
-}
-
 FormRecord sample() {
     FormRecord form{u"Search", 4800, 1200.5};
     FormControlRecord c{u"PaginorV2CTL.O2007Hover", u"hOne", {}, 120, 60, 360, 360};
@@ -100,37 +93,35 @@ FormRecord sample() {
 
 TEST(FormFile, WritesReadableTextAndReadsItBack) {
     const std::string text = write_form_file(sample());
-    const std::string expected = "PaginorForm 1\n"
-                                 "Begin Form Search\n"
-                                 "    Width = 4800\n"
-                                 "    Height = 1200.5\n"
-                                 "    BackColor = &H8000000F&\n"
-                                 "    Begin PaginorV2CTL.O2007Hover hOne\n"
-                                 "        Left = 120\n"
-                                 "        Top = 60\n"
-                                 "        Width = 360\n"
-                                 "        Height = 360\n"
-                                 "        Pic = Picture {\n"
-                                 "            " +
-                                 repeat("q6ur", 16) + "\n            " + repeat("q6ur", 7) +
-                                 "qw==\n"
-                                 "        }\n"
-                                 "        None = Nothing\n"
-                                 "        Short = Integer -32768\n"
-                                 "        Long = Long 2147483647\n"
-                                 "        Flag = Boolean False\n"
-                                 "        Colour = Colour &H8000000F&\n"
-                                 "        Text = String \"say \"\"hi\"\" \xe9\"\n"
-                                 "    End\n"
-                                 "    Begin PaginorV2CTL.O2007Hover hTwo\n"
-                                 "        Container = \"hOne\"\n"
-                                 "        Left = 120\n"
-                                 "        Top = 60\n"
-                                 "        Width = 360\n"
-                                 "        Height = 360\n"
-                                 "    End\n"
-                                 "End\n";
-    EXPECT_EQ(text, expected);
+    EXPECT_EQ(text, "PaginorForm 1\n"
+                    "Begin Form Search\n"
+                    "    Width = 4800\n"
+                    "    Height = 1200.5\n"
+                    "    BackColor = &H8000000F&\n"
+                    "    Begin PaginorV2CTL.O2007Hover hOne\n"
+                    "        Left = 120\n"
+                    "        Top = 60\n"
+                    "        Width = 360\n"
+                    "        Height = 360\n"
+                    "        Pic = Picture {\n"
+                    "            q6urq6urq6urq6urq6urq6urq6urq6urq6urq6urq6urq6urq6urq6urq6urq6ur\n"
+                    "            q6urq6urq6urq6urq6urq6urq6urqw==\n"
+                    "        }\n"
+                    "        None = Nothing\n"
+                    "        Short = Integer -32768\n"
+                    "        Long = Long 2147483647\n"
+                    "        Flag = Boolean False\n"
+                    "        Colour = Colour &H8000000F&\n"
+                    "        Text = String \"say \"\"hi\"\" \xe9\"\n"
+                    "    End\n"
+                    "    Begin PaginorV2CTL.O2007Hover hTwo\n"
+                    "        Container = \"hOne\"\n"
+                    "        Left = 120\n"
+                    "        Top = 60\n"
+                    "        Width = 360\n"
+                    "        Height = 360\n"
+                    "    End\n"
+                    "End\n");
     FormRecord back;
     const FormFileResult r = read_form_file(text, back);
     EXPECT_TRUE(r.ok()) << to_utf8(r.description);
