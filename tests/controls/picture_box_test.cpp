@@ -26,7 +26,6 @@
 #include <chrono>
 #include <functional>
 #include <string>
-#include <vector>
 
 using namespace paginor;
 namespace pf = paginor::platform;

@@ -12,7 +12,6 @@
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
 #include "platform/raster/bitmap.h"
-#include "platform/raster/dc.h"
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
 #include "platform/text/font.h"
