@@ -1,7 +1,7 @@
 // The property bag's typed reads and writes; the text form file: writing, reading back,
-// and the one result that says where and why a damaged file stopped; and the standard
-// picture and font objects as a late-bound host uses them, and their trip through a bag
-// and a form file.
+// and the one result that says where and why a damaged file stopped; the standard picture
+// as a late-bound host uses it; and the picture and font objects' trip through a bag and a
+// form file (the font late-bound is in font_notify_test.cpp).
 #include "frame/form_file.h"
 #include "frame/property_bag.h"
 #include "frame/std_font.h"
@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <tuple>
 
 using namespace paginor;
 using namespace paginor::frame;
@@ -210,45 +209,6 @@ TEST(StdPicture, LoadFailures) {
         EXPECT_EQ(error_of([&] { LoadPicture(data(c.file))->Release(); }), c.error) << c.file;
     }
     EXPECT_EQ(LoadPicture(u""), nullptr);
-}
-
-class Recorder : public FontChangeListener {
-  public:
-    std::vector<DISPID> seen;
-    void OnFontChanged(DISPID member) override { seen.push_back(member); }
-};
-
-TEST(StdFont, LateBoundWritesNotifyOnlyOnChange) {
-    StdFont* font = StdFont::create();
-    Recorder rec;
-    font->add_listener(&rec);
-    const VARIANT v = *Variant::boolean(true).get();
-    VARIANT size = *Variant(12.0).get();
-    Bstr face(u"Tahoma");
-    const VARIANT name = test::text_arg(face.get());
-    const auto put = [&](DISPID id, VARIANT value) {
-        return LateCall(font, id, DISPATCH_PROPERTYPUT, {value}).hr;
-    };
-    EXPECT_EQ(put(DISPID_FONT_BOLD, v), S_OK);
-    EXPECT_EQ(put(DISPID_FONT_BOLD, v), S_OK); // same value: no notification
-    EXPECT_EQ(put(DISPID_FONT_STRIKE, v), S_OK);
-    EXPECT_EQ(put(DISPID_FONT_SIZE, size), S_OK);
-    EXPECT_EQ(put(DISPID_FONT_NAME, name), S_OK);
-    EXPECT_EQ(put(DISPID_FONT_NAME, v), DISP_E_TYPEMISMATCH);
-    size.dblVal = 0;
-    LateCall zero(font, DISPID_FONT_SIZE, DISPATCH_PROPERTYPUT, {size});
-    EXPECT_EQ(zero.hr, DISP_E_EXCEPTION);
-    EXPECT_EQ(zero.excep.scode, HRESULT(0x800A017C)); // error 380
-    EXPECT_EQ(zero.excep.wCode, 0);
-    const std::vector<DISPID> expected{DISPID_FONT_BOLD, DISPID_FONT_STRIKE, DISPID_FONT_SIZE,
-                                       DISPID_FONT_NAME};
-    EXPECT_EQ(rec.seen, expected);
-    LateCall read(font, u"Size");
-    EXPECT_EQ(std::tie(read.hr, read.result->vt, read.result->llVal),
-              std::make_tuple(S_OK, VARTYPE(VT_CY), 120000LL));
-    EXPECT_EQ(test::late_text(font, u"name"), u"Tahoma");
-    font->remove_listener(&rec);
-    EXPECT_EQ(font->Release(), 0u);
 }
 
 TEST(StdObjects, ThroughABagAndAFormFile) {
