@@ -106,14 +106,12 @@ TEST_F(ParentObject, ErrorsAHostSees) {
             EXPECT_EQ(call.excep.scode, DISP_E_BADINDEX);
             EXPECT_EQ(call.description(), u"Subscript out of range");
             const auto error = frame::peek_error();
-            ASSERT_TRUE(error.has_value());
-            EXPECT_EQ(error->number, c.number);
+            EXPECT_EQ(error ? error->number : -1, c.number);
         }
     }
     // The default member is Item; no member can be written, nor an unknown one called.
     LateCall item(controls.get(), DISPID(0), DISPATCH_METHOD, {long_arg(0)});
-    EXPECT_EQ(item.hr, S_OK);
-    EXPECT_EQ(item.result.vt(), VT_DISPATCH);
+    EXPECT_EQ(std::pair(item.hr, item.result.vt()), std::pair(S_OK, VARTYPE(VT_DISPATCH)));
     for (auto [object, id] :
          {std::pair{form->object(), DISPID(1)}, {controls.get(), DISPID_NEWENUM}})
         EXPECT_EQ(LateCall(object, id, DISPATCH_PROPERTYPUT, {long_arg(0)}).hr,
@@ -187,8 +185,7 @@ TEST_F(ParentObject, ObjectsHeldPastTheFormAnswerUnexpected) {
         frame::clear_error();
         EXPECT_EQ(LateCall(held, member).hr, E_UNEXPECTED) << to_utf8(member);
         const auto error = frame::peek_error();
-        ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->hr, E_UNEXPECTED);
+        EXPECT_EQ(error ? error->hr : S_OK, E_UNEXPECTED);
     }
     EXPECT_NE(DllCanUnloadNow(), S_OK) << "the host still holds the form's objects";
     enumerated.out();

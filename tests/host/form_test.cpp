@@ -82,14 +82,12 @@ TEST_F(FormHost, SavesTheBagInWriteOrderAndLoadsBack) {
     frame::FormRecord record;
     ASSERT_TRUE(frame::read_form_file(file, record).ok());
     auto loaded = host::Form::load(record);
-    ASSERT_EQ(loaded->controls().size(), 2u);
-    EXPECT_EQ(loaded->controls()[1].type_name, u"O2007Hover");
+    ASSERT_EQ(frame::write_form_file(loaded->save()), file) << "a second save changes nothing";
     auto* one = static_cast<_O2007Hover*>(loaded->control(u"hOne"));
     Ref<IPictureDisp> pic;
     ASSERT_EQ(one->get_NormalImage(pic.put()), S_OK);
     ASSERT_TRUE(pic);
     EXPECT_EQ(frame::StdPicture::from(pic.get())->width_px(), 16);
-    EXPECT_EQ(frame::write_form_file(loaded->save()), file) << "a second save changes nothing";
 }
 
 TEST_F(FormHost, DamagedBagEntriesKeepDefaultsAndTheRestIsRead) {
