@@ -22,8 +22,7 @@ TEST_F(HoverEvents, PointerRoundOverPictureAndSurface) {
     struct Step {
         const char* what;
         std::function<void()> act;
-        const char* events;
-        const char* look;
+        const char *events, *look;
     };
     const Step steps[] = {
         {"enter over the picture", [&] { move(10, 11); }, "MouseMove 0 0 30 45", "hover"},
@@ -105,13 +104,8 @@ class HoverLooks : public HoverHost {};
 
 struct LookCase {
     const char* name;
-    bool with_inactive;
-    bool enabled;
-    bool button_active;
-    bool hover_inactive;
-    const char* rest;
-    const char* hovered;
-    const char* left;
+    bool with_inactive, enabled, button_active, hover_inactive;
+    const char *rest, *hovered, *left;
 };
 
 // Rest is the look after the flags are set (SetButtonActive and Enabled apply it).

@@ -20,8 +20,8 @@ using namespace paginor;
 namespace {
 
 struct Row {
-    const char16_t* type_name;
-    const char16_t* unbuilt; // a member not built yet; null when all are built
+    // The class, and a member not built yet (null when all are built).
+    const char16_t *type_name, *unbuilt;
     std::function<HRESULT(IDispatch*)> call_unbuilt;
 };
 

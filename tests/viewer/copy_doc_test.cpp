@@ -136,8 +136,7 @@ TEST(CopyDoc, BadInputReturnsNormallyAndLosesNothing) {
     dir.write(u"target", "precious old content");
     std::filesystem::create_directory(dir.path() / "folder");
     struct Row {
-        std::u16string from;
-        std::u16string to;
+        std::u16string from, to;
         bool target_is_old; // otherwise the target must not exist afterwards
     };
     const Row rows[] = {
@@ -169,8 +168,7 @@ TEST(CopyDoc, FailuresMidwayAreSwallowedAndLeaveTheDatesAlone) {
     struct Row {
         const char* what;
         FileOp op;
-        int k;
-        int number;
+        int k, number;
         bool copied; // all bytes arrive
     };
     const Row rows[] = {

@@ -21,8 +21,7 @@ const char16_t kSpecimen[] = u"<UserFields><Client>Smith</Client><Matter>123</Ma
 
 TEST(IndexFields, FlatteningOfFragments) {
     struct Row {
-        const char16_t* xml;
-        const char16_t* flat;
+        const char16_t *xml, *flat;
     };
     const Row rows[] = {
         {kSpecimen, u"Client\tSmith\tMatter\t123"},
