@@ -65,15 +65,10 @@ class Recording final : public UserControl, public IUnknown {
     void UserControl_Resize() override { log("Resize", Width(), Height()); }
     void UserControl_Paint(HDC) override { log("Paint"); }
     void UserControl_Terminate() override { log("Terminate"); }
-    void UserControl_MouseDown(const MouseEvent& e) override {
-        log("MouseDown", e.button, e.shift, e.x, e.y);
-    }
-    void UserControl_MouseMove(const MouseEvent& e) override {
-        log("MouseMove", e.button, e.shift, e.x, e.y);
-    }
-    void UserControl_MouseUp(const MouseEvent& e) override {
-        log("MouseUp", e.button, e.shift, e.x, e.y);
-    }
+    void mouse(const char* name, const MouseEvent& e) { log(name, e.button, e.shift, e.x, e.y); }
+    void UserControl_MouseDown(const MouseEvent& e) override { mouse("MouseDown", e); }
+    void UserControl_MouseMove(const MouseEvent& e) override { mouse("MouseMove", e); }
+    void UserControl_MouseUp(const MouseEvent& e) override { mouse("MouseUp", e); }
     void UserControl_Click() override { log("Click"); }
     void UserControl_DblClick() override { log("DblClick"); }
     void UserControl_KeyDown(KeyEvent& e) override { log("KeyDown", e.key, e.shift); }
