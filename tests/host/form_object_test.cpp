@@ -23,20 +23,16 @@ namespace {
 using Names = std::vector<std::u16string>;
 using ParentObject = ThreeControls;
 
-// The loop a host runtime runs: one item per Next until S_FALSE, each item's Name.
-Names walk(IEnumVARIANT* e) {
+// The loop a host runtime runs: one item per Next until S_FALSE, each item's Name (an
+// item that is no object gives a name no control has).
+Names walk(const Ref<IEnumVARIANT>& e) {
     Names names;
     VARIANT item;
     while (e->Next(1, &item, nullptr) == S_OK) {
-        EXPECT_EQ(item.vt, VT_DISPATCH);
-        if (item.vt == VT_DISPATCH)
-            names.push_back(late_text(item.pdispVal, u"Name"));
+        names.push_back(item.vt == VT_DISPATCH ? late_text(item.pdispVal, u"Name") : u"<not one>");
         VariantClear(&item);
     }
     return names;
-}
-Names walk(const Ref<IEnumVARIANT>& e) {
-    return walk(e.get());
 }
 
 TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
