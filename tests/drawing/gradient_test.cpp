@@ -30,9 +30,11 @@ struct RampCase {
 
 } // namespace
 
+// Also nothing drawn for an empty rectangle or an unknown direction, and no drawing object
+// left behind.
 TEST(DrawGradient, RampArithmeticInEveryDirection) {
     const COLORREF G = RGB(0, 255, 0), B = RGB(0, 0, 255), L = RGB(254, 254, 254), W = 0xFFFFFF,
-                   S = 0x123456, C1 = RGB(10, 200, 30), C2 = RGB(250, 0, 31);
+                   S = 0x123456, C1 = RGB(10, 200, 30), C2 = RGB(250, 0, 31), N = RGB(1, 2, 3);
     const RampCase cases[] = {
         {"one-wide averages halves", 0, 1, 2, 0x000000, 0x0000FF, {{r(127)}, {r(127)}}},
         {"width 5 horizontal", 0, 5, 1, 0, 0xFF, {{r(0), r(63), r(127), r(191), r(255)}}},
@@ -46,30 +48,24 @@ TEST(DrawGradient, RampArithmeticInEveryDirection) {
         {"channels in place, top byte ignored", 0, 2, 1, 0x7F1EC80A, 0x011F00FA, {{C1, C2}}},
         {"-1 paints white", 1, 2, 2, -1, -1, {{W, W}, {W, W}}},
         {"equal colours are solid diagonally", 3, 2, 2, 0x123456, 0x123456, {{S, S}, {S, S}}},
+        {"nothing for no width", 1, 0, 5, 0x0000FF, 0xFF0000, {}},
+        {"nothing for a negative height", 2, 4, -1, 0x0000FF, 0xFF0000, {}},
+        {"nothing for an unknown direction", 4, 2, 1, 0x0000FF, 0xFF0000, {{N, N}}},
     };
     for (const RampCase& c : cases) {
         SCOPED_TRACE(c.name);
         Surface s(c.width + 2, c.height + 2);
+        const GdiCounts before = gdi_object_counts();
         DrawGradient(s.dc, 1, 1, c.width, c.height, c.colour1, c.colour2, c.direction);
+        EXPECT_EQ(gdi_object_counts(), before);
         std::vector<COLORREF> want; // the ramp in a frame that nothing touched
         for (int y = 0; y < c.height + 2; ++y)
             for (int x = 0; x < c.width + 2; ++x) {
                 bool inside = x >= 1 && x <= c.width && y >= 1 && y <= c.height;
-                want.push_back(inside ? c.rows[size_t(y - 1)][size_t(x - 1)] : RGB(1, 2, 3));
+                want.push_back(inside ? c.rows[size_t(y - 1)][size_t(x - 1)] : N);
             }
         EXPECT_EQ(s.pixels(), want);
     }
-}
-
-TEST(DrawGradient, NothingForAnEmptyRectangleOrAnUnknownDirectionAndNoObjectsLeft) {
-    Surface s(20, 20);
-    GdiCounts before = gdi_object_counts();
-    DrawGradient(s.dc, 2, 3, 0, 5, 0x0000FF, 0xFF0000, 1);
-    DrawGradient(s.dc, 2, 3, 4, -1, 0x0000FF, 0xFF0000, 2);
-    DrawGradient(s.dc, 2, 3, 4, 5, 0x0000FF, 0xFF0000, 4);
-    EXPECT_EQ(s.pixels(), Surface(20, 20).pixels());
-    DrawGradient(s.dc, 2, 3, 4, 5, 0x0000FF, 0xFF0000, 1);
-    EXPECT_EQ(gdi_object_counts(), before);
 }
 
 namespace {

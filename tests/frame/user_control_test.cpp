@@ -29,13 +29,16 @@
 
 using namespace paginor;
 using namespace paginor::frame;
-using Lines = std::vector<std::string>;
-
 namespace {
+
+// Appends an entry to a log whose entries stand apart by "; ".
+void note(std::string& log, const std::string& entry) {
+    log += (log.empty() ? "" : "; ") + entry;
+}
 
 class Recording final : public UserControl, public IUnknown {
   public:
-    Lines seen;
+    std::string seen;
 
     HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
     ULONG AddRef() override { return 2; }
@@ -48,41 +51,31 @@ class Recording final : public UserControl, public IUnknown {
     template <class... A> void log(const char* name, A... a) {
         std::string line = name;
         ((line += " " + std::to_string(int(a))), ...);
-        seen.push_back(line);
+        note(seen, line);
     }
-    void UserControl_Initialize() override { seen.push_back("Initialize"); }
+    void UserControl_Initialize() override { log("Initialize"); }
     void UserControl_InitProperties() override {
-        seen.push_back("InitProperties");
+        log("InitProperties");
         SetBackColor(0x00FFFFFF); // drawn once, never in the paint handler
         platform::fill_solid(surface().hDC(), {2, 2, 6, 6}, 0x000000FF);
     }
-    void UserControl_ReadProperties(const PropertyBag&) override {
-        seen.push_back("ReadProperties");
-    }
-    void UserControl_WriteProperties(PropertyBag&) override { seen.push_back("WriteProperties"); }
-    void UserControl_Show() override { seen.push_back("Show"); }
-    void UserControl_Resize() override {
-        seen.push_back("Resize " + std::to_string(int(Width())) + "x" +
-                       std::to_string(int(Height())));
-    }
-    void UserControl_Paint(HDC) override { seen.push_back("Paint"); }
-    void UserControl_Terminate() override { seen.push_back("Terminate"); }
-    void UserControl_MouseDown(const MouseEvent& e) override {
-        log("MouseDown", e.button, e.shift, e.x, e.y);
-    }
-    void UserControl_MouseMove(const MouseEvent& e) override {
-        log("MouseMove", e.button, e.shift, e.x, e.y);
-    }
-    void UserControl_MouseUp(const MouseEvent& e) override {
-        log("MouseUp", e.button, e.shift, e.x, e.y);
-    }
-    void UserControl_Click() override { seen.push_back("Click"); }
-    void UserControl_DblClick() override { seen.push_back("DblClick"); }
+    void UserControl_ReadProperties(const PropertyBag&) override { log("ReadProperties"); }
+    void UserControl_WriteProperties(PropertyBag&) override { log("WriteProperties"); }
+    void UserControl_Show() override { log("Show"); }
+    void UserControl_Resize() override { log("Resize", Width(), Height()); }
+    void UserControl_Paint(HDC) override { log("Paint"); }
+    void UserControl_Terminate() override { log("Terminate"); }
+    void mouse(const char* name, const MouseEvent& e) { log(name, e.button, e.shift, e.x, e.y); }
+    void UserControl_MouseDown(const MouseEvent& e) override { mouse("MouseDown", e); }
+    void UserControl_MouseMove(const MouseEvent& e) override { mouse("MouseMove", e); }
+    void UserControl_MouseUp(const MouseEvent& e) override { mouse("MouseUp", e); }
+    void UserControl_Click() override { log("Click"); }
+    void UserControl_DblClick() override { log("DblClick"); }
     void UserControl_KeyDown(KeyEvent& e) override { log("KeyDown", e.key, e.shift); }
     void UserControl_KeyPress(SHORT& k) override { log("KeyPress", k); }
     void UserControl_KeyUp(KeyEvent& e) override { log("KeyUp", e.key, e.shift); }
-    void UserControl_EnterFocus() override { seen.push_back("EnterFocus"); }
-    void UserControl_ExitFocus() override { seen.push_back("ExitFocus"); }
+    void UserControl_EnterFocus() override { log("EnterFocus"); }
+    void UserControl_ExitFocus() override { log("ExitFocus"); }
 };
 
 const char* const kHoverEvents[] = {"", "MouseUp", "MouseMove", "Click", "MouseLeave", "KeyUp"};
@@ -90,7 +83,7 @@ const char* const kHoverEvents[] = {"", "MouseUp", "MouseMove", "Click", "MouseL
 // A container that places three image buttons when it starts, as the prompt field does.
 class Container final : public UserControl, public IDispatch {
   public:
-    Lines seen;
+    std::string seen;
     std::vector<NestedControl*> buttons;
     using UserControl::add_control;
 
@@ -121,14 +114,14 @@ class Container final : public UserControl, public IDispatch {
                                  on_button(name, id, args);
                              }));
     }
-    void UserControl_Terminate() override { seen.push_back("Terminate"); }
+    void UserControl_Terminate() override { note(seen, "Terminate"); }
 
     void on_button(const std::string& name, DISPID id, EventArgs& args) {
         std::string line = name + " " + kHoverEvents[id];
         if (id == 1 || id == 2)
             line += " " + std::to_string(args.i2(0)) + " " + std::to_string(args.i2(1)) + " " +
                     std::to_string(int(args.r4(2))) + " " + std::to_string(int(args.r4(3)));
-        seen.push_back(line);
+        note(seen, line);
     }
 };
 
@@ -193,10 +186,8 @@ TEST_F(UserControlHost, LifecycleStepsInOrderAndPaintsCoalesce) {
     control.read_properties(bag);
     control.terminate();
     control.terminate();
-    const Lines expected{"Initialize",      "InitProperties", "Resize 300x450", "Show",
-                         "Resize 600x450",  "Paint",          "Paint",          "Paint",
-                         "WriteProperties", "ReadProperties", "Terminate"};
-    EXPECT_EQ(control.seen, expected);
+    EXPECT_EQ(control.seen, "Initialize; InitProperties; Resize 300 450; Show; Resize 600 450; "
+                            "Paint; Paint; Paint; WriteProperties; ReadProperties; Terminate");
     EXPECT_EQ(control.hwnd(), 0u);
 }
 
@@ -204,7 +195,7 @@ TEST_F(UserControlHost, MessagesBecomeControlEvents) {
     control.site(&site, 150, 150, 300, 450);
     control.show();
     platform::DoEvents();
-    control.seen.clear();
+    control.seen = "";
     platform::Input::moveTo(12, 13);
     platform::Input::click(); // press gives the focus
     platform::Input::click(); // the second press is a double-click
@@ -216,23 +207,11 @@ TEST_F(UserControlHost, MessagesBecomeControlEvents) {
     input([] { platform::Input::key('A'); });
     input([] { platform::Input::keyUp(platform::VK_SHIFT); });
     platform::SetFocus(site.window);
-    const Lines expected{"MouseMove 0 0 30 45",
-                         "EnterFocus",
-                         "MouseDown 1 0 30 45",
-                         "MouseUp 1 0 30 45",
-                         "Click",
-                         "DblClick",
-                         "MouseUp 1 0 30 45",
-                         "MouseDown 2 0 30 45",
-                         "MouseMove 2 0 750 900",
-                         "MouseUp 2 0 750 900",
-                         "KeyDown 16 1",
-                         "KeyDown 65 1",
-                         "KeyPress 65",
-                         "KeyUp 65 1",
-                         "KeyUp 16 0",
-                         "ExitFocus"};
-    EXPECT_EQ(control.seen, expected);
+    EXPECT_EQ(control.seen,
+              "MouseMove 0 0 30 45; EnterFocus; MouseDown 1 0 30 45; MouseUp 1 0 30 45; Click; "
+              "DblClick; MouseUp 1 0 30 45; MouseDown 2 0 30 45; MouseMove 2 0 750 900; "
+              "MouseUp 2 0 750 900; KeyDown 16 1; KeyDown 65 1; KeyPress 65; KeyUp 65 1; "
+              "KeyUp 16 0; ExitFocus");
     EXPECT_EQ(platform::GetCapture(), 0u);
     control.terminate();
 }
@@ -250,9 +229,7 @@ TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
         EXPECT_TRUE(platform::IsWindowVisible(child.hwnd()));
         RECT r{};
         platform::GetWindowRect(child.hwnd(), &r); // 12 twips a pixel
-        EXPECT_EQ(r.left, 10 + 25 * int(i)) << i;
-        EXPECT_EQ(r.top, 10 + 5);
-        EXPECT_EQ(r.right - r.left, 20);
+        EXPECT_EQ(r, (RECT{10 + 25 * LONG(i), 15, 30 + 25 * LONG(i), 35})) << i;
         EXPECT_FALSE(child.UserMode());
         EXPECT_EQ(child.AmbientFont(), site.font);
         EXPECT_EQ(child.Parent(), static_cast<IDispatch*>(&container));
@@ -263,7 +240,7 @@ TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
 
     container.terminate();
     EXPECT_EQ(live_objects(), before);
-    EXPECT_EQ(container.seen, Lines{"Terminate"});
+    EXPECT_EQ(container.seen, "Terminate");
     platform::set_screen_twips_per_pixel(15);
 }
 
@@ -276,14 +253,9 @@ TEST_F(UserControlHost, ChildEventsReachTheContainersHandler) {
     // No pictures: every button is bare surface, so a left click raises MouseUp and Click
     // twice; moving on to another button leaves the first; the key goes to the button that the
     // click gave the focus.
-    const Lines expected{"hPrompt MouseMove 0 0 75 90",
-                         "hPrompt MouseUp 1 0 75 90",
-                         "hPrompt Click",
-                         "hPrompt Click",
-                         "hPrompt MouseLeave",
-                         "hAdd MouseMove 0 0 30 30",
-                         "hPrompt KeyUp"};
-    EXPECT_EQ(container.seen, expected);
+    EXPECT_EQ(container.seen, "hPrompt MouseMove 0 0 75 90; hPrompt MouseUp 1 0 75 90; "
+                              "hPrompt Click; hPrompt Click; hPrompt MouseLeave; "
+                              "hAdd MouseMove 0 0 30 30; hPrompt KeyUp");
 }
 
 TEST_F(UserControlHost, RefusedWhereNoChildCanGo) {
@@ -301,10 +273,10 @@ TEST_F(UserControlHost, RefusedWhereNoChildCanGo) {
     container.add_control(ClassId::O2007Hover, 0, 0, 300, 60, [](DISPID, EventArgs& args) {
         (void)args[9]; // past the last argument: error 450
     });
-    container.seen.clear();
+    container.seen = "";
     input([] { platform::Input::moveTo(12, 11); });
     input([] { platform::Input::moveTo(52, 16); });
-    EXPECT_EQ(container.seen, Lines{"hAdd MouseMove 0 0 30 30"});
+    EXPECT_EQ(container.seen, "hAdd MouseMove 0 0 30 30");
 }
 
 } // namespace

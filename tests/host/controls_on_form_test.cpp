@@ -20,8 +20,8 @@ using namespace paginor;
 namespace {
 
 struct Row {
-    const char16_t* type_name;
-    const char16_t* unbuilt; // a member not built yet; null when all are built
+    // The class, and a member not built yet (null when all are built).
+    const char16_t *type_name, *unbuilt;
     std::function<HRESULT(IDispatch*)> call_unbuilt;
 };
 
@@ -54,12 +54,11 @@ void expect_placed(const host::Form& form) {
         EXPECT_EQ(e.type_name, rows[i].type_name);
         ASSERT_NE(e.control, nullptr);
         const platform::HWND hwnd = e.control->hwnd();
-        ASSERT_NE(hwnd, 0);
         EXPECT_TRUE(platform::IsWindowVisible(hwnd));
         platform::RECT client{};
         ASSERT_TRUE(platform::GetClientRect(hwnd, &client));
-        EXPECT_EQ(client.right, frame::twips_to_pixels(kWidth));
-        EXPECT_EQ(client.bottom, frame::twips_to_pixels(kHeight));
+        EXPECT_EQ(client, (platform::RECT{0, 0, frame::twips_to_pixels(kWidth),
+                                          frame::twips_to_pixels(kHeight)}));
     }
 }
 

@@ -23,28 +23,23 @@ namespace {
 using Names = std::vector<std::u16string>;
 using ParentObject = ThreeControls;
 
-// The loop a host runtime runs: one item per Next until S_FALSE, each item's Name.
-Names walk(IEnumVARIANT* e) {
+// The loop a host runtime runs: one item per Next until S_FALSE, each item's Name (an
+// item that is no object gives a name no control has).
+Names walk(const Ref<IEnumVARIANT>& e) {
     Names names;
     VARIANT item;
     while (e->Next(1, &item, nullptr) == S_OK) {
-        EXPECT_EQ(item.vt, VT_DISPATCH);
-        if (item.vt == VT_DISPATCH)
-            names.push_back(late_text(item.pdispVal, u"Name"));
+        names.push_back(item.vt == VT_DISPATCH ? late_text(item.pdispVal, u"Name") : u"<not one>");
         VariantClear(&item);
     }
     return names;
-}
-Names walk(const Ref<IEnumVARIANT>& e) {
-    return walk(e.get());
 }
 
 TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
     auto* one = static_cast<_O2007Hover*>(form->control(u"hOne"));
     ASSERT_EQ(one->put_BackColor(0x00112233), S_OK);
     IDispatch* from_inside = frame::UserControl::from(form->control(u"hInner"))->Parent();
-    ASSERT_NE(from_inside, nullptr);
-    EXPECT_EQ(from_inside, form->object());
+    ASSERT_EQ(from_inside, form->object());
     EXPECT_EQ(frame::UserControl::from(one)->Parent(), form->object()) << "one for every control";
 
     EXPECT_EQ(late_text(from_inside, u"Name"), u"Form1");
@@ -54,8 +49,7 @@ TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
     // Each control in form order: its name, its container (null: the form), and the
     // container's BackColor.
     const struct {
-        const char16_t* name;
-        const char16_t* container;
+        const char16_t *name, *container;
         LONG back_color;
     } expected[] = {{u"hOne", nullptr, 0x00FFFFFF},
                     {u"hTwo", nullptr, 0x00FFFFFF},
@@ -108,14 +102,12 @@ TEST_F(ParentObject, ErrorsAHostSees) {
             EXPECT_EQ(call.excep.scode, DISP_E_BADINDEX);
             EXPECT_EQ(call.description(), u"Subscript out of range");
             const auto error = frame::peek_error();
-            ASSERT_TRUE(error.has_value());
-            EXPECT_EQ(error->number, c.number);
+            EXPECT_EQ(error ? error->number : -1, c.number);
         }
     }
     // The default member is Item; no member can be written, nor an unknown one called.
     LateCall item(controls.get(), DISPID(0), DISPATCH_METHOD, {long_arg(0)});
-    EXPECT_EQ(item.hr, S_OK);
-    EXPECT_EQ(item.result.vt(), VT_DISPATCH);
+    EXPECT_EQ(std::pair(item.hr, item.result.vt()), std::pair(S_OK, VARTYPE(VT_DISPATCH)));
     for (auto [object, id] :
          {std::pair{form->object(), DISPID(1)}, {controls.get(), DISPID_NEWENUM}})
         EXPECT_EQ(LateCall(object, id, DISPATCH_PROPERTYPUT, {long_arg(0)}).hr,
@@ -139,11 +131,9 @@ TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrder) {
         EXPECT_EQ(walk(e), expected) << "again after Reset";
     }
     // Many at once; each item is the extender of the form's control at that place.
-    Ref<IEnumVARIANT> e = new_enum();
-    ASSERT_TRUE(e);
     VARIANT items[4];
     ULONG fetched = 0;
-    EXPECT_EQ(e->Next(4, items, &fetched), S_FALSE);
+    EXPECT_EQ(new_enum()->Next(4, items, &fetched), S_FALSE);
     ASSERT_EQ(fetched, 3u);
     for (ULONG i = 0; i < fetched; ++i) {
         EXPECT_EQ(late_object(items[i].pdispVal, u"Object").get(), form->controls()[i].object) << i;
@@ -191,8 +181,7 @@ TEST_F(ParentObject, ObjectsHeldPastTheFormAnswerUnexpected) {
         frame::clear_error();
         EXPECT_EQ(LateCall(held, member).hr, E_UNEXPECTED) << to_utf8(member);
         const auto error = frame::peek_error();
-        ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->hr, E_UNEXPECTED);
+        EXPECT_EQ(error ? error->hr : S_OK, E_UNEXPECTED);
     }
     EXPECT_NE(DllCanUnloadNow(), S_OK) << "the host still holds the form's objects";
     enumerated.out();

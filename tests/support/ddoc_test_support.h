@@ -1,5 +1,4 @@
-// Talking to DDOC as hosts do: a typed pointer from the class factory, and the error
-// object a failing member leaves behind.
+// Talking to DDOC as hosts do: the error object a failing member leaves behind.
 #pragma once
 
 #include "support/objects.h"
@@ -11,11 +10,6 @@
 #include <string>
 
 namespace paginor::test {
-
-// A counted reference the caller releases.
-inline _DDOC* create_ddoc() {
-    return create<_DDOC>(CLSID_DDOC, IID__DDOC).detach();
-}
 
 struct ErrorSeen {
     std::u16string source;

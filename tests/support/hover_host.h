@@ -57,6 +57,13 @@ class HoverHost : public ::testing::Test {
                                      : "other";
     }
     std::string tip() { return to_utf8(self().image1().ToolTipText()); }
+    // The events seen since the last call, apart by "; ".
+    std::string events() {
+        std::string all;
+        for (const std::string& e : log.take())
+            all += (all.empty() ? "" : "; ") + e;
+        return all;
+    }
     void set_pictures(bool with_inactive) {
         ASSERT_EQ(button->putref_NormalImage(normal.get()), S_OK);
         ASSERT_EQ(button->putref_HoverImage(hover.get()), S_OK);

@@ -22,31 +22,23 @@ namespace {
 
 std::string pattern(size_t n) {
     std::string s(n, '\0');
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < n; ++i)
         s[i] = char('a' + (i * 7 + i / 1'000'000) % 26);
-    }
     return s;
 }
 
 // The host's call: through the typed interface, which must always answer S_OK.
 void host_copy(const std::u16string& from, const std::u16string& to) {
-    _DDOC* ddoc = test::create_ddoc();
-    ASSERT_NE(ddoc, nullptr);
-    frame::Bstr f(from);
-    frame::Bstr t(to);
+    frame::Ref<_DDOC> ddoc = test::create<_DDOC>(CLSID_DDOC, IID__DDOC);
+    ASSERT_TRUE(ddoc);
+    frame::Bstr f(from), t(to);
     EXPECT_EQ(ddoc->CopyDocEvenIfOpen(f.get(), t.get()), S_OK);
-    EXPECT_EQ(ddoc->Release(), 0u);
+    EXPECT_EQ(ddoc.detach()->Release(), 0u);
 }
 
 FILETIME universal_of_local(int y, int mo, int d, int h, int mi) {
-    SYSTEMTIME st;
-    st.wYear = WORD(y);
-    st.wMonth = WORD(mo);
-    st.wDay = WORD(d);
-    st.wHour = WORD(h);
-    st.wMinute = WORD(mi);
-    FILETIME local;
-    FILETIME universal;
+    const SYSTEMTIME st{WORD(y), WORD(mo), 0, WORD(d), WORD(h), WORD(mi)};
+    FILETIME local, universal;
     EXPECT_TRUE(SystemTimeToFileTime(st, local));
     EXPECT_TRUE(LocalFileTimeToFileTime(local, universal));
     return universal;
@@ -66,9 +58,8 @@ FileTimes times_of(const std::u16string& path) {
 }
 
 void set_source_times(const std::u16string& path, FILETIME written, FILETIME accessed) {
-    File f =
-        File::open(path, FileAccess::Write, FileShare::ReadWrite, FileDisposition::OpenExisting);
-    f.set_times(FileTimes{written, written, accessed});
+    File::open(path, FileAccess::Write, FileShare::ReadWrite, FileDisposition::OpenExisting)
+        .set_times(FileTimes{written, written, accessed});
 }
 
 bool is_local_midnight(FILETIME universal) {
@@ -145,8 +136,7 @@ TEST(CopyDoc, BadInputReturnsNormallyAndLosesNothing) {
     dir.write(u"target", "precious old content");
     std::filesystem::create_directory(dir.path() / "folder");
     struct Row {
-        std::u16string from;
-        std::u16string to;
+        std::u16string from, to;
         bool target_is_old; // otherwise the target must not exist afterwards
     };
     const Row rows[] = {
@@ -164,9 +154,8 @@ TEST(CopyDoc, BadInputReturnsNormallyAndLosesNothing) {
     for (const Row& row : rows) {
         host_copy(row.from, row.to);
         EXPECT_EQ(dir.read(u"target"), "precious old content") << to_utf8(row.from);
-        if (!row.target_is_old && !row.to.empty()) {
-            EXPECT_FALSE(file_exists(row.to)) << to_utf8(row.to);
-        }
+        EXPECT_FALSE(!row.target_is_old && !row.to.empty() && file_exists(row.to))
+            << to_utf8(row.to);
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "folder"));
     EXPECT_FALSE(dir.exists(u"no folder"));
@@ -179,8 +168,7 @@ TEST(CopyDoc, FailuresMidwayAreSwallowedAndLeaveTheDatesAlone) {
     struct Row {
         const char* what;
         FileOp op;
-        int k;
-        int number;
+        int k, number;
         bool copied; // all bytes arrive
     };
     const Row rows[] = {
@@ -202,9 +190,9 @@ TEST(CopyDoc, FailuresMidwayAreSwallowedAndLeaveTheDatesAlone) {
         }
         std::string copy = dir.read(u"copy.pdf");
         EXPECT_EQ(copy == content, row.copied) << row.what;
-        if (dir.exists(u"copy.pdf")) {
-            EXPECT_FALSE(is_local_midnight(times_of(dir / u"copy.pdf").written)) << row.what;
-        }
+        EXPECT_FALSE(dir.exists(u"copy.pdf") &&
+                     is_local_midnight(times_of(dir / u"copy.pdf").written))
+            << row.what;
         EXPECT_EQ(dir.read(u"src.pdf"), content) << row.what;
     }
 }
@@ -215,9 +203,7 @@ TEST(CopyDoc, FileDatesReadAsTextsAndSetFromDates) {
     dir.write(u"f", "x");
     set_source_times(dir / u"f", universal_of_local(2024, 2, 29, 23, 59),
                      universal_of_local(1999, 12, 31, 0, 0));
-    std::u16string created = u"keep";
-    std::u16string written = u"keep";
-    std::u16string accessed = u"keep";
+    std::u16string created = u"keep", written = u"keep", accessed = u"keep";
     viewer::GetFileDates(dir / u"missing", created, written, accessed);
     EXPECT_EQ(written, u"keep"); // not opened: untouched
     viewer::GetFileDates(dir / u"f", created, written, accessed);
@@ -231,14 +217,7 @@ TEST(CopyDoc, FileDatesReadAsTextsAndSetFromDates) {
     }
     EXPECT_EQ(created + written + accessed, u""); // unreadable times: all emptied
 
-    SYSTEMTIME noon;
-    noon.wYear = 2023;
-    noon.wMonth = 6;
-    noon.wDay = 1;
-    noon.wHour = 12;
-    noon.wSecond = 7;
-    noon.wMilliseconds = 800;
-    DATE d = *date_from_fields(noon);
+    const DATE d = *date_from_fields(SYSTEMTIME{2023, 6, 0, 1, 12, 0, 7, 800});
     viewer::SetFileDates(dir / u"f", d, d, d + 1);
     FileTimes t = times_of(dir / u"f");
     EXPECT_EQ(t.written, [] {
