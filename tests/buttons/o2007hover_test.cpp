@@ -36,6 +36,26 @@ TEST_F(HoverEvents, PointerRoundOverPictureAndSurface) {
          "MouseUp 2 0 300 330", "hover"},
         {"leave the control", [&] { move(50, 35); }, "MouseLeave", "normal"},
         {"come back", [&] { move(9, 9); }, "MouseMove 0 0 15 15", "hover"},
+        {"double click on the bare surface: the second press raises one Click",
+         [&] { move(28, 30), advance(600), click(), click(); },
+         "MouseMove 0 0 300 330; MouseUp 1 0 300 330; Click; Click; MouseUp 1 0 300 330; Click",
+         "hover"},
+        {"Space with Shift, then Shift alone: KeyUp carries the shift state",
+         [&] {
+             platform::SetFocus(self().hwnd());
+             input([] { platform::Input::keyDown(platform::VK_SHIFT); });
+             input([] { platform::Input::key(32); });
+             input([] { platform::Input::keyUp(platform::VK_SHIFT); });
+         },
+         "KeyUp 32 1; KeyUp 16 0", "hover"},
+        {"disabled: only moves, the leave and keys raise events",
+         [&] {
+             ASSERT_EQ(button->put_Enabled(VARIANT_FALSE), S_OK);
+             move(28, 28), click(), move(10, 10), click();
+             input([] { platform::Input::key(13); });
+             move(50, 35);
+         },
+         "MouseMove 0 0 300 300; MouseMove 0 0 30 30; KeyUp 13 0; MouseLeave", "normal"},
     };
     for (const Step& s : steps) {
         s.act();
@@ -68,36 +88,6 @@ TEST_F(HoverEvents, PressReleasedOutside) {
         EXPECT_EQ(platform::GetCapture(), platform::HWND(0));
         advance(1000);
     }
-}
-
-TEST_F(HoverEvents, DoubleClickOnSurfaceReplacesTheSecondClick) {
-    set_pictures(false);
-    move(28, 28);
-    log.take();
-    click();
-    click(); // within the double-click time: the second press is a double-click
-    EXPECT_EQ(events(), "MouseUp 1 0 300 300; Click; Click; MouseUp 1 0 300 300; Click");
-}
-
-TEST_F(HoverEvents, DisabledRaisesOnlyMovesLeaveAndKeys) {
-    set_pictures(true);
-    ASSERT_EQ(button->put_Enabled(VARIANT_FALSE), S_OK);
-    move(28, 28);
-    click();
-    move(10, 10);
-    click();
-    platform::SetFocus(self().hwnd());
-    input([] { platform::Input::key(13); });
-    move(50, 35);
-    EXPECT_EQ(events(), "MouseMove 0 0 300 300; MouseMove 0 0 30 30; KeyUp 13 0; MouseLeave");
-}
-
-TEST_F(HoverEvents, KeyUpCarriesShiftAndAnswersComeBack) {
-    platform::SetFocus(self().hwnd());
-    input([] { platform::Input::keyDown(platform::VK_SHIFT); });
-    input([] { platform::Input::key(32); });
-    input([] { platform::Input::keyUp(platform::VK_SHIFT); });
-    EXPECT_EQ(events(), "KeyUp 32 1; KeyUp 16 0");
 }
 
 class HoverLooks : public HoverHost {};
@@ -139,41 +129,21 @@ TEST_F(HoverLooks, RestHoverAndLeaveByFlags) {
     }
 }
 
-TEST_F(HoverLooks, HoverTextBecomesTheTipOnlyAtTheNextLook) {
-    set_pictures(true);
-    frame::Bstr text(u"Prompt");
-    ASSERT_EQ(button->put_HoverText(text.get()), S_OK);
-    EXPECT_EQ(tip(), "");
-    move(10, 10);
-    EXPECT_EQ(tip(), "Prompt");
-    frame::Bstr other(u"Later");
-    ASSERT_EQ(button->put_HoverText(other.get()), S_OK);
-    move(12, 12); // still tracking: no new look
-    EXPECT_EQ(tip(), "Prompt");
-    move(50, 35);
-    EXPECT_EQ(tip(), "Later");
-    ASSERT_EQ(button->put_Enabled(VARIANT_FALSE), S_OK); // inactive look: no tip
-    EXPECT_EQ(tip(), "");
-}
-
-TEST_F(HoverLooks, NormalImageShowsAtOnceOthersWaitForALook) {
+// Only NormalImage shows at once; SetButtonActive keeps the hover look while tracking,
+// Enabled's rest look does not.
+TEST_F(HoverLooks, WhichChangesShowAPictureAtOnce) {
     ASSERT_EQ(button->putref_HoverImage(hover.get()), S_OK);
     EXPECT_EQ(shown(), "none");
     ASSERT_EQ(button->putref_NormalImage(normal.get()), S_OK);
     EXPECT_EQ(shown(), "normal");
     move(10, 10);
     EXPECT_EQ(shown(), "hover");
-    ASSERT_EQ(button->putref_NormalImage(inactive.get()), S_OK); // shown whatever the state
-    EXPECT_EQ(shown(), "inactive");
-}
-
-TEST_F(HoverLooks, SetButtonActiveKeepsHoverWhileTracking) {
-    set_pictures(true);
-    move(10, 10);
     ASSERT_EQ(button->SetButtonActive(VARIANT_TRUE), S_OK);
     EXPECT_EQ(shown(), "hover");
-    ASSERT_EQ(button->put_Enabled(VARIANT_TRUE), S_OK); // Enabled's rest look: normal
+    ASSERT_EQ(button->put_Enabled(VARIANT_TRUE), S_OK);
     EXPECT_EQ(shown(), "normal");
+    ASSERT_EQ(button->putref_NormalImage(inactive.get()), S_OK); // shown whatever the state
+    EXPECT_EQ(shown(), "inactive");
 }
 
 TEST_F(HoverLooks, StartHoverWithoutPointer) {
@@ -204,13 +174,15 @@ class HoverTip : public HoverHost {
     platform::HWND tip_window() { return self().tool_tip()->window(); }
 };
 
-TEST_F(HoverTip, ShowsAfterTheHoverTimeAndGoesOnPressOrLeave) {
+TEST_F(HoverTip, TakenAtTheNextLookShownAfterTheHoverTimeGoneOnPressOrLeave) {
     set_pictures(false);
     frame::Bstr text(u"Prompt");
     ASSERT_EQ(button->put_HoverText(text.get()), S_OK);
     ASSERT_NE(self().tool_tip(), nullptr);
+    EXPECT_EQ(tip(), "") << "the text becomes Image1's tip only at the next look";
 
     move(10, 10);
+    EXPECT_EQ(tip(), "Prompt");
     advance(399);
     EXPECT_EQ(tip_window(), 0u) << "not before the hover time";
     advance(1);
@@ -223,9 +195,14 @@ TEST_F(HoverTip, ShowsAfterTheHoverTimeAndGoesOnPressOrLeave) {
     move(11, 11);
     advance(400);
     ASSERT_NE(tip_window(), 0u);
+    frame::Bstr later(u"Later");
+    ASSERT_EQ(button->put_HoverText(later.get()), S_OK);
+    move(12, 12); // still tracking: no new look
+    EXPECT_EQ(tip(), "Prompt");
     move(50, 35);
     advance(100);
     EXPECT_EQ(tip_window(), 0u) << "leaving hides it";
+    EXPECT_EQ(tip(), "Later");
 
     move(28, 28); // the bare surface has no tip
     advance(1000);
@@ -233,6 +210,7 @@ TEST_F(HoverTip, ShowsAfterTheHoverTimeAndGoesOnPressOrLeave) {
 
     ASSERT_EQ(button->putref_InactiveImage(inactive.get()), S_OK);
     ASSERT_EQ(button->put_Enabled(VARIANT_FALSE), S_OK); // the inactive look has none
+    EXPECT_EQ(tip(), "");
     move(10, 10);
     advance(1000);
     EXPECT_EQ(tip_window(), 0u);

@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace paginor;
@@ -163,7 +164,7 @@ class UserControlHost : public ::testing::Test {
     Container container;
 };
 
-TEST_F(UserControlHost, LifecycleStepsInOrderAndPaintsCoalesce) {
+TEST_F(UserControlHost, LifecycleStepsInOrderPaintsCoalesceAndMessagesBecomeEvents) {
     control.site(&site, 150, 150, 300, 450); // (10, 10), 20 x 30 px
     control.init_properties();
     control.show();                   // the first Resize, at the sited size, comes before Show
@@ -181,21 +182,10 @@ TEST_F(UserControlHost, LifecycleStepsInOrderAndPaintsCoalesce) {
     EXPECT_EQ(platform::colorref_from_pixel(shown->colour_row(3)[15] & 0xFFFFFF), 0xFFFFFFu);
     control.SetBackColor(0x0000FF00);
     platform::DoEvents();
-    PropertyBag bag;
-    control.write_properties(bag);
-    control.read_properties(bag);
-    control.terminate();
-    control.terminate();
-    EXPECT_EQ(control.seen, "Initialize; InitProperties; Resize 300 450; Show; Resize 600 450; "
-                            "Paint; Paint; Paint; WriteProperties; ReadProperties; Terminate");
-    EXPECT_EQ(control.hwnd(), 0u);
-}
+    EXPECT_EQ(std::exchange(control.seen, ""),
+              "Initialize; InitProperties; Resize 300 450; Show; Resize 600 450; Paint; Paint; "
+              "Paint");
 
-TEST_F(UserControlHost, MessagesBecomeControlEvents) {
-    control.site(&site, 150, 150, 300, 450);
-    control.show();
-    platform::DoEvents();
-    control.seen = "";
     platform::Input::moveTo(12, 13);
     platform::Input::click(); // press gives the focus
     platform::Input::click(); // the second press is a double-click
@@ -207,13 +197,20 @@ TEST_F(UserControlHost, MessagesBecomeControlEvents) {
     input([] { platform::Input::key('A'); });
     input([] { platform::Input::keyUp(platform::VK_SHIFT); });
     platform::SetFocus(site.window);
-    EXPECT_EQ(control.seen,
+    EXPECT_EQ(std::exchange(control.seen, ""),
               "MouseMove 0 0 30 45; EnterFocus; MouseDown 1 0 30 45; MouseUp 1 0 30 45; Click; "
               "DblClick; MouseUp 1 0 30 45; MouseDown 2 0 30 45; MouseMove 2 0 750 900; "
               "MouseUp 2 0 750 900; KeyDown 16 1; KeyDown 65 1; KeyPress 65; KeyUp 65 1; "
               "KeyUp 16 0; ExitFocus");
     EXPECT_EQ(platform::GetCapture(), 0u);
+
+    PropertyBag bag;
+    control.write_properties(bag);
+    control.read_properties(bag);
     control.terminate();
+    control.terminate();
+    EXPECT_EQ(control.seen, "WriteProperties; ReadProperties; Terminate");
+    EXPECT_EQ(control.hwnd(), 0u);
 }
 
 TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
@@ -244,7 +241,10 @@ TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
     platform::set_screen_twips_per_pixel(15);
 }
 
-TEST_F(UserControlHost, ChildEventsReachTheContainersHandler) {
+TEST_F(UserControlHost, ChildEventsReachTheContainersHandlerAndNoChildWhereNoneCanGo) {
+    // Before the container has a window.
+    EXPECT_EQ(test::error_of([&] { container.add_control(ClassId::O2007Hover, 0, 0, 9, 9, {}); }),
+              5);
     start(); // container at (10, 10); buttons at (10, 14), (30, 14), (50, 14), 16 px square
     input([] { platform::Input::moveTo(15, 20); });
     input([] { platform::Input::click(); });
@@ -256,13 +256,7 @@ TEST_F(UserControlHost, ChildEventsReachTheContainersHandler) {
     EXPECT_EQ(container.seen, "hPrompt MouseMove 0 0 75 90; hPrompt MouseUp 1 0 75 90; "
                               "hPrompt Click; hPrompt Click; hPrompt MouseLeave; "
                               "hAdd MouseMove 0 0 30 30; hPrompt KeyUp");
-}
 
-TEST_F(UserControlHost, RefusedWhereNoChildCanGo) {
-    // Before the container has a window.
-    EXPECT_EQ(test::error_of([&] { container.add_control(ClassId::O2007Hover, 0, 0, 9, 9, {}); }),
-              5);
-    start();
     const long before = live_objects();
     // A creatable class that is no control.
     EXPECT_EQ(
@@ -276,7 +270,7 @@ TEST_F(UserControlHost, RefusedWhereNoChildCanGo) {
     container.seen = "";
     input([] { platform::Input::moveTo(12, 11); });
     input([] { platform::Input::moveTo(52, 16); });
-    EXPECT_EQ(container.seen, "hAdd MouseMove 0 0 30 30");
+    EXPECT_EQ(container.seen, "hAdd MouseLeave; hAdd MouseMove 0 0 30 30");
 }
 
 } // namespace

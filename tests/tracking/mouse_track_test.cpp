@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 using namespace paginor;
 using namespace paginor::platform;
@@ -122,28 +123,31 @@ struct ChoiceCase {
     DWORD major;
     CommonControls cc;
     bool version_fails;
+    LONG force; // -1: the automatic choice
     LONG method;
 };
 
 TEST_F(MouseTrackTest, AutomaticChoiceFollowsTheSystemProfile) {
     const ChoiceCase cases[] = {
-        {"NT 4", 2, 4, CommonControls::Absent, false, 0},
-        {"NT 5", 2, 5, CommonControls::V6_0, false, 0},
-        {"9x family 5", 1, 5, CommonControls::Absent, false, 0},
-        {"NT 3 with 4.71", 2, 3, CommonControls::V4_71, false, 1},
-        {"9x 4 with 6.0", 1, 4, CommonControls::V6_0, false, 1},
-        {"9x 4 with 4.70", 1, 4, CommonControls::V4_70, false, 2},
-        {"9x 4, no version entry", 1, 4, CommonControls::NoVersionEntry, false, 2},
-        {"9x 4, no library", 1, 4, CommonControls::Absent, false, 2},
-        {"version call fails, 4.71", 2, 5, CommonControls::V4_71, true, 1},
-        {"version call fails, none", 2, 5, CommonControls::Absent, true, 2},
+        {"NT 4", 2, 4, CommonControls::Absent, false, -1, 0},
+        {"NT 5", 2, 5, CommonControls::V6_0, false, -1, 0},
+        {"9x family 5", 1, 5, CommonControls::Absent, false, -1, 0},
+        {"NT 3 with 4.71", 2, 3, CommonControls::V4_71, false, -1, 1},
+        {"9x 4 with 6.0", 1, 4, CommonControls::V6_0, false, -1, 1},
+        {"9x 4 with 4.70", 1, 4, CommonControls::V4_70, false, -1, 2},
+        {"9x 4, no version entry", 1, 4, CommonControls::NoVersionEntry, false, -1, 2},
+        {"9x 4, no library", 1, 4, CommonControls::Absent, false, -1, 2},
+        {"version call fails, 4.71", 2, 5, CommonControls::V4_71, true, -1, 1},
+        {"version call fails, none", 2, 5, CommonControls::Absent, true, -1, 2},
+        // A forced value outside the range works like the user request.
+        {"forced 5 where capture would be chosen", 1, 4, CommonControls::Absent, false, 5, 5},
     };
     const std::vector<int32_t> track{673, 675};
     const std::vector<int32_t> capture{512, 514, 517, 520};
     for (const ChoiceCase& c : cases) {
         SCOPED_TRACE(c.what);
         profile(c.platform_id, c.major, c.cc, c.version_fails);
-        attach();
+        attach(c.force);
         EXPECT_EQ(tracker->Method(), c.method);
         EXPECT_EQ(hooked(button), c.method == 2 ? capture : track);
         EXPECT_EQ(hooked(form), c.method == 2 ? std::vector<int32_t>{6} : std::vector<int32_t>{});
@@ -151,6 +155,13 @@ TEST_F(MouseTrackTest, AutomaticChoiceFollowsTheSystemProfile) {
             EXPECT_EQ(tracker->ParentWindow(), form);
         }
         EXPECT_EQ(LoadedModuleCount(), 0); // the library is released after the look
+        // Whichever mechanism, leaving the button ends in one leave, the capture let go.
+        Input::moveTo(60, 55);
+        tracker->StartMouseTracking();
+        Input::moveTo(150, 150);
+        DoEvents();
+        EXPECT_EQ(std::exchange(events.seen, ""), "leave");
+        EXPECT_EQ(GetCapture(), 0u);
         tracker->DetachMouseTracking();
         EXPECT_TRUE(unhooked());
     }
@@ -218,19 +229,6 @@ TEST_F(MouseTrackTest, CommonControlsRequestAndItsFailures) {
         EXPECT_FALSE(tracker->Tracking());
         EXPECT_EQ(LoadedModuleCount(), 0);
     }
-}
-
-TEST_F(MouseTrackTest, ForcedValuesOutsideTheRangeWorkLikeTheUserRequest) {
-    profile(1, 4, CommonControls::Absent); // automatic would choose capture
-    attach(5);
-    EXPECT_EQ(tracker->Method(), 5);
-    EXPECT_EQ(hooked(button), (std::vector<int32_t>{673, 675}));
-    Input::moveTo(60, 55);
-    tracker->StartMouseTracking();
-    Input::moveTo(150, 150);
-    DoEvents();
-    EXPECT_EQ(events.seen, "leave");
-    EXPECT_EQ(GetCapture(), 0u);
 }
 
 TEST_F(MouseTrackTest, CaptureMechanismInsideTestAndButtonRules) {
