@@ -1,9 +1,11 @@
-// Both relays raising EventRaised to host sinks, connection points found by current and
+// Both relays raising EventRaised to host sinks (the prompt relay typed and late-bound),
+// connection points found by current and
 // earlier identifiers, a release inside the round, and the module's counts. Sinks that
 // unadvise inside a round (the same rounds every point shares) are in font_notify_test.cpp.
 #include <paginor/automation.h>
 
 #include "automation/variant.h"
+#include "support/late_bound.h"
 #include "support/test_sink.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +29,11 @@ class Relays : public ::testing::Test {
     test::Sink a, b;
 };
 
-TEST_F(Relays, PromptRelayBringsTheSinksAnswerBack) {
+// The relay's by-reference data, typed and late-bound alike: the first sink answers, the
+// second sees that answer and appends to it; without a sink the data stays, and data given
+// through a VT_BYREF|VT_VARIANT comes back as text.
+TEST_F(Relays, PromptRelayBringsTheSinksAnswerBackTypedAndLateBound) {
     auto relay = test::create<_clsPromptEvents>(CLSID_clsPromptEvents, IID__clsPromptEvents);
-    // The first sink answers; the second sees that answer and appends to it.
     a.handler = [](DISPPARAMS& p) {
         BSTR* data = p.rgvarg[0].pbstrVal;
         SysFreeString(*data);
@@ -47,19 +51,39 @@ TEST_F(Relays, PromptRelayBringsTheSinksAnswerBack) {
     const DWORD c2 = test::advise(relay.get(), DIID___clsPromptEvents, &b);
     ASSERT_NE(c1, 0u);
     ASSERT_NE(c2, 0u);
-    Bstr object(u"pfClient"), name(u"PromptClicked"), data(u"old");
+    Bstr object(u"pfClient"), name(u"PromptClicked"), data(u"old"), late(u"old");
     EXPECT_EQ(relay->RaiseAnEvent(object.get(), name.get(), data.out_keep()), S_OK);
     EXPECT_EQ(data.view(), u"CODE42+");
     EXPECT_EQ(object.view(), u"pfClient"); // the caller's by-value strings are untouched
-    EXPECT_EQ(a.seen, Lines{"1 pfClient PromptClicked old"});
+    BSTR held = late.release();
+    VARIANT ref{};
+    ref.vt = VT_BYREF | VT_BSTR;
+    ref.pbstrVal = &held;
+    const std::vector<VARIANT> args{test::text_arg(object.get()), test::text_arg(name.get()), ref};
+    EXPECT_EQ(test::LateCall(relay.get(), 0x60030000, DISPATCH_METHOD, args).hr, S_OK);
+    late = Bstr::adopt(held);
+    EXPECT_EQ(late.view(), data.view());
     // Sinks of one round share the event's variables, as handlers of one raised event do.
-    EXPECT_EQ(b.seen, Lines{"1 changed PromptClicked CODE42"});
+    EXPECT_EQ(a.seen, (Lines{"1 pfClient PromptClicked old", "1 pfClient PromptClicked old"}));
+    EXPECT_EQ(b.seen, (Lines{"1 changed PromptClicked CODE42", "1 changed PromptClicked CODE42"}));
     EXPECT_EQ(relay->RaiseAnEvent(object.get(), name.get(), nullptr), E_POINTER);
 
     EXPECT_EQ(point->Unadvise(c1), S_OK);
     EXPECT_EQ(point->Unadvise(c1), CONNECT_E_NOCONNECTION);
     EXPECT_EQ(point->Unadvise(c2), S_OK);
     EXPECT_EQ(a.refs, 1u); // every reference the relay took is given back
+    held = late.release();
+    EXPECT_EQ(test::LateCall(relay.get(), 0x60030000, DISPATCH_METHOD, args).hr, S_OK);
+    EXPECT_EQ(bstr_view(held), u"CODE42+") << "no sink: the data stays";
+    late = Bstr::adopt(held);
+    frame::Variant inner(LONG(5));
+    VARIANT vref{};
+    vref.vt = VT_BYREF | VT_VARIANT;
+    vref.pvarVal = inner.get();
+    EXPECT_EQ(test::LateCall(relay.get(), 0x60030000, DISPATCH_METHOD, {args[0], args[1], vref}).hr,
+              S_OK);
+    EXPECT_EQ(bstr_view(inner->bstrVal), u"5");
+    EXPECT_EQ(a.seen.size(), 2u) << "unadvised";
 }
 
 TEST_F(Relays, BrokerRaisesCopiesAndASinkMayReleaseTheRelayInside) {
