@@ -117,7 +117,7 @@ TEST_F(ParentObject, ErrorsAHostSees) {
               DISP_E_MEMBERNOTFOUND);
 }
 
-TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrder) {
+TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrderOnASnapshot) {
     EXPECT_EQ(id_of(controls.get(), u"_newenum"), DISPID_NEWENUM);
     const Names expected{u"hOne", u"hTwo", u"hInner"};
     for (WORD flags : {WORD(DISPATCH_PROPERTYGET), WORD(DISPATCH_METHOD),
@@ -139,9 +139,8 @@ TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrder) {
         EXPECT_EQ(late_object(items[i].pdispVal, u"Object").get(), form->controls()[i].object) << i;
         VariantClear(&items[i]);
     }
-}
 
-TEST_F(ParentObject, ForEachIsASnapshotThatAClonePicksUpMidway) {
+    // A snapshot, which a clone picks up midway.
     Ref<IEnumVARIANT> e = new_enum(), clone;
     ASSERT_TRUE(e);
     form->add(u"PaginorV2CTL.O2007Hover", u"hLate", 600, 400, 240, 240);
