@@ -1,10 +1,9 @@
 // Late-bound calls against the table: name lookup, argument errors with their exact
-// HRESULTs and positions, by-reference results, and the same outcome as a typed call.
+// HRESULTs and positions, and the same outcome as a typed call (by-reference results typed
+// and late-bound are in events_test.cpp).
 #include <paginor/automation.h>
 
-#include "automation/error_info.h"
 #include "support/late_bound.h"
-#include "support/test_sink.h"
 
 #include <gtest/gtest.h>
 
