@@ -129,29 +129,4 @@ TEST_F(Dispatch, UnbuiltMemberFailsTheSameTypedAndLateBound) {
     EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID__DDOC), S_FALSE);
 }
 
-TEST_F(Dispatch, QueryInterfaceAnswersEarlierIdentifiers) {
-    struct Row {
-        const CLSID* clsid;
-        const IID* current;
-        std::vector<const IID*> earlier;
-    };
-    const Row rows[] = {
-        {&CLSID_DDOC, &IID__DDOC, {&IID_DDOC___v0}},
-        {&CLSID_PromptField, &IID__PromptField, {&IID_PromptField___v0, &IID_PromptField___v1}},
-        {&CLSID_MultiPrompt, &IID__MultiPrompt, {&IID_MultiPrompt___v0}},
-        {&CLSID_O2007Hover, &IID__O2007Hover, {}},
-    };
-    for (const auto& r : rows) {
-        Ref<IDispatch> d = test::create(*r.clsid);
-        // The dual interface is the object's IDispatch; earlier identifiers answer it too.
-        EXPECT_EQ(test::query<IUnknown>(d.get(), *r.current).get(), d.get());
-        for (const IID* iid : r.earlier)
-            EXPECT_EQ(test::query<IUnknown>(d.get(), *iid).get(), d.get());
-        void* none = reinterpret_cast<void*>(1);
-        EXPECT_EQ(d->QueryInterface(IID__HoverButton, &none), E_NOINTERFACE);
-        EXPECT_EQ(none, nullptr);
-        EXPECT_EQ(d->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
-    }
-}
-
 } // namespace

@@ -1,7 +1,7 @@
 // Both relays raising EventRaised to host sinks (the prompt relay typed and late-bound),
-// connection points found by current and
-// earlier identifiers, a release inside the round, and the module's counts. Sinks that
-// unadvise inside a round (the same rounds every point shares) are in font_notify_test.cpp.
+// interfaces and connection points found by current and earlier identifiers, a release inside the
+// round, and the module's counts. Sinks that unadvise inside a round (the same rounds every point
+// shares) are in font_notify_test.cpp.
 #include <paginor/automation.h>
 
 #include "automation/variant.h"
@@ -101,35 +101,48 @@ TEST_F(Relays, BrokerRaisesCopiesAndASinkMayReleaseTheRelayInside) {
     EXPECT_EQ(a.refs, 1u); // the relay died after the round and let the sink go
 }
 
-TEST_F(Relays, ConnectionPointsFoundByCurrentAndEarlierEventIdentifiers) {
+// The dual interface (the object's IDispatch) and the event point answer their current
+// and earlier identifiers; the point always reports the current one.
+TEST_F(Relays, CurrentAndEarlierIdentifiersAnswer) {
     struct Row {
         const CLSID* clsid;
-        std::vector<const IID*> answers;
+        std::vector<const IID*> dual, events; // the current one first
     };
     const Row rows[] = {
-        {&CLSID_DDOC, {&DIID___DDOC, &DIID___DDOC___v0}},
+        {&CLSID_DDOC, {&IID__DDOC, &IID_DDOC___v0}, {&DIID___DDOC, &DIID___DDOC___v0}},
         {&CLSID_PromptField,
+         {&IID__PromptField, &IID_PromptField___v0, &IID_PromptField___v1},
          {&DIID___PromptField, &DIID___PromptField___v0, &DIID___PromptField___v1}},
-        {&CLSID_MultiPrompt, {&DIID___MultiPrompt, &DIID___MultiPrompt___v0}},
-        {&CLSID_GradientButton, {&DIID___GradientButton}},
+        {&CLSID_MultiPrompt,
+         {&IID__MultiPrompt, &IID_MultiPrompt___v0},
+         {&DIID___MultiPrompt, &DIID___MultiPrompt___v0}},
+        {&CLSID_GradientButton, {&IID__GradientButton}, {&DIID___GradientButton}},
+        {&CLSID_O2007Hover, {&IID__O2007Hover}, {&DIID___O2007Hover}},
     };
     for (const auto& r : rows) {
         Ref<IDispatch> d = test::create(*r.clsid);
+        for (const IID* iid : r.dual)
+            EXPECT_EQ(test::query<IUnknown>(d.get(), *iid).get(), d.get());
+        void* none = reinterpret_cast<void*>(1);
+        EXPECT_EQ(d->QueryInterface(IID__HoverButton, &none), E_NOINTERFACE);
+        EXPECT_EQ(none, nullptr);
+        EXPECT_EQ(d->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
+
         auto cpc = test::query<IConnectionPointContainer>(d.get(), IID_IConnectionPointContainer);
         ASSERT_TRUE(cpc);
         Ref<IConnectionPoint> first, cp;
-        for (const IID* iid : r.answers) {
+        for (const IID* iid : r.events) {
             ASSERT_EQ(cpc->FindConnectionPoint(*iid, cp.put()), S_OK);
             IID reported{};
             cp->GetConnectionInterface(&reported);
-            EXPECT_EQ(reported, *r.answers[0]); // always reports the current identifier
+            EXPECT_EQ(reported, *r.events[0]);
             if (!first)
                 first = cp;
             EXPECT_EQ(cp.get(), first.get());
         }
-        IConnectionPoint* none = nullptr;
-        EXPECT_EQ(cpc->FindConnectionPoint(DIID___O2007Check, &none), CONNECT_E_NOCONNECTION);
-        EXPECT_EQ(cpc->FindConnectionPoint(IID__DDOC, &none), CONNECT_E_NOCONNECTION);
+        IConnectionPoint* no_point = nullptr;
+        EXPECT_EQ(cpc->FindConnectionPoint(DIID___O2007Check, &no_point), CONNECT_E_NOCONNECTION);
+        EXPECT_EQ(cpc->FindConnectionPoint(IID__DDOC, &no_point), CONNECT_E_NOCONNECTION);
         EXPECT_EQ(first->Advise(nullptr, nullptr), E_POINTER);
     }
 }
