@@ -1,9 +1,11 @@
-// Both relays raising EventRaised to host sinks, connection points found by current and
-// earlier identifiers, a release inside the round, and the module's counts. Sinks that
-// unadvise inside a round (the same rounds every point shares) are in font_notify_test.cpp.
+// Both relays raising EventRaised to host sinks (the prompt relay typed and late-bound),
+// interfaces and connection points found by current and earlier identifiers, a release inside the
+// round, and the module's counts. Sinks that unadvise inside a round (the same rounds every point
+// shares) are in font_notify_test.cpp.
 #include <paginor/automation.h>
 
 #include "automation/variant.h"
+#include "support/late_bound.h"
 #include "support/test_sink.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +29,11 @@ class Relays : public ::testing::Test {
     test::Sink a, b;
 };
 
-TEST_F(Relays, PromptRelayBringsTheSinksAnswerBack) {
+// The relay's by-reference data, typed and late-bound alike: the first sink answers, the
+// second sees that answer and appends to it; without a sink the data stays, and data given
+// through a VT_BYREF|VT_VARIANT comes back as text.
+TEST_F(Relays, PromptRelayBringsTheSinksAnswerBackTypedAndLateBound) {
     auto relay = test::create<_clsPromptEvents>(CLSID_clsPromptEvents, IID__clsPromptEvents);
-    // The first sink answers; the second sees that answer and appends to it.
     a.handler = [](DISPPARAMS& p) {
         BSTR* data = p.rgvarg[0].pbstrVal;
         SysFreeString(*data);
@@ -47,19 +51,39 @@ TEST_F(Relays, PromptRelayBringsTheSinksAnswerBack) {
     const DWORD c2 = test::advise(relay.get(), DIID___clsPromptEvents, &b);
     ASSERT_NE(c1, 0u);
     ASSERT_NE(c2, 0u);
-    Bstr object(u"pfClient"), name(u"PromptClicked"), data(u"old");
+    Bstr object(u"pfClient"), name(u"PromptClicked"), data(u"old"), late(u"old");
     EXPECT_EQ(relay->RaiseAnEvent(object.get(), name.get(), data.out_keep()), S_OK);
     EXPECT_EQ(data.view(), u"CODE42+");
     EXPECT_EQ(object.view(), u"pfClient"); // the caller's by-value strings are untouched
-    EXPECT_EQ(a.seen, Lines{"1 pfClient PromptClicked old"});
+    BSTR held = late.release();
+    VARIANT ref{};
+    ref.vt = VT_BYREF | VT_BSTR;
+    ref.pbstrVal = &held;
+    const std::vector<VARIANT> args{test::text_arg(object.get()), test::text_arg(name.get()), ref};
+    EXPECT_EQ(test::LateCall(relay.get(), 0x60030000, DISPATCH_METHOD, args).hr, S_OK);
+    late = Bstr::adopt(held);
+    EXPECT_EQ(late.view(), data.view());
     // Sinks of one round share the event's variables, as handlers of one raised event do.
-    EXPECT_EQ(b.seen, Lines{"1 changed PromptClicked CODE42"});
+    EXPECT_EQ(a.seen, (Lines{"1 pfClient PromptClicked old", "1 pfClient PromptClicked old"}));
+    EXPECT_EQ(b.seen, (Lines{"1 changed PromptClicked CODE42", "1 changed PromptClicked CODE42"}));
     EXPECT_EQ(relay->RaiseAnEvent(object.get(), name.get(), nullptr), E_POINTER);
 
     EXPECT_EQ(point->Unadvise(c1), S_OK);
     EXPECT_EQ(point->Unadvise(c1), CONNECT_E_NOCONNECTION);
     EXPECT_EQ(point->Unadvise(c2), S_OK);
     EXPECT_EQ(a.refs, 1u); // every reference the relay took is given back
+    held = late.release();
+    EXPECT_EQ(test::LateCall(relay.get(), 0x60030000, DISPATCH_METHOD, args).hr, S_OK);
+    EXPECT_EQ(bstr_view(held), u"CODE42+") << "no sink: the data stays";
+    late = Bstr::adopt(held);
+    frame::Variant inner(LONG(5));
+    VARIANT vref{};
+    vref.vt = VT_BYREF | VT_VARIANT;
+    vref.pvarVal = inner.get();
+    EXPECT_EQ(test::LateCall(relay.get(), 0x60030000, DISPATCH_METHOD, {args[0], args[1], vref}).hr,
+              S_OK);
+    EXPECT_EQ(bstr_view(inner->bstrVal), u"5");
+    EXPECT_EQ(a.seen.size(), 2u) << "unadvised";
 }
 
 TEST_F(Relays, BrokerRaisesCopiesAndASinkMayReleaseTheRelayInside) {
@@ -77,35 +101,48 @@ TEST_F(Relays, BrokerRaisesCopiesAndASinkMayReleaseTheRelayInside) {
     EXPECT_EQ(a.refs, 1u); // the relay died after the round and let the sink go
 }
 
-TEST_F(Relays, ConnectionPointsFoundByCurrentAndEarlierEventIdentifiers) {
+// The dual interface (the object's IDispatch) and the event point answer their current
+// and earlier identifiers; the point always reports the current one.
+TEST_F(Relays, CurrentAndEarlierIdentifiersAnswer) {
     struct Row {
         const CLSID* clsid;
-        std::vector<const IID*> answers;
+        std::vector<const IID*> dual, events; // the current one first
     };
     const Row rows[] = {
-        {&CLSID_DDOC, {&DIID___DDOC, &DIID___DDOC___v0}},
+        {&CLSID_DDOC, {&IID__DDOC, &IID_DDOC___v0}, {&DIID___DDOC, &DIID___DDOC___v0}},
         {&CLSID_PromptField,
+         {&IID__PromptField, &IID_PromptField___v0, &IID_PromptField___v1},
          {&DIID___PromptField, &DIID___PromptField___v0, &DIID___PromptField___v1}},
-        {&CLSID_MultiPrompt, {&DIID___MultiPrompt, &DIID___MultiPrompt___v0}},
-        {&CLSID_GradientButton, {&DIID___GradientButton}},
+        {&CLSID_MultiPrompt,
+         {&IID__MultiPrompt, &IID_MultiPrompt___v0},
+         {&DIID___MultiPrompt, &DIID___MultiPrompt___v0}},
+        {&CLSID_GradientButton, {&IID__GradientButton}, {&DIID___GradientButton}},
+        {&CLSID_O2007Hover, {&IID__O2007Hover}, {&DIID___O2007Hover}},
     };
     for (const auto& r : rows) {
         Ref<IDispatch> d = test::create(*r.clsid);
+        for (const IID* iid : r.dual)
+            EXPECT_EQ(test::query<IUnknown>(d.get(), *iid).get(), d.get());
+        void* none = reinterpret_cast<void*>(1);
+        EXPECT_EQ(d->QueryInterface(IID__HoverButton, &none), E_NOINTERFACE);
+        EXPECT_EQ(none, nullptr);
+        EXPECT_EQ(d->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
+
         auto cpc = test::query<IConnectionPointContainer>(d.get(), IID_IConnectionPointContainer);
         ASSERT_TRUE(cpc);
         Ref<IConnectionPoint> first, cp;
-        for (const IID* iid : r.answers) {
+        for (const IID* iid : r.events) {
             ASSERT_EQ(cpc->FindConnectionPoint(*iid, cp.put()), S_OK);
             IID reported{};
             cp->GetConnectionInterface(&reported);
-            EXPECT_EQ(reported, *r.answers[0]); // always reports the current identifier
+            EXPECT_EQ(reported, *r.events[0]);
             if (!first)
                 first = cp;
             EXPECT_EQ(cp.get(), first.get());
         }
-        IConnectionPoint* none = nullptr;
-        EXPECT_EQ(cpc->FindConnectionPoint(DIID___O2007Check, &none), CONNECT_E_NOCONNECTION);
-        EXPECT_EQ(cpc->FindConnectionPoint(IID__DDOC, &none), CONNECT_E_NOCONNECTION);
+        IConnectionPoint* no_point = nullptr;
+        EXPECT_EQ(cpc->FindConnectionPoint(DIID___O2007Check, &no_point), CONNECT_E_NOCONNECTION);
+        EXPECT_EQ(cpc->FindConnectionPoint(IID__DDOC, &no_point), CONNECT_E_NOCONNECTION);
         EXPECT_EQ(first->Advise(nullptr, nullptr), E_POINTER);
     }
 }

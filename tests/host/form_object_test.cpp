@@ -4,14 +4,20 @@
 // (_NewEnum read late-bound, an IEnumVARIANT walked one item at a time, a snapshot), and
 // objects and enumerators held past the form's end. Also the form's ambient font as its
 // controls read it.
-#include "support/three_controls.h"
+#include "support/late_bound.h"
 
 #include "automation/error_info.h"
+#include "automation/object_count.h"
 #include "buttons/O2007Hover.h"
 #include "frame/user_control.h"
+#include "host/form.h"
+#include "platform/core/system_profile.h"
 #include "platform/core/unicode.h"
 #include "platform/window/window.h"
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,7 +27,41 @@ using namespace paginor::test;
 namespace {
 
 using Names = std::vector<std::u16string>;
-using ParentObject = ThreeControls;
+
+// Three O2007Hover controls: hOne and hTwo on the form, hInner inside hOne, and the form's
+// Controls collection read once. Every test ends having given back all it took.
+class ParentObject : public ::testing::Test {
+  public:
+    void SetUp() override {
+        platform::set_screen_twips_per_pixel(15);
+        form = std::make_unique<host::Form>(u"Form1", 960, 600, 0x00FFFFFF);
+        form->add(u"PaginorV2CTL.O2007Hover", u"hOne", 120, 120, 360, 360);
+        form->add(u"PaginorV2CTL.O2007Hover", u"hTwo", 600, 120, 240, 240);
+        form->add(u"PaginorV2CTL.O2007Hover", u"hInner", 30, 30, 150, 150, nullptr, u"hOne");
+        controls = late_object(form->object(), u"Controls");
+        ASSERT_TRUE(controls);
+    }
+    void TearDown() override {
+        controls.reset();
+        form.reset();
+        EXPECT_EQ(frame::live_objects(), before);
+    }
+
+    // Controls._NewEnum read with these flags, as the host's IEnumVARIANT; null (and the
+    // HRESULT in *hr) when the read fails.
+    Ref<IEnumVARIANT> new_enum(WORD flags = DISPATCH_PROPERTYGET, HRESULT* hr = nullptr) {
+        LateCall c(controls.get(), DISPID_NEWENUM, flags);
+        if (hr)
+            *hr = c.hr;
+        if (FAILED(c.hr) || c.result.vt() != VT_UNKNOWN)
+            return nullptr;
+        return query<IEnumVARIANT>(c.result->punkVal, IID_IEnumVARIANT);
+    }
+
+    long before{frame::live_objects()};
+    std::unique_ptr<host::Form> form;
+    Ref<IDispatch> controls;
+};
 
 // The loop a host runtime runs: one item per Next until S_FALSE, each item's Name (an
 // item that is no object gives a name no control has).
@@ -117,7 +157,7 @@ TEST_F(ParentObject, ErrorsAHostSees) {
               DISP_E_MEMBERNOTFOUND);
 }
 
-TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrder) {
+TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrderOnASnapshot) {
     EXPECT_EQ(id_of(controls.get(), u"_newenum"), DISPID_NEWENUM);
     const Names expected{u"hOne", u"hTwo", u"hInner"};
     for (WORD flags : {WORD(DISPATCH_PROPERTYGET), WORD(DISPATCH_METHOD),
@@ -139,9 +179,8 @@ TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrder) {
         EXPECT_EQ(late_object(items[i].pdispVal, u"Object").get(), form->controls()[i].object) << i;
         VariantClear(&items[i]);
     }
-}
 
-TEST_F(ParentObject, ForEachIsASnapshotThatAClonePicksUpMidway) {
+    // A snapshot, which a clone picks up midway.
     Ref<IEnumVARIANT> e = new_enum(), clone;
     ASSERT_TRUE(e);
     form->add(u"PaginorV2CTL.O2007Hover", u"hLate", 600, 400, 240, 240);

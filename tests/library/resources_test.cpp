@@ -73,37 +73,7 @@ void expect_our_record(const VersionRecord& r) {
 
 } // namespace
 
-TEST(ToolboxBitmaps, HeadersAreExactFor24And4BitsPerPixel) {
-    struct Expected {
-        int bpp;
-        uint32_t file_size, offset, image_size, colours_used;
-    };
-    // 24 bpp: 48-byte rows; 4 bpp: 8-byte rows after a 16-entry palette.
-    const Expected table[] = {{24, 54 + 48 * 15, 54, 48 * 15, 0},
-                              {4, 54 + 64 + 8 * 15, 54 + 64, 8 * 15, 16}};
-    for (const ToolboxBitmap& b : toolbox_bitmaps()) {
-        SCOPED_TRACE(b.id);
-        const Expected& e = b.bits_per_pixel == 24 ? table[0] : table[1];
-        std::vector<uint8_t> bmp = toolbox_bitmap_bmp(b);
-        ASSERT_EQ(bmp.size(), e.file_size);
-        EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
-        // The 32-bit fields from offset 2 on, the planes and depth (16-bit, at 26 and 28):
-        // 22 is the positive height (bottom-up), 30 BI_RGB.
-        std::vector<uint32_t> fields;
-        for (std::size_t at : {2, 6, 10, 14, 18, 22, 30, 34, 38, 42, 46, 50})
-            fields.push_back(u32(bmp, at));
-        fields.insert(fields.end(), {u16(bmp, 26), u16(bmp, 28)});
-        EXPECT_EQ(fields,
-                  (std::vector<uint32_t>{e.file_size, 0, e.offset, 40, 16, 15, 0, e.image_size,
-                                         3780, 3780, e.colours_used, 0, 1, uint32_t(e.bpp)}));
-        // Every pixel reads back as the colour its table key stands for.
-        for (int y = 0; y < 15; ++y)
-            for (int x = 0; x < 16; ++x)
-                ASSERT_EQ(pixel(bmp, x, y), legend_colour(b, x, y)) << x << "," << y;
-    }
-}
-
-TEST(ToolboxBitmaps, OnePerControlWithTheDocumentedIdsAndDepths) {
+TEST(ToolboxBitmaps, OnePerControlWithExactHeadersAndEveryPixel) {
     struct Row {
         int id;
         std::string_view control;
@@ -113,20 +83,44 @@ TEST(ToolboxBitmaps, OnePerControlWithTheDocumentedIdsAndDepths) {
                             {30002, "PromptField", 24},    {30003, "MultiPrompt", 24},
                             {30004, "GradientButton", 24}, {30005, "O2007Hover", 4},
                             {30006, "O2007Check", 4}};
+    struct Header {
+        uint32_t file_size, offset, image_size, colours_used;
+    };
+    // 24 bpp: 48-byte rows; 4 bpp: 8-byte rows after a 16-entry palette.
+    const Header h24{54 + 48 * 15, 54, 48 * 15, 0}, h4{54 + 64 + 8 * 15, 54 + 64, 8 * 15, 16};
     auto bitmaps = toolbox_bitmaps();
     ASSERT_EQ(bitmaps.size(), std::size(expected));
     std::set<std::vector<uint8_t>> distinct;
     for (std::size_t i = 0; i < bitmaps.size(); ++i) {
-        EXPECT_EQ(std::tie(bitmaps[i].id, bitmaps[i].control, bitmaps[i].bits_per_pixel),
+        const ToolboxBitmap& b = bitmaps[i];
+        SCOPED_TRACE(expected[i].control);
+        EXPECT_EQ(std::tie(b.id, b.control, b.bits_per_pixel),
                   std::tie(expected[i].id, expected[i].control, expected[i].bpp));
-        EXPECT_EQ(find_toolbox_bitmap(expected[i].id), &bitmaps[i]);
+        EXPECT_EQ(find_toolbox_bitmap(expected[i].id), &b);
         // A picture, not a blank: at least four colours actually used.
         std::set<char> keys;
-        for (std::string_view row : bitmaps[i].rows) {
+        for (std::string_view row : b.rows)
             keys.insert(row.begin(), row.end());
-        }
-        EXPECT_GE(keys.size(), 4u) << expected[i].control;
-        distinct.insert(toolbox_bitmap_bmp(bitmaps[i]));
+        EXPECT_GE(keys.size(), 4u);
+
+        const Header& e = b.bits_per_pixel == 24 ? h24 : h4;
+        std::vector<uint8_t> bmp = toolbox_bitmap_bmp(b);
+        distinct.insert(bmp);
+        ASSERT_EQ(bmp.size(), e.file_size);
+        EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
+        // The 32-bit fields from offset 2 on, the planes and depth (16-bit, at 26 and 28):
+        // 22 is the positive height (bottom-up), 30 BI_RGB.
+        std::vector<uint32_t> fields;
+        for (std::size_t at : {2, 6, 10, 14, 18, 22, 30, 34, 38, 42, 46, 50})
+            fields.push_back(u32(bmp, at));
+        fields.insert(fields.end(), {u16(bmp, 26), u16(bmp, 28)});
+        EXPECT_EQ(fields, (std::vector<uint32_t>{e.file_size, 0, e.offset, 40, 16, 15, 0,
+                                                 e.image_size, 3780, 3780, e.colours_used, 0, 1,
+                                                 uint32_t(b.bits_per_pixel)}));
+        // Every pixel reads back as the colour its table key stands for.
+        for (int y = 0; y < 15; ++y)
+            for (int x = 0; x < 16; ++x)
+                ASSERT_EQ(pixel(bmp, x, y), legend_colour(b, x, y)) << x << "," << y;
     }
     EXPECT_EQ(distinct.size(), bitmaps.size());
     EXPECT_EQ(find_toolbox_bitmap(29999), nullptr);
