@@ -87,21 +87,19 @@ TEST(DrawGradient, OnlyTheVisiblePartIsComputedWithTheWholeRampsPixels) {
     struct Case {
         int left, top, width, height;
     };
-    // The last two are ramps of 4e18 pixels: only the target's part may be computed.
-    const Case cases[] = {{-7, -3, 40, 30},
-                          {5, 4, 30, 20},
-                          {-50, 2, 60, 3},
-                          {3, -40, 2, 45},
-                          {100, 100, 2000000000, 2000000000},
-                          {-1000000000, -1000000000, 2000000000, 2000000000}};
+    // Rows wider than 16 pixels are filled by doubling copies. The last two are ramps of
+    // 4e18 pixels, of which only the target's part may be computed.
+    constexpr int G = 1'000'000'000, kW = 40, kH = 12;
+    const Case cases[] = {{-7, -3, 50, 30}, {5, 4, 30, 20},           {-50, 2, 60, 3},
+                          {3, -40, 2, 45},  {100, 100, 2 * G, 2 * G}, {-G, -G, 2 * G, 2 * G}};
     for (int dir = 0; dir < 4; ++dir) {
         for (const Case& c : cases) {
             SCOPED_TRACE(testing::Message() << "direction " << dir << " at " << c.left << ","
                                             << c.top << " " << c.width << "x" << c.height);
-            Surface s(16, 12);
+            Surface s(kW, kH);
             DrawGradient(s.dc, c.left, c.top, c.width, c.height, 0x10E020, 0xF01080, dir);
-            for (int y = 0; y < 12; ++y)
-                for (int x = 0; x < 16; ++x) {
+            for (int y = 0; y < kH; ++y)
+                for (int x = 0; x < kW; ++x) {
                     bool inside =
                         x >= c.left && x < c.left + c.width && y >= c.top && y < c.top + c.height;
                     COLORREF want = inside ? reference(dir, c.width, c.height, 0x10E020, 0xF01080,
