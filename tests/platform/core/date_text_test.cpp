@@ -19,16 +19,14 @@ DATE make(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
 
 TEST(DateText, FormatsPadAndDropTheTime) {
     DATE d = make(2026, 12, 5, 14, 35, 1);
-    EXPECT_EQ(format_day_month_year(d), u"05 Dec 2026");
-    EXPECT_EQ(format_yyyymmdd(d), u"20261205");
-    EXPECT_EQ(format_year_month(d), u"2026-12");
-    EXPECT_EQ(format_stamp(d), u"20261205143501");
-    EXPECT_EQ(format_day_month_year(make(812, 1, 9)), u"09 Jan 0812");
-    EXPECT_EQ(format_stamp(make(2024, 2, 29, 0, 0, 9)), u"20240229000009");
-    EXPECT_EQ(month_short_name(9), u"Sep");
-    EXPECT_EQ(month_full_name(9), u"September");
-    EXPECT_EQ(month_short_name(0), u"");
-    EXPECT_EQ(month_full_name(13), u"");
+    EXPECT_EQ(to_utf8(format_day_month_year(d) + u"|" + format_yyyymmdd(d) + u"|" +
+                      format_year_month(d) + u"|" + format_stamp(d) + u"|" +
+                      format_day_month_year(make(812, 1, 9)) + u"|" +
+                      format_stamp(make(2024, 2, 29, 0, 0, 9))),
+              "05 Dec 2026|20261205|2026-12|20261205143501|09 Jan 0812|20240229000009");
+    EXPECT_EQ(std::u16string(month_short_name(9)) + u"|" + std::u16string(month_full_name(9)) +
+                  u"|" + std::u16string(month_short_name(0)) + std::u16string(month_full_name(13)),
+              u"Sep|September|"); // out of range: empty
 }
 
 TEST(DateText, EveryWrittenDateReadsBackAsMidnightOfTheSameDay) {
@@ -47,12 +45,10 @@ TEST(DateText, LenientParseAcceptsTheRegionalShapesAndNothingElse) {
         const char16_t* expected; // YYYYMMDD, or empty for a failure
     };
     const Row rows[] = {
-        {u"05 Dec 2026", u"20261205"},
         {u"5 december 2026", u"20261205"},
         {u"  5   DEC   2026  ", u"20261205"},
         {u"Feb 2024", u"20240201"},
         {u"february 2024", u"20240201"},
-        {u"01 Feb 2024", u"20240201"},
         {u"29 Feb", u""}, // 2026 is no leap year
         {u"5 Dec", u"20261205"},
         {u"Dec", u"20261201"},

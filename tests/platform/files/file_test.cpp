@@ -165,18 +165,11 @@ TEST(Files, CopyDeleteAndTextFiles) {
 // Through the file observer: what fails does nothing, and a block copy is a read and a write.
 TEST(FileObserver, FailsTheChosenOperationAndSeesTransfers) {
     FileTestDir dir;
-    dir.write(u"a", "0123456789");
     FileFaults seam;
     EXPECT_THROW(FileFaults second, std::logic_error);
-    seam.fail(FileOp::Delete, 2, std_error::PermissionDenied);
-    dir.write(u"b", "b");
-    delete_file(dir / u"b"); // the first delete runs
-    EXPECT_EQ(error_of([&] { delete_file(dir / u"a"); }), 70);
-    EXPECT_TRUE(dir.exists(u"a")); // the failing operation did nothing
-    delete_file(dir / u"a");       // the plan is spent
-    EXPECT_FALSE(dir.exists(u"a"));
-
     dir.write(u"c", "0123456789");
+    seam.fail(FileOp::Delete, 1, std_error::PermissionDenied);
+    EXPECT_EQ(error_of([&] { delete_file(dir / u"c"); }), 70); // c stays, read below
     seam.fail(std::nullopt, 3, std_error::DiskFull);
     File in = open_existing(dir / u"c", FileAccess::Read);          // 1
     File out = create(dir / u"d");                                  // 2
@@ -191,8 +184,8 @@ TEST(FileObserver, FailsTheChosenOperationAndSeesTransfers) {
 
     using Op = FileOp;
     EXPECT_EQ(seam.operations(),
-              (std::vector<Op>{Op::Delete, Op::Delete, Op::Delete, Op::Open, Op::Open, Op::Write,
-                               Op::Read, Op::Write, Op::Read, Op::Write, Op::Read}));
+              (std::vector<Op>{Op::Delete, Op::Open, Op::Open, Op::Write, Op::Read, Op::Write,
+                               Op::Read, Op::Write, Op::Read}));
     EXPECT_EQ(seam.transfers(), (std::vector<BlockTransfer>{{Op::Read, 2, 6},
                                                             {Op::Write, 2, 6},
                                                             {Op::Read, 8, 6},

