@@ -1,9 +1,12 @@
-// The run-time error a call raises, for tests of members that report failures by number.
+// The run-time error a call raises: its number, or the whole error written for one comparison.
 #pragma once
 
 #include "platform/core/error.h"
+#include "platform/core/unicode.h"
 
+#include <cstdio>
 #include <functional>
+#include <string>
 
 namespace paginor::test {
 
@@ -15,6 +18,19 @@ inline int error_of(const std::function<void()>& call) {
         return e.number();
     }
     return 0;
+}
+
+// The whole error, "<number> <source>: <description>", the number in hex when it is an
+// HRESULT; "no error" when the call raised none.
+inline std::string raised(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        char number[16];
+        std::snprintf(number, sizeof number, e.number() < 0 ? "%#x" : "%d", e.number());
+        return number + (" " + to_utf8(e.source())) + ": " + to_utf8(e.description());
+    }
+    return "no error";
 }
 
 } // namespace paginor::test

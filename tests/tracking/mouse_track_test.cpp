@@ -1,6 +1,5 @@
 #include "support/message_recorder.h"
 #include "support/raises.h"
-#include "tracking/raised.h"
 
 #include "automation/ref.h"
 #include "platform/core/error.h"

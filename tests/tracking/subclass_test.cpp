@@ -2,9 +2,9 @@
 
 #include "automation/ref.h"
 #include "platform/core/error.h"
+#include "support/raises.h"
 #include "testing/prop_faults.h"
 #include "tracking/MSubclass.h"
-#include "tracking/raised.h"
 
 #include <string>
 
