@@ -3,7 +3,6 @@
 #include "automation/error_info.h"
 #include "automation/foreign.h"
 #include "automation/invoker.h"
-#include "automation/ref.h"
 #include "automation/variant.h"
 
 #include "platform/core/unicode.h"
@@ -152,13 +151,6 @@ PAGINOR_FOREIGN_CALLS void write_back(const Param& param, VARIANT* given, Prepar
     }
 }
 
-// Runs the member holding a reference to the object: the member may lead a host to
-// release it, and not every class's members hold it themselves.
-HRESULT run_held(IDispatch* self, const Member& row, CallArgs& call) {
-    const Ref<IDispatch> alive(self);
-    return row.binding.invoke(self, call);
-}
-
 HRESULT call_row(IDispatch* self, const Interface& itf, const Member& row, const DISPPARAMS& p,
                  VARIANT* result, EXCEPINFO* excep, UINT* arg_err) {
     const Param value_param{u"", row.type};
@@ -184,7 +176,9 @@ HRESULT call_row(IDispatch* self, const Interface& itf, const Member& row, const
     VARIANT value{};
     call.retval = &value.llVal;
     clear_error();
-    hr = run_held(self, row, call);
+    // The member holds the object itself while it may reach a host (ObjectBase::guarded), on
+    // the typed and the late-bound path alike.
+    hr = row.binding.invoke(self, call);
     for (unsigned i = 0; i < call.count; ++i)
         write_back(expected[i], m.given[i], locals[i]);
     if (FAILED(hr))
