@@ -1,5 +1,7 @@
 #include "host/form.h"
 
+#include <paginor/host.h>
+
 #include "automation/type_library.h"
 #include "frame/twips.h"
 #include "host/form_object.h"
@@ -30,17 +32,23 @@ constexpr std::u16string_view kPrefix = u"PaginorV2CTL.";
                        std::u16string(progid));
 }
 
-const frame::Class& class_of(std::u16string_view progid) {
+// A class of this library through its own class factory; any other ProgID through the
+// registry, the way a host creates an object it knows only by name.
+frame::Ref<IDispatch> create(std::u16string_view progid) {
     const frame::Class* c = nullptr;
     if (progid.size() > kPrefix.size() &&
         equals_ignore_case(progid.substr(0, kPrefix.size()), kPrefix))
         c = frame::type_library().find_class(progid.substr(kPrefix.size()));
-    if (!c)
-        cannot_create(progid);
-    if (c->kind != frame::ClassKind::Control)
+    if (c && c->kind != frame::ClassKind::Control)
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
                        std::u16string(progid) + u" is not a control");
-    return *c;
+    if (c)
+        return frame::create_through_factory(*c, kSource);
+    frame::Ref<IDispatch> object;
+    const std::u16string text(progid);
+    if (FAILED(PaginorCreateObject(text.c_str(), IID_IDispatch, object.put_void())))
+        cannot_create(progid);
+    return object;
 }
 
 } // namespace
@@ -102,7 +110,6 @@ pf::LRESULT Form::form_proc(HWND hwnd, UINT msg, pf::WPARAM, pf::LPARAM) {
 IDispatch* Form::add(std::u16string_view progid, std::u16string_view name, double left, double top,
                      double width, double height, const frame::PropertyBag* bag,
                      std::u16string_view container) {
-    const frame::Class& c = class_of(progid);
     if (name.empty() || control(name))
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
                        u"The form already has a control named '" + std::u16string(name) + u"'");
@@ -114,11 +121,12 @@ IDispatch* Form::add(std::u16string_view progid, std::u16string_view name, doubl
                            u"No container named '" + std::u16string(container) + u"'");
         parent = frame::UserControl::from(holder)->hwnd();
     }
-    frame::Ref<IDispatch> object = frame::create_through_factory(c, kSource);
+    frame::Ref<IDispatch> object = create(progid);
     frame::UserControl* uc = frame::UserControl::from(object.get());
     if (!uc)
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
-                       c.progid() + u" is not a control");
+                       std::u16string(progid) + u" is not a control");
+    const frame::Class& c = uc->control_class();
     IDispatch* const added = object.get();
     m_sites.push_back(std::make_unique<Site>(*this, parent));
     m_entries.push_back({std::u16string(name), c.progid(), std::u16string(c.name),

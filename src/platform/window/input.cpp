@@ -211,18 +211,59 @@ void Input::wheel(int delta) {
     queue_input(target, WM_MOUSEWHEEL, wParam, MAKELPARAM(state().cursor.x, state().cursor.y));
 }
 
-void Input::keyDown(int vk) {
-    if (vk <= 0 || vk >= 255) {
-        return;
-    }
+namespace {
+
+void key_down(int vk, char16_t character) {
     bool was_down = state().keys[vk];
     state().keys[vk] = true;
     if (HWND target = key_target()) {
         LPARAM lParam =
             1 | (was_down ? LPARAM(1) << 30 : 0) | (state().keys[VK_MENU] ? LPARAM(1) << 29 : 0);
-        state().input.push_back(
-            {target, WM_KEYDOWN, WPARAM(vk), lParam, detail::translate_key(vk), state().keys});
+        state().input.push_back({target, WM_KEYDOWN, WPARAM(vk), lParam, character, state().keys});
     }
+}
+
+// The key that types c on the reference layout, and whether it needs Shift; vk 0 for none.
+KeyChar key_typing(char16_t c, bool& shift) {
+    shift = (c >= 'A' && c <= 'Z');
+    if (shift || (c >= '0' && c <= '9'))
+        return {c, c};
+    if (c >= 'a' && c <= 'z')
+        return {c - 'a' + 'A', c};
+    for (int digit = 0; digit < 10; ++digit)
+        if (kShiftedDigits[digit] == c) {
+            shift = true;
+            return {'0' + digit, c};
+        }
+    for (const KeyChar& k : kKeyChars)
+        if (k.c == c && k.vk != VK_ESCAPE)
+            return k;
+    return {0, c};
+}
+
+} // namespace
+
+void Input::keyDown(int vk) {
+    if (vk <= 0 || vk >= 255) {
+        return;
+    }
+    key_down(vk, detail::translate_key(vk));
+}
+
+void Input::type(char16_t c) {
+    bool shift = false;
+    const KeyChar k = key_typing(c, shift);
+    if (k.vk == 0) {
+        key_down(VK_PACKET, c);
+        keyUp(VK_PACKET);
+        return;
+    }
+    const bool held = state().keys[VK_SHIFT];
+    if (shift != held)
+        shift ? keyDown(VK_SHIFT) : keyUp(VK_SHIFT);
+    key(k.vk);
+    if (shift != held)
+        held ? keyDown(VK_SHIFT) : keyUp(VK_SHIFT);
 }
 
 void Input::keyUp(int vk) {

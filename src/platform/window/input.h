@@ -37,6 +37,10 @@ class Input {
     static void keyDown(int vk);
     static void keyUp(int vk);
     static void key(int vk); // down then up
+    // One character as typed: a letter, digit, space, Enter, Tab or Backspace on its own
+    // key (Shift pressed around it when the character needs it and it is not held);
+    // anything else on VK_PACKET, whose key down translates into the character itself.
+    static void type(char16_t c);
 };
 
 // Capture: pointer input goes to hwnd wherever the pointer is. WM_CAPTURECHANGED

@@ -33,6 +33,10 @@ void DoEvents();
 // Returns pred()'s last answer.
 bool PumpUntil(const std::function<bool()>& pred, uint32_t timeout_ms);
 
+// Lets ms pass on the clock in use, stopping at every timer tick and hover report that
+// falls due on the way, in time order, with everything pending dispatched around each; a
+// manual clock jumps from one due time to the next, the system clock sleeps between them.
+void RunFor(uint32_t ms);
 // Messages waiting in the posted and input queues (for tests and benchmarks).
 std::size_t PendingMessageCount();
 

@@ -81,5 +81,8 @@ constexpr int VK_DOWN = 0x28;
 constexpr int VK_DELETE = 0x2E;
 constexpr int VK_F1 = 0x70;
 constexpr int VK_F4 = 0x73;
+// A key that carries one typed character of its own (what typing text sends for a
+// character no key of the layout makes).
+constexpr int VK_PACKET = 0xE7;
 
 } // namespace paginor::platform

@@ -115,6 +115,19 @@ bool PumpUntil(const std::function<bool()>& pred, uint32_t timeout_ms) {
     }
 }
 
+void RunFor(uint32_t ms) {
+    Clock& clock = GetClock();
+    const uint64_t deadline = clock.monotonic_ms() + ms;
+    for (;;) {
+        DoEvents();
+        const uint64_t now = clock.monotonic_ms();
+        if (now >= deadline)
+            return;
+        const uint64_t next = std::min(detail::next_timer_due(), detail::next_hover_due());
+        clock.wait_until(std::min(std::max(next, now + 1), deadline));
+    }
+}
+
 std::size_t PendingMessageCount() {
     return state().posted.size() + state().input.size();
 }
