@@ -24,6 +24,12 @@
 
 #include <paginor/automation.h>
 
+/* The Windows boolean's two values, for hosts (the library's own sources have theirs). */
+#if !defined(PAGINOR_BUILDING_LIBRARY) && !defined(TRUE)
+#define TRUE 1
+#define FALSE 0
+#endif
+
 #define E_HANDLE ((HRESULT)0x80070006L)
 #define RPC_E_WRONG_THREAD ((HRESULT)0x8001010EL)
 

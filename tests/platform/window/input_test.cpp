@@ -175,6 +175,27 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
     EXPECT_TRUE(SameMessages(log(), want));
 }
 
+TEST_F(InputTest, TypedTextComesAsKeysAndCharacters) {
+    SetFocus(button);
+    MessageLog::clear();
+    for (char16_t c : std::u16string_view(u"aZ!\u00e9\""))
+        Input::type(c);
+    MessageLog::ignored() = {WM_PAINT, WM_SETFOCUS};
+    DoEvents();
+    std::vector<std::pair<UINT, WPARAM>> got;
+    for (const MsgRow& row : log())
+        got.push_back({row.msg, row.wParam});
+    const UINT D = WM_KEYDOWN, U = WM_KEYUP, C = WM_CHAR;
+    const std::vector<std::pair<UINT, WPARAM>> want = {
+        {D, 'A'},       {C, 'a'},  {U, 'A'},                                // a
+        {D, VK_SHIFT},  {D, 'Z'},  {C, 'Z'},       {U, 'Z'}, {U, VK_SHIFT}, // Z
+        {D, VK_SHIFT},  {D, '1'},  {C, '!'},       {U, '1'}, {U, VK_SHIFT}, // !
+        {D, VK_PACKET}, {C, 0xE9}, {U, VK_PACKET},                          // e acute
+        {D, VK_PACKET}, {C, '"'},  {U, VK_PACKET}};                         // quote
+    EXPECT_EQ(got, want);
+    EXPECT_EQ(GetAsyncKeyState(VK_SHIFT), 0);
+}
+
 // What a key handler sees of Shift: the state of its own message (GetKeyState), not the
 // state after everything queued behind it (GetAsyncKeyState).
 std::vector<std::string> g_seen;
