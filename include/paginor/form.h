@@ -47,9 +47,11 @@ typedef struct PaginorForm PaginorForm;
 /* Dispatches every pending message (posted, input) and every timer, hover report and
  * paint that is due, until nothing is left. Event handlers run inside it. */
 PAGINOR_API void PaginorDoEvents(void);
-/* manual TRUE: time stands still until PaginorAdvanceClock moves it (starting at 0 ms,
- * local time 1970-01-01 00:00:00 unless PaginorSetLocalTime says otherwise). FALSE: the
- * real monotonic clock and the system's local time. S_OK. */
+/* manual TRUE: time stands still until PaginorAdvanceClock moves it. It goes on from
+ * where the real clock stands (timers already set keep their due times, local time goes
+ * on from the system's) until PaginorSetLocalTime sets the wall time. FALSE: the real
+ * monotonic clock and the system's local time again. S_OK; TRUE while already manual
+ * changes nothing. */
 PAGINOR_API HRESULT PaginorSetClock(BOOL manual);
 /* Moves the manual clock forward by ms, stopping at every timer and hover report that
  * falls due on the way, in time order, to run it with the pending messages around it.
@@ -330,6 +332,14 @@ class Control {
 
     Ref<IDispatch> m_object;
 };
+
+/* PaginorLoadPicture: the picture object, for a picture property. */
+inline Result<Ref<IDispatch>> LoadPicture(std::u16string_view path) {
+    std::u16string text(path);
+    Result<Ref<IDispatch>> r;
+    r.error = detail::status_of(PaginorLoadPicture(text.c_str(), r.value.put())).error;
+    return r;
+}
 
 /* A form that closes itself. */
 class Form {
