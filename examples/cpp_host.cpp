@@ -20,7 +20,7 @@ void on_event(void* context, DISPID id, const OLECHAR* name, DISPPARAMS* params)
 
 template <class R> bool ok(const R& result, const char* what) {
     if (!result)
-        std::cerr << "cpp_host: " << what << ": " << narrow(result.error.description) << " ("
+        std::cerr << "cpp_host: " << what << ": " << narrow(result.error.description) << " (error "
                   << result.error.number << ")\n";
     return static_cast<bool>(result);
 }
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     if (!ok(button, "add"))
         return 1;
     const std::pair<const char16_t*, std::string> images[] = {{u"NormalImage", "normal"},
-                                                               {u"HoverImage", "hover"}};
+                                                              {u"HoverImage", "hover"}};
     for (const auto& [member, file] : images) {
         const std::string path = pictures + "/o2007hover_pic_" + file + ".png";
         const auto picture = paginor::LoadPicture(std::u16string(path.begin(), path.end()));
@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
     if (!ok(loaded, "load") || !ok(loaded.value.control(u"hOne"), "control"))
         return 1;
     std::cout << "loaded " << out << "/cpp_host.frm with hOne again\n";
-    ok(loaded.value.control(u"hTwo"), "a control that is not there");
+    ok(loaded.value.control(u"hTwo"), "a control that is not there"); // prints the error
+    ok(paginor::LoadPicture(u"/nonexistent.png"), "a picture that is not there");
     return 0;
 }
