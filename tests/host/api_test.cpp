@@ -1,5 +1,6 @@
 // The public host API as a host outside the library uses it: forms, controls, input,
 // the manual clock, pixels, events, the C++ wrapper, and the errors of bad calls.
+#include <paginor/PaginorV2CTL.h>
 #include <paginor/form.h>
 
 #include "support/scratch.h"
@@ -63,6 +64,33 @@ TEST(HostApi, APointerAndAClickReachTheControlAsEventsAndPixels) {
     const std::vector<std::u16string> expected{u"MouseMove", u"Click"};
     EXPECT_EQ(seen.names, expected);
     EXPECT_EQ(PaginorUnadvise(host.button.object(), cookie), CONNECT_E_NOCONNECTION);
+}
+
+// A relay's event arrives last argument first, and an answer written through a
+// by-reference argument reaches the code that raised it.
+TEST(HostApi, AHandlerOnARelayAnswersThroughByReferenceArguments) {
+    Ref<IClassFactory> factory;
+    Ref<_clsPromptEvents> relay;
+    ASSERT_EQ(DllGetClassObject(CLSID_clsPromptEvents, IID_IClassFactory, factory.put_void()),
+              S_OK);
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID__clsPromptEvents, relay.put_void()), S_OK);
+    auto answer = [](void* context, DISPID id, const OLECHAR* name, DISPPARAMS* params) {
+        auto* seen = static_cast<Seen*>(context);
+        seen->names.push_back(std::u16string(name) + u" " + char16_t(u'0' + id) + u" " +
+                              *params->rgvarg[2].pbstrVal);
+        SysFreeString(*params->rgvarg[0].pbstrVal);
+        *params->rgvarg[0].pbstrVal = SysAllocString(u"answered");
+    };
+    Seen seen;
+    DWORD cookie = 0;
+    ASSERT_EQ(PaginorAdvise(relay.get(), answer, &seen, &cookie), S_OK);
+    BSTR object = SysAllocString(u"pField"), event = SysAllocString(u"Changed");
+    BSTR data = SysAllocString(u"asked");
+    ASSERT_EQ(relay->RaiseAnEvent(object, event, &data), S_OK);
+    EXPECT_EQ(std::u16string(data), u"answered");
+    EXPECT_EQ(seen.names, std::vector<std::u16string>{u"EventRaised 1 pField"});
+    for (BSTR b : {object, event, data})
+        SysFreeString(b);
 }
 
 TEST(HostApi, ASavedFormLoadsBackWithItsControlsAndProperties) {
