@@ -63,9 +63,9 @@ PAGINOR_API HRESULT PaginorAdvanceClock(DWORD ms);
  * outside 100..9999. */
 PAGINOR_API HRESULT PaginorSetLocalTime(WORD year, WORD month, WORD day, WORD hour, WORD minute,
                                         WORD second);
-/* The screen's twips per pixel (15 at 96 dots per inch). Forms and controls created
- * afterwards convert with it. E_INVALIDARG unless 1 <= x <= 1440 and y == x (the window
- * system keeps one density). */
+/* The screen's twips per pixel across (x) and down (y): 15 at 96 dots per inch, 12 at
+ * 120. Lengths across convert with x, lengths down and font sizes with y, from the next
+ * layout on. E_INVALIDARG for a value outside 1..1440. */
 PAGINOR_API HRESULT PaginorSetTwipsPerPixel(LONG x, LONG y);
 
 /* --- Forms ---------------------------------------------------------------------------- */

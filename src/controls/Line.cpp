@@ -15,8 +15,11 @@ void Line::paint(platform::HDC hdc) {
     platform::COLORREF colour = 0;
     if (platform::OleTranslateColor(m_colour, 0, &colour) != S_OK)
         colour = 0;
-    const int x1 = frame::twips_to_pixels(m_x1), y1 = frame::twips_to_pixels(m_y1);
-    const int x2 = frame::twips_to_pixels(m_x2), y2 = frame::twips_to_pixels(m_y2);
+    using frame::Axis;
+    const int x1 = frame::twips_to_pixels(m_x1, Axis::Across);
+    const int y1 = frame::twips_to_pixels(m_y1, Axis::Down);
+    const int x2 = frame::twips_to_pixels(m_x2, Axis::Across);
+    const int y2 = frame::twips_to_pixels(m_y2, Axis::Down);
     const platform::HPEN pen = platform::CreatePen(platform::PS_SOLID, 1, colour);
     const platform::HGDIOBJ old = platform::SelectObject(hdc, pen);
     platform::MoveToEx(hdc, x1, y1, nullptr);

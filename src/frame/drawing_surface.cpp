@@ -163,7 +163,7 @@ void DrawingSurface::OnFontChanged(DISPID) {
 // The raster font follows the font object and the screen's density, both of which may
 // change between two uses.
 void DrawingSurface::select_font() {
-    const double twips = pf::screen_twips_per_pixel();
+    const double twips = pf::screen_twips_per_pixel_y();
     if (m_hfont && m_hfont_twips == twips)
         return;
     const pf::HFONT fresh = m_font->create_hfont();

@@ -30,8 +30,8 @@ constexpr std::array kMembers{DispatchName{u"Handle", 0}, DispatchName{u"hPal", 
                               DispatchName{u"Height", 5}, DispatchName{u"Render", 6}};
 
 // Pixels to HIMETRIC through the screen density: 1440 twips = 1 inch = 2540 HIMETRIC.
-LONG himetric(int pixels) {
-    return static_cast<LONG>((static_cast<int64_t>(pixels) * twips_per_pixel() * 2540 + 720) /
+LONG himetric(int pixels, Axis axis) {
+    return static_cast<LONG>((static_cast<int64_t>(pixels) * twips_per_pixel(axis) * 2540 + 720) /
                              1440);
 }
 
@@ -115,10 +115,10 @@ HRESULT StdPicture::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
         value = m_type, vt = VT_I2;
         break;
     case 4:
-        value = himetric(m_image.width);
+        value = himetric(m_image.width, Axis::Across);
         break;
     case 5:
-        value = himetric(m_image.height);
+        value = himetric(m_image.height, Axis::Down);
         break;
     default:
         return DISP_E_MEMBERNOTFOUND;

@@ -24,10 +24,10 @@ const IID IID_UserControlSelf = {
 
 // The pointer event in twips for the control's handlers, from content pixels.
 MouseEvent in_twips(const MouseEvent& e) {
-    const auto tw = [](float px) {
-        return static_cast<float>(pixels_to_twips(static_cast<int>(px)));
+    const auto tw = [](float px, Axis axis) {
+        return static_cast<float>(pixels_to_twips(static_cast<int>(px), axis));
     };
-    return {e.button, e.shift, tw(e.x), tw(e.y)};
+    return {e.button, e.shift, tw(e.x, Axis::Across), tw(e.y, Axis::Down)};
 }
 
 int x_of(LPARAM l) {
@@ -77,9 +77,9 @@ void UserControl::site(ControlSite* site, double left, double top, double width,
     m_site = site;
     pf::WindowDesc desc;
     desc.parent = site->site_window();
-    desc.rect = {twips_to_pixels(left), twips_to_pixels(top),
-                 twips_to_pixels(left) + twips_to_pixels(width),
-                 twips_to_pixels(top) + twips_to_pixels(height)};
+    const int x = twips_to_pixels(left, Axis::Across), y = twips_to_pixels(top, Axis::Down);
+    desc.rect = {x, y, x + twips_to_pixels(width, Axis::Across),
+                 y + twips_to_pixels(height, Axis::Down)};
     desc.proc = &UserControl::window_proc;
     desc.visible = false;
     desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
@@ -117,9 +117,9 @@ void UserControl::show() {
 void UserControl::move(double left, double top, double width, double height) {
     if (!m_hwnd)
         return;
-    const int x = twips_to_pixels(left), y = twips_to_pixels(top);
-    pf::MoveWindow(m_hwnd, x, y, twips_to_pixels(left + width) - x,
-                   twips_to_pixels(top + height) - y, pf::TRUE);
+    const int x = twips_to_pixels(left, Axis::Across), y = twips_to_pixels(top, Axis::Down);
+    pf::MoveWindow(m_hwnd, x, y, twips_to_pixels(left + width, Axis::Across) - x,
+                   twips_to_pixels(top + height, Axis::Down) - y, pf::TRUE);
 }
 
 void UserControl::terminate() {
@@ -140,11 +140,11 @@ void UserControl::terminate() {
 }
 
 double UserControl::Width() const {
-    return pixels_to_twips(ScaleWidth());
+    return pixels_to_twips(ScaleWidth(), Axis::Across);
 }
 
 double UserControl::Height() const {
-    return pixels_to_twips(ScaleHeight());
+    return pixels_to_twips(ScaleHeight(), Axis::Down);
 }
 
 int UserControl::ScaleWidth() const {

@@ -53,10 +53,11 @@ MouseEvent on_surface(SHORT button, SHORT shift, POINT at) {
 
 // The event as a child hears it: twips from its own top-left corner.
 MouseEvent on_child(const MouseEvent& e, const RECT& bounds) {
-    const auto tw = [](float px) {
-        return static_cast<float>(pixels_to_twips(static_cast<int>(px)));
+    const auto tw = [](float px, Axis axis) {
+        return static_cast<float>(pixels_to_twips(static_cast<int>(px), axis));
     };
-    return {e.button, e.shift, tw(e.x - float(bounds.left)), tw(e.y - float(bounds.top))};
+    return {e.button, e.shift, tw(e.x - float(bounds.left), Axis::Across),
+            tw(e.y - float(bounds.top), Axis::Down)};
 }
 
 } // namespace

@@ -20,7 +20,8 @@ namespace {
 constexpr LONG kLargestPixels = 32767;
 
 void check_size(LONG width, LONG height) {
-    const int w = frame::twips_to_pixels(width), h = frame::twips_to_pixels(height);
+    const int w = frame::twips_to_pixels(width, frame::Axis::Across);
+    const int h = frame::twips_to_pixels(height, frame::Axis::Down);
     if (w < 1 || h < 1 || w > kLargestPixels || h > kLargestPixels)
         api::fail(E_INVALIDARG, u"A form is 1 to 32767 pixels each way");
 }

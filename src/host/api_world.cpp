@@ -73,8 +73,8 @@ HRESULT PaginorSetLocalTime(WORD year, WORD month, WORD day, WORD hour, WORD min
 
 HRESULT PaginorSetTwipsPerPixel(LONG x, LONG y) {
     return api::call([=] {
-        if (x < 1 || x > 1440 || y != x)
-            api::fail(E_INVALIDARG, u"Twips per pixel must be 1 to 1440, the same both ways");
-        pf::set_screen_twips_per_pixel(x);
+        if (x < 1 || x > 1440 || y < 1 || y > 1440)
+            api::fail(E_INVALIDARG, u"Twips per pixel are 1 to 1440 each way");
+        pf::set_screen_twips_per_pixel(x, y);
     });
 }

@@ -72,7 +72,8 @@ class Form::Site final : public frame::ControlSite {
 Form::Form(std::u16string name, double width, double height, OLE_COLOR back_color, bool user_mode)
     : m_name(std::move(name)), m_back_color(back_color), m_user_mode(user_mode) {
     pf::WindowDesc desc;
-    desc.rect = {0, 0, frame::twips_to_pixels(width), frame::twips_to_pixels(height)};
+    desc.rect = {0, 0, frame::twips_to_pixels(width, frame::Axis::Across),
+                 frame::twips_to_pixels(height, frame::Axis::Down)};
     desc.proc = &Form::form_proc;
     desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
     m_hwnd = pf::CreateWindow(desc);
@@ -163,8 +164,8 @@ frame::FormRecord Form::save() {
     record.name = m_name;
     pf::RECT r{};
     pf::GetClientRect(m_hwnd, &r);
-    record.width = frame::pixels_to_twips(r.right);
-    record.height = frame::pixels_to_twips(r.bottom);
+    record.width = frame::pixels_to_twips(r.right, frame::Axis::Across);
+    record.height = frame::pixels_to_twips(r.bottom, frame::Axis::Down);
     record.back_color = m_back_color;
     for (const Entry& e : m_entries) {
         frame::FormControlRecord c;
@@ -175,8 +176,8 @@ frame::FormRecord Form::save() {
         pf::GetWindowRect(e.control->hwnd(), &w);
         pf::POINT origin{w.left, w.top};
         pf::ScreenToClient(pf::GetParent(e.control->hwnd()), &origin);
-        c.left = frame::pixels_to_twips(origin.x);
-        c.top = frame::pixels_to_twips(origin.y);
+        c.left = frame::pixels_to_twips(origin.x, frame::Axis::Across);
+        c.top = frame::pixels_to_twips(origin.y, frame::Axis::Down);
         c.width = e.control->Width();
         c.height = e.control->Height();
         e.control->write_properties(c.bag);

@@ -214,7 +214,7 @@ TEST_F(UserControlHost, LifecycleStepsInOrderPaintsCoalesceAndMessagesBecomeEven
 }
 
 TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
-    platform::set_screen_twips_per_pixel(12);
+    platform::set_screen_twips_per_pixel(12, 15);
     site.user_mode = false;
     const long before = live_objects();
     start(120, 120);
@@ -225,8 +225,8 @@ TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
         EXPECT_EQ(platform::GetParent(child.hwnd()), container.hwnd());
         EXPECT_TRUE(platform::IsWindowVisible(child.hwnd()));
         RECT r{};
-        platform::GetWindowRect(child.hwnd(), &r); // 12 twips a pixel
-        EXPECT_EQ(r, (RECT{10 + 25 * LONG(i), 15, 30 + 25 * LONG(i), 35})) << i;
+        platform::GetWindowRect(child.hwnd(), &r); // 12 twips a pixel across, 15 down
+        EXPECT_EQ(r, (RECT{10 + 25 * LONG(i), 12, 30 + 25 * LONG(i), 28})) << i;
         EXPECT_FALSE(child.UserMode());
         EXPECT_EQ(child.AmbientFont(), site.font);
         EXPECT_EQ(child.Parent(), static_cast<IDispatch*>(&container));

@@ -164,7 +164,7 @@ TEST(HostApi, BadCallsGiveClearErrorsWithErrorInfo) {
          PAGINOR_STANDARD_ERROR(429), u"Nobody.Nothing"},
         {"no picture file", PaginorLoadPicture(missing.c_str(), &none), PAGINOR_STANDARD_ERROR(53),
          u"picture.png"},
-        {"twips", PaginorSetTwipsPerPixel(15, 12), E_INVALIDARG, u"1 to 1440"},
+        {"twips", PaginorSetTwipsPerPixel(15, 0), E_INVALIDARG, u"1 to 1440"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.got, c.hr) << c.call;

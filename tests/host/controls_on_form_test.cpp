@@ -57,8 +57,8 @@ void expect_placed(const host::Form& form) {
         EXPECT_TRUE(platform::IsWindowVisible(hwnd));
         platform::RECT client{};
         ASSERT_TRUE(platform::GetClientRect(hwnd, &client));
-        EXPECT_EQ(client, (platform::RECT{0, 0, frame::twips_to_pixels(kWidth),
-                                          frame::twips_to_pixels(kHeight)}));
+        EXPECT_EQ(client, (platform::RECT{0, 0, frame::twips_to_pixels(kWidth, frame::Axis::Across),
+                                          frame::twips_to_pixels(kHeight, frame::Axis::Down)}));
     }
 }
 

@@ -18,13 +18,23 @@ void SetSystemProfile(const SystemProfile& profile) {
     g_profile = profile;
 }
 
-int screen_twips_per_pixel() {
-    return g_profile.twips_per_pixel;
+int screen_twips_per_pixel_x() {
+    return g_profile.twips_per_pixel_x;
+}
+
+int screen_twips_per_pixel_y() {
+    return g_profile.twips_per_pixel_y;
 }
 
 void set_screen_twips_per_pixel(int twips) {
-    if (twips >= 1)
-        g_profile.twips_per_pixel = twips;
+    set_screen_twips_per_pixel(twips, twips);
+}
+
+void set_screen_twips_per_pixel(int x, int y) {
+    if (x >= 1)
+        g_profile.twips_per_pixel_x = x;
+    if (y >= 1)
+        g_profile.twips_per_pixel_y = y;
 }
 
 BOOL GetVersionExA(OSVERSIONINFOA* info) {

@@ -25,8 +25,10 @@ struct SystemProfile {
     DWORD build{2600};
     bool version_call_fails{false}; // GetVersionExA answers FALSE
     CommonControls common_controls{CommonControls::V6_0};
-    // The screen density: 15 twips per pixel at the reference density (96 dpi), 12 at 120.
-    int twips_per_pixel{15};
+    // The screen density across and down: 15 twips per pixel at the reference density
+    // (96 dpi), 12 at 120.
+    int twips_per_pixel_x{15};
+    int twips_per_pixel_y{15};
 };
 
 const SystemProfile& GetSystemProfile();
@@ -46,9 +48,13 @@ static_assert(sizeof(OSVERSIONINFOA) == 148);
 // other than 148, or a profile whose version call fails.
 BOOL GetVersionExA(OSVERSIONINFOA* info);
 
-// The profile's twips per pixel, read on every layout and font size, so a change takes
-// effect at the next one. A value below 1 is ignored.
-int screen_twips_per_pixel();
+// The profile's twips per pixel across (x) and down (y), read on every layout and font
+// size, so a change takes effect at the next one. Fonts are sized by the vertical
+// density, as the desktop sizes them by its vertical dots per inch. Setting one value
+// sets both; a value below 1 is ignored (the other still applies).
+int screen_twips_per_pixel_x();
+int screen_twips_per_pixel_y();
 void set_screen_twips_per_pixel(int twips);
+void set_screen_twips_per_pixel(int x, int y);
 
 } // namespace paginor::platform

@@ -89,16 +89,17 @@ namespace {
 
 int device_cap(int index) {
     const DisplayDevice& dev = display_device();
-    int dpi = 1440 / screen_twips_per_pixel();
+    const int dpi_x = 1440 / screen_twips_per_pixel_x();
+    const int dpi_y = 1440 / screen_twips_per_pixel_y();
     switch (index) {
     case HORZRES:
         return dev.width;
     case VERTRES:
         return dev.height;
     case HORZSIZE:
-        return dev.width * 254 / (dpi * 10);
+        return dev.width * 254 / (dpi_x * 10);
     case VERTSIZE:
-        return dev.height * 254 / (dpi * 10);
+        return dev.height * 254 / (dpi_y * 10);
     case BITSPIXEL:
         return 32;
     case PLANES:
@@ -108,8 +109,9 @@ int device_cap(int index) {
     case RASTERCAPS:
         return RC_BITBLT | RC_STRETCHDIB;
     case LOGPIXELSX:
+        return dpi_x;
     case LOGPIXELSY:
-        return dpi;
+        return dpi_y;
     case CAPS1:
         return dev.transparent_blt ? C1_TRANSPARENT : 0;
     default:

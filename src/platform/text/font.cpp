@@ -112,7 +112,7 @@ int em_for(const LOGFONT& r, FT_Face face) {
 } // namespace
 
 int points_to_pixels(double points) {
-    return int(std::lround(points * 20.0 / screen_twips_per_pixel()));
+    return int(std::lround(points * 20.0 / screen_twips_per_pixel_y()));
 }
 
 std::string substitute_family(std::u16string_view face) {

@@ -84,7 +84,7 @@ TEST(Fonts, NamesResolveToMetricCompatibleFacesAndReadBackAsSet) {
 }
 
 TEST(Fonts, PointsBecomePixelsThroughTheScreensTwipsPerPixel) {
-    EXPECT_EQ(screen_twips_per_pixel(), 15);
+    EXPECT_EQ(screen_twips_per_pixel_y(), 15);
     EXPECT_EQ(points_to_pixels(8.25), 11);
     EXPECT_EQ(points_to_pixels(10), 13);
     EXPECT_EQ(points_to_pixels(12), 16);
@@ -94,7 +94,7 @@ TEST(Fonts, PointsBecomePixelsThroughTheScreensTwipsPerPixel) {
     EXPECT_EQ(font_description(f).height, -14);
     DeleteObject(f);
     set_screen_twips_per_pixel(0); // ignored
-    EXPECT_EQ(screen_twips_per_pixel(), 12);
+    EXPECT_EQ(screen_twips_per_pixel_y(), 12);
     set_screen_twips_per_pixel(15);
 }
 
