@@ -24,8 +24,12 @@ class ControlForm {
         PaginorSetClock(1);
         form = Form::create(u"Form1", form_width, form_height).value;
         control = form.add(progid, u"c1", 120, 120, width, height).value;
-        EXPECT_TRUE(control);
-        EXPECT_EQ(PaginorAdvise(control.object(), &record, &names, &cookie), S_OK);
+        advise();
+    }
+    // A loaded form whose control is named "c1".
+    explicit ControlForm(Form loaded) : form(std::move(loaded)) {
+        control = form.control(u"c1").value;
+        advise();
     }
     ~ControlForm() { PaginorUnadvise(control.object(), cookie); }
 
@@ -68,6 +72,10 @@ class ControlForm {
     DWORD cookie = 0;
 
   private:
+    void advise() {
+        EXPECT_TRUE(control);
+        EXPECT_EQ(PaginorAdvise(control.object(), &record, &names, &cookie), S_OK);
+    }
     static void record(void* context, DISPID, const OLECHAR* name, DISPPARAMS*) {
         static_cast<std::vector<std::u16string>*>(context)->push_back(name);
     }
