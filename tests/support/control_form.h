@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,18 +21,10 @@ class ControlForm {
     static constexpr LONG kAt = 8; // px; 120 twips at 15 twips per pixel
 
     // A form of width x height twips holding progid as "c1" at (120, 120) twips.
-    ControlForm(const char16_t* progid, LONG width, LONG height, LONG form_width = 2400,
-                LONG form_height = 900) {
-        PaginorSetClock(1);
-        form = Form::create(u"Form1", form_width, form_height).value;
-        control = form.add(progid, u"c1", 120, 120, width, height).value;
-        advise();
-    }
+    ControlForm(const char16_t* progid, LONG width, LONG height)
+        : ControlForm(Form::create(u"Form1", 2400, 900).value, progid, width, height) {}
     // A loaded form whose control is named "c1".
-    explicit ControlForm(Form loaded) : form(std::move(loaded)) {
-        control = form.control(u"c1").value;
-        advise();
-    }
+    explicit ControlForm(Form loaded) : ControlForm(std::move(loaded), nullptr, 0, 0) {}
     ~ControlForm() { PaginorUnadvise(control.object(), cookie); }
 
     // The event names since the last call, apart by " ".
@@ -51,12 +45,21 @@ class ControlForm {
         form.button(b, down);
         PaginorDoEvents();
     }
+    // A click where the pointer is, apart from an earlier one by more than the
+    // double-click time.
+    void click(SHORT b = 1) { advance(600), button(b, true), button(b, false); }
     void advance(DWORD ms) {
         PaginorAdvanceClock(ms);
         PaginorDoEvents();
     }
     // 0x00BBGGRR at (x, y) of the control (it may lie outside it).
     OLE_COLOR pixel(LONG x, LONG y) { return form.pixel(kAt + x, kAt + y).value; }
+    // The saved form file's text.
+    std::string saved(const std::filesystem::path& path) {
+        EXPECT_TRUE(form.save(path.string()));
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
     // The composed form, read back from its PNG.
     platform::Image render(const std::string& name) {
         const std::filesystem::path dir = PAGINOR_TEST_OUTPUT_DIR;
@@ -72,7 +75,11 @@ class ControlForm {
     DWORD cookie = 0;
 
   private:
-    void advise() {
+    ControlForm(Form made, const char16_t* progid, LONG width, LONG height)
+        : form(std::move(made)) {
+        PaginorSetClock(1);
+        control = progid ? form.add(progid, u"c1", 120, 120, width, height).value
+                         : form.control(u"c1").value;
         EXPECT_TRUE(control);
         EXPECT_EQ(PaginorAdvise(control.object(), &record, &names, &cookie), S_OK);
     }
@@ -92,6 +99,17 @@ inline platform::Image crop(const platform::Image& from, int x, int y, int w, in
                                     : 0xFF000000u);
         }
     return out;
+}
+
+// Each key is found in text after the one before it, the first after from.
+inline void expect_in_order(const std::string& text, const std::string& from,
+                            std::initializer_list<const char*> keys) {
+    size_t last = text.find(from);
+    ASSERT_NE(last, std::string::npos) << from;
+    for (const char* key : keys) {
+        last = text.find(key, last);
+        ASSERT_NE(last, std::string::npos) << key << " in order";
+    }
 }
 
 } // namespace paginor::test
