@@ -96,7 +96,8 @@ TEST(O2007CheckBag, SixKeysInOrderRoundTripAndCaptionKeepsItsPixelsAtAnotherDens
                      "Value = String \"1\"", "BackPicture = Nothing"});
     const auto load = [&] { return ControlForm(Form::load(at("first.frm").string()).value); };
     EXPECT_EQ(load().saved(at("second.frm")), text) << "byte for byte";
-    const platform::Image at15 = caption_of(f, "o2007check_15");
+    ControlForm loaded15 = load();
+    const platform::Image at15 = caption_of(loaded15, "o2007check_15");
     ASSERT_EQ(PaginorSetTwipsPerPixel(12, 12), S_OK);
     ControlForm loaded = load();
     const platform::Image at12 = caption_of(loaded, "o2007check_12");
