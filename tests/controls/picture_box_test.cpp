@@ -1,6 +1,3 @@
-// The windowed picture box as a control of the library drives it: a child window under a
-// form window, sized by its picture, painted on the next DoEvents with its picture, frame
-// and windowless children, and turning injected input into the stock events in order.
 #include "controls/Image.h"
 #include "controls/Label.h"
 #include "controls/Line.h"

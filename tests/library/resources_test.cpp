@@ -1,5 +1,3 @@
-// The library's resources as tools and hosts read them: the toolbox bitmaps encoded as BMP
-// files, and the version record, compiled in and read back from the built library file.
 #include "library/resources.h"
 #include "library/version.h"
 

@@ -1,6 +1,5 @@
-// The table against the public header and the listed identifiers: every row's member
-// pointer sits at its row's vtable slot and takes the row's parameters, so the header and
-// the table cannot drift apart.
+// Each row's member pointer at its row's vtable slot: the header and the table cannot
+// drift apart.
 #include <paginor/PaginorV2CTL.h>
 
 #include "library/classes.h"
