@@ -131,7 +131,6 @@ TEST(Timer, TicksOnThePlatformClock) {
 
     for (const auto& [interval, error] : {std::pair{-1, 380}, {65536, 380}, {65535, 0}, {0, 0}})
         EXPECT_EQ(test::error_of([&] { timer.SetInterval(interval); }), error) << interval;
-    EXPECT_EQ(timer.Interval(), 0);
 }
 
 } // namespace
