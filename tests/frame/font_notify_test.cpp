@@ -1,10 +1,4 @@
-// The standard font's property-notification connection point as a host uses it: sinks
-// written as plain vtables (the ABI, not C++ classes), every change an OnChanged with the
-// member's DISPID after the font's own listeners, advise order kept, a reference held
-// across each call, sinks that unadvise themselves or others inside the call, and a
-// sink that drops the font's last reference in the middle of a round. Also the font's
-// members written late-bound: a change notifies, a write of the same value does not, and a
-// wrong type or size fails without one.
+// Sinks are written as plain vtables, as a host outside C++ writes them.
 #include "automation/ref.h"
 #include "frame/std_font.h"
 #include "support/late_bound.h"
@@ -106,8 +100,7 @@ class FontNotify : public ::testing::Test {
     HostSink a{&kSinkVtbl, "a", &log}, b{&kSinkVtbl, "b", &log}, c{&kSinkVtbl, "c", &log};
 };
 
-// Members written late-bound: a change notifies, the same value again does not, and a
-// wrong type or size fails without one. (Typed writes notify alike, in the tests below.)
+// Typed writes notify alike, in the tests below.
 TEST_F(FontNotify, EveryChangeReachesListenersThenSinksInAdviseOrder) {
     Listener listener(log);
     font->add_listener(&listener);

@@ -1,5 +1,3 @@
-// The way a host meets the library: the built shared object registers itself, and objects
-// are created by ProgID through the registry it wrote.
 #include "library/classes.h"
 #include "registry/registry_file.h"
 #include "registry/registry_server.h"
