@@ -1,6 +1,7 @@
 // paginorctl COMMAND [ARGS]: the command table, the usage text and the dispatch.
 #include "paginorctl.h"
 
+#include "library/resources.h"
 #include "registry/registry_file.h"
 
 #include <array>
@@ -35,6 +36,24 @@ constexpr std::array kCommands{
             "write toolbox bitmap ID (30000 to 30006) to FILE as a BMP file"},
 };
 
+// "30000 DDOC, 30001 HoverButton, ...", read from the bitmaps themselves and wrapped to
+// the width of the usage text under its ID heading.
+std::string bitmap_ids() {
+    std::string out, line;
+    std::size_t width = 80 - 27; // after "  ID     a toolbox bitmap: ", then after the indent
+    for (const auto& b : paginor::frame::toolbox_bitmaps()) {
+        std::string item = std::to_string(b.id) + " " + std::string(b.control) + ",";
+        if (!line.empty() && line.size() + 1 + item.size() > width) {
+            width = 80 - 9;
+            out += line + "\n         ";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + item;
+    }
+    line.pop_back(); // the last comma
+    return out + line;
+}
+
 void usage(std::FILE* to) {
     std::fprintf(to, "usage: paginorctl COMMAND [ARGS]\n"
                      "Registers the PaginorV2CTL library and shows what a host sees of it.\n\n"
@@ -48,9 +67,7 @@ void usage(std::FILE* to) {
     std::fprintf(to,
                  "\nArguments:\n"
                  "  LIB    the library file; defaults to %s\n"
-                 "  ID     a toolbox bitmap: 30000 DDOC, 30001 HoverButton, 30002 PromptField,\n"
-                 "         30003 MultiPrompt, 30004 GradientButton, 30005 O2007Hover,\n"
-                 "         30006 O2007Check\n"
+                 "  ID     a toolbox bitmap: %s\n"
                  "  FILE   the BMP file to write, replaced if it exists\n"
                  "\nRegistry:\n"
                  "  $PAGINOR_REGISTRY, else $XDG_DATA_HOME/paginor/registry,\n"
@@ -62,7 +79,8 @@ void usage(std::FILE* to) {
                  "     the message on standard error names the file\n"
                  "  2  wrong usage: no or an unknown command, a wrong number of arguments,\n"
                  "     an unknown bitmap ID\n",
-                 default_library().c_str(), registry.empty() ? "(none)" : registry.c_str());
+                 default_library().c_str(), bitmap_ids().c_str(),
+                 registry.empty() ? "(none)" : registry.c_str());
 }
 
 } // namespace
