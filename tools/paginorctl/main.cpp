@@ -34,6 +34,8 @@ constexpr std::array kCommands{
             "LIB's version record, read from the file without loading it"},
     Command{"bitmap", "ID FILE", 2, 2, bitmap_command,
             "write toolbox bitmap ID (30000 to 30006) to FILE as a BMP file"},
+    Command{"members", "", 0, 0, members_command,
+            "which classes and members work today, as Markdown"},
 };
 
 // "30000 DDOC, 30001 HoverButton, ...", read from the bitmaps themselves and wrapped to
