@@ -47,7 +47,9 @@ PAGINOR_V2CTL_ENUMS(PAGINOR_C_ENUM)
 
 /* The dual interfaces, each IDispatch followed by its members in vtable order. The
  * parameter list of a method is written with a leading comma that PAGINOR_TAIL drops
- * (an empty variadic argument: standard since C++20, accepted by GCC and Clang before). */
+ * (an empty variadic argument: standard since C++20, accepted by GCC and Clang before;
+ * the pragma keeps a C++17 host's -pedantic quiet about it). */
+#pragma GCC system_header
 #define PAGINOR_TAIL(...) PAGINOR_TAIL_(__VA_ARGS__)
 #define PAGINOR_TAIL_(first, ...) __VA_ARGS__
 #define PAGINOR_CXX_MEMBER(cls, kind, name, dispid, type, params, help)                            \

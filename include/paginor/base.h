@@ -148,6 +148,12 @@ typedef struct IUnknown IUnknown;
 typedef struct IDispatch IDispatch;
 #endif
 
+/* A record held by a VARIANT (its union's widest member, 16 bytes). */
+struct PaginorRecord {
+    void* pvRecord;
+    void* pRecInfo;
+};
+
 typedef struct VARIANT {
     VARTYPE vt;
     WORD wReserved1;
@@ -176,10 +182,7 @@ typedef struct VARIANT {
         IDispatch** ppdispVal;
         struct VARIANT* pvarVal;
         void* byref;
-        struct {
-            void* pvRecord;
-            void* pRecInfo;
-        } brecVal;
+        struct PaginorRecord brecVal;
     };
 } VARIANT;
 typedef VARIANT VARIANTARG;

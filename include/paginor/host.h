@@ -1,8 +1,9 @@
 /* Creating the library's objects the way a host does: by ProgID, through the file
  * registry that DllRegisterServer writes (see the README's section on registration).
- * The registry names the library file; it is loaded, its DllGetClassObject gives the
- * class factory, and the factory makes the object. A library loaded this way stays
- * loaded for the rest of the process. */
+ * A class of this library is made by the copy already in the process, whatever file the
+ * registry names, so a process never holds two copies. For any other class the library
+ * file the registry names is loaded (and stays loaded for the rest of the process), its
+ * DllGetClassObject gives the class factory, and the factory makes the object. */
 #ifndef PAGINOR_HOST_H
 #define PAGINOR_HOST_H
 

@@ -73,14 +73,26 @@ class ErrorObject final : public SimpleObject<IErrorInfo, ICreateErrorInfo> {
     DWORD m_help_context = 0;
 };
 
-thread_local IErrorInfo* current = nullptr;
-// The same object when the library made it (it then carries the HRESULT and number).
-thread_local ErrorObject* current_ours = nullptr;
+// The calling thread's error object, given back when the thread ends, so a thread that
+// called the library and left an error behind leaks nothing.
+struct ThreadError {
+    IErrorInfo* info = nullptr;
+    // The same object when the library made it (it then carries the HRESULT and number).
+    ErrorObject* ours = nullptr;
+    ThreadError() = default;
+    ThreadError(const ThreadError&) = delete;
+    ThreadError& operator=(const ThreadError&) = delete;
+    ~ThreadError() {
+        if (info)
+            info->Release();
+    }
+};
+thread_local ThreadError thread_error;
 
 PAGINOR_FOREIGN_CALLS void replace(IErrorInfo* info, ErrorObject* ours = nullptr) {
-    IErrorInfo* old = current;
-    current = info;
-    current_ours = ours;
+    IErrorInfo* old = thread_error.info;
+    thread_error.info = info;
+    thread_error.ours = ours;
     if (old)
         old->Release();
 }
@@ -97,10 +109,11 @@ void clear_error() {
 }
 
 PAGINOR_FOREIGN_CALLS std::optional<ErrorRecord> peek_error() {
+    IErrorInfo* const current = thread_error.info;
     if (!current)
         return std::nullopt;
-    if (current_ours)
-        return current_ours->record();
+    if (thread_error.ours)
+        return thread_error.ours->record();
     // A host's own object tells only its texts.
     ErrorRecord record;
     Bstr source, description;
@@ -167,9 +180,9 @@ PAGINOR_FOREIGN_CALLS HRESULT SetErrorInfo(ULONG, IErrorInfo* info) {
 HRESULT GetErrorInfo(ULONG, IErrorInfo** out) {
     if (!out)
         return E_POINTER;
-    *out = current;
-    current = nullptr;
-    current_ours = nullptr;
+    *out = thread_error.info;
+    thread_error.info = nullptr;
+    thread_error.ours = nullptr;
     return *out ? S_OK : S_FALSE;
 }
 

@@ -43,17 +43,21 @@ HRESULT ObjectBase::InterfaceSupportsErrorInfo(REFIID riid) {
 }
 
 HRESULT ObjectBase::EnumConnectionPoints(IEnumConnectionPoints** ppEnum) {
-    IConnectionPoint* const points[] = {&m_point};
-    return ConnectionPointEnumerator::create(points, ppEnum);
+    IConnectionPoint* const points[] = {&m_point, second_point()};
+    return ConnectionPointEnumerator::create(std::span(points, points[1] ? 2 : 1), ppEnum);
 }
 
 HRESULT ObjectBase::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
     if (!ppCP)
         return E_POINTER;
     *ppCP = nullptr;
-    if (!m_class.event_interface->answers(riid))
-        return CONNECT_E_NOCONNECTION;
-    return write_out(ppCP, Ref<IConnectionPoint>(&m_point));
+    if (m_class.event_interface->answers(riid))
+        return write_out(ppCP, Ref<IConnectionPoint>(&m_point));
+    IID second{};
+    if (SinkPoint* point = second_point();
+        point && point->GetConnectionInterface(&second) == S_OK && second == riid)
+        return write_out(ppCP, Ref<IConnectionPoint>(point));
+    return CONNECT_E_NOCONNECTION;
 }
 
 HRESULT ObjectBase::GetClassInfo(ITypeInfo** ppTI) {

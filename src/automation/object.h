@@ -37,10 +37,12 @@ class ObjectBase : public ISupportErrorInfo,
     size_t sink_count() const { return m_point.sink_count(); }
 
     HRESULT InterfaceSupportsErrorInfo(REFIID riid) override;
-    // An enumerator of the one connection point; E_POINTER for a null out pointer.
+    // An enumerator of the event point, then the second point when there is one;
+    // E_POINTER for a null out pointer.
     HRESULT EnumConnectionPoints(IEnumConnectionPoints** ppEnum) override;
-    // The class's event interface by its current or any earlier identifier; otherwise
-    // CONNECT_E_NOCONNECTION. E_POINTER for a null out pointer.
+    // The class's event interface by its current or any earlier identifier, or the
+    // interface the second point connects; otherwise CONNECT_E_NOCONNECTION. E_POINTER for
+    // a null out pointer.
     HRESULT FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) override;
     // A new coclass type information of the class (it does not hold the object).
     // E_POINTER for a null out pointer.
@@ -72,6 +74,10 @@ class ObjectBase : public ISupportErrorInfo,
     }
 
     HRESULT query(REFIID riid, void** ppv, IDispatch* primary);
+    // A second outgoing point beside the event point, living inside the object (controls
+    // add property notification); none by default. Its sinks are the deriving class's to
+    // release.
+    virtual SinkPoint* second_point() { return nullptr; }
     ULONG add_ref() { return ++m_refs; }
     // The count left. At zero the object is about to be deleted, and the count is held
     // at one meanwhile, so that a hold taken while it is destroyed (a message reaching

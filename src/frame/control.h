@@ -1,12 +1,15 @@
 // A class of the library that is a control: an automation object (Automation<I>) that is
 // also a UserControl, answering the frame's private identifier so that a host of the
 // library can site it and run its lifecycle. Every member of I answers "not built" (see
-// library/not_built.h) until the control overrides it.
+// library/not_built.h) until the control overrides it. Besides its event point, every
+// control offers the standard property-notification point: each PropertyChanged reaches
+// its sinks, sited or not.
 //
 //   class O2007Hover final : public frame::Control<_O2007Hover> { ... };
 #pragma once
 
 #include "automation/object.h"
+#include "automation/property_notify.h"
 #include "frame/user_control.h"
 #include "library/classes.h"
 #include "library/not_built.h"
@@ -25,6 +28,12 @@ template <class I> class Control : public NotBuilt<I, Automation<I>>, public Use
 
   protected:
     explicit Control(ClassId id) : NotBuilt<I, Automation<I>>(class_entry(id)) {}
+
+  private:
+    SinkPoint* second_point() override { return &m_notify; }
+    void property_changed(DISPID member) override { m_notify.changed(member); }
+
+    PropertyNotifyPoint m_notify{*this}; // lets its sinks go when the control goes
 };
 
 } // namespace paginor::frame

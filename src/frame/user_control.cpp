@@ -196,10 +196,11 @@ FontDescription UserControl::AmbientFont() const {
 }
 
 void UserControl::PropertyChanged(std::u16string_view name) {
-    if (!m_site)
-        return;
     const Member* member = control_class().default_interface->find(name);
-    m_site->on_property_changed(control_unknown(), member ? member->dispid : DISPID_UNKNOWN);
+    const DISPID dispid = member ? member->dispid : DISPID_UNKNOWN;
+    if (m_site)
+        m_site->on_property_changed(control_unknown(), dispid);
+    property_changed(dispid);
 }
 
 void UserControl::refresh() {

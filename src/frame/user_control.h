@@ -135,8 +135,9 @@ class UserControl : private WindowlessChildren::Surface {
     IDispatch* Parent() const;
     // The site's ambient font; the default description while not sited.
     FontDescription AmbientFont() const;
-    // Tells the host that a property changed, with the DISPID of the member of that name
-    // on the control's interface (-1 for no such member). Nothing before site().
+    // Tells the host (once sited) and the sinks of the control's property-notification
+    // point (always) that a property changed, with the DISPID of the member of that name on
+    // the control's interface (-1 for no such member).
     void PropertyChanged(std::u16string_view name);
     // Marks the whole control for repainting at the next DoEvents.
     void refresh();
@@ -172,6 +173,10 @@ class UserControl : private WindowlessChildren::Surface {
     void set_message_relay(std::function<void(UINT, WPARAM, LPARAM)> relay) {
         m_relay = std::move(relay);
     }
+
+    // Where PropertyChanged reaches the control's own property-notification sinks; the
+    // control's class (frame::Control) holds them.
+    virtual void property_changed(DISPID /*member*/) {}
 
     virtual void UserControl_Initialize() {}
     virtual void UserControl_InitProperties() {}

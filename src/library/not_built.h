@@ -7,6 +7,8 @@
 
 #include <paginor/PaginorV2CTL.h>
 
+#include <type_traits>
+
 namespace paginor::frame {
 
 // An interface that is no interface of the library's member list adds nothing.
@@ -42,5 +44,17 @@ template <class I, class Base> class NotBuilt : public Base {
     };
 // clang-format on
 PAGINOR_V2CTL_CLASSES(PAGINOR_NOT_BUILT_CLASS, PAGINOR_SKIP_ALIAS)
+
+// Whether a class builds a member of its interface I, asked of the member's pointer
+// (decltype(&Concrete::get_Caption)): the pointer names the class whose declaration the
+// concrete class sees, which is NotBuilt's answer until the class (or a class between)
+// overrides it, and I itself while the member is still pure.
+template <class T> constexpr bool left_to_not_built = false;
+template <class I, class B> constexpr bool left_to_not_built<NotBuilt<I, B>> = true;
+template <class MemberPointer> struct MemberOwner;
+template <class R, class C, class... A> struct MemberOwner<R (C::*)(A...)> { using type = C; };
+template <class I, class MemberPointer>
+constexpr bool builds_member = !left_to_not_built<typename MemberOwner<MemberPointer>::type> &&
+                               !std::is_same_v<typename MemberOwner<MemberPointer>::type, I>;
 
 } // namespace paginor::frame

@@ -3,6 +3,7 @@
 #include <paginor/host.h>
 
 #include "automation/ref.h"
+#include "library/classes.h"
 #include "library/registry_self.h"
 #include "registry/registry_file.h"
 #include "registry/registry_server.h"
@@ -43,7 +44,9 @@ Found look_up(const OLECHAR* progid) {
     return out;
 }
 
-HRESULT create(const ServerLookup& lookup, const OLECHAR* progid, REFIID riid, void** ppv) {
+// The class factory of a library file the registry names: loaded (and kept loaded), then
+// asked for the class.
+HRESULT load_factory(const ServerLookup& lookup, const OLECHAR* progid, void** factory) {
     void* library = ::dlopen(lookup.server.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!library) {
         const char* why = ::dlerror();
@@ -56,8 +59,17 @@ HRESULT create(const ServerLookup& lookup, const OLECHAR* progid, REFIID riid, v
         return report_error(CO_E_ERRORINDLL, kSource,
                             from_utf8(lookup.server) + u" has no DllGetClassObject");
     }
+    return get(lookup.clsid, IID_IClassFactory, factory);
+}
+
+HRESULT create(const ServerLookup& lookup, const OLECHAR* progid, REFIID riid, void** ppv) {
     Ref<IClassFactory> factory;
-    const HRESULT hr = get(lookup.clsid, IID_IClassFactory, factory.put_void());
+    // A class of this library is made by the copy already running, whatever file the
+    // registry names: a second copy in the process would keep its own objects, counts and
+    // error info, and answer DllCanUnloadNow for itself alone.
+    const HRESULT hr = type_library().find_class(lookup.clsid)
+                           ? DllGetClassObject(lookup.clsid, IID_IClassFactory, factory.put_void())
+                           : load_factory(lookup, progid, factory.put_void());
     if (FAILED(hr) || !factory)
         return FAILED(hr) ? hr : E_UNEXPECTED;
     return factory->CreateInstance(nullptr, riid, ppv);

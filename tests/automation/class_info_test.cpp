@@ -1,7 +1,3 @@
-// A form host binding event handlers by name: from an object to its class's type
-// information, to the implemented type flagged default source, to every event's name,
-// identifier and parameters; checked against the table and against known events. Also
-// the type information of a dual interface as a typed host reads it.
 #include <paginor/PaginorV2CTL.h>
 
 #include "automation/dispatch.h"

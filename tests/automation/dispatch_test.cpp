@@ -1,6 +1,4 @@
-// Late-bound calls against the table: name lookup, argument errors with their exact
-// HRESULTs and positions, and the same outcome as a typed call (by-reference results typed
-// and late-bound are in events_test.cpp).
+// By-reference results typed and late-bound are in events_test.cpp.
 #include <paginor/automation.h>
 
 #include "support/late_bound.h"

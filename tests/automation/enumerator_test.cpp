@@ -1,7 +1,3 @@
-// Enumerating an object's connection points and a point's connections as a host does,
-// through the interfaces: exact cookies in advise order, Next/Skip/Reset/Clone on one
-// snapshot, the bad-input answers, and references that balance (the enumerator holds what
-// it hands out, and a sink is gone once the host lets go of everything).
 #include <paginor/automation.h>
 
 #include "automation/object_count.h"

@@ -1,5 +1,4 @@
-// The boundary: exceptions become HRESULTs with the thread's error info, and the exported
-// error-info calls. A typed and a late-bound call agreeing is in dispatch_test.cpp.
+// A typed and a late-bound call agreeing is in dispatch_test.cpp.
 #include <paginor/automation.h>
 
 #include "automation/error_info.h"

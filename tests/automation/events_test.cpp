@@ -1,7 +1,5 @@
-// Both relays raising EventRaised to host sinks (the prompt relay typed and late-bound),
-// interfaces and connection points found by current and earlier identifiers, a release inside the
-// round, and the module's counts. Sinks that unadvise inside a round (the same rounds every point
-// shares) are in font_notify_test.cpp.
+// Sinks that unadvise inside a round (the same rounds every point shares) are in
+// font_notify_test.cpp.
 #include <paginor/automation.h>
 
 #include "automation/variant.h"

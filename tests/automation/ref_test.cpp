@@ -1,5 +1,3 @@
-// Counted references: every way of making, copying, moving, resetting and handing out a
-// Ref leaves the object's count where the owner expects it.
 #include "automation/ref.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,3 @@
-// O2007Hover as a host sees it: pointer and key input in, events out through the
-// connection point, in order, with their by-reference arguments; its three looks (rest,
-// hover, leave) across the flags that choose between them; and the tool-tip of its
-// picture: HoverText shows after the pointer rests on the picture for the hover time, in a
-// box below the pointer, and goes on a press or when the pointer leaves.
 #include "support/hover_host.h"
 
 #include "platform/window/message_ids.h"

@@ -1,7 +1,4 @@
-// The persistent drawing surface: clearing, transparent Print that moves CurrentX/Y the
-// way the host runtime's Print does, text extents in the surface's font (following the
-// font object and the screen density), drawings that survive resizes, and raster objects
-// that balance. A control's drawing surviving repaints is in user_control_test.cpp.
+// A control's drawing surviving repaints is in user_control_test.cpp.
 #include "frame/drawing_surface.h"
 #include "platform/core/error.h"
 #include "platform/core/system_profile.h"

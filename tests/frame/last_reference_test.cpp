@@ -18,7 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <utility>
 
 using namespace paginor;
 

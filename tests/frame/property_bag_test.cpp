@@ -1,7 +1,4 @@
-// The property bag's typed reads and writes; the text form file: writing, reading back,
-// and the one result that says where and why a damaged file stopped; the standard picture
-// as a late-bound host uses it; and the picture and font objects' trip through a bag and a
-// form file (the font late-bound is in font_notify_test.cpp).
+// The font late-bound is in font_notify_test.cpp.
 #include "frame/form_file.h"
 #include "frame/property_bag.h"
 #include "frame/std_font.h"

@@ -1,10 +1,3 @@
-// The control frame as a host drives it: a recording control sited on a plain site, its
-// lifecycle steps in order, pointer and key messages turned into the host runtime's control
-// events, repaints coalesced until the next DoEvents, and its drawing surviving them. Also
-// a control holding library controls of its own, as the prompt controls hold their image
-// buttons: each child made through the class factory inside the container's window,
-// placed in twips, run at the container's ambient mode and font, its events reaching the
-// container's handler with their arguments, and all of it gone when the container ends.
 #include "automation/object_count.h"
 #include "frame/drawing_surface.h"
 #include "frame/nested_control.h"

@@ -64,6 +64,11 @@ TEST(HostApi, APointerAndAClickReachTheControlAsEventsAndPixels) {
     const std::vector<std::u16string> expected{u"MouseMove", u"Click"};
     EXPECT_EQ(seen.names, expected);
     EXPECT_EQ(PaginorUnadvise(host.button.object(), cookie), CONNECT_E_NOCONNECTION);
+    // Moved by the host, the button paints at its new place and leaves the form behind.
+    const OLE_COLOR form_back = host.form.pixel(80, 50).value;
+    ASSERT_TRUE(host.form.move(u"hOne", 600, 120, 480, 480));
+    EXPECT_EQ(host.form.pixel(12, 12).value, form_back);
+    EXPECT_EQ(host.form.pixel(44, 12).value, rest);
 }
 
 // A relay's event arrives last argument first, and an answer written through a

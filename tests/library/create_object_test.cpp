@@ -1,5 +1,4 @@
-// The way a host meets the library: the built shared object registers itself, and objects
-// are created by ProgID through the registry it wrote.
+#include "automation/object_count.h"
 #include "library/classes.h"
 #include "registry/registry_file.h"
 #include "registry/registry_server.h"
@@ -163,15 +162,40 @@ TEST(SelfRegistration, ACorruptRegistryFailsRegisteringAndCreatingAndCodeThatIsN
     EXPECT_FALSE(std::filesystem::exists(scratch.registry()));
 }
 
-TEST(CreateObject, ReportsAMissingLibrary) {
-    Scratch scratch;
-    std::string gone = (scratch.dir() / "libgone.so").string();
-    write_file(scratch.registry(), "[progid Gone.Thing]\n"
-                                   "clsid = {99999999-0000-0000-0000-000000000001}\n"
-                                   "[class {99999999-0000-0000-0000-000000000001}]\n"
-                                   "server = " +
-                                       gone + "\n");
-    void* out = nullptr;
-    EXPECT_EQ(PaginorCreateObject(u"Gone.Thing", IID_IUnknown, &out), CO_E_DLLNOTFOUND);
-    EXPECT_TRUE(contains(our_last_error(), "Cannot load " + gone));
+// The registry's server entry is followed for other libraries' classes only: a class of
+// this library is always made by the copy already in the process, whatever file is named.
+TEST(CreateObject, LoadsOtherLibrariesButMakesItsOwnClassesInThisCopy) {
+    const std::string ours = registry_guid(*class_entry(ClassId::O2007Hover).clsid);
+    const std::string foreign = "{99999999-0000-0000-0000-000000000001}";
+    const struct {
+        const char* what;
+        std::string clsid;
+        std::string server; // relative to the scratch folder unless absolute
+        HRESULT hr;
+    } cases[] = {
+        {"another library's class, its file gone", foreign, "libgone.so", CO_E_DLLNOTFOUND},
+        {"our class, a file that is gone", ours, "libgone.so", S_OK},
+        {"our class, another copy of the library", ours, absolute(PAGINOR_LIBRARY_PATH), S_OK},
+    };
+    for (const auto& c : cases) {
+        Scratch scratch;
+        const std::string server = (scratch.dir() / c.server).string();
+        write_file(scratch.registry(), "[progid Some.Thing]\nclsid = " + c.clsid + "\n[class " +
+                                           c.clsid + "]\nserver = " + server + "\n");
+        const long before = live_objects();
+        IUnknown* object = nullptr;
+        EXPECT_EQ(
+            PaginorCreateObject(u"Some.Thing", IID_IUnknown, reinterpret_cast<void**>(&object)),
+            c.hr)
+            << c.what;
+        if (FAILED(c.hr)) {
+            EXPECT_TRUE(contains(our_last_error(), "Cannot load " + server)) << c.what;
+            continue;
+        }
+        ASSERT_NE(object, nullptr) << c.what;
+        EXPECT_EQ(live_objects(), before + 1) << c.what << ": counted by this copy";
+        EXPECT_EQ(DllCanUnloadNow(), S_FALSE) << c.what;
+        EXPECT_EQ(object->Release(), 0u) << c.what;
+        EXPECT_EQ(live_objects(), before) << c.what;
+    }
 }

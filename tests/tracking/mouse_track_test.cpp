@@ -8,7 +8,6 @@
 #include "platform/window/module.h"
 #include "tracking/cMouseTrack.h"
 
-#include <functional>
 #include <string>
 #include <utility>
 

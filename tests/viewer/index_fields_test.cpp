@@ -1,5 +1,3 @@
-// DDOC's search inputs: the index-field XML flattened to tab-separated names and values,
-// text that is no index-field document refused, and the inputs as hosts set them.
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
 #include "support/ddoc_test_support.h"

@@ -1,10 +1,12 @@
 // paginorctl COMMAND [ARGS]: the command table, the usage text and the dispatch.
 #include "paginorctl.h"
 
+#include "library/resources.h"
 #include "registry/registry_file.h"
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 namespace paginorctl {
@@ -32,26 +34,71 @@ constexpr std::array kCommands{
             "LIB's version record, read from the file without loading it"},
     Command{"bitmap", "ID FILE", 2, 2, bitmap_command,
             "write toolbox bitmap ID (30000 to 30006) to FILE as a BMP file"},
+    Command{"members", "", 0, 0, members_command,
+            "which classes and members work today, as Markdown"},
 };
 
+// "30000 DDOC, 30001 HoverButton, ...", read from the bitmaps themselves and wrapped to
+// the width of the usage text under its ID heading.
+std::string bitmap_ids() {
+    std::string out, line;
+    std::size_t width = 80 - 27; // after "  ID     a toolbox bitmap: ", then after the indent
+    for (const auto& b : paginor::frame::toolbox_bitmaps()) {
+        std::string item = std::to_string(b.id) + " " + std::string(b.control) + ",";
+        if (!line.empty() && line.size() + 1 + item.size() > width) {
+            width = 80 - 9;
+            out += line + "\n         ";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + item;
+    }
+    line.pop_back(); // the last comma
+    return out + line;
+}
+
 void usage(std::FILE* to) {
-    std::fprintf(to, "usage: paginorctl COMMAND [ARGS]\n\n");
+    std::fprintf(to, "usage: paginorctl COMMAND [ARGS]\n"
+                     "Registers the PaginorV2CTL library and shows what a host sees of it.\n\n"
+                     "Commands:\n");
     for (const auto& c : kCommands) {
         std::string head = std::string(c.name) + " " + std::string(c.arguments);
         std::fprintf(to, "  %-20s %.*s\n", head.c_str(), int(c.summary.size()), c.summary.data());
     }
+    std::fprintf(to, "  %-20s %s\n", "help, --help, -h", "this text, on standard output");
     std::string registry = paginor::frame::registry_path();
     std::fprintf(to,
-                 "\nLIB defaults to %s.\n"
-                 "The registry is $PAGINOR_REGISTRY, else $XDG_DATA_HOME/paginor/registry,\n"
-                 "else ~/.local/share/paginor/registry; now: %s\n"
-                 "Exit status: 0 done, 1 the operation failed, 2 wrong usage.\n",
-                 default_library().c_str(), registry.empty() ? "(none)" : registry.c_str());
+                 "\nArguments:\n"
+                 "  LIB    the library file; defaults to %s\n"
+                 "  ID     a toolbox bitmap: %s\n"
+                 "  FILE   the BMP file to write, replaced if it exists\n"
+                 "\nRegistry:\n"
+                 "  $PAGINOR_REGISTRY, else $XDG_DATA_HOME/paginor/registry,\n"
+                 "  else ~/.local/share/paginor/registry; now: %s\n"
+                 "\nExit status:\n"
+                 "  0  done\n"
+                 "  1  the operation failed: the library cannot be loaded or its entry point\n"
+                 "     failed, the registry cannot be read, a file cannot be read or written;\n"
+                 "     the message on standard error names the file\n"
+                 "  2  wrong usage: no or an unknown command, a wrong number of arguments,\n"
+                 "     an unknown bitmap ID\n",
+                 default_library().c_str(), bitmap_ids().c_str(),
+                 registry.empty() ? "(none)" : registry.c_str());
 }
 
 } // namespace
 
+// Installed, the library sits at a fixed place relative to this program, wherever the
+// tree was moved; otherwise this is the build tree's paginorctl and its library is the
+// one built beside it.
 std::string default_library() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        auto installed = (self.parent_path() / PAGINOR_INSTALLED_LIBRARY).lexically_normal();
+        if (std::filesystem::exists(installed, ec)) {
+            return installed.string();
+        }
+    }
     return PAGINOR_DEFAULT_LIBRARY;
 }
 

@@ -26,5 +26,6 @@ int list_command(Args args);
 int idl_command(Args args);
 int info_command(Args args);
 int bitmap_command(Args args);
+int members_command(Args args);
 
 } // namespace paginorctl

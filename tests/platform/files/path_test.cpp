@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 using namespace paginor;
 using namespace paginor::platform;
 

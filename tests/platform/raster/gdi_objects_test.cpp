@@ -142,26 +142,20 @@ TEST(Colours, OleTranslateColorTable) {
         HRESULT hr;
         COLORREF out;
     };
-    const Case cases[] = {
-        {0x00123456, S_OK, 0x123456},           {0x80000005, S_OK, 0xFFFFFF}, // window background
-        {0x80000008, S_OK, 0x000000},                                         // window text
-        {0x8000000F, S_OK, RGB(212, 208, 200)},                               // button face
-        {0x80000010, S_OK, RGB(128, 128, 128)},                               // button shadow
-        {0x80000012, S_OK, 0x000000},                                         // button text
-        {0x80000014, S_OK, 0xFFFFFF},                                         // 3-D highlight
-        {0x80000015, S_OK, RGB(64, 64, 64)},                                  // 3-D dark shadow
-        {0x80000018, S_OK, RGB(255, 255, 225)},                               // tool-tip background
-        {0x02345678, S_OK, 0x345678},                                         // palette-relative
-        {0x01000009, S_OK, RGB(255, 0, 0)},                                   // palette index
-        {0x8000001F, E_INVALIDARG, 0xABCDEF},   {0x80000105, E_INVALIDARG, 0xABCDEF},
-        {0x01000010, E_INVALIDARG, 0xABCDEF},   {0x04000000, E_INVALIDARG, 0xABCDEF},
-        {0xFFFFFFFF, E_INVALIDARG, 0xABCDEF},
+    std::vector<Case> cases = {
+        {0x00123456, S_OK, 0x123456},         {0x02345678, S_OK, 0x345678}, // palette-relative
+        {0x01000009, S_OK, RGB(255, 0, 0)},   {0x8000001F, E_INVALIDARG, 0xABCDEF},
+        {0x80000105, E_INVALIDARG, 0xABCDEF}, {0x01000010, E_INVALIDARG, 0xABCDEF},
+        {0x04000000, E_INVALIDARG, 0xABCDEF}, {0xFFFFFFFF, E_INVALIDARG, 0xABCDEF},
     };
+    for (int i = 0; i < kSysColorCount; ++i) // every system colour: its current value
+        cases.push_back({0x80000000u | OLE_COLOR(i), S_OK, GetSysColor(i)});
     for (const Case& c : cases) {
         COLORREF out = 0xABCDEF;
         EXPECT_EQ(OleTranslateColor(c.in, 0, &out), c.hr) << std::hex << c.in;
         EXPECT_EQ(out, c.out) << std::hex << c.in;
     }
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200)); // the scheme the goldens show
     EXPECT_EQ(OleTranslateColor(0, 0, nullptr), E_POINTER);
     // System colours translate to their current value.
     COLORREF out = 0;
