@@ -2,10 +2,8 @@
 // the leave after show, hover, clicks and leave; values that do not toggle; its bag
 // through saved forms, damaged keys, and its caption at another screen density.
 #include "support/control_form.h"
+#include "support/notify_sink.h"
 #include "support/scratch.h"
-
-#include "host/form.h"
-#include "platform/window/window_system.h"
 
 #include <functional>
 
@@ -60,12 +58,24 @@ TEST(O2007CheckLook, GlyphAndEventsThroughHoverClicksAndLeave) {
     }
 }
 
-TEST(O2007CheckLook, WritingValueReportsItsDispid) {
-    platform::WindowSystemScope scope;
-    host::Form form;
-    IDispatch* check = form.add(kCheck, u"c1", 120, 120, 1500, 255);
-    ASSERT_EQ(static_cast<_O2007Check*>(check)->put_Value(1), S_OK);
-    EXPECT_EQ(form.changes(), (std::vector<host::Form::Change>{{u"c1", 0x68030003}}));
+// Writing Value notifies the property-notification sinks under Value's DISPID; a click's
+// toggle does not.
+TEST(O2007CheckLook, WritingValueNotifiesItsDispidTogglingDoesNot) {
+    ControlForm f(kCheck, 1500, 255);
+    Lines log;
+    NotifySink sink{"sink", log};
+    Ref<IConnectionPointContainer> points;
+    ASSERT_EQ(f.control.object()->QueryInterface(IID_IConnectionPointContainer, points.put_void()),
+              S_OK);
+    ASSERT_EQ(points->FindConnectionPoint(IID_IPropertyNotifySink, &sink.point), S_OK);
+    ASSERT_EQ(sink.point->Advise(sink.unknown(), &sink.cookie), S_OK);
+    ASSERT_TRUE(f.control.put(u"Value", Variant(LONG(1))));
+    f.mouse(6, 8), f.click();
+    EXPECT_EQ(f.control.get(u"Value").value.to_long(), 0);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].rfind("sink " + std::to_string(0x68030003) + " ", 0), 0u) << log[0];
+    EXPECT_EQ(sink.point->Unadvise(sink.cookie), S_OK);
+    sink.point->Release();
 }
 
 // The caption's pixels: the smallest box right of the glyph (which ends before x = 23 at
