@@ -252,6 +252,8 @@ void HoverButton::picUC_LostFocus() {
 }
 
 void HoverButton::MouseHover(LONG&, LONG&, float&, float&) {
+    if (!m_tracker)
+        return;
     quietly([&] {
         m_tracker->StartMouseTracking();
         ShowFrame(true);
@@ -259,7 +261,8 @@ void HoverButton::MouseHover(LONG&, LONG&, float&, float&) {
 }
 
 void HoverButton::MouseLeave() {
-    ShowFrame(false);
+    if (m_tracker)
+        ShowFrame(false);
 }
 
 // --- Private procedures --------------------------------------------------------------
