@@ -1,7 +1,8 @@
 #include "buttons/O2007Hover.h"
 
 #include "automation/variant.h"
-#include "platform/core/error.h"
+#include "buttons/mouse_event_args.h"
+#include "buttons/quietly.h"
 
 #include <array>
 
@@ -13,32 +14,6 @@ constexpr OLE_COLOR kButtonFace = 0x8000000F;
 
 VARIANT_BOOL as_variant_bool(bool on) {
     return on ? VARIANT_TRUE : VARIANT_FALSE;
-}
-
-VARIANT by_ref(SHORT* value) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_BYREF | VT_I2;
-    v.piVal = value;
-    return v;
-}
-
-VARIANT by_ref(float* value) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_BYREF | VT_R4;
-    v.pfltVal = value;
-    return v;
-}
-
-// Runs a handler of the control's window: the window system is no automation boundary,
-// so a failure there (the tracker not starting) ends the handler quietly, as an
-// unhandled error in an event handler of the host runtime ends only that handler.
-template <class F> void quietly(F&& body) {
-    try {
-        body();
-    } catch (const RuntimeError&) {
-    }
 }
 
 } // namespace
@@ -287,7 +262,7 @@ void O2007Hover::ShowLook(IDispatch* picture, bool with_tip) {
 // The host's handlers see the event's values by reference, as the host runtime passes
 // them; their answers go nowhere (e is the handler's own copy).
 void O2007Hover::RaiseMouse(DISPID id, frame::MouseEvent e) {
-    std::array<VARIANT, 4> args{by_ref(&e.button), by_ref(&e.shift), by_ref(&e.x), by_ref(&e.y)};
+    std::array<VARIANT, 4> args = mouse_args(e);
     fire(id, args);
 }
 

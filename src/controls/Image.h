@@ -41,12 +41,18 @@ class Image final : public frame::Windowless {
     const std::u16string& ToolTipText() const { return m_tool_tip; }
     void SetToolTipText(std::u16string text) { m_tool_tip = std::move(text); }
 
+    // A hidden image is not drawn and takes no pointer input.
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool on) { m_visible = on; }
+
     RECT bounds() const override { return {m_left, m_top, m_left + m_width, m_top + m_height}; }
+    bool visible() const override { return m_visible; }
     void paint(HDC hdc) override;
 
   private:
     frame::Ref<IDispatch> m_picture{};
     bool m_stretch{false};
+    bool m_visible{true};
     int m_left{0};
     int m_top{0};
     int m_width{0};

@@ -29,12 +29,22 @@ class Label final : public frame::Windowless {
     void SetFontBold(bool on);
     // Face and size in points; a size of 0 or less gives the default size.
     void SetFont(std::u16string face, double points);
+    const std::u16string& FontName() const { return m_face; }
+    double FontSize() const { return m_points; }
     // Position and size in pixels of the control (AutoSize replaces the size).
     void Move(int left, int top, int width, int height);
+    int Left() const { return m_left; }
+    int Top() const { return m_top; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // A hidden label is not drawn and takes no pointer input.
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool on) { m_visible = on; }
 
     platform::RECT bounds() const override {
         return {m_left, m_top, m_left + m_width, m_top + m_height};
     }
+    bool visible() const override { return m_visible; }
     void paint(platform::HDC hdc) override;
 
   private:
@@ -46,6 +56,7 @@ class Label final : public frame::Windowless {
     OLE_COLOR m_back_color{0x8000000F};
     OLE_COLOR m_fore_color{0x80000012};
     bool m_bold{false};
+    bool m_visible{true};
     std::u16string m_face{u"MS Sans Serif"};
     double m_points{8.25};
     int m_left{0};

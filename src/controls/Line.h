@@ -19,8 +19,12 @@ class Line final : public frame::Windowless {
     // An OLE colour; one that does not translate draws black.
     OLE_COLOR BorderColor() const { return m_colour; }
     void SetBorderColor(OLE_COLOR colour) { m_colour = colour; }
+    // A hidden line is not drawn.
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool on) { m_visible = on; }
 
     platform::RECT bounds() const override { return {}; }
+    bool visible() const override { return m_visible; }
     void paint(platform::HDC hdc) override;
 
   private:
@@ -29,6 +33,7 @@ class Line final : public frame::Windowless {
     double m_x2{0};
     double m_y2{0};
     OLE_COLOR m_colour{0x80000008}; // window text
+    bool m_visible{true};
 };
 
 } // namespace paginor::controls

@@ -1,11 +1,13 @@
 // Opaque labels and lines are drawn as children in picture_box_test.cpp.
 #include "controls/Image.h"
+#include "controls/ImageList.h"
 #include "controls/Label.h"
 #include "controls/Line.h"
 #include "controls/Timer.h"
 #include "frame/std_picture.h"
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
+#include "platform/image/image_codec.h"
 #include "platform/raster/bitmap.h"
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
@@ -104,6 +106,23 @@ TEST(Label, AutoSizeBackStyleAndBold) {
     const std::vector<pf::COLORREF> drawn = c.pixels(r);
     EXPECT_GT(drawn.size() - std::count(drawn.begin(), drawn.end(), pf::RGB(0, 255, 0)), 20u)
         << "the caption is drawn";
+}
+
+// Pixels of the mask colour come out transparent, and only while the mask is used.
+TEST(ImageList, KeysAndMaskColour) {
+    pf::Image two{2, 1, false, pf::ImageFormat::Png, {0xFFC0C0C0u, 0xFFFF0000u}};
+    const auto picture = Ref<IDispatch>::adopt(frame::StdPicture::from_bytes(pf::encode_png(two)));
+    controls::ImageList list;
+    list.SetMaskColor(0x00C0C0C0);
+    list.Add(u"k", picture.get());
+    const auto pixels = [&] {
+        return frame::StdPicture::from(list.ListImages(u"k"))->image().pixels;
+    };
+    EXPECT_EQ(pixels(), (std::vector<uint32_t>{0x00000000u, 0xFFFF0000u}));
+    list.SetUseMaskColor(false);
+    EXPECT_EQ(list.ListImages(u"k"), picture.get());
+    EXPECT_EQ(test::error_of([&] { list.ListImages(u"K"); }), 9) << "keys compare exactly";
+    EXPECT_EQ(test::error_of([&] { list.Add(u"", picture.get()); }), 380);
 }
 
 TEST(Timer, TicksOnThePlatformClock) {

@@ -27,11 +27,7 @@ struct Row {
 
 const Row rows[] = {
     {u"DDOC", u"Clear", [](IDispatch* d) { return static_cast<_DDOC*>(d)->Clear(); }},
-    {u"HoverButton", u"Caption",
-     [](IDispatch* d) {
-         frame::Bstr caption;
-         return static_cast<_HoverButton*>(d)->get_Caption(caption.out());
-     }},
+    {u"HoverButton", nullptr, nullptr},
     {u"PromptField", u"MyName",
      [](IDispatch* d) { return static_cast<_PromptField*>(d)->put_MyName(nullptr); }},
     {u"MultiPrompt", u"ResetControl",
@@ -39,8 +35,7 @@ const Row rows[] = {
     {u"GradientButton", u"Refresh",
      [](IDispatch* d) { return static_cast<_GradientButton*>(d)->Refresh(); }},
     {u"O2007Hover", nullptr, nullptr},
-    {u"O2007Check", u"Value",
-     [](IDispatch* d) { return static_cast<_O2007Check*>(d)->put_Value(1); }},
+    {u"O2007Check", nullptr, nullptr},
 };
 
 // Control i sits at (120, 120 + 600 i) twips, 1200 by 450 twips.
