@@ -183,6 +183,36 @@ TEST(GradientButtonLooks, OddSizesAndWidths) {
     }
 }
 
+// From nothing to more than a bitmap holds, with a picture larger than the button and a
+// caption wider than it on two lines: what has room paints, nothing fails, and drawing
+// objects balance over every paint.
+TEST(GradientButtonLooks, NothingFailsAtTheEdges) {
+    const Form form = Form::create(u"Edges", 600, 600).value;
+    const std::string png = std::string(PAGINOR_TEST_DATA_DIR) + "/o2007hover_pic_normal.png";
+    const Variant picture(LoadPicture(std::u16string(png.begin(), png.end())).value.get());
+    const std::pair<const char16_t*, Variant> changes[] = {
+        {u"Picture", picture},
+        {u"Caption", Variant(u"A caption far wider than the button\r\nand a second line")},
+        {u"FontEffect", Variant(LONG(1))},
+        {u"BorderWidth", Variant(LONG(-3))},
+        {u"Caption", Variant(u"")}};
+    const int sizes[][2] = {{0, 0}, {3, 1}, {2, 20}, {9000, 9000}};
+    char16_t id = u'A';
+    for (const auto& size : sizes) {
+        const std::u16string name = u"gb" + std::u16string(1, id++);
+
+        const Result<Control> added = form.add(kProgId, name, 15, 15, size[0] * 15, size[1] * 15);
+        ASSERT_TRUE(added) << std::string(added.error.description.begin(),
+                                          added.error.description.end());
+        const platform::GdiCounts before = platform::gdi_object_counts();
+        for (const auto& [key, value] : changes) {
+            EXPECT_TRUE(added.value.put(key, value)) << size[0];
+            EXPECT_EQ(platform::gdi_object_counts(), before) << size[0];
+        }
+        EXPECT_TRUE(form.pixel(1, 1)) << size[0];
+    }
+}
+
 // What each setter tells the host, and whether it repaints: a pixel scribbled on the
 // surface stays until the next paint.
 TEST(GradientButtonProperties, ChangeKeysAndRepaints) {
