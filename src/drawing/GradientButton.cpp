@@ -165,7 +165,14 @@ HRESULT GradientButton::get_RepeatInterval(SHORT* retval) {
 
 HRESULT GradientButton::put_RepeatInterval(SHORT New_RepeatInterval) {
     return Change(
-        u"Interval", [&] { m_tmrMouseDown.SetInterval(New_RepeatInterval); }, false);
+        u"Interval",
+        [&] {
+            if (New_RepeatInterval < 0)
+                raise_standard(std_error::InvalidPropertyValue, std::u16string(source()),
+                               u"Invalid property value: RepeatInterval cannot be negative");
+            m_tmrMouseDown.SetInterval(New_RepeatInterval);
+        },
+        false);
 }
 
 HRESULT GradientButton::get_Enabled(VARIANT_BOOL* retval) {
