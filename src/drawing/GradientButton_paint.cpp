@@ -54,6 +54,35 @@ Offsets effect_copies(eFontEffect effect) {
     }
 }
 
+// Single pixels that soften the outline, corner by corner, the outer pixel of each pair
+// first; the inner ones only with a border.
+void paint_corners(pf::HDC dc, int w, int h, pf::COLORREF back, pf::COLORREF border, bool inner) {
+    const int corners[4][4] = {
+        {0, 0, 1, 1}, {w - 1, 0, w - 2, 1}, {0, h - 1, 1, h - 2}, {w - 1, h - 1, w - 2, h - 2}};
+    for (const auto& c : corners) {
+        pf::SetPixel(dc, c[0], c[1], back);
+        if (inner)
+            pf::SetPixel(dc, c[2], c[3], border);
+    }
+}
+
+// The effect copies in the second colour, then the caption in the surface's own text
+// colour, whose property value is left as it was.
+void paint_caption(frame::DrawingSurface& s, std::u16string_view caption, int64_t x, int64_t y,
+                   eFontEffect effect, OLE_COLOR copy_colour) {
+    const Offsets copies = effect_copies(effect);
+    pf::SetTextColor(s.hDC(), pf::COLORREF(TranslateColor(copy_colour)));
+    for (int i = 0; i < copies.count; ++i) {
+        s.CurrentX = double(x + copies.dx[i]);
+        s.CurrentY = double(y + copies.dy[i]);
+        s.Print(caption);
+    }
+    pf::SetTextColor(s.hDC(), pf::COLORREF(TranslateColor(s.ForeColor())));
+    s.CurrentX = double(x);
+    s.CurrentY = double(y);
+    s.Print(caption);
+}
+
 } // namespace
 
 void GradientButton::UserControl_Resize() {
@@ -64,21 +93,21 @@ void GradientButton::UserControl_Resize() {
     const int h = frame::twips_to_pixels(Height(), frame::Axis::Down);
     const int64_t bw = m_border_width, bv = m_bevel_width;
 
-    // 1. The face pair by state.
+    // The face pair by state.
     const bool down = (m_pressed && m_mode != Panel) || (m_mode == CheckBox && m_value);
     const OLE_COLOR c1 = down ? m_down_color1 : m_hover ? m_hover_color1 : m_color1;
     const OLE_COLOR c2 = down ? m_down_color2 : m_hover ? m_hover_color2 : m_color2;
     const int32_t border = TranslateColor(m_border_color);
 
-    // 2-4. The border is what the clear leaves; the bevel is a solid band, the face a
-    // vertical gradient inside it.
+    // The border is what the clear leaves; the bevel is a solid band, the face a vertical
+    // gradient inside it.
     pf::fill_solid(dc, pf::RECT{0, 0, s.width(), s.height()}, pf::COLORREF(border));
     const int32_t bevel = TranslateColor(m_bevel_color);
     band(dc, bw, sw, sh, bevel, bevel, modGradientCtls::gdDiagonalDown);
     band(dc, bw + bv, sw, sh, TranslateColor(c1), TranslateColor(c2), modGradientCtls::gdVertical);
 
-    // 5. The picture, left of a caption or centred without one, one pixel further when
-    // the button is down.
+    // The picture, left of a caption or centred without one, one pixel further when the
+    // button is down.
     const bool picture = m_picButton.HasPicture();
     const int pw = m_picButton.Width(), ph = m_picButton.Height();
     if (picture) {
@@ -90,32 +119,15 @@ void GradientButton::UserControl_Resize() {
                               drawing::PictureHolder::kForeColor);
     }
 
-    // 6. The corners, corner by corner, the outer pixel first.
-    const pf::COLORREF back = pf::COLORREF(TranslateColor(m_back_color));
-    const int corners[4][4] = {
-        {0, 0, 1, 1}, {w - 1, 0, w - 2, 1}, {0, h - 1, 1, h - 2}, {w - 1, h - 1, w - 2, h - 2}};
-    for (const auto& c : corners) {
-        pf::SetPixel(dc, c[0], c[1], back);
-        if (bw > 0)
-            pf::SetPixel(dc, c[2], c[3], pf::COLORREF(border));
-    }
+    paint_corners(dc, w, h, pf::COLORREF(TranslateColor(m_back_color)), pf::COLORREF(border),
+                  bw > 0);
 
-    // 7-8. The caption: after the picture or centred, top-aligned on a panel; its effect
-    // copies in ForeColor2, then the text in ForeColor, which is left as it was.
+    // The caption after the picture or centred, top-aligned on a panel; it never moves
+    // with the press.
     const int64_t cw = s.TextWidth(m_caption), ch = s.TextHeight(m_caption);
     const int64_t x = picture ? int64_t(pw) + 10 : floor_half(sw - cw);
     const int64_t y = m_mode == Panel ? 3 : floor_half(sh - ch);
-    const Offsets copies = effect_copies(m_font_effect);
-    pf::SetTextColor(dc, pf::COLORREF(TranslateColor(m_fore_color2)));
-    for (int i = 0; i < copies.count; ++i) {
-        s.CurrentX = double(x + copies.dx[i]);
-        s.CurrentY = double(y + copies.dy[i]);
-        s.Print(m_caption);
-    }
-    pf::SetTextColor(dc, pf::COLORREF(TranslateColor(s.ForeColor())));
-    s.CurrentX = double(x);
-    s.CurrentY = double(y);
-    s.Print(m_caption);
+    paint_caption(s, m_caption, x, y, m_font_effect, m_fore_color2);
 }
 
 } // namespace paginor
