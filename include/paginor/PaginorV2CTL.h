@@ -38,9 +38,16 @@ PAGINOR_V2CTL_CLASSES(PAGINOR_DECLARE_IDS, PAGINOR_DECLARE_ALIAS_IDS)
     PAGINOR_##name##_EVENTS(PAGINOR_EVENT_DISPID, PAGINOR_SKIP_PARAM)
 enum { PAGINOR_V2CTL_CLASSES(PAGINOR_EVENT_DISPIDS, PAGINOR_SKIP_ALIAS) };
 
-/* The enumerations, every value 32-bit. */
+/* The enumerations, every value 32-bit. In C++ the 32 bits are the enumeration's own
+ * type, so any value a host passes (one outside the listed names included) is a value of
+ * it, as it is in C. */
 #define PAGINOR_C_ENUM_VALUE(name, value, library_name) name = value,
+#ifdef __cplusplus
+#define PAGINOR_C_ENUM(name)                                                                       \
+    typedef enum name : int { PAGINOR_ENUM_##name(PAGINOR_C_ENUM_VALUE) } name;
+#else
 #define PAGINOR_C_ENUM(name) typedef enum name { PAGINOR_ENUM_##name(PAGINOR_C_ENUM_VALUE) } name;
+#endif
 PAGINOR_V2CTL_ENUMS(PAGINOR_C_ENUM)
 
 #ifdef __cplusplus

@@ -1,6 +1,5 @@
 #include "drawing/modGradientCtls.h"
 
-#include "platform/raster/bitmap_store.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/colour.h"
 #include "platform/raster/dc.h"
@@ -98,37 +97,28 @@ void DrawGradient(HDC hdc, int32_t left, int32_t top, int32_t width, int32_t hei
         first = v.ox + (H - 1 - (v.oy + v.h - 1)), count = int64_t(v.w) + v.h - 1;
         break;
     }
-    std::vector<uint32_t> entries = ramp(split(colour1), split(colour2), n, first, count);
-    // Every pixel is written below, so the buffer starts uninitialised.
-    platform::PixelStore store(size_t(v.w) * size_t(v.h) * 4, false);
-    uint32_t* buffer = store.words();
-    for (int32_t k = 0; k < v.h; ++k) { // buffer row k is the k-th visible row from the bottom
-        uint32_t* row = buffer + size_t(k) * v.w;
-        int32_t from_top = v.h - 1 - k;
-        switch (direction) {
-        case gdHorizontal:
-            std::memcpy(row, entries.data(), size_t(v.w) * 4);
-            break;
-        case gdVertical:
-            fill_row(row, v.w, entries[size_t(from_top)]);
-            break;
-        case gdDiagonalDown:
-            std::memcpy(row, entries.data() + from_top, size_t(v.w) * 4);
-            break;
-        default:
-            std::memcpy(row, entries.data() + k, size_t(v.w) * 4);
-            break;
-        }
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = 40;
-    info.bmiHeader.biWidth = v.w;
-    info.bmiHeader.biHeight = v.h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    StretchDIBits(hdc, int32_t(left + v.ox), int32_t(top + v.oy), v.w, v.h, 0, 0, v.w, v.h, buffer,
-                  &info, DIB_RGB_COLORS, SRCCOPY);
+    const std::vector<uint32_t> entries = ramp(split(colour1), split(colour2), n, first, count);
+    const uint32_t* e = entries.data();
+    const int32_t last_row = v.h - 1;
+    // Each row is computed straight into the target, one write per pixel.
+    write_dib_rows(hdc, int32_t(left + v.ox), int32_t(top + v.oy), v.w, v.h,
+                   [&](int r, int col, int n_cols, uint32_t* out) {
+                       const size_t bytes = size_t(n_cols) * 4;
+                       switch (direction) {
+                       case gdHorizontal:
+                           std::memcpy(out, e + col, bytes);
+                           break;
+                       case gdVertical:
+                           fill_row(out, n_cols, e[r]);
+                           break;
+                       case gdDiagonalDown:
+                           std::memcpy(out, e + r + col, bytes);
+                           break;
+                       default:
+                           std::memcpy(out, e + (last_row - r) + col, bytes);
+                           break;
+                       }
+                   });
 }
 
 int32_t TranslateColor(OLE_COLOR colour, int32_t palette) {

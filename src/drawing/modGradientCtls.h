@@ -16,8 +16,9 @@ enum GradientDirection : int32_t {
 
 // Fills the rectangle at (left, top) of width x height with a two-colour ramp; colours are
 // 0x00BBGGRR with the top byte ignored (so -1 paints white). Channels step by truncating
-// integer division; a one-entry ramp is the average of the halves. The pixels come from
-// one StretchDIBits of a bottom-up 32-bit buffer, computed only for the part of the
+// integer division; a one-entry ramp is the average of the halves. The pixels are those
+// of one StretchDIBits of a bottom-up 32-bit buffer, but each row is computed straight
+// into the target (no buffer is filled and copied), and only for the part of the
 // rectangle that lies on the target, so a huge or far-off rectangle costs nothing.
 // Draws nothing for width or height below 1, an unknown DC, a direction other than 0..3,
 // or a rectangle wholly outside the target.

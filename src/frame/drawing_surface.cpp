@@ -71,6 +71,8 @@ void DrawingSurface::resize(int width, int height) {
     if (width == m_width && height == m_height)
         return;
     const pf::HBITMAP bigger = pf::CreateBitmap(width, height, 1, 32, nullptr);
+    if (!bigger) // larger than a bitmap can be: drawing goes on, clipped to the old size
+        return;
     const HDC scratch = pf::CreateCompatibleDC(0);
     const pf::HGDIOBJ first = pf::SelectObject(scratch, bigger);
     pf::fill_solid(scratch, pf::RECT{0, 0, width, height}, translated(m_back_color, 0));

@@ -32,7 +32,8 @@ class DrawingSurface final : private FontChangeListener {
     DrawingSurface& operator=(const DrawingSurface&) = delete;
 
     // Takes a new size, keeping what is drawn at the top-left and filling the new part
-    // with BackColor. Sizes below 1 are taken as 1.
+    // with BackColor. Sizes below 1 are taken as 1; a size too large for a bitmap keeps
+    // the surface as it is.
     void resize(int width, int height);
     int width() const { return m_width; }
     int height() const { return m_height; }

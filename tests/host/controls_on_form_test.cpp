@@ -32,8 +32,7 @@ const Row rows[] = {
      [](IDispatch* d) { return static_cast<_PromptField*>(d)->put_MyName(nullptr); }},
     {u"MultiPrompt", u"ResetControl",
      [](IDispatch* d) { return static_cast<_MultiPrompt*>(d)->ResetControl(); }},
-    {u"GradientButton", u"Refresh",
-     [](IDispatch* d) { return static_cast<_GradientButton*>(d)->Refresh(); }},
+    {u"GradientButton", nullptr, nullptr},
     {u"O2007Hover", nullptr, nullptr},
     {u"O2007Check", nullptr, nullptr},
 };

@@ -220,4 +220,32 @@ int StretchDIBits(HDC hdc, int x_dst, int y_dst, int dst_width, int dst_height, 
     return src_height;
 }
 
+BOOL write_dib_rows(HDC hdc, int x, int y, int width, int height, const DibRowWriter& row) {
+    gdi::Dc* d = gdi::dc(hdc);
+    if (!d || width < 0 || height < 0)
+        return 0;
+    Bitmap* bm = gdi::surface(*d);
+    const RECT to = clip64(x, y, int64_t(x) + width, int64_t(y) + height, gdi::drawable_rect(*d));
+    const int n = to.width();
+    if (gdi::empty(to) || n <= 0)
+        return 1;
+    const int first = to.left - x;
+    if (!bm->monochrome()) {
+        for (int dy = to.top; dy < to.bottom; ++dy)
+            row(dy - y, first, n, bm->colour_row(dy) + to.left);
+        return 1;
+    }
+    rows::RowJob job;
+    job.pattern = pattern_value(*d, true);
+    const rows::RowKernel kernel = rows::pick(rows::Source::Words, true, job.op);
+    uint32_t* s = scratch_row(size_t(n)).data();
+    for (int dy = to.top; dy < to.bottom; ++dy) {
+        row(dy - y, first, n, s);
+        for (int i = 0; i < n; ++i)
+            s[i] = mono_from_colorref(colorref_from_pixel(s[i] & 0xFFFFFF)) ? ~0u : 0u;
+        kernel(job, s, target_row(*bm, dy, to.left), n);
+    }
+    return 1;
+}
+
 } // namespace paginor::platform

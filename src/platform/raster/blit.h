@@ -5,6 +5,9 @@
 
 #include "platform/core/types.h"
 
+#include <cstdint>
+#include <functional>
+
 namespace paginor::platform {
 
 // Ternary raster operations (the ones the controls use; any other valid code works too).
@@ -71,5 +74,15 @@ struct BITMAPINFO {
 int StretchDIBits(HDC hdc, int x_dst, int y_dst, int dst_width, int dst_height, int x_src,
                   int y_src, int src_width, int src_height, const void* bits,
                   const BITMAPINFO* info, UINT usage, DWORD rop);
+
+// The same pixels as a SRCCOPY StretchDIBits of a width x height buffer placed 1:1 at
+// (x, y), without the buffer: `row` is asked once for every row of the block that lies
+// in the drawable area, top row first, with the row's index in the block, the index of
+// its first drawable column, the number of drawable columns and where to write their
+// pixels (0x00RRGGBB). On a colour surface that is the surface's own row, so each pixel
+// is written once; on a monochrome one a scratch row, converted as StretchDIBits would.
+// FALSE for an unknown DC or a negative size; nothing drawable does nothing.
+using DibRowWriter = std::function<void(int row, int first, int count, uint32_t* out)>;
+BOOL write_dib_rows(HDC hdc, int x, int y, int width, int height, const DibRowWriter& row);
 
 } // namespace paginor::platform

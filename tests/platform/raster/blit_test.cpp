@@ -281,3 +281,28 @@ TEST(StretchDIBits, RefusesWhatItCannotRead) {
     EXPECT_EQ(StretchDIBits(s.dc, 0, 0, 2, 2, 0, 0, 2, 2, bits, &info, 0, SRCINVERT), 2);
     EXPECT_EQ(GetPixel(s.dc, 1, 1), RGB(0xF0, 0xF0, 0xF0));
 }
+
+// Rows written in place give the pixels of a 1:1 StretchDIBits of the same top-down
+// buffer, on colour and monochrome targets, wherever the block is cut by the edges.
+TEST(WriteDibRows, SamePixelsAsTheBufferCopy) {
+    std::vector<uint32_t> bits(6 * 5);
+    for (size_t i = 0; i < bits.size(); ++i)
+        bits[i] = uint32_t(i * 0x0A1B2C) & 0xFFFFFF;
+    const int places[][2] = {{0, 0}, {1, 2}, {-3, -2}, {2, -4}, {-6, 0}};
+    for (bool mono : {false, true}) {
+        for (const auto& at : places) {
+            SCOPED_TRACE(std::to_string(mono) + " " + std::to_string(at[0]) + "," +
+                         std::to_string(at[1]));
+            MemorySurface copied(5, 4, {}, mono), written(5, 4, {}, mono);
+            BITMAPINFO info = header(6, -5);
+            StretchDIBits(copied.dc, at[0], at[1], 6, 5, 0, 0, 6, 5, bits.data(), &info, 0,
+                          SRCCOPY);
+            EXPECT_TRUE(write_dib_rows(written.dc, at[0], at[1], 6, 5,
+                                       [&](int row, int first, int count, uint32_t* out) {
+                                           for (int i = 0; i < count; ++i)
+                                               out[i] = bits[size_t(row) * 6 + first + i];
+                                       }));
+            EXPECT_EQ(written.pixels(), copied.pixels());
+        }
+    }
+}

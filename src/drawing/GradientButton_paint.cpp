@@ -1,0 +1,133 @@
+// The gradient button's painter: the whole look, redrawn from the properties and the
+// hover and pressed flags on every run.
+#include "drawing/GradientButton.h"
+
+#include "drawing/modGradientCtls.h"
+#include "drawing/modTransBlt.h"
+#include "frame/drawing_surface.h"
+#include "frame/twips.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/raster.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace paginor {
+
+namespace {
+
+namespace pf = platform;
+using modGradientCtls::TranslateColor;
+
+// Half of a difference, rounded toward minus infinity: an odd leftover goes right/down.
+int64_t floor_half(int64_t v) {
+    return v >= 0 ? v / 2 : -((1 - v) / 2);
+}
+
+int32_t clamp32(int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+// A band inset by `inset` on every side of the sw x sh drawing area; a band without room
+// has a size below 1, which DrawGradient leaves undrawn.
+void band(pf::HDC dc, int64_t inset, int sw, int sh, int32_t c1, int32_t c2, int32_t dir) {
+    modGradientCtls::DrawGradient(dc, clamp32(inset), clamp32(inset), clamp32(sw - 2 * inset),
+                                  clamp32(sh - 2 * inset), c1, c2, dir);
+}
+
+// Where the font-effect copies of the caption go, relative to the caption, in order.
+struct Offsets {
+    int count;
+    int dx[4], dy[4];
+};
+
+Offsets effect_copies(eFontEffect effect) {
+    switch (effect) {
+    case Outline:
+        return {4, {-1, -1, 1, 1}, {-1, 1, -1, 1}};
+    case Shadow:
+        return {1, {1}, {1}};
+    case Emboss:
+        return {1, {-1}, {-1}};
+    default:
+        return {0, {}, {}};
+    }
+}
+
+// Single pixels that soften the outline, corner by corner, the outer pixel of each pair
+// first; the inner ones only with a border.
+void paint_corners(pf::HDC dc, int w, int h, pf::COLORREF back, pf::COLORREF border, bool inner) {
+    const int corners[4][4] = {
+        {0, 0, 1, 1}, {w - 1, 0, w - 2, 1}, {0, h - 1, 1, h - 2}, {w - 1, h - 1, w - 2, h - 2}};
+    for (const auto& c : corners) {
+        pf::SetPixel(dc, c[0], c[1], back);
+        if (inner)
+            pf::SetPixel(dc, c[2], c[3], border);
+    }
+}
+
+// The effect copies in the second colour, then the caption in the surface's own text
+// colour, whose property value is left as it was.
+void paint_caption(frame::DrawingSurface& s, std::u16string_view caption, int64_t x, int64_t y,
+                   eFontEffect effect, OLE_COLOR copy_colour) {
+    const Offsets copies = effect_copies(effect);
+    pf::SetTextColor(s.hDC(), pf::COLORREF(TranslateColor(copy_colour)));
+    for (int i = 0; i < copies.count; ++i) {
+        s.CurrentX = double(x + copies.dx[i]);
+        s.CurrentY = double(y + copies.dy[i]);
+        s.Print(caption);
+    }
+    pf::SetTextColor(s.hDC(), pf::COLORREF(TranslateColor(s.ForeColor())));
+    s.CurrentX = double(x);
+    s.CurrentY = double(y);
+    s.Print(caption);
+}
+
+} // namespace
+
+void GradientButton::UserControl_Resize() {
+    frame::DrawingSurface& s = surface();
+    const pf::HDC dc = s.hDC();
+    const int sw = ScaleWidth(), sh = ScaleHeight();
+    const int w = frame::twips_to_pixels(Width(), frame::Axis::Across);
+    const int h = frame::twips_to_pixels(Height(), frame::Axis::Down);
+    const int64_t bw = m_border_width, bv = m_bevel_width;
+
+    // The face pair by state.
+    const bool down = (m_pressed && m_mode != Panel) || (m_mode == CheckBox && m_value);
+    const OLE_COLOR c1 = down ? m_down_color1 : m_hover ? m_hover_color1 : m_color1;
+    const OLE_COLOR c2 = down ? m_down_color2 : m_hover ? m_hover_color2 : m_color2;
+    const int32_t border = TranslateColor(m_border_color);
+
+    // The border is what the clear leaves; the bevel is a solid band, the face a vertical
+    // gradient inside it.
+    pf::fill_solid(dc, pf::RECT{0, 0, s.width(), s.height()}, pf::COLORREF(border));
+    const int32_t bevel = TranslateColor(m_bevel_color);
+    band(dc, bw, sw, sh, bevel, bevel, modGradientCtls::gdDiagonalDown);
+    band(dc, bw + bv, sw, sh, TranslateColor(c1), TranslateColor(c2), modGradientCtls::gdVertical);
+
+    // The picture, left of a caption or centred without one, one pixel further when the
+    // button is down.
+    const bool picture = m_picButton.HasPicture();
+    const int pw = m_picButton.Width(), ph = m_picButton.Height();
+    if (picture) {
+        const int64_t offset = Pressed() ? 1 : 0;
+        const int64_t x = m_caption.empty() ? floor_half(int64_t(sw) - pw) + offset : 5 + offset;
+        const int64_t y = floor_half(int64_t(sh) - ph) + offset;
+        const drawing::PictureHolder::Surface source(m_picButton);
+        modTransBlt::TransBlt(dc, clamp32(x), clamp32(y), pw, ph, source.hdc(), 0, 0,
+                              drawing::PictureHolder::kForeColor);
+    }
+
+    paint_corners(dc, w, h, pf::COLORREF(TranslateColor(m_back_color)), pf::COLORREF(border),
+                  bw > 0);
+
+    // The caption after the picture or centred, top-aligned on a panel; it never moves
+    // with the press.
+    const int64_t cw = s.TextWidth(m_caption), ch = s.TextHeight(m_caption);
+    const int64_t x = picture ? int64_t(pw) + 10 : floor_half(sw - cw);
+    const int64_t y = m_mode == Panel ? 3 : floor_half(sh - ch);
+    paint_caption(s, m_caption, x, y, m_font_effect, m_fore_color2);
+}
+
+} // namespace paginor
