@@ -8,7 +8,8 @@
 // button while the clock runs two seconds, long enough for its tool-tip, and the form is
 // rendered again there. With --controls a second form holds every button of the library in
 // each look it has at rest (O2007Hover normal, disabled and not active; HoverButton with
-// each IconLocation) and an O2007Check in each value; it is rendered to CONTROLS.png, then
+// each IconLocation; GradientButton as command button, check box, panel and in each font
+// effect) and an O2007Check in each value; it is rendered to CONTROLS.png, then
 // to CONTROLS-hover.png with the pointer on a HoverButton and CONTROLS-pressed.png with a
 // mouse button held there (one pointer shows one hover look at a time). Exit code 1 with a
 // message when a picture or an output cannot be used, 2 for a wrong command line.
@@ -75,7 +76,7 @@ bool add(const paginor::Form& form, const char16_t* progid, const char16_t* name
 }
 
 int run_controls(const Pictures& pictures, const std::string& out) {
-    auto form = paginor::Form::create(u"Controls", 6000, 1800);
+    auto form = paginor::Form::create(u"Controls", 6000, 2400);
     if (!ok(form, "form"))
         return 1;
     const paginor::Form& f = form.value;
@@ -106,6 +107,26 @@ int run_controls(const Pictures& pictures, const std::string& out) {
             return 1;
         c.put(u"Caption", values[i]);
         c.put(u"Value", i);
+    }
+    // GradientButtons: a command button with its picture, a check box set, a panel, and the
+    // three font effects.
+    const struct {
+        const char16_t* name;
+        LONG mode, effect;
+        bool value, picture;
+    } gradients[] = {{u"Find", 0, 0, false, true}, {u"Checked", 1, 0, true, false},
+                     {u"Panel", 2, 0, false, false},  {u"Outline", 0, 1, false, false},
+                     {u"Shadow", 0, 2, false, false}, {u"Emboss", 0, 3, false, false}};
+    for (LONG i = 0; i < 6; ++i) {
+        const std::u16string name = std::u16string(u"gb") + gradients[i].name;
+        if (!add(f, u"PaginorV2CTL.GradientButton", name.c_str(), 120 + i * 960, 1800, 900, 450, c))
+            return 1;
+        c.put(u"Caption", gradients[i].name);
+        c.put(u"Mode", gradients[i].mode);
+        c.put(u"FontEffect", gradients[i].effect);
+        c.put(u"Value", gradients[i].value);
+        if (gradients[i].picture)
+            c.put(u"Picture", pictures[1].value.get());
     }
     PaginorDoEvents();
     if (!render(f, out))
