@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# paginor-run on a real X display (a virtual one): the real pointer moves over an
+# O2007Hover and clicks it; the script's output must show the Click, a screenshot of the
+# window the hover picture, and closing the window must end the program with 0.
+# Usage: x11_test.sh PAGINOR_RUN DATA_DIR SCRATCH_DIR. Exit 77 (a skip) only when no
+# virtual display can start here.
+set -uo pipefail
+run=$1 data=$2 dir=$3
+here=$(cd "$(dirname "$0")" && pwd)
+rm -rf "$dir" && mkdir -p "$dir"
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; cat "$dir/out" "$dir/err" 2>/dev/null; exit 1; }
+wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
+  local until=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do [ $SECONDS -lt $until ] || return 1; sleep 0.1; done
+}
+
+if ! command -v Xvfb >/dev/null; then echo "SKIP: no Xvfb here"; exit 77; fi
+Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.err" &
+pids+=($!)
+if ! wait_for 10 test -s "$dir/display"; then
+  echo "SKIP: Xvfb cannot start here:"; cat "$dir/xvfb.err"; exit 77
+fi
+export DISPLAY=":$(cat "$dir/display")"
+
+"$run" "$data/live_hover.frm" --script "$data/live_click.lua" >"$dir/out" 2>"$dir/err" &
+app=$!
+pids+=($app)
+wait_for 10 grep -q ready "$dir/out" || fail "the form did not start"
+wait_for 10 xdotool search --name '^Live$' || fail "no window named Live"
+wid=$(xdotool search --name '^Live$' | head -1)
+
+pixel() { python3 "$here/xwd_pixel.py" "$1" 24 24; } # the middle of hOne's picture
+xwd -id "$wid" -silent >"$dir/rest.xwd" || fail "no screenshot"
+xdotool mousemove --window "$wid" 24 24
+wait_for 5 bash -c "xwd -id $wid -silent >'$dir/hover.xwd' &&
+  [ \"\$(python3 '$here/xwd_pixel.py' '$dir/hover.xwd' 24 24)\" = F09614 ]" ||
+  fail "the hover picture does not show: $(pixel "$dir/hover.xwd")"
+[ "$(pixel "$dir/rest.xwd")" != F09614 ] || fail "the hover picture showed before the pointer came"
+python3 "$here/xwd_pixel.py" "$dir/hover.xwd" "$dir/hover.png"
+xdotool click 1
+wait_for 5 grep -qx Click "$dir/out" || fail "no Click in the script's output"
+
+xdotool windowclose "$wid"
+wait_for 5 bash -c "! kill -0 $app 2>/dev/null" || fail "closing the window did not end the program"
+wait "$app"
+status=$?
+[ "$status" = 0 ] || fail "exit $status after the window closed"
+echo "paginor-run on $DISPLAY: hover shown, Click heard, closed with 0"
