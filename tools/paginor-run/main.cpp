@@ -122,7 +122,10 @@ int main(int argc, char** argv) {
     PaginorForm* form = nullptr;
     const HRESULT hr = PaginorFormLoad(options->form.c_str(), platform::TRUE, &form);
     if (FAILED(hr)) {
-        std::cerr << "paginor-run: " << options->form << ": " << last_error(hr) << "\n";
+        // A malformed file's description names the file and line itself.
+        const std::string why = last_error(hr);
+        const bool named = why.rfind(options->form, 0) == 0;
+        std::cerr << "paginor-run: " << (named ? "" : options->form + ": ") << why << "\n";
         return 1;
     }
     const int status = run(*options, form);
