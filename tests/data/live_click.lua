@@ -1,4 +1,5 @@
--- The live test's form logic: says when the form is up and when hOne is clicked.
+-- The live test's form logic: says when the form is up, hears hOne's click, and asks the
+-- person to confirm it in a message box.
 function Form_Load()
     hOne.HoverText = "Prompt"
     Print("ready")
@@ -6,4 +7,6 @@ end
 
 function hOne_Click()
     Print("Click")
+    MsgBox("hOne was clicked")
+    Print("confirmed")
 end

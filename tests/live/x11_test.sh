@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # paginor-run on a real X display (a virtual one): the real pointer moves over an
 # O2007Hover and clicks it; the script's output must show the Click, a screenshot of the
-# window the hover picture, and closing the window must end the program with 0.
+# window the hover picture, a message box must hold the handler until it is answered,
+# and closing the window must end the program with 0.
 # Usage: x11_test.sh PAGINOR_RUN DATA_DIR SCRATCH_DIR. Exit 77 (a skip) only when no
 # virtual display can start here.
 set -uo pipefail
@@ -42,6 +43,14 @@ wait_for 5 bash -c "xwd -id $wid -silent >'$dir/hover.xwd' &&
 python3 "$here/xwd_pixel.py" "$dir/hover.xwd" "$dir/hover.png"
 xdotool click 1
 wait_for 5 grep -qx Click "$dir/out" || fail "no Click in the script's output"
+# The handler waits in its message box (the form's file name as title) until answered.
+wait_for 5 xdotool search --name '^live_hover$' || fail "no message box"
+box=$(xdotool search --name '^live_hover$' | head -1)
+sleep 0.2
+xwd -id "$box" -silent >"$dir/box.xwd" && python3 "$here/xwd_pixel.py" "$dir/box.xwd" "$dir/box.png"
+! grep -q confirmed "$dir/out" || fail "the handler went on before the message box was answered"
+xdotool key --window "$box" Return
+wait_for 5 grep -qx confirmed "$dir/out" || fail "answering the message box did not end it"
 
 xdotool windowclose "$wid"
 wait_for 5 bash -c "! kill -0 $app 2>/dev/null" || fail "closing the window did not end the program"

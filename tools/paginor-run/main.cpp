@@ -13,7 +13,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -69,9 +71,16 @@ std::string last_error(HRESULT hr) {
     return paginor::to_utf8(Error::last(hr).description);
 }
 
-script::Output console() {
-    return {[](const std::string& line) { std::cout << line << std::endl; },
-            [](const std::string& text) { std::cerr << "MsgBox: " << text << std::endl; },
+// Print on stdout; MsgBox in a window of its own when live, else on stderr; errors of
+// handlers on stderr.
+script::Output console(host::presenters::X11Display* x11, const std::string& title) {
+    auto message = [x11, title](const std::string& text) {
+        if (x11)
+            x11->message_box(title, text);
+        else
+            std::cerr << "MsgBox: " << text << std::endl;
+    };
+    return {[](const std::string& line) { std::cout << line << std::endl; }, message,
             [](const std::string& text) { std::cerr << text << std::endl; }};
 }
 
@@ -84,20 +93,28 @@ void resize(PaginorForm* form, int width, int height) {
 int run(const Options& o, PaginorForm* form) {
     if (o.width > 0)
         resize(form, o.width, o.height);
-    script::ScriptHost host(form, console());
+    // Live when a display is named and no PNG asked for; the display opens before the
+    // script runs, so a MsgBox of its start-up shows too.
+    const char* display = std::getenv("DISPLAY");
+    std::unique_ptr<host::presenters::X11Display> x11;
+    if (o.png.empty() && display && *display) {
+        std::string failure;
+        x11 = host::presenters::X11Display::open(failure);
+        if (!x11) {
+            std::cerr << "paginor-run: " << failure << "\n";
+            return 1;
+        }
+    }
+    const std::string title = std::filesystem::path(o.form).stem().string();
+    script::ScriptHost host(form, console(x11.get(), title));
     if (!o.script.empty() && !host.run(o.script)) {
         std::cerr << "paginor-run: " << host.failure() << "\n";
         return 1;
     }
     host.start();
     PaginorDoEvents();
-    const char* display = std::getenv("DISPLAY");
-    if (o.png.empty() && display && *display) {
-        std::string failure;
-        if (!host::presenters::show_on_x11(form, failure, o.manual_clock)) {
-            std::cerr << "paginor-run: " << failure << "\n";
-            return 1;
-        }
+    if (x11) {
+        x11->show(form, o.manual_clock);
         return 0;
     }
     const std::string png = o.png.empty() ? o.form + ".png" : o.png;

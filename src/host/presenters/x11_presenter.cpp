@@ -66,7 +66,7 @@ class Presenter {
             XDestroyWindow(m_display, m_window);
     }
 
-    bool open(std::string& failure);
+    void open();
     void run(bool manual_clock);
 
   private:
@@ -89,14 +89,8 @@ class Presenter {
     pf::Image m_shown{};
 };
 
-bool Presenter::open(std::string& failure) {
+void Presenter::open() {
     const int screen = DefaultScreen(m_display);
-    Visual* visual = DefaultVisual(m_display, screen);
-    if (DefaultDepth(m_display, screen) < 24 || visual->red_mask != 0xFF0000 ||
-        visual->green_mask != 0xFF00 || visual->blue_mask != 0xFF) {
-        failure = "the display shows no 24-bit true colour";
-        return false;
-    }
     m_shown = m_form.render();
     m_window = XCreateSimpleWindow(m_display, RootWindow(m_display, screen), 0, 0,
                                    unsigned(m_shown.width), unsigned(m_shown.height), 0, 0, 0);
@@ -122,7 +116,6 @@ bool Presenter::open(std::string& failure) {
                          m_window, XNFocusWindow, m_window, nullptr);
     XMapWindow(m_display, m_window);
     pf::SetActiveWindow(m_form.hwnd());
-    return true;
 }
 
 void Presenter::run(bool manual_clock) {
@@ -238,7 +231,7 @@ void Presenter::key(XKeyEvent& event, bool down) {
 
 // Shows what changed since the last picture.
 void Presenter::refresh() {
-    pf::Image next = m_form.render();
+    pf::Image next = m_form.composed(); // DoEvents has painted what was invalid
     if (next.width != m_shown.width || next.height != m_shown.height) {
         m_shown = std::move(next);
         XResizeWindow(m_display, m_window, unsigned(m_shown.width), unsigned(m_shown.height));
@@ -269,24 +262,35 @@ void Presenter::put(const Rect& area) {
 
 } // namespace
 
-bool show_on_x11(PaginorForm* form, std::string& failure, bool manual_clock) {
+std::unique_ptr<X11Display> X11Display::open(std::string& failure) {
     std::setlocale(LC_CTYPE, "");
     XSetLocaleModifiers("");
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         const char* name = XDisplayName(nullptr);
         failure = std::string("cannot open display ") + (name ? name : "");
-        return false;
+        return nullptr;
     }
-    bool shown = false;
-    {
-        Presenter presenter(display, api::form_of(form));
-        shown = presenter.open(failure);
-        if (shown)
-            presenter.run(manual_clock);
+    const int screen = DefaultScreen(display);
+    const Visual* visual = DefaultVisual(display, screen);
+    if (DefaultDepth(display, screen) < 24 || visual->red_mask != 0xFF0000 ||
+        visual->green_mask != 0xFF00 || visual->blue_mask != 0xFF) {
+        failure =
+            std::string("the display ") + DisplayString(display) + " shows no 24-bit true colour";
+        XCloseDisplay(display);
+        return nullptr;
     }
-    XCloseDisplay(display);
-    return shown;
+    return std::unique_ptr<X11Display>(new X11Display(display));
+}
+
+X11Display::~X11Display() {
+    XCloseDisplay(m_display);
+}
+
+void X11Display::show(PaginorForm* form, bool manual_clock) {
+    Presenter presenter(m_display, api::form_of(form));
+    presenter.open();
+    presenter.run(manual_clock);
 }
 
 } // namespace paginor::host::presenters
