@@ -49,8 +49,15 @@ box=$(xdotool search --name '^live_hover$' | head -1)
 sleep 0.2
 xwd -id "$box" -silent >"$dir/box.xwd" && python3 "$here/xwd_pixel.py" "$dir/box.xwd" "$dir/box.png"
 ! grep -q confirmed "$dir/out" || fail "the handler went on before the message box was answered"
-xdotool key --window "$box" Return
+eval "$(xdotool getwindowgeometry --shell "$box")" # WIDTH, HEIGHT
+xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 12 - 11)) click 1 # its OK button
 wait_for 5 grep -qx confirmed "$dir/out" || fail "answering the message box did not end it"
+kill -0 "$app" 2>/dev/null || fail "the form ended with its message box"
+
+xdotool mousemove 300 200 # off the window: the button is at rest again
+wait_for 5 bash -c "xwd -id $wid -silent >'$dir/left.xwd' &&
+  [ \"\$(python3 '$here/xwd_pixel.py' '$dir/left.xwd' 24 24)\" = $(pixel "$dir/rest.xwd") ]" ||
+  fail "the hover picture stayed after the pointer left the window"
 
 xdotool windowclose "$wid"
 wait_for 5 bash -c "! kill -0 $app 2>/dev/null" || fail "closing the window did not end the program"

@@ -105,8 +105,8 @@ void Presenter::open() {
     m_delete = XInternAtom(m_display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(m_display, m_window, &m_delete, 1);
     XSelectInput(m_display, m_window,
-                 ExposureMask | PointerMotionMask | ButtonPressMask | ButtonReleaseMask |
-                     KeyPressMask | KeyReleaseMask | StructureNotifyMask);
+                 ExposureMask | PointerMotionMask | LeaveWindowMask | ButtonPressMask |
+                     ButtonReleaseMask | KeyPressMask | KeyReleaseMask | StructureNotifyMask);
     m_gc = XCreateGC(m_display, m_window, 0, nullptr);
     // The input method turns keys into text as the keyboard mapping says (dead keys and
     // compose included); without one, XLookupString does it for Latin-1.
@@ -148,7 +148,8 @@ int Presenter::timeout_ms(bool manual_clock) const {
 }
 
 void Presenter::handle(XEvent& event) {
-    if (XFilterEvent(&event, None))
+    // A message box's events (its end included) are its own.
+    if (XFilterEvent(&event, None) || event.xany.window != m_window)
         return;
     switch (event.type) {
     case Expose:
@@ -157,6 +158,10 @@ void Presenter::handle(XEvent& event) {
         break;
     case MotionNotify:
         pointer(event.xmotion.x, event.xmotion.y);
+        break;
+    case LeaveNotify: // gone off the window: to the window system, over no window at all
+        if (event.xcrossing.mode == NotifyNormal)
+            pf::Input::moveTo(-1, -1);
         break;
     case ButtonPress:
     case ButtonRelease:

@@ -19,6 +19,9 @@ int describe(lua_State* L) {
 
 ScriptHost::ScriptHost(PaginorForm* form, Output output)
     : m_form(form), m_output(std::move(output)), m_lua(luaL_newstate()) {
+    for (auto* to : {&m_output.print, &m_output.message, &m_output.error})
+        if (!*to)
+            *to = [](const std::string&) {}; // words nobody asked for go nowhere
     luaL_openlibs(m_lua);
     open_objects(m_lua);
     open_builtins(m_lua, m_output);
