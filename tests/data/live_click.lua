@@ -10,3 +10,7 @@ function hOne_Click()
     MsgBox("hOne was clicked")
     Print("confirmed")
 end
+
+function hOne_KeyUp(KeyCode, Shift)
+    Print("KeyUp", KeyCode, Shift)
+end

@@ -2,7 +2,7 @@
 # paginor-run on a real X display (a virtual one): the real pointer moves over an
 # O2007Hover and clicks it; the script's output must show the Click, a screenshot of the
 # window the hover picture, a message box must hold the handler until it is answered,
-# and closing the window must end the program with 0.
+# typed keys must reach the button, and closing the window must end the program with 0.
 # Usage: x11_test.sh PAGINOR_RUN DATA_DIR SCRATCH_DIR. Exit 77 (a skip) only when no
 # virtual display can start here.
 set -uo pipefail
@@ -53,6 +53,12 @@ eval "$(xdotool getwindowgeometry --shell "$box")" # WIDTH, HEIGHT
 xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 12 - 11)) click 1 # its OK button
 wait_for 5 grep -qx confirmed "$dir/out" || fail "answering the message box did not end it"
 kill -0 "$app" 2>/dev/null || fail "the form ended with its message box"
+
+# Keys through the X keyboard mapping to the focused button: an accented letter and
+# punctuation come as characters of their own key (231), a capital with Shift.
+xdotool mousemove --window "$wid" 60 60 type "é;A"
+wait_for 5 grep -qx "KeyUp.65.1" "$dir/out" || fail "typed text did not reach hOne"
+[ "$(grep -c "KeyUp.231.0" "$dir/out")" = 2 ] || fail "é and ; did not come as characters"
 
 xdotool mousemove 300 200 # off the window: the button is at rest again
 wait_for 5 bash -c "xwd -id $wid -silent >'$dir/left.xwd' &&
