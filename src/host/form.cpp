@@ -234,6 +234,10 @@ void compose(HWND hwnd, pf::POINT origin, pf::Image& out) {
 pf::Image Form::render() {
     pf::InvalidateRect(m_hwnd, nullptr, pf::FALSE);
     pf::DoEvents();
+    return composed();
+}
+
+pf::Image Form::composed() const {
     pf::RECT r{};
     pf::GetWindowRect(m_hwnd, &r);
     pf::Image out;

@@ -81,6 +81,9 @@ class Form final : public FormView {
     // them every visible top-level window above the form in the z-order (a tool-tip, a
     // pop-up), clipped to the form.
     platform::Image render();
+    // The same picture as the windows' surfaces hold it now, nothing repainted: what a
+    // presenter shows after the window system has painted only what was invalid.
+    platform::Image composed() const;
     // render() written as PNG; throws RuntimeError 75 when the file cannot be written.
     void render_png(const std::string& path);
 

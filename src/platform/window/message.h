@@ -39,5 +39,8 @@ bool PumpUntil(const std::function<bool()>& pred, uint32_t timeout_ms);
 void RunFor(uint32_t ms);
 // Messages waiting in the posted and input queues (for tests and benchmarks).
 std::size_t PendingMessageCount();
+// When (on the clock in use, in ms) the next timer tick or hover report falls due;
+// UINT64_MAX while none is set. A host's loop sleeps until then, or until input comes.
+uint64_t NextDueTime();
 
 } // namespace paginor::platform

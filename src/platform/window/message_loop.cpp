@@ -132,4 +132,8 @@ std::size_t PendingMessageCount() {
     return state().posted.size() + state().input.size();
 }
 
+uint64_t NextDueTime() {
+    return std::min(detail::next_timer_due(), detail::next_hover_due());
+}
+
 } // namespace paginor::platform

@@ -13,9 +13,11 @@ class Timers : public WindowSystemTest {};
 TEST_F(Timers, TicksCoalesceAndEqualDueTimesFireInCreationOrder) {
     HWND w = make(0, {0, 0, 10, 10});
     start_recording();
+    EXPECT_EQ(NextDueTime(), UINT64_MAX);
     EXPECT_EQ(SetTimer(w, 3, 100), 3u);
     EXPECT_EQ(SetTimer(w, 1, 100), 1u);
     EXPECT_EQ(SetTimer(w, 2, 50), 2u);
+    EXPECT_EQ(NextDueTime(), ws.clock().monotonic_ms() + 50); // a host sleeps until then
     DoEvents();
     EXPECT_TRUE(log().empty());
     ws.clock().advance(milliseconds(1000)); // ten intervals late: one tick each

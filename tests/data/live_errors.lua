@@ -1,0 +1,16 @@
+-- Errors as a form's logic meets them: a control's error as a value, a handler that
+-- fails without stopping the form.
+local ok, err = pcall(function() return CreateObject("PaginorV2CTL.HoverButton").Caption end)
+Print(ok, err.number, err.source, err.description)
+ok, err = pcall(LoadPicture, "no such picture.png")
+Print(ok, err.number, err.source)
+ok, err = pcall(function() hOne.NoSuchMember = 1 end)
+Print(ok, tostring(err))
+
+function hOne_MouseMove()
+    error("no luck")
+end
+
+function hOne_Click()
+    Print("Click still arrives")
+end
