@@ -65,7 +65,7 @@ TEST(ScriptHost, FormLogicRunsFromItsScript) {
          {}},
         {"live_errors.lua",
          point_and_click,
-         {"false\t-2147467263\tPaginorV2CTL.HoverButton\tCaption is not implemented yet",
+         {"false\t-2147467263\tPaginorV2CTL.PromptField\tCaption is not implemented yet",
           "false\t53\tPaginorV2CTL",
           "false\t" + file +
               ":7: Object doesn't support this property or method: NoSuchMember "
