@@ -2,6 +2,9 @@
 // value, positions in twips) for each scenario of pointer, keys and the manual clock.
 #include <paginor/form.h>
 
+#include "frame/user_control.h"
+#include "platform/window/window.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -254,6 +257,17 @@ TEST(GradientButtonInput, HostEndsOrPumpsInsideEvents) {
             }
         }
     }
+}
+
+// The button's window destroyed by someone else while it holds the pointer and both
+// timers run: nothing more is raised, and the host's later input and close are harmless.
+TEST(GradientButtonInput, WindowDestroyedWhileHeld) {
+    Host host(15, 15);
+    host.run("p RepeatInterval 10, m 10 10, d 1");
+    host.take();
+    platform::DestroyWindow(frame::UserControl::from(host.c1.object())->hwnd());
+    host.run("t 100, m 20 10, u 1, t 100");
+    EXPECT_EQ(host.take(), "");
 }
 
 } // namespace
