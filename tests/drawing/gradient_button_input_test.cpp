@@ -19,17 +19,12 @@ constexpr LONG kAt = 10; // the button's corner in the form, pixels; it is 100 x
 
 std::string text(const VARIANT& v) {
     std::ostringstream out;
-    switch (v.vt & ~VT_BYREF) {
-    case VT_I2:
-        out << *v.piVal;
-        break;
-    case VT_R4:
-        out << *v.pfltVal;
-        break;
-    case VT_BOOL:
+    if (v.vt == (VT_BYREF | VT_BOOL))
         out << (*v.pboolVal ? "True" : "False");
-        break;
-    }
+    else if (v.vt == (VT_BYREF | VT_R4))
+        out << *v.pfltVal;
+    else
+        out << *v.piVal;
     return out.str();
 }
 
@@ -42,27 +37,24 @@ struct Host {
         c1 = form.add(u"PaginorV2CTL.GradientButton", u"c1", kAt * tx, kAt * ty, 100 * tx, 30 * ty)
                  .value;
         form.add(u"PaginorV2CTL.GradientButton", u"c2", 130 * tx, kAt * ty, 100 * tx, 30 * ty);
-        PaginorAdvise(c1.object(), &heard, this, &cookie);
-        PaginorAdvise(form.control(u"c2").value.object(), &heard_c2, this, &cookie);
+        PaginorAdvise(c1.object(), &heard, &ears[0], &cookie);
+        PaginorAdvise(form.control(u"c2").value.object(), &heard, &ears[1], &cookie);
     }
     ~Host() { PaginorSetTwipsPerPixel(15, 15); }
-    static void heard(void* self, DISPID, const OLECHAR* name, DISPPARAMS* p) {
-        auto& host = *static_cast<Host*>(self);
-        std::string line(name, name + std::char_traits<char16_t>::length(name));
-        for (UINT i = p->cArgs; i-- > 0;)
-            line += " " + text(p->rgvarg[i]);
-        if (line != "MouseOnTimer" || !host.quiet_poll)
-            host.seen += (host.seen.empty() ? "" : "; ") + line;
-        if (host.inside && line.rfind(host.inside_of, 0) == 0)
-            host.inside();
-    }
-    static void heard_c2(void* self, DISPID, const OLECHAR* name, DISPPARAMS* p) {
-        auto& host = *static_cast<Host*>(self);
+    struct Ear {
+        Host* host;
+        const char* prefix;
+    };
+    static void heard(void* ear, DISPID, const OLECHAR* name, DISPPARAMS* p) {
+        auto [host, prefix] = *static_cast<Ear*>(ear);
         std::string line =
-            "c2:" + std::string(name, name + std::char_traits<char16_t>::length(name));
+            prefix + std::string(name, name + std::char_traits<char16_t>::length(name));
         for (UINT i = p->cArgs; i-- > 0;)
             line += " " + text(p->rgvarg[i]);
-        host.seen += (host.seen.empty() ? "" : "; ") + line;
+        if (line != "MouseOnTimer" || !host->quiet_poll)
+            host->seen += (host->seen.empty() ? "" : "; ") + line;
+        if (host->inside && line.rfind(host->inside_of, 0) == 0)
+            host->inside();
     }
     // Runs one step: commands apart by ",": m x y (pointer, button pixels), d b / u b
     // (button down / up), t ms (clock), k vk (key down and up), f name (focus), D name /
@@ -102,6 +94,7 @@ struct Host {
     bool quiet_poll = false; // MouseOnTimer not recorded
     std::string inside_of;   // an event whose handler runs inside()
     std::function<void()> inside;
+    Ear ears[2] = {{this, ""}, {this, "c2:"}};
 };
 
 struct Step {
