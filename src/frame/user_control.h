@@ -22,7 +22,10 @@
 // belongs to the control (and to the windowless child that took the press) wherever it
 // happens. Events: MouseDown, MouseUp, then Click (left button, released over the same
 // part); a second press within the double-click time raises DblClick in place of
-// MouseDown, and its release MouseUp without Click. Coordinates are twips.
+// MouseDown, and its release MouseUp without Click. Coordinates are twips. A key pressed
+// in the control goes to the site first (ControlSite::translate_accelerator): Enter or Esc
+// that the host hands to its default or cancel button is not heard by the control,
+// neither its KeyDown nor its character.
 //
 // Lifetime: while the control handles a message of its window (any handler above, from
 // Show to KeyUp) it holds a reference to itself, as its automation members do, so a
