@@ -108,6 +108,13 @@ PAGINOR_API HRESULT PaginorFormMove(PaginorForm* form, const OLECHAR* name, LONG
                                     LONG width, LONG height);
 /* Activates the form and gives the named control the focus. */
 PAGINOR_API HRESULT PaginorFormFocus(PaginorForm* form, const OLECHAR* name);
+/* Makes the named control the form's default button (cancel FALSE) or its cancel button
+ * (cancel TRUE): Enter pressed while another control or the form has the focus goes to
+ * the default button as its access key (a GradientButton clicks), Esc to the cancel
+ * button, and the control with the focus hears neither. A button that is disabled, or
+ * has the focus itself, leaves the key where it is. Null or empty name clears it. Not
+ * saved with the form. E_INVALIDARG naming it when the form has no such control. */
+PAGINOR_API HRESULT PaginorFormDefaultButton(PaginorForm* form, const OLECHAR* name, BOOL cancel);
 
 /* --- Input, in form client pixels, queued and delivered by PaginorDoEvents ------------ */
 
@@ -388,6 +395,10 @@ class Form {
     Status focus(std::u16string_view name) const {
         std::u16string n(name);
         return detail::status_of(PaginorFormFocus(m_form, n.c_str()));
+    }
+    Status default_button(std::u16string_view name, bool cancel = false) const {
+        std::u16string n(name);
+        return detail::status_of(PaginorFormDefaultButton(m_form, n.c_str(), cancel));
     }
     Status mouse(LONG x, LONG y) const { return detail::status_of(PaginorFormMouse(m_form, x, y)); }
     Status button(SHORT button, bool down) const {

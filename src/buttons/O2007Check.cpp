@@ -2,8 +2,8 @@
 
 #include "automation/variant.h"
 #include "buttons/O2007Check_glyphs.h"
-#include "buttons/mouse_event_args.h"
 #include "buttons/quietly.h"
+#include "frame/mouse_event_args.h"
 #include "frame/twips.h"
 #include "platform/core/unicode.h"
 

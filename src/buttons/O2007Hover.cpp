@@ -1,8 +1,8 @@
 #include "buttons/O2007Hover.h"
 
 #include "automation/variant.h"
-#include "buttons/mouse_event_args.h"
 #include "buttons/quietly.h"
+#include "frame/mouse_event_args.h"
 
 #include <array>
 

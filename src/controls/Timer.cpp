@@ -33,6 +33,10 @@ void Timer::SetInterval(int32_t ms) {
 }
 
 void Timer::SetEnabled(bool on) {
+    // Switching on a timer that runs keeps its wait: an owner that switches it on at every
+    // pointer move must not starve it.
+    if (on && m_enabled)
+        return;
     m_enabled = on;
     restart();
 }

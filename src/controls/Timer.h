@@ -19,7 +19,8 @@ class Timer final {
     // A new interval starts the wait afresh.
     int32_t Interval() const { return m_interval; }
     void SetInterval(int32_t ms);
-    // Switching on starts the wait afresh; switching off stops the ticks.
+    // Switching on a stopped timer starts the wait afresh; switching on one that is on
+    // changes nothing (its wait goes on); switching off stops the ticks.
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool on);
 

@@ -20,6 +20,8 @@ GradientButton::GradientButton() : Control(frame::ClassId::GradientButton) {
     m_tmrMouse.SetEnabled(false);
     m_tmrMouse.SetInterval(20);
     m_tmrMouseDown.SetEnabled(false);
+    m_tmrMouse.on_timer = [this] { tmrMouse_Timer(); };
+    m_tmrMouseDown.on_timer = [this] { tmrMouseDown_Timer(); };
 }
 
 GradientButton::~GradientButton() = default;
@@ -258,6 +260,10 @@ void GradientButton::UserControl_EnterFocus() {
 void GradientButton::UserControl_ExitFocus() {
     m_has_focus = false;
     Redraw();
+}
+
+void GradientButton::UserControl_Terminate() {
+    StopTimers();
 }
 
 // --- Private procedures --------------------------------------------------------------

@@ -8,8 +8,13 @@
 // Bands without room draw nothing and everything else clips to the surface, so any size,
 // any band width and any picture or caption paints without failing.
 //
-// The pointer, keys and timers that move the hover and pressed flags are not built yet:
-// the flags stay as they are set (false from creation), and the events are not raised.
+// Input (GradientButton_input.cpp) moves the two flags and raises the events: a press
+// shows the down look and raises MouseDown, the first move over the button shows the
+// hover look and starts a 20 ms poll of the pointer (MouseOnTimer while it is over, one
+// MouseOff when it has left), a release raises Click (left button over the button flips
+// Value, in every Mode) before MouseUp, a held button raises MouseDownRepeat every
+// RepeatInterval ms, keys pass through, and space released or the host's Enter for its
+// default button click it. Positions are twips.
 #pragma once
 
 #include <paginor/PaginorV2CTL.h>
@@ -99,12 +104,38 @@ class GradientButton final : public frame::Control<_GradientButton> {
     void UserControl_Resize() override;
     void UserControl_EnterFocus() override;
     void UserControl_ExitFocus() override;
+    void UserControl_Terminate() override;
+
+    // Input (GradientButton_input.cpp). Each handler stops at the first event after which
+    // the control has been ended, so nothing is raised on a control that is gone.
+    void UserControl_MouseDown(const frame::MouseEvent& e) override;
+    void UserControl_MouseMove(const frame::MouseEvent& e) override;
+    void UserControl_MouseUp(const frame::MouseEvent& e) override;
+    void UserControl_DblClick() override;
+    void UserControl_KeyDown(frame::KeyEvent& e) override;
+    void UserControl_KeyPress(SHORT& ascii) override;
+    void UserControl_KeyUp(frame::KeyEvent& e) override;
+    void UserControl_AccessKeyPress(SHORT& ascii) override;
+    // The hover poll: pending messages first, then MouseOff (once) or MouseOnTimer.
+    void tmrMouse_Timer();
+    // The auto-repeat: MouseDownRepeat with whether the pointer is over the button.
+    void tmrMouseDown_Timer();
 
     // Runs the painter and lets the window show the result.
     void Redraw();
     // Stores through set, reports the change under key, then repaints unless told not to.
     template <class Set> HRESULT Change(std::u16string_view key, Set&& set, bool repaint = true);
     bool Pressed() const;
+    // The pointer's screen position against the window's content, both far edges
+    // included: a pointer one pixel past the last column or row still counts as over.
+    bool IsMouseOver() const;
+    // Raises a mouse event (twips) or an argumentless one; false when the control has
+    // been ended meanwhile (its window is gone), so the caller stops.
+    bool RaiseMouse(DISPID id, frame::MouseEvent e);
+    bool Raise(DISPID id);
+    // The control still has its window: it was not ended, nor its window destroyed.
+    bool Alive() const;
+    void StopTimers();
 
     OLE_COLOR m_border_color{0x80000010};
     SHORT m_border_width{1};

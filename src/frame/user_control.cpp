@@ -12,6 +12,8 @@
 #include "platform/window/message.h"
 #include "platform/window/window.h"
 
+#include <utility>
+
 namespace paginor::frame {
 
 namespace pf = platform;
@@ -139,6 +141,13 @@ void UserControl::terminate() {
     m_site = nullptr;
 }
 
+void UserControl::access_key(SHORT ascii) {
+    if (m_terminated)
+        return;
+    const Ref<IUnknown> alive(control_unknown());
+    UserControl_AccessKeyPress(ascii);
+}
+
 double UserControl::Width() const {
     return pixels_to_twips(ScaleWidth(), Axis::Across);
 }
@@ -244,11 +253,17 @@ LRESULT UserControl::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case pf::WM_KEYDOWN: {
         KeyEvent key{static_cast<SHORT>(wParam), shift_state()};
+        if (m_site && m_site->translate_accelerator(*this, key.key)) {
+            m_taken_char = key.key == pf::VK_RETURN ? 13 : key.key == pf::VK_ESCAPE ? 27 : 0;
+            return 0;
+        }
         UserControl_KeyDown(key);
         return 0;
     }
     case pf::WM_CHAR: {
         SHORT ascii = static_cast<SHORT>(wParam);
+        if (std::exchange(m_taken_char, SHORT(0)) == ascii)
+            return 0;
         UserControl_KeyPress(ascii);
         return 0;
     }

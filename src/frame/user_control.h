@@ -22,7 +22,10 @@
 // belongs to the control (and to the windowless child that took the press) wherever it
 // happens. Events: MouseDown, MouseUp, then Click (left button, released over the same
 // part); a second press within the double-click time raises DblClick in place of
-// MouseDown, and its release MouseUp without Click. Coordinates are twips.
+// MouseDown, and its release MouseUp without Click. Coordinates are twips. A key pressed
+// in the control goes to the site first (ControlSite::translate_accelerator): Enter or Esc
+// that the host hands to its default or cancel button is not heard by the control,
+// neither its KeyDown nor its character.
 //
 // Lifetime: while the control handles a message of its window (any handler above, from
 // Show to KeyUp) it holds a reference to itself, as its automation members do, so a
@@ -54,6 +57,8 @@ using platform::POINT;
 using platform::RECT;
 using platform::WPARAM;
 
+class UserControl;
+
 // What a control asks of the host that sites it.
 class ControlSite {
   public:
@@ -68,6 +73,10 @@ class ControlSite {
     virtual IDispatch* parent_object() { return nullptr; }
     // The font a new control starts with.
     virtual FontDescription ambient_font() { return {}; }
+    // A key pressed in the control before the control sees it: true when the host took
+    // it (Enter for its default button, Esc for its cancel button), and the control then
+    // hears neither its KeyDown nor the character it makes.
+    virtual bool translate_accelerator(UserControl& /*focus*/, SHORT /*key*/) { return false; }
 
   protected:
     ~ControlSite() = default;
@@ -120,6 +129,10 @@ class UserControl : private WindowlessChildren::Surface {
     void move(double left, double top, double width, double height);
     // Runs UserControl_Terminate and destroys the window; a second call does nothing.
     void terminate();
+    // The host hands the control an access key: 13 (Enter) while it is the form's default
+    // button and another control has the focus, 27 (Esc) while it is the cancel button.
+    // Runs UserControl_AccessKeyPress holding the control alive; ignored once terminated.
+    void access_key(SHORT ascii);
 
     // --- Both sides ------------------------------------------------------------------
     HWND hwnd() const { return m_hwnd; }
@@ -195,6 +208,7 @@ class UserControl : private WindowlessChildren::Surface {
     virtual void UserControl_KeyDown(KeyEvent&) {}
     virtual void UserControl_KeyPress(SHORT& /*ascii*/) {}
     virtual void UserControl_KeyUp(KeyEvent&) {}
+    virtual void UserControl_AccessKeyPress(SHORT& /*ascii*/) {}
     virtual void UserControl_EnterFocus() {}
     virtual void UserControl_ExitFocus() {}
 
@@ -218,6 +232,7 @@ class UserControl : private WindowlessChildren::Surface {
     std::vector<std::unique_ptr<NestedControl>> m_nested{};
     bool m_terminated{false};
     bool m_resized{false}; // a Resize was raised since the control was sited
+    SHORT m_taken_char{0}; // the character of a key the host took, not to be heard
     std::function<void(UINT, WPARAM, LPARAM)> m_relay{};
 };
 

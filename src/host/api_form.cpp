@@ -120,6 +120,16 @@ HRESULT PaginorFormMove(PaginorForm* form, const OLECHAR* name, LONG left, LONG 
         [&] { api::control_of(api::form_of(form), name).move(left, top, width, height); });
 }
 
+HRESULT PaginorFormDefaultButton(PaginorForm* form, const OLECHAR* name, BOOL cancel) {
+    return api::call([&] {
+        HostForm& f = api::form_of(form);
+        const std::u16string_view text = name ? std::u16string_view(name) : u"";
+        if (!text.empty())
+            api::control_of(f, name);
+        f.set_default_button(text, cancel != 0);
+    });
+}
+
 HRESULT PaginorFormFocus(PaginorForm* form, const OLECHAR* name) {
     return api::call([&] {
         HostForm& f = api::form_of(form);

@@ -63,6 +63,9 @@ class Form::Site final : public frame::ControlSite {
     }
     IDispatch* parent_object() override { return m_form.m_object.get(); }
     frame::FontDescription ambient_font() override { return m_form.m_ambient_font; }
+    bool translate_accelerator(frame::UserControl& focus, SHORT key) override {
+        return m_form.dialog_key(focus.hwnd(), key);
+    }
 
   private:
     Form& m_form;
@@ -94,8 +97,10 @@ Form::~Form() {
     pf::DestroyWindow(m_hwnd);
 }
 
-pf::LRESULT Form::form_proc(HWND hwnd, UINT msg, pf::WPARAM, pf::LPARAM) {
+pf::LRESULT Form::form_proc(HWND hwnd, UINT msg, pf::WPARAM wParam, pf::LPARAM) {
     auto* self = reinterpret_cast<Form*>(pf::GetWindowLongPtr(hwnd, pf::GWLP_USERDATA));
+    if (self && msg == pf::WM_KEYDOWN) // the form itself has the focus
+        self->dialog_key(0, static_cast<SHORT>(wParam));
     if (msg != pf::WM_PAINT || !self)
         return 0;
     const pf::HDC hdc = pf::GetDC(hwnd);
@@ -151,6 +156,28 @@ IDispatch* Form::control(std::u16string_view name) const {
         if (equals_ignore_case(e.name, name))
             return e.object.get();
     return nullptr;
+}
+
+void Form::set_default_button(std::u16string_view name, bool cancel) {
+    if (!name.empty() && !control(name))
+        raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
+                       u"The form has no control named '" + std::u16string(name) + u"'");
+    (cancel ? m_cancel : m_default) = std::u16string(name);
+}
+
+bool Form::dialog_key(HWND focus, SHORT key) {
+    const std::u16string* name = key == pf::VK_RETURN   ? &m_default
+                                 : key == pf::VK_ESCAPE ? &m_cancel
+                                                        : nullptr;
+    if (!name || name->empty())
+        return false;
+    // Held for the call: the button's Click may close the form.
+    const frame::Ref<IDispatch> object(control(*name));
+    frame::UserControl* const button = frame::UserControl::from(object.get());
+    if (!button || button->hwnd() == focus || !pf::IsWindowEnabled(button->hwnd()))
+        return false;
+    button->access_key(key == pf::VK_RETURN ? 13 : 27);
+    return true;
 }
 
 void Form::note_change(IUnknown* control, DISPID dispid) {

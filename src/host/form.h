@@ -66,6 +66,16 @@ class Form final : public FormView {
                    std::u16string_view container = {});
     // Borrowed; null when no control has the name.
     IDispatch* control(std::u16string_view name) const override;
+    // The form's default button (cancel false) or cancel button (cancel true): Enter
+    // pressed while another control (or the form itself) has the focus goes to the default
+    // button as its access key 13, Esc to the cancel button as 27, and the control with
+    // the focus hears neither. An empty name clears it; one control may be both. Throws
+    // RuntimeError 5 for a name no control has. Not saved with the form.
+    void set_default_button(std::u16string_view name, bool cancel);
+    // Hands key (Enter or Esc) to the default or cancel button when there is one, it is
+    // enabled and it does not have the focus itself (focus is the focused control's
+    // window, 0 for none); false when the key stays with the focus.
+    bool dialog_key(HWND focus, SHORT key);
     const std::vector<Entry>& controls() const override { return m_entries; }
     // Property changes the controls reported, oldest first; dirty() while any.
     const std::vector<Change>& changes() const { return m_changes; }
@@ -101,6 +111,8 @@ class Form final : public FormView {
     std::vector<Entry> m_entries{};
     std::vector<std::unique_ptr<Site>> m_sites{};
     std::vector<Change> m_changes{};
+    std::u16string m_default{}; // the default button's name, empty for none
+    std::u16string m_cancel{};  // the cancel button's name, empty for none
 };
 
 } // namespace paginor::host

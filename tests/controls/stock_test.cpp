@@ -147,6 +147,13 @@ TEST(Timer, TicksOnThePlatformClock) {
     timer.SetEnabled(true); // the wait starts afresh
     run(60);
     EXPECT_EQ(ticks.back(), 510u);
+    timer.SetEnabled(true); // already on: the wait goes on
+    run(40);
+    EXPECT_EQ(ticks.back(), 560u);
+    scope.clock().advance(std::chrono::seconds(10)); // a jump ticks once
+    platform::DoEvents();
+    platform::DoEvents();
+    EXPECT_EQ(ticks.size(), 6u);
 
     for (const auto& [interval, error] : {std::pair{-1, 380}, {65536, 380}, {65535, 0}, {0, 0}})
         EXPECT_EQ(test::error_of([&] { timer.SetInterval(interval); }), error) << interval;

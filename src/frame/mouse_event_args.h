@@ -1,6 +1,7 @@
-// The arguments of a mouse event as the buttons raise it to their host: Button and Shift
-// as 16-bit integers and X, Y as single-precision numbers, each by reference, as the host
-// runtime passes them. The handlers' answers go nowhere: the values are the caller's copy.
+// The arguments of the controls' events as they raise them to their host, each by
+// reference, as the host runtime passes them: a mouse event's Button and Shift as 16-bit
+// integers and X, Y as single-precision numbers; a key's code; a Boolean. The handlers'
+// answers land in the caller's variables.
 #pragma once
 
 #include <paginor/base.h>
@@ -17,6 +18,15 @@ inline VARIANT by_ref(SHORT* value) {
     VariantInit(&v);
     v.vt = VT_BYREF | VT_I2;
     v.piVal = value;
+    return v;
+}
+
+// VARIANT_BOOL is a 16-bit integer too, so a Boolean goes by its own name.
+inline VARIANT bool_by_ref(VARIANT_BOOL* value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BYREF | VT_BOOL;
+    v.pboolVal = value;
     return v;
 }
 
