@@ -21,8 +21,8 @@
 //
 // Bag values: Nothing, Integer n, Long n, Boolean True|False, Colour &Hhex&, String "..",
 // Font "face" points [Bold] [Italic] [Underline] [Strikethrough], Picture { base64 lines }.
-// Geometry (Left, Top, Width, Height, in twips) and Container (the name of the holding control when
-// it is not the form) precede the bag.
+// Geometry (Left, Top, Width, Height, in twips: finite numbers within a Long) and Container (the
+// name of the holding control when it is not the form) precede the bag.
 #pragma once
 
 #include <paginor/base.h>

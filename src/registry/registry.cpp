@@ -169,6 +169,12 @@ RegistryResult Registry::parse(std::string_view text, std::string_view file_name
         if (raw.ends_with('\r')) {
             raw.remove_suffix(1);
         }
+        // Any other carriage return could not be written back: format() ends lines in
+        // "\n" and a reader drops one "\r" before it.
+        if (raw.find('\r') != std::string_view::npos) {
+            return failure(RegistryStatus::bad_value, file_name, number,
+                           "a carriage return inside a line");
+        }
         std::string_view line = trim(raw);
         if (line.empty()) {
             if (in_heading) {
@@ -223,6 +229,9 @@ RegistryResult Registry::parse(std::string_view text, std::string_view file_name
                                current.key + "]");
         }
         current.entries.push_back(std::move(entry));
+    }
+    if (in_heading) {
+        pending.clear(); // a file of comments alone: its heading, which format() writes anew
     }
     m_sections = std::move(sections);
     m_trailing_comments = std::move(pending);

@@ -427,6 +427,11 @@ XmlLoadResult XmlDocument::load(std::u16string_view text) {
     result.description =
         *problem.description != 0 ? problem.description : from_utf8(parsed.description());
     size_t at = std::min(utf8.size(), size_t(std::max<ptrdiff_t>(problem.offset, 0)));
+    // An offset inside a multi-byte sequence counts from the character it falls in: the
+    // cut-off bytes would otherwise each read as a character of their own.
+    while (at > 0 && at < utf8.size() && (uint8_t(utf8[at]) & 0xC0) == 0x80) {
+        --at;
+    }
     result.offset = from_utf8(std::string_view(utf8).substr(0, at)).size();
     m_doc->reset();
     return result;
