@@ -445,6 +445,8 @@ void Reader::picture_line(std::string_view line) {
 
 FormFileResult read_form_file(std::string_view text, FormRecord& out) {
     out = FormRecord{};
+    if (text.size() > kMaxFormFileBytes)
+        return {1, u"file", u"the file is larger than a form file may be (64 MiB)"};
     return Reader(text, out).run();
 }
 

@@ -150,6 +150,10 @@ std::string RegistryResult::message() const {
 }
 
 RegistryResult Registry::parse(std::string_view text, std::string_view file_name) {
+    if (text.size() > kMaxRegistryBytes) {
+        return failure(RegistryStatus::not_text, file_name, 0,
+                       "larger than a registry file may be (16 MiB)");
+    }
     if (std::size_t bad = first_bad_text_line(text)) {
         return failure(RegistryStatus::not_text, file_name, bad,
                        "not a text file: a NUL byte or malformed UTF-8");

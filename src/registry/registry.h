@@ -70,10 +70,13 @@ struct RegistryResult {
     std::string message() const;
 };
 
+inline constexpr std::size_t kMaxRegistryBytes = std::size_t(16) << 20;
+
 // The sections of one registry file, in file order.
 class Registry {
   public:
-    // Replaces the contents with the sections parsed from text. On failure the registry
+    // Replaces the contents with the sections parsed from text (at most kMaxRegistryBytes;
+    // a larger text is refused as not_text). On failure the registry
     // is left as it was and the result names file_name, the line and the reason.
     RegistryResult parse(std::string_view text, std::string_view file_name);
 
