@@ -23,8 +23,8 @@ void on_message(j_common_ptr) {}
 
 constexpr long kMostWorkingMemory = 512L << 20;
 
-// Within the pixel limit, and not more pixels than the bytes can describe: every 8x8
-// block of the first component costs at least one bit in every scan that codes it.
+// Within the pixel limit, and not more pixels than the bytes can describe: a picture
+// has at least one 8x8 block per 64 pixels, and each costs at least one bit in its scan.
 bool plausible_size(JDIMENSION width, JDIMENSION height, size_t bytes) {
     const int64_t pixels = int64_t(width) * height;
     return width > 0 && height > 0 && pixels <= kMaxBitmapPixels &&
