@@ -43,14 +43,14 @@ using GifFile = std::unique_ptr<GifFileType, Closer>;
 constexpr int64_t kMostPixelsPerByte = 4096 * 8 / 12;
 
 // The extensions before the first frame, for its transparent index.
-int read_extensions_to_frame(GifFileType* gif, int& key) {
+void read_extensions_to_frame(GifFileType* gif, int& key) {
     key = NO_TRANSPARENT_COLOR;
     for (;;) {
         GifRecordType type = UNDEFINED_RECORD_TYPE;
         if (DGifGetRecordType(gif, &type) != GIF_OK || type == TERMINATE_RECORD_TYPE)
             invalid_picture("GIF without frames");
         if (type == IMAGE_DESC_RECORD_TYPE)
-            return GIF_OK;
+            return;
         if (type != EXTENSION_RECORD_TYPE)
             invalid_picture("damaged GIF");
         int code = 0;
@@ -103,13 +103,15 @@ Image decode_first_frame(GifFileType* gif, const Reader& reader) {
     // screen itself is allocated once at least one row has decoded.
     std::vector<GifPixelType> line(size_t(d.Width));
     std::vector<std::pair<int, std::vector<GifPixelType>>> rows;
+    size_t decoded = 0;
     for (int y : row_order(d.Height, d.Interlace)) {
         if (DGifGetLine(gif, line.data(), d.Width) != GIF_OK)
             break;
+        ++decoded;
         if (d.Top + y < h)
             rows.emplace_back(d.Top + y, line);
     }
-    if (rows.empty() && gif->Error != 0)
+    if (decoded == 0)
         invalid_picture("damaged GIF");
     Image img;
     img.width = int(w);
