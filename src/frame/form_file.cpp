@@ -3,6 +3,7 @@
 #include "platform/core/base64.h"
 #include "platform/core/unicode.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -20,13 +21,19 @@ std::string indent(int level) {
     return std::string(size_t(level) * 4, ' ');
 }
 
+// Twips a place or size may hold: what a long holds. Larger numbers, infinities and NaN
+// are refused when read; a record made in code is written with them clamped.
+constexpr double kMaxTwips = 2147483647.0;
+
+// Whole numbers as integers; others in the shortest text that reads back to the same
+// double, so that a file read and written again keeps every value.
 std::string number_text(double v) {
+    v = std::isnan(v) ? 0 : std::clamp(v, -kMaxTwips, kMaxTwips);
+    if (v == std::trunc(v))
+        return std::to_string(static_cast<int64_t>(v));
     char buf[32];
-    if (v == static_cast<double>(static_cast<int64_t>(v)))
-        std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
-    else
-        std::snprintf(buf, sizeof buf, "%.6g", v);
-    return buf;
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    return ec == std::errc{} ? std::string(buf, end) : "0";
 }
 
 std::string colour_text(OLE_COLOR c) {
@@ -131,10 +138,12 @@ std::optional<int64_t> parse_int(std::string_view s) {
     return v;
 }
 
+// A finite number within the twips a long holds.
 std::optional<double> parse_number(std::string_view s) {
     double v = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc{} || end != s.data() + s.size() || s.empty())
+    if (ec != std::errc{} || end != s.data() + s.size() || s.empty() ||
+        !(std::fabs(v) <= kMaxTwips))
         return std::nullopt;
     return v;
 }
@@ -290,7 +299,7 @@ void Reader::form_line(std::string_view line) {
         if (auto n = parse_number(value))
             (key == "Width" ? m_out.width : m_out.height) = *n;
         else
-            fail(k, u"not a number");
+            fail(k, u"not a number of twips (a finite number within a Long)");
     } else {
         fail(k, u"unknown form entry");
     }
@@ -315,7 +324,7 @@ void Reader::control_line(std::string_view line) {
         if (auto n = parse_number(value))
             *geometry = *n;
         else
-            fail(k, u"not a number");
+            fail(k, u"not a number of twips (a finite number within a Long)");
         return;
     }
     if (key == "Container") {
@@ -394,7 +403,10 @@ bool Reader::font_value(std::string_view text, BagValue& out) {
     std::string_view rest = trim(text.substr(close + 1));
     const size_t space = rest.find(' ');
     const auto size = parse_number(rest.substr(0, space));
-    if (!face || face->empty() || !size || *size <= 0 || *size > 200000)
+    // Written in the negative so that NaN fails too; a size that rounds to no 1/10000
+    // point could not be written back.
+    if (!face || face->empty() || !size || !(*size > 0 && *size <= 200000) ||
+        std::lround(*size * 10000) < 1)
         return false;
     bool flags[4] = {};
     const std::string_view names[4] = {"Bold", "Italic", "Underline", "Strikethrough"};
@@ -433,6 +445,8 @@ void Reader::picture_line(std::string_view line) {
 
 FormFileResult read_form_file(std::string_view text, FormRecord& out) {
     out = FormRecord{};
+    if (text.size() > kMaxFormFileBytes)
+        return {1, u"file", u"the file is larger than a form file may be (64 MiB)"};
     return Reader(text, out).run();
 }
 

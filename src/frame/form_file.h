@@ -21,8 +21,8 @@
 //
 // Bag values: Nothing, Integer n, Long n, Boolean True|False, Colour &Hhex&, String "..",
 // Font "face" points [Bold] [Italic] [Underline] [Strikethrough], Picture { base64 lines }.
-// Geometry (Left, Top, Width, Height, in twips) and Container (the name of the holding control when
-// it is not the form) precede the bag.
+// Geometry (Left, Top, Width, Height, in twips: finite numbers within a Long) and Container (the
+// name of the holding control when it is not the form) precede the bag.
 #pragma once
 
 #include <paginor/base.h>
@@ -64,11 +64,13 @@ struct FormFileResult {
     bool ok() const { return description.empty(); }
 };
 
+inline constexpr size_t kMaxFormFileBytes = size_t(64) << 20;
+
 // The file's text. Never fails.
 std::string write_form_file(const FormRecord& form);
-// Reads a form file. On any fault (unknown keyword, unknown value kind, a number out of
-// range, a broken string, bad base64, a block left open, a line after the end) the
-// result names the line and entry; `out` then holds what was read before it.
+// Reads a form file of at most kMaxFormFileBytes. On any fault (a larger file, unknown keyword,
+// unknown value kind, a number out of range, a broken string, bad base64, a block left open, a line
+// after the end) the result names the line and entry; `out` then holds what was read before it.
 FormFileResult read_form_file(std::string_view text, FormRecord& out);
 
 } // namespace paginor::frame

@@ -150,6 +150,10 @@ std::string RegistryResult::message() const {
 }
 
 RegistryResult Registry::parse(std::string_view text, std::string_view file_name) {
+    if (text.size() > kMaxRegistryBytes) {
+        return failure(RegistryStatus::not_text, file_name, 0,
+                       "larger than a registry file may be (16 MiB)");
+    }
     if (std::size_t bad = first_bad_text_line(text)) {
         return failure(RegistryStatus::not_text, file_name, bad,
                        "not a text file: a NUL byte or malformed UTF-8");
@@ -168,6 +172,12 @@ RegistryResult Registry::parse(std::string_view text, std::string_view file_name
         ++number;
         if (raw.ends_with('\r')) {
             raw.remove_suffix(1);
+        }
+        // Any other carriage return could not be written back: format() ends lines in
+        // "\n" and a reader drops one "\r" before it.
+        if (raw.find('\r') != std::string_view::npos) {
+            return failure(RegistryStatus::bad_value, file_name, number,
+                           "a carriage return inside a line");
         }
         std::string_view line = trim(raw);
         if (line.empty()) {
@@ -223,6 +233,9 @@ RegistryResult Registry::parse(std::string_view text, std::string_view file_name
                                current.key + "]");
         }
         current.entries.push_back(std::move(entry));
+    }
+    if (in_heading) {
+        pending.clear(); // a file of comments alone: its heading, which format() writes anew
     }
     m_sections = std::move(sections);
     m_trailing_comments = std::move(pending);

@@ -10,14 +10,15 @@
 //   name = value      an entry of the section above; blanks around name and value trimmed
 //
 // Blank lines are ignored. A comment block that opens the file and ends in a blank line
-// is the file's heading, which the library writes anew; any other comment lines belong to
-// the section header below them and are written back with it. Section kinds and entry names are
-// compared exactly, section keys without regard to ASCII case (ProgIDs and GUIDs are
+// (or the file's end) is the file's heading, which the library writes anew; any other comment lines
+// belong to the section header below them and are written back with it. Section kinds and entry
+// names are compared exactly, section keys without regard to ASCII case (ProgIDs and GUIDs are
 // case-insensitive on the desktop too). The kinds this library writes are listed in
 // registry_server.h; sections of any other kind are kept as they are.
 //
-// Names and values are UTF-8 as they stand in the file (they are file paths and
-// identifiers); conversion to the library's UTF-16 strings happens where a host asks.
+// Lines end in "\n" or "\r\n"; a carriage return anywhere else is refused (bad_value), since
+// it could not be written back. Names and values are UTF-8 as they stand in the file (they are file
+// paths and identifiers); conversion to the library's UTF-16 strings happens where a host asks.
 #pragma once
 
 #include <cstddef>
@@ -69,10 +70,13 @@ struct RegistryResult {
     std::string message() const;
 };
 
+inline constexpr std::size_t kMaxRegistryBytes = std::size_t(16) << 20;
+
 // The sections of one registry file, in file order.
 class Registry {
   public:
-    // Replaces the contents with the sections parsed from text. On failure the registry
+    // Replaces the contents with the sections parsed from text (at most kMaxRegistryBytes;
+    // a larger text is refused as not_text). On failure the registry
     // is left as it was and the result names file_name, the line and the reason.
     RegistryResult parse(std::string_view text, std::string_view file_name);
 

@@ -1,6 +1,9 @@
 #include "platform/core/date.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <ctime>
 
 namespace paginor::platform {
@@ -37,6 +40,9 @@ int64_t floor_div(int64_t a, int64_t b) {
     int64_t q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
+
+// The seconds a FILETIME can count (to the year 60056); larger counts saturate.
+constexpr int64_t kMaxFileTimeSeconds = int64_t(UINT64_MAX / kTicksPerSecond);
 
 const int64_t kDateEpochDays = days_from_civil(1899, 12, 30);
 
@@ -93,11 +99,20 @@ FILETIME make_filetime(uint64_t ticks) {
 }
 
 FILETIME filetime_from_unix(int64_t seconds, int64_t nanoseconds) {
+    // Nanoseconds outside one second carry into the seconds, so that every pair of
+    // values names one instant; the sums below then cannot overflow.
+    seconds = std::clamp<int64_t>(seconds, -kMaxFileTimeSeconds, kMaxFileTimeSeconds);
+    seconds += floor_div(nanoseconds, 1'000'000'000);
+    const int64_t ns = nanoseconds - floor_div(nanoseconds, 1'000'000'000) * 1'000'000'000;
     int64_t since1601 = seconds + kUnixEpochInFileTimeSeconds;
     if (since1601 < 0) {
         return FILETIME{};
     }
-    return make_filetime(uint64_t(since1601) * kTicksPerSecond + uint64_t(nanoseconds / 100));
+    if (since1601 > kMaxFileTimeSeconds) {
+        return make_filetime(UINT64_MAX);
+    }
+    uint64_t ticks = uint64_t(since1601) * kTicksPerSecond + uint64_t(ns / 100);
+    return make_filetime(ticks < uint64_t(since1601) * kTicksPerSecond ? UINT64_MAX : ticks);
 }
 
 void unix_from_filetime(FILETIME ft, int64_t& seconds, int64_t& nanoseconds) {
@@ -133,8 +148,11 @@ bool FileTimeToLocalFileTime(const FILETIME& universal, FILETIME& local) {
     if (!offset) {
         return false;
     }
-    int64_t ticks = int64_t(filetime_ticks(universal)) + *offset * int64_t(kTicksPerSecond);
-    if (ticks < 0) {
+    int64_t ticks = 0;
+    if (filetime_ticks(universal) > uint64_t(INT64_MAX) ||
+        __builtin_add_overflow(int64_t(filetime_ticks(universal)),
+                               *offset * int64_t(kTicksPerSecond), &ticks) ||
+        ticks < 0) {
         return false;
     }
     local = make_filetime(uint64_t(ticks));
@@ -160,8 +178,10 @@ bool LocalFileTimeToFileTime(const FILETIME& local, FILETIME& universal) {
         }
     }
     int64_t seconds = chosen ? *chosen : local_seconds - *before;
-    int64_t ticks = (seconds + kUnixEpochInFileTimeSeconds) * int64_t(kTicksPerSecond) + ns / 100;
-    if (ticks < 0) {
+    int64_t ticks = 0;
+    if (__builtin_mul_overflow(seconds + kUnixEpochInFileTimeSeconds, int64_t(kTicksPerSecond),
+                               &ticks) ||
+        __builtin_add_overflow(ticks, ns / 100, &ticks) || ticks < 0) {
         return false;
     }
     universal = make_filetime(uint64_t(ticks));

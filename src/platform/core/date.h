@@ -39,8 +39,9 @@ constexpr int64_t kUnixEpochInFileTimeSeconds = 11'644'473'600;
 
 uint64_t filetime_ticks(FILETIME ft);
 FILETIME make_filetime(uint64_t ticks);
-// Seconds and nanoseconds since 1970 (negative before) to a FILETIME; times before 1601
-// become 0.
+// Seconds and nanoseconds since 1970 (negative before) to a FILETIME; nanoseconds beyond
+// a second carry into the seconds; times before 1601 become 0 and times past the last
+// FILETIME the last one.
 FILETIME filetime_from_unix(int64_t seconds, int64_t nanoseconds);
 // The reverse: whole seconds (rounded down) and the nanoseconds after them.
 void unix_from_filetime(FILETIME ft, int64_t& seconds, int64_t& nanoseconds);

@@ -74,7 +74,8 @@ std::vector<std::u16string_view> split_blanks(std::u16string_view text) {
 }
 
 std::optional<DATE> make_date(int year, int month, int day) {
-    if (year < 0 || month < 1 || day < 1) {
+    // Checked before the narrowing to WORD, so that no year wraps into range.
+    if (year < 100 || year > 9999 || month < 1 || day < 1 || month > 12 || day > 31) {
         return std::nullopt;
     }
     SYSTEMTIME st;

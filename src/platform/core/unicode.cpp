@@ -101,7 +101,10 @@ std::string to_codepage(std::u16string_view text) {
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        // The five bytes the code page leaves unassigned read as the C1 controls of the
+        // same number, and are written back as those bytes.
+        bool unassigned = c >= 0x80 && c < 0xA0 && kCp1252High[c - 0x80] == 0;
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || unassigned) {
             out += char(c);
             continue;
         }

@@ -1,7 +1,9 @@
 // Conversions between the library's UTF-16 strings, UTF-8 (the file system and the
 // terminal) and the single-byte code page that text files are written in (Windows-1252).
 // Malformed input never throws: bad UTF-8 or lone surrogates become U+FFFD, and a
-// character the code page cannot hold becomes "?".
+// character the code page cannot hold becomes "?". The code page's five unassigned bytes
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as the C1 controls of the same number and are
+// written back as those bytes.
 #pragma once
 
 #include <string>

@@ -138,12 +138,16 @@ Image decode_dib(std::span<const uint8_t> dib, bool icon, size_t pixels_at) {
     Header h = read_header(dib, icon);
     if (pixels_at)
         h.pixels_at = pixels_at;
+    size_t stride = ((size_t(h.width) * h.bits + 31) / 32) * 4;
+    // Every colour row must be there before the picture is allocated, so a header alone
+    // never costs the memory of the size it claims.
+    if (h.pixels_at > dib.size() || stride * size_t(h.height) > dib.size() - h.pixels_at)
+        invalid_picture("truncated bitmap");
     Image img;
     img.width = int(h.width);
     img.height = int(h.height);
     img.format = ImageFormat::Bmp;
     img.pixels.resize(size_t(img.width) * img.height);
-    size_t stride = ((size_t(h.width) * h.bits + 31) / 32) * 4;
     for (int64_t r = 0; r < h.height; ++r) {
         size_t row_at = h.pixels_at + size_t(r) * stride;
         int64_t y = h.top_down ? r : h.height - 1 - r;

@@ -21,6 +21,16 @@ void on_error(j_common_ptr info) {
 
 void on_message(j_common_ptr) {}
 
+constexpr long kMostWorkingMemory = 512L << 20;
+
+// Within the pixel limit, and not more pixels than the bytes can describe: a picture
+// has at least one 8x8 block per 64 pixels, and each costs at least one bit in its scan.
+bool plausible_size(JDIMENSION width, JDIMENSION height, size_t bytes) {
+    const int64_t pixels = int64_t(width) * height;
+    return width > 0 && height > 0 && pixels <= kMaxBitmapPixels &&
+           pixels / (64 * 8) <= int64_t(bytes);
+}
+
 // Decodes into `out`; false on a library error. Kept apart so that nothing with a
 // destructor lives across the long jump.
 bool run_decoder(std::span<const uint8_t> bytes, Image& out) {
@@ -35,13 +45,17 @@ bool run_decoder(std::span<const uint8_t> bytes, Image& out) {
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    // The decoder's own working memory (a progressive image keeps every coefficient)
+    // is capped too: past it the library fails instead of allocating.
+    info.mem->max_memory_to_use = kMostWorkingMemory;
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_EXT_BGRA;
-    jpeg_start_decompress(&info);
-    if (int64_t(info.output_width) * info.output_height > kMaxBitmapPixels) {
+    // The size is checked before decompression starts, as starting allocates for it.
+    if (!plausible_size(info.image_width, info.image_height, bytes.size())) {
         jpeg_destroy_decompress(&info);
         return false;
     }
+    info.out_color_space = JCS_EXT_BGRA;
+    jpeg_start_decompress(&info);
     out.width = int(info.output_width);
     out.height = int(info.output_height);
     out.pixels.resize(size_t(out.width) * out.height);

@@ -6,12 +6,37 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
 namespace paginor::platform {
 
 namespace codec {
+
+namespace {
+
+uint32_t be32(const uint8_t* p) {
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
+
+// Whether the image data chunks are long enough to inflate to the rows the header
+// claims: deflate never expands more than 1032 to 1, and every row holds at least a
+// filter byte and one byte of samples. Checked before the picture is allocated.
+bool holds_pixel_data(std::span<const uint8_t> bytes, uint32_t width, uint32_t height) {
+    constexpr uint64_t kMostInflation = 1032;
+    uint64_t compressed = 0;
+    for (size_t at = 8; at + 8 <= bytes.size();) {
+        const uint64_t length = be32(&bytes[at]);
+        if (std::memcmp(&bytes[at + 4], "IDAT", 4) == 0)
+            compressed += std::min<uint64_t>(length, bytes.size() - at - 8);
+        at += 12 + size_t(std::min<uint64_t>(length, bytes.size()));
+    }
+    const uint64_t least_row = 1 + (uint64_t(width) + 7) / 8;
+    return compressed * kMostInflation >= least_row * height;
+}
+
+} // namespace
 
 Image decode_png(std::span<const uint8_t> bytes) {
     png_image png;
@@ -22,6 +47,10 @@ Image decode_png(std::span<const uint8_t> bytes) {
     if (int64_t(png.width) * png.height > kMaxBitmapPixels || png.width == 0) {
         png_image_free(&png);
         invalid_picture("bad size");
+    }
+    if (!holds_pixel_data(bytes, png.width, png.height)) {
+        png_image_free(&png);
+        invalid_picture("truncated PNG");
     }
     png.format = PNG_FORMAT_BGRA; // bytes B, G, R, A: 0xAARRGGBB little-endian words
     Image out;

@@ -199,11 +199,16 @@ bool has_duplicate_attribute(pugi::xml_node element) {
     return false;
 }
 
-Problem duplicate_attribute(pugi::xml_node top) {
+// Repeated attributes, and nesting past the stated depth (see xml.h).
+Problem element_fault(pugi::xml_node top) {
     Problem found;
-    walk(top, [&](pugi::xml_node node, size_t) {
+    walk(top, [&](pugi::xml_node node, size_t depth) {
         if (node.type() != pugi::node_element) {
             return Visit::Skip;
+        }
+        if (depth >= kMaxXmlDepth) {
+            found = {u"Elements are nested too deeply", node.offset_debug()};
+            return Visit::Stop;
         }
         if (has_duplicate_attribute(node)) {
             found = {u"Duplicate attribute", node.offset_debug()};
@@ -229,7 +234,7 @@ Problem not_well_formed(const pugi::xml_document& doc) {
             if (++roots > 1) {
                 return {u"Only one root element is allowed", child.offset_debug()};
             }
-            if (Problem p = duplicate_attribute(child); p.description != nullptr) {
+            if (Problem p = element_fault(child); p.description != nullptr) {
                 return p;
             }
             break;
@@ -410,6 +415,10 @@ XmlDocument::XmlDocument(XmlDocument&&) noexcept = default;
 XmlDocument& XmlDocument::operator=(XmlDocument&&) noexcept = default;
 
 XmlLoadResult XmlDocument::load(std::u16string_view text) {
+    m_doc->reset();
+    if (text.size() > kMaxXmlText) {
+        return {false, u"The document is too large", 0};
+    }
     std::string utf8 = to_utf8(text);
     pugi::xml_parse_result parsed =
         m_doc->load_buffer(utf8.data(), utf8.size(), kParseOptions, pugi::encoding_utf8);
@@ -427,6 +436,11 @@ XmlLoadResult XmlDocument::load(std::u16string_view text) {
     result.description =
         *problem.description != 0 ? problem.description : from_utf8(parsed.description());
     size_t at = std::min(utf8.size(), size_t(std::max<ptrdiff_t>(problem.offset, 0)));
+    // An offset inside a multi-byte sequence counts from the character it falls in: the
+    // cut-off bytes would otherwise each read as a character of their own.
+    while (at > 0 && at < utf8.size() && (uint8_t(utf8[at]) & 0xC0) == 0x80) {
+        --at;
+    }
     result.offset = from_utf8(std::string_view(utf8).substr(0, at)).size();
     m_doc->reset();
     return result;

@@ -7,9 +7,10 @@
 // declaration is refused. Text made only of white space between elements is dropped,
 // as a desktop DOM does when it does not preserve white space.
 //
-// Nesting has no limit but memory: loading, writing, text, path look-up and destruction
-// walk the tree without recursion, so however deep a document is, no call here can
-// overflow the stack.
+// Loading, writing, text, path look-up and destruction walk the tree without recursion,
+// so no depth of nesting can overflow the stack. Loading still refuses, with a clear
+// description, text longer than kMaxXmlText UTF-16 units and elements nested deeper than
+// kMaxXmlDepth, so that hostile input costs bounded memory and time.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +26,9 @@ struct xml_node_struct;
 } // namespace pugi
 
 namespace paginor::platform {
+
+inline constexpr size_t kMaxXmlText = size_t(64) << 20; // UTF-16 units
+inline constexpr size_t kMaxXmlDepth = size_t(1) << 21; // element levels, root included
 
 // What a load did: ok, or why it stopped and where (in UTF-16 units from the start).
 struct XmlLoadResult {

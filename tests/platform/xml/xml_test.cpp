@@ -180,4 +180,8 @@ TEST(Xml, NestingDeeperThanAnyStackCouldRecurse) {
     EXPECT_FALSE(result);
     EXPECT_EQ(result.description, u"Duplicate attribute");
     EXPECT_EQ(result.offset, open.size() + 1); // at the name of the element
+    // Past the stated depth the load stops with a reason instead of growing without end.
+    result = doc.load(repeated(u"<a>", kMaxXmlDepth + 1) + repeated(u"</a>", kMaxXmlDepth + 1));
+    EXPECT_EQ(result.description, u"Elements are nested too deeply");
+    EXPECT_EQ(result.offset, kMaxXmlDepth * 3 + 1);
 }

@@ -1,0 +1,4 @@
+PaginorForm 1
+Begin Form F
+    Width = NaN
+End

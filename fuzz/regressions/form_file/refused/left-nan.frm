@@ -1,0 +1,6 @@
+PaginorForm 1
+Begin Form F
+    Begin PaginorV2CTL.O2007Hover h
+        Left = nan
+    End
+End
