@@ -11,6 +11,8 @@
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
 
+#include "best_time.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -28,11 +30,6 @@ namespace {
 
 constexpr int kW = 1920, kH = 1080;
 
-std::map<std::string, double>& seconds_per_run() {
-    static std::map<std::string, double> s;
-    return s;
-}
-
 struct Surface {
     HDC dc;
     HBITMAP bm;
@@ -49,30 +46,10 @@ struct Surface {
     }
 };
 
-double thread_seconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-template <class F> void timed(benchmark::State& state, const char* name, F&& f) {
-    double start = thread_seconds();
-    int64_t runs = 0;
-    for (auto _ : state) {
-        f();
-        benchmark::ClobberMemory();
-        ++runs;
-    }
-    double per_run = (thread_seconds() - start) / double(std::max<int64_t>(runs, 1));
-    auto [it, fresh] = seconds_per_run().try_emplace(name, per_run);
-    if (!fresh)
-        it->second = std::min(it->second, per_run);
-}
-
 void BM_Memset(benchmark::State& state) {
     std::vector<uint32_t> buf(size_t(kW) * kH);
     uint8_t v = 0;
-    timed(state, "memset", [&] {
+    bench::timed(state, "memset", [&] {
         std::memset(buf.data(), ++v, buf.size() * 4);
         benchmark::DoNotOptimize(buf.data());
     });
@@ -80,7 +57,7 @@ void BM_Memset(benchmark::State& state) {
 
 void BM_Memcpy(benchmark::State& state) {
     std::vector<uint32_t> a(size_t(kW) * kH, 1), b(size_t(kW) * kH);
-    timed(state, "memcpy", [&] {
+    bench::timed(state, "memcpy", [&] {
         std::memcpy(b.data(), a.data(), a.size() * 4);
         benchmark::DoNotOptimize(b.data());
     });
@@ -90,8 +67,9 @@ void BM_DrawGradient(benchmark::State& state) {
     Surface s;
     int dir = int(state.range(0));
     std::string name = "DrawGradient/" + std::to_string(dir);
-    timed(state, name.c_str(),
-          [&] { modGradientCtls::DrawGradient(s.dc, 0, 0, kW, kH, 0x102030, 0xF0E0D0, dir); });
+    bench::timed(state, name.c_str(), [&] {
+        modGradientCtls::DrawGradient(s.dc, 0, 0, kW, kH, 0x102030, 0xF0E0D0, dir);
+    });
 }
 
 void BM_TransBlt(benchmark::State& state) {
@@ -101,7 +79,7 @@ void BM_TransBlt(benchmark::State& state) {
     for (int y = 0; y < kH; y += 7)
         fill_solid(source.dc, {0, y, kW, y + 3}, RGB(255, 0, 255));
     std::string name = device ? "TransBlt/device" : "TransBlt/mask";
-    timed(state, name.c_str(), [&] {
+    bench::timed(state, name.c_str(), [&] {
         modTransBlt::TransBlt(target.dc, 0, 0, kW, kH, source.dc, 0, 0, RGB(255, 0, 255));
     });
     display_device().transparent_blt = false;
@@ -125,7 +103,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    auto& s = seconds_per_run();
+    auto& s = bench::best_seconds();
     std::printf("\nRatios to the baseline's bandwidth (best CPU time of baseline / of routine):\n");
     for (const auto& [name, t] : s) {
         if (name == "memset" || name == "memcpy")

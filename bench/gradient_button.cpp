@@ -6,6 +6,8 @@
 #include <paginor/PaginorV2CTL.h>
 #include <paginor/form.h>
 
+#include "best_time.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -20,31 +22,6 @@ using namespace paginor;
 
 namespace {
 
-std::map<std::string, double>& seconds_per_run() {
-    static std::map<std::string, double> s;
-    return s;
-}
-
-double thread_seconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-template <class F> void timed(benchmark::State& state, const std::string& name, F&& f) {
-    double start = thread_seconds();
-    int64_t runs = 0;
-    for (auto _ : state) {
-        f();
-        benchmark::ClobberMemory();
-        ++runs;
-    }
-    double per_run = (thread_seconds() - start) / double(std::max<int64_t>(runs, 1));
-    auto [it, fresh] = seconds_per_run().try_emplace(name, per_run);
-    if (!fresh)
-        it->second = std::min(it->second, per_run);
-}
-
 std::string size_name(const benchmark::State& state) {
     return std::to_string(state.range(0)) + "x" + std::to_string(state.range(1));
 }
@@ -52,7 +29,7 @@ std::string size_name(const benchmark::State& state) {
 void BM_Memset(benchmark::State& state) {
     std::vector<uint32_t> buf(size_t(state.range(0)) * size_t(state.range(1)));
     uint8_t v = 0;
-    timed(state, "memset/" + size_name(state), [&] {
+    bench::timed(state, "memset/" + size_name(state), [&] {
         std::memset(buf.data(), ++v, buf.size() * 4);
         benchmark::DoNotOptimize(buf.data());
     });
@@ -67,7 +44,7 @@ void BM_Repaint(benchmark::State& state) {
     button.put(u"Caption", u"Search");
     Ref<_GradientButton> direct;
     button.object()->QueryInterface(IID__GradientButton, direct.put_void());
-    timed(state, "repaint/" + size_name(state), [&] { direct->Refresh(); });
+    bench::timed(state, "repaint/" + size_name(state), [&] { direct->Refresh(); });
 }
 
 } // namespace
@@ -84,7 +61,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    auto& s = seconds_per_run();
+    auto& s = bench::best_seconds();
     std::printf("\nA full repaint against a memset of the same surface (memset time / repaint):\n");
     for (const char* size : {"100x30", "1920x1080"}) {
         const std::string base = std::string("memset/") + size,

@@ -17,6 +17,8 @@
 #include "platform/window/message.h"
 #include "platform/window/window_system.h"
 
+#include "best_time.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -29,30 +31,6 @@
 using namespace paginor;
 
 namespace {
-
-std::map<std::string, double>& best() {
-    static std::map<std::string, double> s;
-    return s;
-}
-
-double thread_seconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-template <class Body> void measure(benchmark::State& state, const char* name, Body&& body) {
-    const double start = thread_seconds();
-    int64_t runs = 0;
-    for (auto _ : state) {
-        body();
-        ++runs;
-    }
-    const double per = (thread_seconds() - start) / double(std::max<int64_t>(runs, 1));
-    auto [it, fresh] = best().try_emplace(name, per);
-    if (!fresh)
-        it->second = std::min(it->second, per);
-}
 
 int64_t g_heard = 0;
 void heard(void*, DISPID, const OLECHAR*, DISPPARAMS*) {
@@ -80,7 +58,7 @@ struct ButtonOnForm {
 void BM_InjectedClick(benchmark::State& state) {
     ButtonOnForm f(true);
     const int64_t before = g_heard, runs = state.max_iterations;
-    measure(state, "click", [&] {
+    bench::timed(state, "click", [&] {
         f.scope.clock().advance(std::chrono::milliseconds(2));
         platform::Input::press();
         platform::Input::release();
@@ -110,7 +88,7 @@ void BM_EventsRaisedDirectly(benchmark::State& state) {
     args[2].vt = VT_BYREF | VT_I2, args[2].piVal = &shift;
     args[3].vt = VT_BYREF | VT_I2, args[3].piVal = &button;
     DISPPARAMS mouse{args.data(), nullptr, 4, 0}, none{nullptr, nullptr, 0, 0};
-    measure(state, "direct", [&] {
+    bench::timed(state, "direct", [&] {
         handler->Invoke(DISPID_GradientButton_MouseDown, IID_NULL, 0, DISPATCH_METHOD, &mouse,
                         nullptr, nullptr, nullptr);
         handler->Invoke(DISPID_GradientButton_Click, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr,
@@ -124,7 +102,7 @@ void BM_EventsRaisedDirectly(benchmark::State& state) {
 // click repaints it three times (press, release, after MouseUp).
 void BM_OneRepaint(benchmark::State& state) {
     ButtonOnForm f(true);
-    measure(state, "repaint", [&] {
+    bench::timed(state, "repaint", [&] {
         static_cast<_GradientButton*>(f.button)->Refresh();
         platform::DoEvents();
     });
@@ -136,7 +114,7 @@ void BM_HoverTicks(benchmark::State& state) {
     ButtonOnForm f;
     platform::Input::moveTo(60, 20); // starts the poll
     platform::DoEvents();
-    measure(state, "hover", [&] {
+    bench::timed(state, "hover", [&] {
         for (int i = 0; i < kTicks; ++i)
             platform::RunFor(20);
     });
@@ -150,7 +128,7 @@ void BM_BareTimerTicks(benchmark::State& state) {
     int64_t ticks = 0;
     timer.on_timer = [&] { ++ticks; };
     timer.SetInterval(20);
-    measure(state, "timer", [&] {
+    bench::timed(state, "timer", [&] {
         for (int i = 0; i < kTicks; ++i)
             platform::RunFor(20);
     });
@@ -170,7 +148,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    auto& s = best();
+    auto& s = bench::best_seconds();
     if (s["direct"] > 0)
         std::printf("\nInjected click round trip / the three events raised directly: %.2fx "
                     "(goal 10x)\n",

@@ -11,6 +11,8 @@
 #include "platform/window/message.h"
 #include "platform/window/window_system.h"
 
+#include "best_time.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -22,17 +24,6 @@
 using namespace paginor;
 
 namespace {
-
-std::map<std::string, double>& seconds_per_cycle() {
-    static std::map<std::string, double> s;
-    return s;
-}
-
-double thread_seconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 frame::Ref<IDispatch> picture(const char* name) {
     return frame::Ref<IDispatch>::adopt(
@@ -54,19 +45,12 @@ void cycle(benchmark::State& state, const char16_t* progid, const char* name) {
         static_cast<_HoverButton*>(button)->putref_PromptPicture(normal.get());
     }
     platform::DoEvents();
-    const double start = thread_seconds();
-    int64_t runs = 0;
-    for (auto _ : state) {
+    bench::timed(state, name, [] {
         platform::Input::moveTo(20, 16);
         platform::DoEvents();
         platform::Input::moveTo(150, 50);
         platform::DoEvents();
-        ++runs;
-    }
-    const double per = (thread_seconds() - start) / double(std::max<int64_t>(runs, 1));
-    auto [it, fresh] = seconds_per_cycle().try_emplace(name, per);
-    if (!fresh)
-        it->second = std::min(it->second, per);
+    });
 }
 
 void BM_O2007HoverCycle(benchmark::State& state) {
@@ -87,7 +71,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    auto& s = seconds_per_cycle();
+    auto& s = bench::best_seconds();
     if (s.count("O2007Hover") && s.count("HoverButton") && s["O2007Hover"] > 0)
         std::printf("\nHover and leave cycle, HoverButton / O2007Hover (best CPU time per "
                     "cycle): %.2fx\n",
