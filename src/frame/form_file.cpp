@@ -227,6 +227,12 @@ bool Reader::split(std::string_view line, std::string_view& key, std::string_vie
     }
     key = trim(line.substr(0, eq));
     value = trim(line.substr(eq + 3));
+    // A key of nothing but blanks and carriage returns would be written as a line the
+    // reader cannot split again.
+    if (key.empty()) {
+        fail(from_codepage(line), u"expected 'Key = Value'");
+        return false;
+    }
     return true;
 }
 
