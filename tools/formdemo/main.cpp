@@ -114,7 +114,7 @@ int run_controls(const Pictures& pictures, const std::string& out) {
         const char16_t* name;
         LONG mode, effect;
         bool value, picture;
-    } gradients[] = {{u"Find", 0, 0, false, true}, {u"Checked", 1, 0, true, false},
+    } gradients[] = {{u"Find", 0, 0, false, true},    {u"Checked", 1, 0, true, false},
                      {u"Panel", 2, 0, false, false},  {u"Outline", 0, 1, false, false},
                      {u"Shadow", 0, 2, false, false}, {u"Emboss", 0, 3, false, false}};
     for (LONG i = 0; i < 6; ++i) {
