@@ -276,6 +276,30 @@ inline Status status_of(HRESULT hr) {
     s.error = FAILED(hr) ? Error::last(hr) : Error{hr, 0, {}, {}};
     return s;
 }
+
+/* One late-bound call with its arguments in automation order (last first): the result, or
+ * the error the object raised (from EXCEPINFO) or left as error info. */
+inline Result<Variant> invoke(IDispatch& object, DISPID id, WORD flags, Variant* args, UINT count) {
+    Result<Variant> r;
+    DISPID named = DISPID_PROPERTYPUT;
+    const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
+    DISPPARAMS params{reinterpret_cast<VARIANTARG*>(args), put ? &named : nullptr, count,
+                      put ? 1u : 0u};
+    EXCEPINFO excep{};
+    const HRESULT hr =
+        object.Invoke(id, IID_NULL, 0, flags, &params, r.value.put(), &excep, nullptr);
+    if (hr == DISP_E_EXCEPTION) {
+        r.error = Error::last(excep.scode);
+        r.error.source = excep.bstrSource ? excep.bstrSource : u"";
+        r.error.description = excep.bstrDescription ? excep.bstrDescription : u"";
+    } else if (FAILED(hr)) {
+        r.error = Error::last(hr);
+    }
+    SysFreeString(excep.bstrSource);
+    SysFreeString(excep.bstrDescription);
+    SysFreeString(excep.bstrHelpFile);
+    return r;
+}
 } // namespace detail
 
 /* A control (or any automation object) called late-bound, by member name. */
@@ -318,23 +342,7 @@ class Control {
             r.error = Error{hr, hr, {}, u"No member named " + text};
             return r;
         }
-        DISPID named = DISPID_PROPERTYPUT;
-        const bool put = flags == DISPATCH_PROPERTYPUT;
-        DISPPARAMS params{reinterpret_cast<VARIANTARG*>(args), put ? &named : nullptr, count,
-                          put ? 1u : 0u};
-        EXCEPINFO excep{};
-        hr = m_object->Invoke(id, IID_NULL, 0, flags, &params, r.value.put(), &excep, nullptr);
-        if (hr == DISP_E_EXCEPTION) {
-            r.error = Error::last(excep.scode);
-            r.error.source = excep.bstrSource ? excep.bstrSource : u"";
-            r.error.description = excep.bstrDescription ? excep.bstrDescription : u"";
-        } else if (FAILED(hr)) {
-            r.error = Error::last(hr);
-        }
-        SysFreeString(excep.bstrSource);
-        SysFreeString(excep.bstrDescription);
-        SysFreeString(excep.bstrHelpFile);
-        return r;
+        return detail::invoke(*m_object, id, flags, args, count);
     }
 
     Ref<IDispatch> m_object;

@@ -87,26 +87,13 @@ Error dispatch_error(HRESULT hr) {
     return e;
 }
 
-// One late-bound call; arguments in the automation order, last first.
+// One late-bound call; arguments in the automation order, last first. A failure that
+// carries no words gets those a script host gives it.
 Result<Variant> invoke(IDispatch& object, DISPID id, WORD flags, std::vector<Variant>& reversed) {
-    Result<Variant> r;
-    DISPID named = DISPID_PROPERTYPUT;
-    const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
-    DISPPARAMS params{reinterpret_cast<VARIANTARG*>(reversed.data()), put ? &named : nullptr,
-                      static_cast<UINT>(reversed.size()), put ? 1u : 0u};
-    EXCEPINFO excep{};
-    const HRESULT hr =
-        object.Invoke(id, IID_NULL, 0, flags, &params, r.value.put(), &excep, nullptr);
-    if (hr == DISP_E_EXCEPTION) {
-        r.error = Error::last(excep.scode);
-        r.error.source = excep.bstrSource ? excep.bstrSource : u"";
-        r.error.description = excep.bstrDescription ? excep.bstrDescription : u"";
-    } else if (FAILED(hr)) {
-        r.error = dispatch_error(hr);
-    }
-    SysFreeString(excep.bstrSource);
-    SysFreeString(excep.bstrDescription);
-    SysFreeString(excep.bstrHelpFile);
+    Result<Variant> r = paginor::detail::invoke(object, id, flags, reversed.data(),
+                                                static_cast<UINT>(reversed.size()));
+    if (!r && r.error.description.empty())
+        r.error = dispatch_error(r.error.hr);
     return r;
 }
 
