@@ -236,8 +236,14 @@ HRESULT GradientButton::putref_Font(IFontDisp* New_Font) {
     return Change(u"Font", [&] { surface().SetFont(frame::StdFont::from(New_Font)); });
 }
 
+// A host asks for a repaint when something the button cannot see may have changed (a
+// picture's pixels, the fonts installed): the kept looks go, and the painter runs.
 HRESULT GradientButton::Refresh() {
-    return guarded([&] { Redraw(); });
+    return guarded([&] {
+        m_shown.reset();
+        m_looks.clear();
+        Redraw();
+    });
 }
 
 // --- The control's events ------------------------------------------------------------
@@ -269,8 +275,8 @@ void GradientButton::UserControl_Terminate() {
 // --- Private procedures --------------------------------------------------------------
 
 void GradientButton::Redraw() {
-    UserControl_Resize();
-    refresh();
+    if (ShowLook())
+        refresh();
 }
 
 bool GradientButton::Pressed() const {

@@ -6,7 +6,10 @@
 //   black as its transparent colour, eight corner pixels that soften the outline, and the
 //   caption, with its font-effect copies in ForeColor2 under the text in ForeColor.
 // Bands without room draw nothing and everything else clips to the surface, so any size,
-// any band width and any picture or caption paints without failing.
+// any band width and any picture or caption paints without failing. The last few looks
+// painted are kept with everything they were painted from: a look the button returns to
+// is copied back, and a repaint that would draw what the surface already shows does
+// nothing (Refresh always paints).
 //
 // Input (GradientButton_input.cpp) moves the two flags and raises the events: a press
 // shows the down look and raises MouseDown, the first move over the button shows the
@@ -20,8 +23,12 @@
 #include <paginor/PaginorV2CTL.h>
 
 #include "controls/Timer.h"
+#include "drawing/look_cache.h"
 #include "drawing/picture_holder.h"
 #include "frame/control.h"
+
+#include <optional>
+#include <string>
 
 namespace paginor {
 
@@ -100,7 +107,7 @@ class GradientButton final : public frame::Control<_GradientButton> {
     void UserControl_ReadProperties(const frame::PropertyBag& bag) override;
     void UserControl_WriteProperties(frame::PropertyBag& bag) override;
     void UserControl_Show() override;
-    // The painter (GradientButton_paint.cpp).
+    // The look for the new size (GradientButton_paint.cpp).
     void UserControl_Resize() override;
     void UserControl_EnterFocus() override;
     void UserControl_ExitFocus() override;
@@ -121,7 +128,24 @@ class GradientButton final : public frame::Control<_GradientButton> {
     // The auto-repeat: MouseDownRepeat with whether the pointer is over the button.
     void tmrMouseDown_Timer();
 
-    // Runs the painter and lets the window show the result.
+    // Everything the painter reads, resolved: two equal looks paint the same pixels.
+    struct Look {
+        uint64_t surface, picture;
+        int sw, sh, w, h;
+        int32_t border, bevel, c1, c2, back, fore, fore2;
+        SHORT border_width, bevel_width;
+        bool down, offset, panel;
+        eFontEffect effect;
+        std::u16string caption;
+        bool operator==(const Look&) const = default;
+    };
+    Look CurrentLook();
+    // Brings the surface to the current look: nothing when it shows it already, a kept
+    // copy when there is one, the painter otherwise. True when the surface changed.
+    bool ShowLook();
+    // The painter (GradientButton_paint.cpp): the whole surface from the look.
+    void Paint(const Look& look);
+    // Shows the current look and lets the window show the result.
     void Redraw();
     // Stores through set, reports the change under key, then repaints unless told not to.
     template <class Set> HRESULT Change(std::u16string_view key, Set&& set, bool repaint = true);
@@ -162,6 +186,9 @@ class GradientButton final : public frame::Control<_GradientButton> {
 
     // picButton holds the picture; the caption is measured in the surface's font.
     drawing::PictureHolder m_picButton{};
+    // What the surface shows, when it is known, and the looks kept for coming back to.
+    std::optional<Look> m_shown{};
+    drawing::LookCache<Look> m_looks{};
     std::u16string m_caption{};
     // The hover poll and the auto-repeat timer, both stopped.
     controls::Timer m_tmrMouse{};

@@ -1,5 +1,6 @@
-// The gradient button's painter: the whole look, redrawn from the properties and the
-// hover and pressed flags on every run.
+// The gradient button's painter: the whole look, drawn from the properties and the hover
+// and pressed flags as resolved into a Look, and the choice between painting it and
+// copying back a look kept from before.
 #include "drawing/GradientButton.h"
 
 #include "drawing/modGradientCtls.h"
@@ -69,15 +70,15 @@ void paint_corners(pf::HDC dc, int w, int h, pf::COLORREF back, pf::COLORREF bor
 // The effect copies in the second colour, then the caption in the surface's own text
 // colour, whose property value is left as it was.
 void paint_caption(frame::DrawingSurface& s, std::u16string_view caption, int64_t x, int64_t y,
-                   eFontEffect effect, OLE_COLOR copy_colour) {
+                   eFontEffect effect, int32_t copy_colour, int32_t colour) {
     const Offsets copies = effect_copies(effect);
-    pf::SetTextColor(s.hDC(), pf::COLORREF(TranslateColor(copy_colour)));
+    pf::SetTextColor(s.hDC(), pf::COLORREF(copy_colour));
     for (int i = 0; i < copies.count; ++i) {
         s.CurrentX = double(x + copies.dx[i]);
         s.CurrentY = double(y + copies.dy[i]);
         s.Print(caption);
     }
-    pf::SetTextColor(s.hDC(), pf::COLORREF(TranslateColor(s.ForeColor())));
+    pf::SetTextColor(s.hDC(), pf::COLORREF(colour));
     s.CurrentX = double(x);
     s.CurrentY = double(y);
     s.Print(caption);
@@ -85,49 +86,83 @@ void paint_caption(frame::DrawingSurface& s, std::u16string_view caption, int64_
 
 } // namespace
 
-void GradientButton::UserControl_Resize() {
+GradientButton::Look GradientButton::CurrentLook() {
     frame::DrawingSurface& s = surface();
-    const pf::HDC dc = s.hDC();
-    const int sw = ScaleWidth(), sh = ScaleHeight();
-    const int w = frame::twips_to_pixels(Width(), frame::Axis::Across);
-    const int h = frame::twips_to_pixels(Height(), frame::Axis::Down);
-    const int64_t bw = m_border_width, bv = m_bevel_width;
-
-    // The face pair by state.
     const bool down = (m_pressed && m_mode != Panel) || (m_mode == CheckBox && m_value);
     const OLE_COLOR c1 = down ? m_down_color1 : m_hover ? m_hover_color1 : m_color1;
     const OLE_COLOR c2 = down ? m_down_color2 : m_hover ? m_hover_color2 : m_color2;
-    const int32_t border = TranslateColor(m_border_color);
+    return Look{.surface = s.version(),
+                .picture = m_picButton.version(),
+                .sw = ScaleWidth(),
+                .sh = ScaleHeight(),
+                .w = frame::twips_to_pixels(Width(), frame::Axis::Across),
+                .h = frame::twips_to_pixels(Height(), frame::Axis::Down),
+                .border = TranslateColor(m_border_color),
+                .bevel = TranslateColor(m_bevel_color),
+                .c1 = TranslateColor(c1),
+                .c2 = TranslateColor(c2),
+                .back = TranslateColor(m_back_color),
+                .fore = TranslateColor(s.ForeColor()),
+                .fore2 = TranslateColor(m_fore_color2),
+                .border_width = m_border_width,
+                .bevel_width = m_bevel_width,
+                .down = down,
+                .offset = Pressed(),
+                .panel = m_mode == Panel,
+                .effect = m_font_effect,
+                .caption = m_caption};
+}
+
+bool GradientButton::ShowLook() {
+    Look look = CurrentLook();
+    if (m_shown == look)
+        return false;
+    const pf::HDC dc = surface().hDC();
+    if (!m_looks.restore(look, dc, look.sw, look.sh)) {
+        Paint(look);
+        m_looks.keep(look, dc, look.sw, look.sh);
+    }
+    m_shown = std::move(look);
+    return true;
+}
+
+void GradientButton::UserControl_Resize() {
+    ShowLook();
+}
+
+void GradientButton::Paint(const Look& look) {
+    frame::DrawingSurface& s = surface();
+    const pf::HDC dc = s.hDC();
+    const int sw = look.sw, sh = look.sh;
+    const int64_t bw = look.border_width, bv = look.bevel_width;
 
     // The border is what the clear leaves; the bevel is a solid band, the face a vertical
     // gradient inside it.
-    pf::fill_solid(dc, pf::RECT{0, 0, s.width(), s.height()}, pf::COLORREF(border));
-    const int32_t bevel = TranslateColor(m_bevel_color);
-    band(dc, bw, sw, sh, bevel, bevel, modGradientCtls::gdDiagonalDown);
-    band(dc, bw + bv, sw, sh, TranslateColor(c1), TranslateColor(c2), modGradientCtls::gdVertical);
+    pf::fill_solid(dc, pf::RECT{0, 0, s.width(), s.height()}, pf::COLORREF(look.border));
+    band(dc, bw, sw, sh, look.bevel, look.bevel, modGradientCtls::gdDiagonalDown);
+    band(dc, bw + bv, sw, sh, look.c1, look.c2, modGradientCtls::gdVertical);
 
     // The picture, left of a caption or centred without one, one pixel further when the
     // button is down.
     const bool picture = m_picButton.HasPicture();
     const int pw = m_picButton.Width(), ph = m_picButton.Height();
     if (picture) {
-        const int64_t offset = Pressed() ? 1 : 0;
-        const int64_t x = m_caption.empty() ? floor_half(int64_t(sw) - pw) + offset : 5 + offset;
+        const int64_t offset = look.offset ? 1 : 0;
+        const int64_t x = look.caption.empty() ? floor_half(int64_t(sw) - pw) + offset : 5 + offset;
         const int64_t y = floor_half(int64_t(sh) - ph) + offset;
         const drawing::PictureHolder::Surface source(m_picButton);
         modTransBlt::TransBlt(dc, clamp32(x), clamp32(y), pw, ph, source.hdc(), 0, 0,
                               drawing::PictureHolder::kForeColor);
     }
 
-    paint_corners(dc, w, h, pf::COLORREF(TranslateColor(m_back_color)), pf::COLORREF(border),
-                  bw > 0);
+    paint_corners(dc, look.w, look.h, pf::COLORREF(look.back), pf::COLORREF(look.border), bw > 0);
 
     // The caption after the picture or centred, top-aligned on a panel; it never moves
     // with the press.
-    const int64_t cw = s.TextWidth(m_caption), ch = s.TextHeight(m_caption);
+    const int64_t cw = s.TextWidth(look.caption), ch = s.TextHeight(look.caption);
     const int64_t x = picture ? int64_t(pw) + 10 : floor_half(sw - cw);
-    const int64_t y = m_mode == Panel ? 3 : floor_half(sh - ch);
-    paint_caption(s, m_caption, x, y, m_font_effect, m_fore_color2);
+    const int64_t y = look.panel ? 3 : floor_half(sh - ch);
+    paint_caption(s, look.caption, x, y, look.effect, look.fore2, look.fore);
 }
 
 } // namespace paginor

@@ -18,7 +18,12 @@ class PictureHolder {
     // The picture held (borrowed), or null.
     IDispatch* Picture() const { return m_picture.get(); }
     // Holds a counted reference until replaced; null empties the holder.
-    void SetPicture(IDispatch* picture) { m_picture = frame::Ref<IDispatch>(picture); }
+    void SetPicture(IDispatch* picture) {
+        m_picture = frame::Ref<IDispatch>(picture);
+        ++m_version;
+    }
+    // Grows with every picture set, so a look painted with one is never taken for another.
+    uint64_t version() const { return m_version; }
     // True when there is a picture to draw: one of the library's pictures. A host's own
     // picture object is held but has no drawing handle here.
     bool HasPicture() const;
@@ -45,6 +50,7 @@ class PictureHolder {
 
   private:
     frame::Ref<IDispatch> m_picture{};
+    uint64_t m_version{0};
 };
 
 } // namespace paginor::drawing

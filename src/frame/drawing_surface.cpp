@@ -40,6 +40,11 @@ std::vector<std::u16string_view> lines_of(std::u16string_view text) {
     return lines;
 }
 
+uint64_t fresh_version() {
+    static uint64_t last = 0; // the user-interface thread's alone
+    return ++last;
+}
+
 } // namespace
 
 DrawingSurface::DrawingSurface(OLE_COLOR back_color, const FontDescription& font,
@@ -84,6 +89,7 @@ void DrawingSurface::resize(int width, int height) {
     m_bitmap = bigger;
     m_width = width;
     m_height = height;
+    m_version = fresh_version();
 }
 
 void DrawingSurface::SetBackColor(OLE_COLOR colour) {
@@ -112,6 +118,7 @@ void DrawingSurface::Cls() {
     pf::fill_solid(m_dc, pf::RECT{0, 0, m_width, m_height}, translated(m_back_color, 0));
     CurrentX = 0;
     CurrentY = 0;
+    m_version = fresh_version();
 }
 
 void DrawingSurface::Print(std::u16string_view text, bool new_line) {
@@ -158,6 +165,11 @@ void DrawingSurface::copy_to(HDC target) const {
     pf::BitBlt(target, 0, 0, m_width, m_height, m_dc, 0, 0, pf::SRCCOPY);
 }
 
+uint64_t DrawingSurface::version() {
+    select_font();
+    return m_version;
+}
+
 void DrawingSurface::OnFontChanged(DISPID) {
     m_hfont_twips = 0; // made again at the next use
 }
@@ -175,6 +187,7 @@ void DrawingSurface::select_font() {
     pf::DeleteObject(m_hfont);
     m_hfont = fresh;
     m_hfont_twips = twips;
+    m_version = fresh_version();
 }
 
 } // namespace paginor::frame

@@ -75,6 +75,12 @@ class DrawingSurface final : private FontChangeListener {
     // Copies the surface into a DC at (0, 0).
     void copy_to(HDC target) const;
 
+    // Changes whenever the pixels or the way text comes out change other than by drawing:
+    // a clear, a new size, another font or a change made through it, a new screen density.
+    // Never repeats, not even across surfaces, so a control that keeps what it painted can
+    // tell whether the same drawing would still come out the same.
+    uint64_t version();
+
   private:
     void OnFontChanged(DISPID member) override;
     void select_font();
@@ -88,6 +94,7 @@ class DrawingSurface final : private FontChangeListener {
     platform::HFONT m_hfont{0};
     double m_hfont_twips{0}; // twips per pixel the raster font was made for
     OLE_COLOR m_back_color;
+    uint64_t m_version{0};
     OLE_COLOR m_fore_color{0x80000012};
     Ref<StdFont> m_font{};
     std::u16string m_source;
