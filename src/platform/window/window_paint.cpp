@@ -37,8 +37,9 @@ bool locked(HWND hwnd) {
     return state().locked != 0 && detail::is_descendant_or_self(hwnd, state().locked);
 }
 
+// The update area first: most windows have none, and visibility walks the ancestors.
 bool can_paint(const Window& w) {
-    return IsWindowVisible(w.hwnd) && !locked(w.hwnd) && !is_empty(w.update);
+    return !is_empty(w.update) && IsWindowVisible(w.hwnd) && !locked(w.hwnd);
 }
 
 void send_paint(Window& w, bool sent) {
