@@ -117,11 +117,8 @@ bool GradientButton::ShowLook() {
     Look look = CurrentLook();
     if (m_shown == look)
         return false;
-    const pf::HDC dc = surface().hDC();
-    if (!m_looks.restore(look, dc, look.sw, look.sh)) {
+    if (!m_looks.show(look, m_shown, surface()))
         Paint(look);
-        m_looks.keep(look, dc, look.sw, look.sh);
-    }
     m_shown = std::move(look);
     return true;
 }

@@ -1,14 +1,15 @@
-// A few looks a control has painted, each kept as a copy of its drawing surface under the
-// key it was painted from. A button goes back and forth between a handful of looks (up,
-// hover, pressed); copying a kept one back costs a fraction of painting it again. The
-// least recently used look makes room for a new one.
+// A few looks a control has painted on its drawing surface, each kept as a bitmap under
+// the key it was painted from. A button goes back and forth between a handful of looks
+// (up, hover, pressed): showing a kept one again is a bitmap put under the surface, no
+// painting and no copying. The look moved aside takes the slot; the least recently used
+// look makes room for a new one.
 //
-//   if (!m_looks.restore(key, dc, w, h)) {
-//       Paint();
-//       m_looks.keep(key, dc, w, h);
-//   }
+//   if (!m_looks.show(key, m_shown, surface()))
+//       Paint(key); // on a spare bitmap: the look shown until now was kept
+//   m_shown = key;
 #pragma once
 
+#include "frame/drawing_surface.h"
 #include "platform/core/types.h"
 
 #include <array>
@@ -17,58 +18,55 @@
 
 namespace paginor::drawing {
 
-// One kept picture of w x h pixels; copies to and from a DC at (0, 0).
-class LookBitmap {
+// A bitmap the cache owns, deleted with it.
+class KeptBitmap {
   public:
-    LookBitmap() = default;
-    ~LookBitmap();
-    LookBitmap(const LookBitmap&) = delete;
-    LookBitmap& operator=(const LookBitmap&) = delete;
+    KeptBitmap() = default;
+    ~KeptBitmap() { reset(); }
+    KeptBitmap(const KeptBitmap&) = delete;
+    KeptBitmap& operator=(const KeptBitmap&) = delete;
 
-    // Takes a copy of w x h pixels of dc; false when a bitmap that size cannot be made or
-    // is larger than a look worth keeping.
-    bool take(platform::HDC dc, int w, int h);
-    // Copies the kept pixels into dc; false when nothing of that size is kept.
-    bool give(platform::HDC dc, int w, int h) const;
-    void clear();
+    // Puts this bitmap under the surface and keeps the one that was there; false when
+    // there is no bitmap of the surface's size to put (one is made when there is room).
+    bool swap_with(frame::DrawingSurface& surface);
+    void reset();
 
   private:
-    platform::HDC m_dc{0};
     platform::HBITMAP m_bitmap{0};
-    platform::HGDIOBJ m_first{0};
-    int m_width{0};
-    int m_height{0};
 };
 
 template <class Key, size_t N = 3> class LookCache {
   public:
-    // Copies the look painted under key into dc and answers true; false when none is kept.
-    bool restore(const Key& key, platform::HDC dc, int w, int h) {
+    // Puts the look of key under the surface when one is kept and answers true. Otherwise
+    // the surface moves onto a spare bitmap for the caller to paint on, and answers
+    // false. Either way the look shown until now (shown, when known) stays kept.
+    bool show(const Key& key, const std::optional<Key>& shown, frame::DrawingSurface& surface) {
         for (Slot& s : m_slots)
-            if (s.key && *s.key == key && s.pixels.give(dc, w, h)) {
+            if (s.key && *s.key == key) {
+                const bool swapped = s.bitmap.swap_with(surface);
+                s.key = swapped ? shown : std::nullopt;
                 s.used = ++m_clock;
-                return true;
+                if (swapped)
+                    return true;
             }
-        return false;
-    }
-
-    // Keeps what dc shows as the look of key, in place of the least recently used one.
-    void keep(const Key& key, platform::HDC dc, int w, int h) {
+        if (!shown)
+            return false;
         Slot* oldest = &m_slots[0];
         for (Slot& s : m_slots)
             if (s.used < oldest->used)
                 oldest = &s;
         oldest->key.reset();
-        if (oldest->pixels.take(dc, w, h)) {
-            oldest->key = key;
+        if (oldest->bitmap.swap_with(surface)) {
+            oldest->key = shown;
             oldest->used = ++m_clock;
         }
+        return false;
     }
 
     void clear() {
         for (Slot& s : m_slots) {
             s.key.reset();
-            s.pixels.clear();
+            s.bitmap.reset();
             s.used = 0;
         }
     }
@@ -76,7 +74,7 @@ template <class Key, size_t N = 3> class LookCache {
   private:
     struct Slot {
         std::optional<Key> key;
-        LookBitmap pixels;
+        KeptBitmap bitmap;
         uint64_t used{0};
     };
     std::array<Slot, N> m_slots{};

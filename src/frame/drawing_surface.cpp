@@ -11,6 +11,7 @@
 #include "platform/text/text.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace paginor::frame {
@@ -163,6 +164,14 @@ int DrawingSurface::TextHeight(std::u16string_view text) {
 
 void DrawingSurface::copy_to(HDC target) const {
     pf::BitBlt(target, 0, 0, m_width, m_height, m_dc, 0, 0, pf::SRCCOPY);
+}
+
+pf::HBITMAP DrawingSurface::exchange_bitmap(pf::HBITMAP bitmap) {
+    const pf::SIZE size = pf::GetBitmapDimension(bitmap);
+    if (size.cx != m_width || size.cy != m_height)
+        return 0;
+    pf::SelectObject(m_dc, bitmap);
+    return std::exchange(m_bitmap, bitmap);
 }
 
 uint64_t DrawingSurface::version() {

@@ -75,6 +75,12 @@ class DrawingSurface final : private FontChangeListener {
     // Copies the surface into a DC at (0, 0).
     void copy_to(HDC target) const;
 
+    // Puts bitmap (a colour bitmap of the surface's own size, from CreateBitmap) under the
+    // DC in place of the one there and hands that one over: the caller owns it now. A
+    // bitmap of another size is refused with 0 and nothing changes. The version stays:
+    // the owner of the pixels knows what it swapped in.
+    platform::HBITMAP exchange_bitmap(platform::HBITMAP bitmap);
+
     // Changes whenever the pixels or the way text comes out change other than by drawing:
     // a clear, a new size, another font or a change made through it, a new screen density.
     // Never repeats, not even across surfaces, so a control that keeps what it painted can
