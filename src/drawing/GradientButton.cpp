@@ -59,7 +59,7 @@ HRESULT GradientButton::get_Caption(BSTR* retval) {
 }
 
 HRESULT GradientButton::put_Caption(BSTR New_Caption) {
-    return Change(u"Caption", [&] { m_caption = frame::bstr_view(New_Caption); });
+    return Change(u"Caption", [&] { SetCaptionText(frame::bstr_view(New_Caption)); });
 }
 
 HRESULT GradientButton::get_ForeColor2(OLE_COLOR* retval) {
@@ -277,6 +277,11 @@ void GradientButton::UserControl_Terminate() {
 void GradientButton::Redraw() {
     if (ShowLook())
         refresh();
+}
+
+void GradientButton::SetCaptionText(std::u16string_view text) {
+    m_caption = text;
+    ++m_caption_version;
 }
 
 bool GradientButton::Pressed() const {

@@ -128,15 +128,15 @@ class GradientButton final : public frame::Control<_GradientButton> {
     // The auto-repeat: MouseDownRepeat with whether the pointer is over the button.
     void tmrMouseDown_Timer();
 
-    // Everything the painter reads, resolved: two equal looks paint the same pixels.
+    // Everything the painter reads, resolved (the font, the picture and the caption by
+    // version): two equal looks paint the same pixels.
     struct Look {
-        uint64_t surface, picture;
-        int sw, sh, w, h;
+        uint64_t surface, picture, caption;
+        int sw, sh;
         int32_t border, bevel, c1, c2, back, fore, fore2;
         SHORT border_width, bevel_width;
         bool down, offset, panel;
         eFontEffect effect;
-        std::u16string caption;
         bool operator==(const Look&) const = default;
     };
     Look CurrentLook();
@@ -149,6 +149,8 @@ class GradientButton final : public frame::Control<_GradientButton> {
     void Redraw();
     // Stores through set, reports the change under key, then repaints unless told not to.
     template <class Set> HRESULT Change(std::u16string_view key, Set&& set, bool repaint = true);
+    // Every change of the caption goes through here, so a look knows its caption by number.
+    void SetCaptionText(std::u16string_view text);
     bool Pressed() const;
     // The pointer's screen position against the window's content, both far edges
     // included: a pointer one pixel past the last column or row still counts as over.
@@ -190,6 +192,7 @@ class GradientButton final : public frame::Control<_GradientButton> {
     std::optional<Look> m_shown{};
     drawing::LookCache<Look> m_looks{};
     std::u16string m_caption{};
+    uint64_t m_caption_version{0};
     // The hover poll and the auto-repeat timer, both stopped.
     controls::Timer m_tmrMouse{};
     controls::Timer m_tmrMouseDown{};

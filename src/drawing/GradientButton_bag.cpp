@@ -70,7 +70,7 @@ void GradientButton::UserControl_InitProperties() {
     m_bevel_width = defaults::BevelWidth;
     m_font_effect = None;
     m_fore_color2 = defaults::ForeColor2;
-    m_caption.clear();
+    SetCaptionText(u"");
 }
 
 void GradientButton::UserControl_ReadProperties(const PropertyBag& bag) {
@@ -99,7 +99,7 @@ void GradientButton::UserControl_ReadProperties(const PropertyBag& bag) {
     m_fore_color2 = bag.read_colour(u"ForeColor2", defaults::ForeColor2);
     m_mode = static_cast<eMode>(bag.read_int32(u"Mode", CommandButton));
     m_value = bag.read_boolean(u"Value", false);
-    m_caption = bag.read_string(u"Caption", u"");
+    SetCaptionText(bag.read_string(u"Caption", u""));
     const int32_t interval = bag.read_int32(u"Interval", 0);
     if (interval < 0 || interval > 65535)
         raise_standard(std_error::InvalidPropertyValue, std::u16string(source()),

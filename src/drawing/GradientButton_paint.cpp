@@ -6,7 +6,6 @@
 #include "drawing/modGradientCtls.h"
 #include "drawing/modTransBlt.h"
 #include "frame/drawing_surface.h"
-#include "frame/twips.h"
 #include "platform/raster/dc.h"
 #include "platform/raster/raster.h"
 
@@ -93,10 +92,9 @@ GradientButton::Look GradientButton::CurrentLook() {
     const OLE_COLOR c2 = down ? m_down_color2 : m_hover ? m_hover_color2 : m_color2;
     return Look{.surface = s.version(),
                 .picture = m_picButton.version(),
+                .caption = m_caption_version,
                 .sw = ScaleWidth(),
                 .sh = ScaleHeight(),
-                .w = frame::twips_to_pixels(Width(), frame::Axis::Across),
-                .h = frame::twips_to_pixels(Height(), frame::Axis::Down),
                 .border = TranslateColor(m_border_color),
                 .bevel = TranslateColor(m_bevel_color),
                 .c1 = TranslateColor(c1),
@@ -109,8 +107,7 @@ GradientButton::Look GradientButton::CurrentLook() {
                 .down = down,
                 .offset = Pressed(),
                 .panel = m_mode == Panel,
-                .effect = m_font_effect,
-                .caption = m_caption};
+                .effect = m_font_effect};
 }
 
 bool GradientButton::ShowLook() {
@@ -145,21 +142,23 @@ void GradientButton::Paint(const Look& look) {
     const int pw = m_picButton.Width(), ph = m_picButton.Height();
     if (picture) {
         const int64_t offset = look.offset ? 1 : 0;
-        const int64_t x = look.caption.empty() ? floor_half(int64_t(sw) - pw) + offset : 5 + offset;
+        const int64_t x = m_caption.empty() ? floor_half(int64_t(sw) - pw) + offset : 5 + offset;
         const int64_t y = floor_half(int64_t(sh) - ph) + offset;
         const drawing::PictureHolder::Surface source(m_picButton);
         modTransBlt::TransBlt(dc, clamp32(x), clamp32(y), pw, ph, source.hdc(), 0, 0,
                               drawing::PictureHolder::kForeColor);
     }
 
-    paint_corners(dc, look.w, look.h, pf::COLORREF(look.back), pf::COLORREF(look.border), bw > 0);
+    // The control's width and height in pixels are its drawing area's: its twips are
+    // whole pixels times the twips per pixel.
+    paint_corners(dc, sw, sh, pf::COLORREF(look.back), pf::COLORREF(look.border), bw > 0);
 
     // The caption after the picture or centred, top-aligned on a panel; it never moves
     // with the press.
-    const int64_t cw = s.TextWidth(look.caption), ch = s.TextHeight(look.caption);
+    const int64_t cw = s.TextWidth(m_caption), ch = s.TextHeight(m_caption);
     const int64_t x = picture ? int64_t(pw) + 10 : floor_half(sw - cw);
     const int64_t y = look.panel ? 3 : floor_half(sh - ch);
-    paint_caption(s, look.caption, x, y, look.effect, look.fore2, look.fore);
+    paint_caption(s, m_caption, x, y, look.effect, look.fore2, look.fore);
 }
 
 } // namespace paginor

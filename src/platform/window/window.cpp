@@ -129,6 +129,7 @@ void free_window(HWND hwnd) {
         return;
     }
     unlink(*find(hwnd));
+    detail::forget_found(hwnd);
     state().windows.erase(hwnd);
 }
 

@@ -94,6 +94,13 @@ struct LastClick {
 
 struct WindowSystem {
     std::unordered_map<HWND, std::unique_ptr<Window>> windows;
+    // Windows find() answered lately, by handle: handling one message asks for the same
+    // few windows many times over. An entry goes when its window is freed.
+    struct Found {
+        HWND hwnd{0};
+        Window* window{nullptr};
+    };
+    std::array<Found, 64> found{};
     std::vector<HWND> top_level; // z-order, top-most first
     HWND next_handle{0x10010};
     std::deque<QueuedMessage> posted;
@@ -118,8 +125,14 @@ struct WindowSystem {
     SIZE hover_rect{4, 4};
 };
 
-WindowSystem& state();
+// Inline: nearly every call of the window system asks for it, many times over.
+inline WindowSystem& state() {
+    static WindowSystem ws;
+    return ws;
+}
 Window* find(HWND hwnd);
+// Drops hwnd from what find() remembers; called as its window is freed.
+void forget_found(HWND hwnd);
 
 // Dispatch one queued message to its window (timer procedures and key translation
 // included), marking it as not sent.

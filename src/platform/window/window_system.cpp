@@ -9,15 +9,28 @@ namespace paginor::platform {
 
 namespace detail {
 
-WindowSystem& state() {
-    static WindowSystem ws;
-    return ws;
+WindowSystem::Found& found_slot(WindowSystem& ws, HWND hwnd) {
+    return ws.found[(hwnd >> 1) % ws.found.size()]; // handles go up in twos
 }
 
 Window* find(HWND hwnd) {
-    auto& windows = state().windows;
-    auto it = windows.find(hwnd);
-    return it != windows.end() ? it->second.get() : nullptr;
+    if (hwnd == 0)
+        return nullptr;
+    WindowSystem& ws = state();
+    WindowSystem::Found& slot = found_slot(ws, hwnd);
+    if (slot.hwnd == hwnd)
+        return slot.window;
+    auto it = ws.windows.find(hwnd);
+    if (it == ws.windows.end())
+        return nullptr;
+    slot = {hwnd, it->second.get()};
+    return slot.window;
+}
+
+void forget_found(HWND hwnd) {
+    WindowSystem::Found& slot = found_slot(state(), hwnd);
+    if (slot.hwnd == hwnd)
+        slot = {};
 }
 
 } // namespace detail
