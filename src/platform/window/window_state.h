@@ -125,10 +125,12 @@ struct WindowSystem {
     SIZE hover_rect{4, 4};
 };
 
-// Inline: nearly every call of the window system asks for it, many times over.
+// The one window system, made at its first use. Nearly every call of the window system
+// asks for it, many times over, so after the first use it is one load away.
+extern WindowSystem* g_window_system;
+WindowSystem& first_state();
 inline WindowSystem& state() {
-    static WindowSystem ws;
-    return ws;
+    return g_window_system ? *g_window_system : first_state();
 }
 Window* find(HWND hwnd);
 // Drops hwnd from what find() remembers; called as its window is freed.

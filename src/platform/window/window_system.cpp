@@ -9,6 +9,14 @@ namespace paginor::platform {
 
 namespace detail {
 
+WindowSystem* g_window_system = nullptr; // constant-initialised: no order of initialisation
+
+WindowSystem& first_state() {
+    static WindowSystem ws;
+    g_window_system = &ws;
+    return ws;
+}
+
 WindowSystem::Found& found_slot(WindowSystem& ws, HWND hwnd) {
     return ws.found[(hwnd >> 1) % ws.found.size()]; // handles go up in twos
 }
