@@ -21,7 +21,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
+#include <vector>
 
 using namespace paginor;
 using platform::COLORREF;
@@ -122,6 +124,45 @@ TEST(GradientButtonLooks, FacePairAndPictureByState) {
         EXPECT_EQ(f.at(90, 26), r.pair[1]) << r.what;
         EXPECT_EQ(f.at(r.pic_x, r.pic_y), 0xFF0000u) << r.what;
         EXPECT_EQ(f.at(r.pic_x + 3, r.pic_y + 1), 0x0000FFu) << r.what;
+    }
+}
+
+// A look shown again from the kept ones is what a fresh paint gives, even when something
+// it was painted from changed without a setter: the font through its own object, the
+// screen's density.
+TEST(GradientButtonLooks, KeptLooksFollowWhatTheyArePaintedFrom) {
+    const auto font_put = [](const char16_t* name, Variant value) {
+        return [=](ButtonForm& f) {
+            const Control font{Ref<IDispatch>(f.button.get(u"Font").value.object())};
+            ASSERT_TRUE(font.put(name, value));
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<void(ButtonForm&)> change;
+    } rows[] = {
+        {"bold through the font", font_put(u"Bold", Variant(true))},
+        {"size through the font", font_put(u"Size", Variant(LONG(14)))},
+        {"12 twips per pixel", [](ButtonForm&) { PaginorSetTwipsPerPixel(12, 12); }},
+    };
+    const auto surface_pixels = [](ButtonForm& f) {
+        const platform::HDC dc = frame::UserControl::from(f.button.object())->surface().hDC();
+        std::vector<COLORREF> out;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 100; ++x)
+                out.push_back(platform::GetPixel(dc, x, y));
+        return out;
+    };
+    for (const auto& r : rows) {
+        ButtonForm f(15);
+        ASSERT_TRUE(f.button.put(u"Caption", u"Go on"));
+        f.look(true, false);
+        f.look(false, false); // the hover look is kept now
+        r.change(f);
+        f.look(true, false);
+        const std::vector<COLORREF> shown = surface_pixels(f);
+        ASSERT_TRUE(f.button.call(u"Refresh"));
+        EXPECT_EQ(surface_pixels(f), shown) << r.what;
     }
 }
 
