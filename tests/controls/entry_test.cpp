@@ -391,7 +391,7 @@ TEST_F(EntryControls, NestedControlExtenderAndOwnSize) {
 }
 
 TEST_F(EntryControls, LooksMatchGoldenImages) {
-    h.txt->SetText(u"Smith & Jones, Solicitors");
+    h.txt->SetText(u"Smith & Jones, Solicitors and Notaries"); // wider than the box
     h.txt->SetFocus();
     key(pf::VK_END);
     chord(pf::VK_SHIFT, pf::VK_LEFT);
