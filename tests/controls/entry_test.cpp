@@ -8,6 +8,7 @@
 #include "frame/tab_order.h"
 #include "frame/user_control.h"
 #include "host/api.h"
+#include "platform/window/input.h"
 #include "platform/window/message_ids.h"
 #include "platform/window/window.h"
 
@@ -207,6 +208,13 @@ TEST_F(EntryControls, TextBoxEventOrderAndEditingPerKey) {
          "txt KeyDown 90; txt KeyUp 90; txt KeyDown 89; txt Change; txt KeyUp 89", u"yBeta", 1, 0},
         {[&] { click_at(8 + 4 + 170, 8 + 2 + 10, 2); }, "txt MouseUp 2", u"yBeta", 1, 0},
         {[&] { click_at(8 + 4 + 170, 8 + 2 + 10); }, "txt MouseUp 1", u"yBeta", 5, 0},
+        {[&] { // a drag from before the first character to past the last
+             PaginorAdvanceClock(600);
+             form.mouse(8 + 4 + 2, 8 + 12), form.button(1, true);
+             form.mouse(8 + 4 + 150, 8 + 12), form.button(1, false);
+             PaginorDoEvents();
+         },
+         "txt MouseUp 1", u"yBeta", 0, 5},
     };
     for (const Step& s : steps) {
         s.act();
@@ -215,6 +223,14 @@ TEST_F(EntryControls, TextBoxEventOrderAndEditingPerKey) {
         EXPECT_EQ(t.SelStart(), s.sel_start) << s.events;
         EXPECT_EQ(t.SelLength(), s.sel_length) << s.events;
     }
+    // The tip shows once the pointer rests on the box.
+    t.SetToolTipText(u"Client name");
+    const size_t windows = pf::GetChildWindows(0).size();
+    form.mouse(8 + 4 + 40, 8 + 12), form.mouse(8 + 4 + 41, 8 + 12);
+    PaginorDoEvents();
+    PaginorAdvanceClock(pf::GetMouseHoverTime() + 10);
+    PaginorDoEvents();
+    EXPECT_EQ(pf::GetChildWindows(0).size(), windows + 1);
 }
 
 TEST_F(EntryControls, HiddenOrDisabledBoxRefusesFocusAndInput) {
@@ -299,6 +315,41 @@ TEST_F(EntryControls, DropDownListKeysPicksAndCode) {
         EXPECT_EQ(c.ListIndex(), s.index) << s.events;
         EXPECT_EQ(c.IsOpen(), s.open) << s.events;
     }
+}
+
+// A list longer than its pop-up scrolls by keys, wheel and the strip; only a page shows.
+TEST_F(EntryControls, LongListScrollsItsPage) {
+    ComboBox& c = *h.sel;
+    c.Clear();
+    for (int i = 0; i < 100; ++i)
+        c.AddItem(u"Row " + std::u16string(1, char16_t(u'A' + i % 26)));
+    c.SetFocus();
+    key(pf::VK_F4);
+    ASSERT_TRUE(c.IsOpen());
+    pf::RECT r{};
+    pf::GetWindowRect(c.PopupWindow(), &r);
+    const auto strip = [&](bool top) { click_at(r.right - 4, top ? r.top + 3 : r.bottom - 3); };
+    struct Step {
+        std::function<void()> act;
+        int top;
+    };
+    const Step steps[] = {
+        {[&] { key(pf::VK_END); }, 92},
+        {[&] { key(pf::VK_PRIOR); }, 91},
+        {[&] { form.mouse(r.left + 5, r.top + 5), pf::Input::wheel(120); }, 88},
+        {[&] { strip(true); }, 80},
+        {[&] { strip(false); }, 88},
+        {[&] { key(pf::VK_HOME); }, 0},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        PaginorDoEvents();
+        EXPECT_EQ(c.TopIndex(), s.top);
+        EXPECT_TRUE(c.IsOpen());
+    }
+    EXPECT_EQ(taken(), "sel KeyDown 115; sel KeyUp 115; sel KeyDown 35; sel KeyUp 35; "
+                       "sel KeyDown 33; sel KeyUp 33; sel KeyDown 36; sel KeyUp 36")
+        << "no pick, no change";
 }
 
 TEST_F(EntryControls, ValueListColumnsTextColumnAndBadInput) {
