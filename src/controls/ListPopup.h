@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace paginor::controls {
@@ -27,7 +28,8 @@ class ListPopup final {
     // The cell text of a row and column, and the number of rows.
     using Cell = std::function<const std::u16string&(int row, int column)>;
 
-    ListPopup(Cell cell, std::function<int()> count) : m_cell(cell), m_count(count) {}
+    ListPopup(Cell cell, std::function<int()> count)
+        : m_cell(std::move(cell)), m_count(std::move(count)) {}
     ~ListPopup() { hide(); }
     ListPopup(const ListPopup&) = delete;
     ListPopup& operator=(const ListPopup&) = delete;

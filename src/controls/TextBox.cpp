@@ -181,6 +181,9 @@ LRESULT TextBox::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
         Redraw();
         raise(on_got_focus);
         return 0;
+    case pf::WM_CAPTURECHANGED:
+        m_dragging = false;
+        return 0;
     case pf::WM_KILLFOCUS:
         m_dragging = false;
         Redraw();
