@@ -248,6 +248,14 @@ void ComboBox::DropDown() {
     const bool scrolls = ListCount() > m_list_rows;
     m_popup.show(at.x, at.y, Width(), m_list_rows, m_look,
                  column_pixels(Width() - 2 - (scrolls ? kButtonWidth : 0)));
+    // Above the box instead when the form ends below it and leaves more room above.
+    pf::RECT form{}, list{};
+    pf::GetWindowRect(pf::GetTopLevelWindow(m_hwnd), &form);
+    pf::GetWindowRect(m_popup.window(), &list);
+    const int above = at.y - Height() - form.top, below = form.bottom - at.y;
+    if (list.bottom > form.bottom && above > below)
+        pf::MoveWindow(m_popup.window(), at.x, at.y - Height() - (list.bottom - list.top),
+                       list.right - list.left, list.bottom - list.top, pf::TRUE);
     m_popup.set_highlight(m_index);
     pf::SetCapture(m_hwnd);
 }

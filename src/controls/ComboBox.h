@@ -4,12 +4,13 @@
 // one) and TextColumn picks the one the closed box shows and the keys match. There is no
 // free text: the box always shows a row or nothing. A plain C++ class, not registered.
 //
-// Keys while focused: Up/Down, Page Up/Down, Home/End and a first letter (any case, the
-// next row after the selected one whose text begins with it) change the selection; Alt+
-// Down and F4 open the list, Enter picks the highlighted row and closes it, Esc closes it
-// unchanged. A press on the box opens the list; a release on a row picks it; a press off
-// the list closes it. Locked keeps the selection but still raises the key and pointer
-// events; a disabled box draws grey, takes no focus and raises nothing.
+// The list opens below the box, or above it when the form ends below the box and leaves
+// more room above. Keys while focused: Up/Down, Page Up/Down, Home/End and a first letter
+// (any case, the next row after the selected one whose text begins with it) change the
+// selection; Alt+Down and F4 open the list, Enter picks the highlighted row and closes it,
+// Esc closes it unchanged. A press on the box opens the list; a release on a row picks it;
+// a press off the list closes it. Locked keeps the selection but still raises the key and
+// pointer events; a disabled box draws grey, takes no focus and raises nothing.
 //
 // Events, each optional: Change then Click whenever the selected row changes, by the user
 // or by code (selecting the current row again raises nothing, nor does Clear); KeyDown,

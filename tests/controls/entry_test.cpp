@@ -350,6 +350,11 @@ TEST_F(EntryControls, LongListScrollsItsPage) {
     EXPECT_EQ(taken(), "sel KeyDown 115; sel KeyUp 115; sel KeyDown 35; sel KeyUp 35; "
                        "sel KeyDown 33; sel KeyUp 33; sel KeyDown 36; sel KeyUp 36")
         << "no pick, no change";
+    key(pf::VK_ESCAPE);
+    c.Move(4, 80, 120, 22); // near the form's bottom: the list opens above the box
+    key(pf::VK_F4);
+    pf::GetWindowRect(c.PopupWindow(), &r);
+    EXPECT_EQ(r.bottom, 8 + 80);
 }
 
 TEST_F(EntryControls, ValueListColumnsTextColumnAndBadInput) {
