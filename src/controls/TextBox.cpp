@@ -325,10 +325,8 @@ void TextBox::pointer(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TextBox::measure() {
-    const ScopedFont font(0, m_face, m_points, m_bold);
-    m_offsets.assign(m_text.size() + 1, 0);
-    for (size_t i = 1; i <= m_text.size(); ++i)
-        m_offsets[i] = font.width(std::u16string_view(m_text).substr(0, i));
+    m_offsets = ScopedFont(0, m_face, m_points, m_bold).carets(m_text);
+    m_offsets.resize(m_text.size() + 1, m_offsets.empty() ? 0 : m_offsets.back());
 }
 
 int TextBox::caret_at(int x) const {

@@ -126,7 +126,7 @@ class TextBox final {
     int m_caret{0};
     int m_anchor{0};
     int m_scroll{0};              // pixels of text scrolled out on the left
-    std::vector<int> m_offsets{}; // left edge of each character, and the end, pixels
+    std::vector<int> m_offsets{}; // caret place before each unit and after the last, pixels
     bool m_locked{false};
     bool m_enabled{true};
     bool m_visible{true};

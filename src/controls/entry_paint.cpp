@@ -29,10 +29,8 @@ ScopedFont::~ScopedFont() {
         pf::DeleteDC(m_dc);
 }
 
-int ScopedFont::width(std::u16string_view text) const {
-    pf::SIZE extent{};
-    pf::GetTextExtentPoint32(m_dc, text, &extent);
-    return extent.cx;
+std::vector<int> ScopedFont::carets(std::u16string_view text) const {
+    return pf::GetCaretPositions(m_dc, text);
 }
 
 int ScopedFont::height() const {

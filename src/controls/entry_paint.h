@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace paginor::controls {
 
@@ -24,8 +25,8 @@ class ScopedFont final {
     ScopedFont& operator=(const ScopedFont&) = delete;
 
     platform::HDC dc() const { return m_dc; }
-    // The text's width in pixels.
-    int width(std::u16string_view text) const;
+    // The pen position before each UTF-16 unit and after the last, pixels.
+    std::vector<int> carets(std::u16string_view text) const;
     // The line height in pixels.
     int height() const;
 
