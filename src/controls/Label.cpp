@@ -57,13 +57,14 @@ void Label::fit() {
     const pf::HDC dc = pf::CreateCompatibleDC(0);
     const pf::HFONT font = pf::create_font(m_face, m_points, m_bold);
     const pf::HGDIOBJ old = pf::SelectObject(dc, font);
-    pf::SIZE extent{};
-    pf::GetTextExtentPoint32(dc, m_caption, &extent);
+    // Measured as drawn: "&" marks the next character and takes no room; "&&" is one "&".
+    pf::RECT extent{0, 0, 0, 0};
+    pf::DrawText(dc, m_caption, &extent, pf::DT_CALCRECT | pf::DT_SINGLELINE);
     pf::SelectObject(dc, old);
     pf::DeleteObject(font);
     pf::DeleteDC(dc);
-    m_width = extent.cx;
-    m_height = extent.cy;
+    m_width = extent.right;
+    m_height = extent.bottom;
 }
 
 void Label::paint(pf::HDC hdc) {

@@ -1,7 +1,9 @@
 // The label control: a caption drawn in its font and ForeColor, over its BackColor
 // (BackStyle 1, opaque) or over whatever lies beneath (BackStyle 0, transparent). With
 // AutoSize the label takes the caption's extent in its font; otherwise the caption
-// breaks between words to fit the width. Windowless; gets pointer input in its bounds.
+// breaks between words to fit the width. As on desktop labels, "&" is not drawn and
+// underlines the character after it, and "&&" shows one "&"; AutoSize measures the
+// caption the same way. Windowless; gets pointer input in its bounds.
 #pragma once
 
 #include <paginor/base.h>

@@ -2,8 +2,10 @@
 
 #include "automation/named_dispatch.h"
 #include "frame/drawing_surface.h"
+#include "frame/twips.h"
 #include "library/class_catalog.h"
 #include "platform/core/error.h"
+#include "platform/window/window.h"
 
 namespace paginor::frame {
 
@@ -105,6 +107,45 @@ NestedControl::NestedControl(UserControl& container, ClassId id, double left, do
         release();
         throw;
     }
+}
+
+namespace {
+
+POINT origin_in_parent(HWND hwnd) {
+    RECT r{};
+    platform::GetWindowRect(hwnd, &r);
+    POINT at{r.left, r.top};
+    platform::ScreenToClient(platform::GetParent(hwnd), &at);
+    return at;
+}
+
+} // namespace
+
+double NestedControl::Left() const {
+    return pixels_to_twips(origin_in_parent(m_control->hwnd()).x, Axis::Across);
+}
+
+double NestedControl::Top() const {
+    return pixels_to_twips(origin_in_parent(m_control->hwnd()).y, Axis::Down);
+}
+
+void NestedControl::SetVisible(bool on) {
+    m_visible = on;
+    platform::ShowWindow(m_control->hwnd(), on ? platform::SW_SHOW : platform::SW_HIDE);
+}
+
+bool NestedControl::Enabled() const {
+    return platform::IsWindowEnabled(m_control->hwnd()) != 0;
+}
+
+void NestedControl::SetEnabled(bool on) {
+    platform::EnableWindow(m_control->hwnd(), on ? platform::TRUE : platform::FALSE);
+}
+
+void NestedControl::ZOrder(int position) {
+    platform::SetWindowPos(m_control->hwnd(),
+                           position == 0 ? platform::HWND_TOP : platform::HWND_BOTTOM, 0, 0, 0, 0,
+                           platform::SWP_NOMOVE | platform::SWP_NOSIZE);
 }
 
 NestedControl::~NestedControl() {

@@ -61,6 +61,24 @@ class NestedControl final : private ControlSite {
         m_control->move(left, top, width, height);
     }
 
+    // The extender the container gives the child, as a form gives its controls: place
+    // and size in twips of the container (each setter keeps the other three), whether it
+    // shows, whether it takes input, and its place among its siblings.
+    double Left() const;
+    double Top() const;
+    double Width() const { return m_control->Width(); }
+    double Height() const { return m_control->Height(); }
+    void SetLeft(double left) { move(left, Top(), Width(), Height()); }
+    void SetTop(double top) { move(Left(), top, Width(), Height()); }
+    void SetWidth(double width) { move(Left(), Top(), width, Height()); }
+    void SetHeight(double height) { move(Left(), Top(), Width(), height); }
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool on);
+    bool Enabled() const;
+    void SetEnabled(bool on);
+    // 0 puts it above its siblings, any other value below them.
+    void ZOrder(int position = 0);
+
   private:
     class Sink;
     HWND site_window() override;
@@ -77,6 +95,7 @@ class NestedControl final : private ControlSite {
     Ref<Sink> m_sink{};
     Ref<IConnectionPoint> m_point{};
     DWORD m_cookie{0};
+    bool m_visible{true};
 };
 
 } // namespace paginor::frame

@@ -3,6 +3,7 @@
 #include "automation/ref.h"
 #include "frame/drawing_surface.h"
 #include "frame/nested_control.h"
+#include "frame/tab_order.h"
 #include "frame/twips.h"
 #include "platform/core/error.h"
 #include "platform/raster/colour.h"
@@ -114,14 +115,37 @@ void UserControl::show() {
         pf::SendMessage(m_hwnd, pf::WM_SIZE, 0,
                         pf::LPARAM(ScaleWidth() & 0xFFFF) | (pf::LPARAM(ScaleHeight()) << 16));
     pf::ShowWindow(m_hwnd, pf::SW_SHOW);
+    m_shown = true;
 }
 
 void UserControl::move(double left, double top, double width, double height) {
     if (!m_hwnd)
         return;
+    // The host's first placement after show keeps a size the control chose for itself
+    // while it was being made; every later one holds as given.
+    if (m_shown && !std::exchange(m_placed, true)) {
+        width = m_own_width >= 0 ? m_own_width : width;
+        height = m_own_height >= 0 ? m_own_height : height;
+    }
     const int x = twips_to_pixels(left, Axis::Across), y = twips_to_pixels(top, Axis::Down);
     pf::MoveWindow(m_hwnd, x, y, twips_to_pixels(left + width, Axis::Across) - x,
                    twips_to_pixels(top + height, Axis::Down) - y, pf::TRUE);
+}
+
+void UserControl::set_own_size(double width, double height) {
+    if (!m_hwnd)
+        return;
+    if (!m_placed) {
+        m_own_width = width;
+        m_own_height = height;
+    }
+    RECT r{};
+    pf::GetWindowRect(m_hwnd, &r);
+    POINT at{r.left, r.top};
+    pf::ScreenToClient(pf::GetParent(m_hwnd), &at);
+    const int w = width < 0 ? r.right - r.left : twips_to_pixels(width, Axis::Across);
+    const int h = height < 0 ? r.bottom - r.top : twips_to_pixels(height, Axis::Down);
+    pf::MoveWindow(m_hwnd, at.x, at.y, w, h, pf::TRUE);
 }
 
 void UserControl::terminate() {
@@ -253,6 +277,10 @@ LRESULT UserControl::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case pf::WM_KEYDOWN: {
         KeyEvent key{static_cast<SHORT>(wParam), shift_state()};
+        if (key.key == pf::VK_TAB && tab_from(m_hwnd, (key.shift & 1) != 0)) {
+            m_taken_char = 9;
+            return 0;
+        }
         if (m_site && m_site->translate_accelerator(*this, key.key)) {
             m_taken_char = key.key == pf::VK_RETURN ? 13 : key.key == pf::VK_ESCAPE ? 27 : 0;
             return 0;

@@ -178,6 +178,11 @@ class UserControl : private WindowlessChildren::Surface {
     // before site().
     NestedControl& add_control(ClassId id, double left, double top, double width, double height,
                                std::function<void(DISPID, EventArgs&)> on_event);
+    // The control sizes itself in twips (a negative length keeps that side), raising
+    // Resize when the size changes. Set while the control is being made (Initialize,
+    // InitProperties, ReadProperties, Show), the size outlasts the host's first placement
+    // after show; the host's later sizes hold. Ignored before site().
+    void set_own_size(double width, double height);
     // For the control's QueryInterface: answers the private identifier that from()
     // asks for (adding a reference); false for any other identifier.
     bool answer_self(REFIID riid, void** ppv);
@@ -231,7 +236,11 @@ class UserControl : private WindowlessChildren::Surface {
     std::unique_ptr<DrawingSurface> m_surface{};
     std::vector<std::unique_ptr<NestedControl>> m_nested{};
     bool m_terminated{false};
-    bool m_resized{false}; // a Resize was raised since the control was sited
+    bool m_resized{false};  // a Resize was raised since the control was sited
+    bool m_shown{false};    // show() ran
+    bool m_placed{false};   // the host placed it after show
+    double m_own_width{-1}; // twips the control chose for itself while being made; -1 none
+    double m_own_height{-1};
     SHORT m_taken_char{0}; // the character of a key the host took, not to be heard
     std::function<void(UINT, WPARAM, LPARAM)> m_relay{};
 };

@@ -3,7 +3,9 @@
 #include <paginor/host.h>
 
 #include "automation/type_library.h"
+#include "frame/tab_order.h"
 #include "frame/twips.h"
+#include "frame/windowless_children.h"
 #include "host/form_object.h"
 #include "library/class_catalog.h"
 #include "platform/core/error.h"
@@ -99,7 +101,9 @@ Form::~Form() {
 
 pf::LRESULT Form::form_proc(HWND hwnd, UINT msg, pf::WPARAM wParam, pf::LPARAM) {
     auto* self = reinterpret_cast<Form*>(pf::GetWindowLongPtr(hwnd, pf::GWLP_USERDATA));
-    if (self && msg == pf::WM_KEYDOWN) // the form itself has the focus
+    if (self && msg == pf::WM_KEYDOWN && wParam == pf::VK_TAB) // into the form's tab order
+        frame::tab_from(hwnd, (frame::shift_state() & 1) != 0);
+    else if (self && msg == pf::WM_KEYDOWN) // the form itself has the focus
         self->dialog_key(0, static_cast<SHORT>(wParam));
     if (msg != pf::WM_PAINT || !self)
         return 0;

@@ -95,6 +95,16 @@ TEST(Label, AutoSizeBackStyleAndBold) {
     EXPECT_GT(plain.bottom - plain.top, 8);
     label.SetFontBold(true);
     EXPECT_GT(label.bounds().right, plain.right) << "bold text is wider";
+    // "&" takes no room and "&&" is one "&", in measuring as in drawing.
+    const auto width = [](const char16_t* caption) {
+        controls::Label l;
+        l.SetAutoSize(true);
+        l.SetCaption(caption);
+        return l.bounds().right - l.bounds().left;
+    };
+    EXPECT_EQ(width(u"&Search"), width(u"Search"));
+    EXPECT_EQ(width(u"R&D"), width(u"RD"));
+    EXPECT_GT(width(u"R&&D"), width(u"RD"));
 
     Canvas c(80, 30);
     const pf::GdiCounts before = pf::gdi_object_counts();

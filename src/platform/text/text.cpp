@@ -178,6 +178,13 @@ BOOL GetTextExtentPoint32(HDC hdc, std::u16string_view s, SIZE* size) {
     return 1;
 }
 
+std::vector<int> GetCaretPositions(HDC hdc, std::u16string_view s) {
+    gdi::Dc* d = gdi::dc(hdc);
+    if (!d)
+        return {};
+    return text::shape(dc_face(d->font), s).caret;
+}
+
 BOOL GetTextMetrics(HDC hdc, TEXTMETRIC* out) {
     gdi::Dc* d = gdi::dc(hdc);
     if (!d || !out)

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace paginor::platform {
 
@@ -30,6 +31,11 @@ BOOL TextOut(HDC hdc, int x, int y, std::u16string_view text);
 // Width and height of a single line in the DC's font (height is the font's cell height
 // even for empty text). FALSE, and `size` untouched, for an unknown DC or null size.
 BOOL GetTextExtentPoint32(HDC hdc, std::u16string_view text, SIZE* size);
+
+// Where the pen stands, in whole pixels, before each UTF-16 unit of a single line as
+// TextOut draws it, and after the last: text.size() + 1 entries rising from 0 to the
+// line's width (units of one cluster share their cluster's place). Empty for an unknown DC.
+std::vector<int> GetCaretPositions(HDC hdc, std::u16string_view text);
 
 // Metrics of the DC's font; FALSE for an unknown DC or null out.
 BOOL GetTextMetrics(HDC hdc, TEXTMETRIC* out);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace paginor;
 using namespace paginor::platform;
 using paginor::testing_support::MatchesGolden;
@@ -109,6 +111,12 @@ TEST(Text, ExtentsBoundTheInkAndModesDecideTheBackground) {
     GetTextExtentPoint32(c.dc, u"WWWW", &wide);
     GetTextExtentPoint32(c.dc, u"iiii", &narrow);
     EXPECT_GT(wide.cx, 2 * narrow.cx);
+    const std::vector<int> carets = GetCaretPositions(c.dc, u"Hxg Wy");
+    ASSERT_EQ(carets.size(), 7u);
+    EXPECT_EQ(carets.front(), 0);
+    EXPECT_EQ(carets.back(), size.cx);
+    EXPECT_TRUE(std::is_sorted(carets.begin(), carets.end()));
+    EXPECT_TRUE(GetCaretPositions(0, u"x").empty());
 
     SetBkMode(c.dc, TRANSPARENT);
     TextOut(c.dc, 10, 5, u"Hxg Wy");

@@ -1,0 +1,145 @@
+// The single-line text box: a child window of its own that shows and edits one line of
+// text in its font, ForeColor and BackColor, with a caret, a selection and horizontal
+// scrolling when the text is wider than the box. A plain C++ class, not registered.
+//
+// Editing while focused: Left/Right/Home/End move the caret (with Shift they extend the
+// selection), Backspace and Delete remove the selection or one character, a typed
+// character replaces the selection; a press places the caret (Shift+press extends), a
+// drag selects. Locked keeps the text but still moves the caret and raises every event.
+// A disabled box draws its text grey, takes no focus and raises no events; a hidden one
+// takes no focus (SetFocus then does nothing).
+//
+// Events, each optional, in this order for one key: KeyDown, KeyPress (of the character
+// the key makes), the edit, Change, KeyUp. A handler may change the key code or the
+// character (0 cancels the character). Change follows every change of the text, typed
+// or assigned; assigning the text it already holds is no change. Pointer events carry
+// twips from the box's top-left corner. Handlers may do anything to the box, even
+// destroy it: the box touches nothing of itself after a handler that destroyed it.
+#pragma once
+
+#include <paginor/base.h>
+
+#include "controls/ToolTip.h"
+#include "frame/input_event.h"
+#include "platform/core/types.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace paginor::controls {
+
+using platform::HDC;
+using platform::HWND;
+using platform::LPARAM;
+using platform::LRESULT;
+using platform::RECT;
+using platform::WPARAM;
+
+class TextBox final {
+  public:
+    // Creates the box as a child window of parent at rect (pixels of the parent's client
+    // area). Throws RuntimeError 5 when parent is not a window.
+    TextBox(HWND parent, RECT rect, bool visible = true);
+    ~TextBox();
+    TextBox(const TextBox&) = delete;
+    TextBox& operator=(const TextBox&) = delete;
+
+    HWND hWnd() const { return m_hwnd; }
+
+    const std::u16string& Text() const { return m_text; }
+    // Replaces the text, puts the caret at its start and raises Change when it differs.
+    void SetText(std::u16string text);
+    // The selection: start (0 = before the first character) and length; out-of-range
+    // values are clipped to the text.
+    int SelStart() const { return std::min(m_anchor, m_caret); }
+    int SelLength() const { return std::abs(m_caret - m_anchor); }
+    std::u16string SelText() const { return m_text.substr(SelStart(), SelLength()); }
+    void SetSelStart(int start);
+    void SetSelLength(int length);
+
+    bool Locked() const { return m_locked; }
+    void SetLocked(bool on) { m_locked = on; }
+    bool Enabled() const { return m_enabled; }
+    void SetEnabled(bool on);
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool on);
+    // Whether Tab stops at the box (frame/tab_order.h).
+    bool TabStop() const { return m_tab_stop; }
+    void SetTabStop(bool on);
+    // Shown when the pointer rests on the box; empty shows nothing.
+    const std::u16string& ToolTipText() const { return m_tip_text; }
+    void SetToolTipText(std::u16string text) { m_tip_text = std::move(text); }
+    // OLE colours; a value the system cannot translate paints black.
+    OLE_COLOR BackColor() const { return m_back_color; }
+    void SetBackColor(OLE_COLOR colour);
+    OLE_COLOR ForeColor() const { return m_fore_color; }
+    void SetForeColor(OLE_COLOR colour);
+    // Face and size in points (0 or less: the default size) and weight.
+    void SetFont(std::u16string face, double points, bool bold = false);
+    const std::u16string& FontName() const { return m_face; }
+    double FontSize() const { return m_points; }
+    bool FontBold() const { return m_bold; }
+
+    // Position and size in pixels of the parent's client area; negative sizes count as 0.
+    void Move(int left, int top, int width, int height);
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    // Takes the keyboard focus; nothing happens while the box is hidden or disabled.
+    void SetFocus();
+    bool Focused() const;
+
+    std::function<void()> on_change;
+    std::function<void(frame::KeyEvent&)> on_key_down;
+    std::function<void(SHORT& ascii)> on_key_press;
+    std::function<void(frame::KeyEvent&)> on_key_up;
+    std::function<void(const frame::MouseEvent&)> on_mouse_down;
+    std::function<void(const frame::MouseEvent&)> on_mouse_move;
+    std::function<void(const frame::MouseEvent&)> on_mouse_up;
+    std::function<void()> on_got_focus;
+    std::function<void()> on_lost_focus;
+
+  private:
+    static LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT respond(UINT msg, WPARAM wParam, LPARAM lParam);
+    void key_down(WPARAM vk);
+    void character(SHORT ascii);
+    void pointer(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Replaces the selection with text (Change follows when the text differs).
+    void replace_selection(std::u16string_view text);
+    void move_caret(int to, bool extend);
+    // Runs a handler; false when it destroyed the box.
+    template <class F, class... A> bool raise(const F& handler, A&... args);
+    void measure();
+    int caret_at(int x) const;
+    void scroll_to_caret();
+    void Redraw();
+    void paint();
+
+    HWND m_hwnd{0};
+    std::u16string m_text{};
+    int m_caret{0};
+    int m_anchor{0};
+    int m_scroll{0};              // pixels of text scrolled out on the left
+    std::vector<int> m_offsets{}; // caret place before each unit and after the last, pixels
+    bool m_locked{false};
+    bool m_enabled{true};
+    bool m_visible{true};
+    bool m_tab_stop{true};
+    bool m_dragging{false};
+    std::u16string m_tip_text{};
+    OLE_COLOR m_back_color{0x80000005};
+    OLE_COLOR m_fore_color{0x80000008};
+    std::u16string m_face{u"MS Sans Serif"};
+    double m_points{8.25};
+    bool m_bold{false};
+    std::unique_ptr<ToolTip> m_tip{};
+    std::shared_ptr<bool> m_alive{std::make_shared<bool>(true)};
+};
+
+} // namespace paginor::controls
