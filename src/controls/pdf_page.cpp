@@ -1,6 +1,6 @@
 #include "controls/pdf_page.h"
 
-#include "controls/picture_scale.h"
+#include "platform/raster/blit.h"
 #include "platform/raster/raster.h"
 
 #include <poppler-document.h>
@@ -24,24 +24,28 @@ constexpr pf::COLORREF kGround = pf::RGB(0x80, 0x80, 0x80);
 // Outside libraries print nothing: poppler's complaints about damaged files go nowhere.
 void quiet(const std::string&, void*) {}
 
-// The rendered page at exactly width x height (poppler may round a pixel either way),
-// white where it left nothing.
-pf::Image image_of(const poppler::image& rendered, int width, int height) {
-    pf::Image out;
-    out.width = width;
-    out.height = height;
-    out.pixels.assign(size_t(width) * height, 0xFFFFFFFFu);
-    if (!rendered.is_valid() || rendered.format() != poppler::image::format_argb32)
-        return out;
-    const int w = std::min(width, rendered.width()), h = std::min(height, rendered.height());
-    for (int y = 0; y < h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(rendered.const_data() +
-                                                            size_t(y) * rendered.bytes_per_row());
-        uint32_t* out_row = out.pixels.data() + size_t(y) * width;
-        for (int x = 0; x < w; ++x)
-            out_row[x] = row[x] | 0xFF000000u;
-    }
-    return out;
+// Draws a rendered page at (x, y), clipped to the view; poppler may round its size a pixel
+// either way, and what it did not cover of the slot shows white.
+void draw_rendered(pf::HDC hdc, const poppler::image& page, int x, int y, int width, int height,
+                   const pf::RECT& clip) {
+    const int left = std::max(x, int(clip.left)), top = std::max(y, int(clip.top));
+    const int right = std::min(x + width, int(clip.right));
+    const int bottom = std::min(y + height, int(clip.bottom));
+    if (right <= left || bottom <= top)
+        return;
+    const bool usable = page.is_valid() && page.format() == poppler::image::format_argb32;
+    pf::write_dib_rows(hdc, left, top, right - left, bottom - top,
+                       [&](int row, int first, int count, uint32_t* out) {
+                           const int py = top - y + row, px = left - x + first;
+                           const int have = usable && py < page.height()
+                                                ? std::clamp(page.width() - px, 0, count)
+                                                : 0;
+                           const auto* src = reinterpret_cast<const uint32_t*>(
+                               page.const_data() + size_t(py) * page.bytes_per_row());
+                           for (int i = 0; i < have; ++i)
+                               out[i] = src[px + i] & 0xFFFFFF;
+                           std::fill(out + have, out + count, 0xFFFFFFu);
+                       });
 }
 
 class PdfPage final : public BrowserPage {
@@ -81,9 +85,10 @@ class PdfPage final : public BrowserPage {
         for (Slot& s : m_slots) {
             if (s.top + s.height <= top || s.top >= top + rows)
                 continue;
-            if (s.rendered.width != m_width || s.rendered.height != s.height)
+            if (s.rendered_width != m_width)
                 render(s);
-            draw_picture(hdc, s.rendered, kGap, s.top - top, {0, 0, width, rows});
+            draw_rendered(hdc, s.rendered, kGap, s.top - top, m_width, s.height,
+                          {0, 0, width, rows});
         }
     }
 
@@ -94,7 +99,8 @@ class PdfPage final : public BrowserPage {
         double height_pt{1};
         int top{0};
         int height{0};
-        pf::Image rendered;
+        poppler::image rendered;
+        int rendered_width{0};
     };
 
     void render(Slot& s) const {
@@ -103,7 +109,8 @@ class PdfPage final : public BrowserPage {
         renderer.set_render_hint(poppler::page_renderer::text_antialiasing);
         renderer.set_image_format(poppler::image::format_argb32);
         const double dpi = 72.0 * m_width / s.width_pt;
-        s.rendered = image_of(renderer.render_page(s.page.get(), dpi, dpi), m_width, s.height);
+        s.rendered = renderer.render_page(s.page.get(), dpi, dpi);
+        s.rendered_width = m_width;
     }
 
     std::string m_bytes; // poppler reads from these for the document's life
