@@ -127,6 +127,16 @@ TEST_F(RichTextBoxTest, ShowsColouredBoldHitsWrappedAndScrolls) {
     pf::DoEvents();
     EXPECT_EQ(box.ScrollTop(), 0);
 
+    // The bar: the track below the thumb pages, the lower arrow steps a line.
+    pf::SendMessage(box.hWnd(), pf::WM_LBUTTONDOWN, pf::MK_LBUTTON, pf::MAKELPARAM(212, 70));
+    pf::SendMessage(box.hWnd(), pf::WM_LBUTTONUP, 0, pf::MAKELPARAM(212, 70));
+    EXPECT_EQ(box.ScrollTop(), 80) << "a page is the view less a line";
+    pf::SendMessage(box.hWnd(), pf::WM_LBUTTONDOWN, pf::MK_LBUTTON, pf::MAKELPARAM(212, 95));
+    pf::SendMessage(box.hWnd(), pf::WM_LBUTTONUP, 0, pf::MAKELPARAM(212, 95));
+    EXPECT_EQ(box.ScrollTop(), 100);
+    pf::Input::key(pf::VK_HOME);
+    pf::DoEvents();
+
     pf::EnableWindow(parent, pf::FALSE);
     pf::Input::key(pf::VK_NEXT);
     pf::DoEvents();

@@ -1,4 +1,5 @@
 #include "controls/WebBrowser.h"
+#include "controls/html_text.h"
 #include "platform/core/error.h"
 #include "platform/core/system_profile.h"
 #include "platform/core/unicode.h"
@@ -241,6 +242,21 @@ TEST_F(WebBrowserTest, PagesOfEveryKindDrawAndStayAfterTheirFileGoes) {
         browser->Refresh(); // the page repaints from what it read at load
         EXPECT_TRUE(testing_support::MatchesGolden(shown(), golden)) << file;
     }
+}
+
+TEST(HtmlText, ByteOrderMarkThenMetaCharsetThenWindows1252) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"\xEF\xBB\xBF" "caf\xC3\xA9", "caf\xC3\xA9"},
+        {"\xFF\xFE" + std::string("c\0\xE9\0\xAC\x20", 6), "c\xC3\xA9\xE2\x82\xAC"},
+        {"\xFE\xFF" + std::string("\0c\0\xE9", 4), "c\xC3\xA9"},
+        {"<meta charset=\"UTF-8\">caf\xC3\xA9", "<meta charset=\"UTF-8\">caf\xC3\xA9"},
+        {"<META http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">\x80",
+         "<META http-equiv=\"Content-Type\" content=\"text/html; "
+         "charset=iso-8859-1\">\xE2\x82\xAC"},
+        {"caf\xE9 \x93q\x94", "caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D"},
+    };
+    for (const auto& [bytes, utf8] : rows)
+        EXPECT_EQ(controls::html_bytes_to_utf8(bytes), utf8) << bytes;
 }
 
 } // namespace
