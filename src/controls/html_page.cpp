@@ -4,6 +4,15 @@
 #include "controls/html_master_css.h"
 #include "controls/html_text.h"
 #include "platform/core/unicode.h"
+#include "platform/image/image_codec.h"
+#include "platform/raster/bitmap.h"
+#include "platform/raster/blit.h"
+#include "platform/raster/colour.h"
+#include "platform/raster/dc.h"
+#include "platform/raster/gdi.h"
+#include "platform/raster/raster.h"
+
+#include <algorithm>
 
 namespace paginor::controls {
 
@@ -28,12 +37,24 @@ class HtmlPage final : public BrowserPage {
     int layout(int width, int height) override {
         m_container.set_viewport(width, height);
         m_doc->render(std::max(width, 1));
-        return std::max(m_doc->height(), 0);
+        m_band = platform::Image{};
+        m_height = std::max(m_doc->height(), 0);
+        return m_height;
     }
 
+    // litehtml walks the whole tree at every draw, so a long page is drawn into a band of
+    // three views around the one shown and scrolling inside the band only copies pixels.
     void paint(platform::HDC hdc, int width, int top, int rows) override {
-        const litehtml::position clip(0, 0, width, rows);
-        m_doc->draw(litehtml::uint_ptr(hdc), 0, -top, &clip);
+        if (m_band.width != width || top < m_band_top || top + rows > m_band_top + m_band.height)
+            draw_band(hdc, width, top, rows);
+        const int first = top - m_band_top;
+        const int count = std::min(rows, m_band.height - first);
+        platform::write_dib_rows(
+            hdc, 0, 0, width, count, [&](int row, int from, int n, uint32_t* out) {
+                const uint32_t* src =
+                    m_band.pixels.data() + size_t(first + row) * m_band.width + from;
+                std::copy(src, src + n, out);
+            });
     }
 
     std::optional<int> anchor(std::u16string_view name) override {
@@ -60,8 +81,28 @@ class HtmlPage final : public BrowserPage {
     }
 
   private:
+    void draw_band(platform::HDC target, int width, int top, int rows) {
+        m_band_top = std::max(top - rows, 0);
+        const int height =
+            std::max(std::min(3 * rows, m_height - m_band_top), top + rows - m_band_top);
+        const platform::HDC dc = platform::CreateCompatibleDC(target);
+        const platform::HBITMAP bitmap = platform::CreateCompatibleBitmap(target, width, height);
+        const platform::HGDIOBJ old = platform::SelectObject(dc, bitmap);
+        platform::fill_solid(dc, {0, 0, width, height},
+                             platform::GetSysColor(platform::COLOR_WINDOW));
+        const litehtml::position clip(0, 0, width, height);
+        m_doc->draw(litehtml::uint_ptr(dc), 0, -m_band_top, &clip);
+        m_band = platform::image_from_dc(dc);
+        platform::SelectObject(dc, old);
+        platform::DeleteObject(bitmap);
+        platform::DeleteDC(dc);
+    }
+
     HtmlContainer m_container; // outlives the document, which draws through it
     litehtml::document::ptr m_doc;
+    int m_height{0};
+    platform::Image m_band; // pixels of content rows [m_band_top, + its height)
+    int m_band_top{0};
 };
 
 } // namespace
