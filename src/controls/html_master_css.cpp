@@ -27,6 +27,9 @@ blockquote { margin: 1em 40px; }
 pre, code, tt, kbd, samp { font-family: "Courier New", monospace; }
 pre { white-space: pre; margin: 1em 0; }
 br { display: block; }
+/* litehtml gives a line holding only a break no height: a break after a break stands for
+   the empty line (its height here comes out doubled in the line's box). */
+br + br { height: 0.55em; }
 hr { border: 1px inset #808080; margin: 0.5em auto; }
 ul, ol, menu, dir { margin: 1em 0; padding-left: 40px; }
 ul { list-style-type: disc; }
