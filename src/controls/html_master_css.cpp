@@ -53,6 +53,8 @@ tr { display: table-row; vertical-align: inherit; }
 td, th { display: table-cell; vertical-align: inherit; padding: 1px; }
 th { font-weight: bold; text-align: center; }
 caption { display: table-caption; text-align: center; }
+table[border] { border: 1px outset #808080; }
+table[border] td, table[border] th { border: 1px inset #808080; }
 input, textarea, select, button { display: inline-block; }
 object { display: inline-block; }
 )CSS";
