@@ -82,10 +82,16 @@ class Reader {
         while (m_pos < m_in.size()) {
             const char16_t c = m_in[m_pos++];
             if (c == u'{') {
-                m_stack.push_back(m_group);
+                // Groups nested deeper than any writer nests them share their parent's state.
+                if (m_stack.size() < kMaxDepth)
+                    m_stack.push_back(m_group);
+                else
+                    ++m_flattened;
                 m_skip = 0;
             } else if (c == u'}') {
-                if (m_stack.empty() || close_group())
+                if (m_flattened > 0)
+                    --m_flattened;
+                else if (m_stack.empty() || close_group())
                     break;
             } else if (c == u'\\') {
                 control();
@@ -306,8 +312,11 @@ class Reader {
         m_dirty = true;
     }
 
+    static constexpr size_t kMaxDepth = 256;
+
     std::u16string_view m_in;
     size_t m_pos{0};
+    size_t m_flattened{0}; // groups opened beyond kMaxDepth and not yet closed
     std::vector<Group> m_stack;
     Group m_group;
     bool m_dirty{true};
