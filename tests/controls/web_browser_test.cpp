@@ -246,7 +246,9 @@ TEST_F(WebBrowserTest, PagesOfEveryKindDrawAndStayAfterTheirFileGoes) {
 
 TEST(HtmlText, ByteOrderMarkThenMetaCharsetThenWindows1252) {
     const std::pair<std::string, std::string> rows[] = {
-        {"\xEF\xBB\xBF" "caf\xC3\xA9", "caf\xC3\xA9"},
+        {"\xEF\xBB\xBF"
+         "caf\xC3\xA9",
+         "caf\xC3\xA9"},
         {"\xFF\xFE" + std::string("c\0\xE9\0\xAC\x20", 6), "c\xC3\xA9\xE2\x82\xAC"},
         {"\xFE\xFF" + std::string("\0c\0\xE9", 4), "c\xC3\xA9"},
         {"<meta charset=\"UTF-8\">caf\xC3\xA9", "<meta charset=\"UTF-8\">caf\xC3\xA9"},
