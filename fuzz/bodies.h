@@ -28,11 +28,13 @@ bool image(const uint8_t* data, size_t size);
 bool version(const uint8_t* data, size_t size);
 bool paths(const uint8_t* data, size_t size);
 bool coerce(const uint8_t* data, size_t size);
+bool rtf(const uint8_t* data, size_t size);
 
 inline constexpr Target kTargets[] = {
     {"xml", xml},           {"form_file", form_file}, {"base64", base64},
     {"registry", registry}, {"dates", dates},         {"image", image},
     {"version", version},   {"paths", paths},         {"coerce", coerce},
+    {"rtf", rtf},
 };
 
 // Aborts with the broken promise named when ok is false.

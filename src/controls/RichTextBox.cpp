@@ -1,0 +1,36 @@
+#include "controls/RichTextBox.h"
+
+namespace paginor::controls {
+
+namespace {
+
+constexpr int kMargin = 2; // blank pixels between the box's edge and its text
+
+} // namespace
+
+RichTextBox::RichTextBox(HWND parent, RECT rect, bool visible)
+    : DocumentSurface(parent, rect, visible, u"PaginorV2CTL.RichTextBox") {
+    arrange();
+}
+
+void RichTextBox::SetTextRTF(std::u16string_view rtf) {
+    m_rtf = std::u16string(rtf);
+    m_doc = read_rtf(rtf);
+    scroll_to(0);
+    arrange();
+}
+
+void RichTextBox::SetText(std::u16string_view text) {
+    SetTextRTF(rtf_from_plain_text(text));
+}
+
+void RichTextBox::relayout(int width) {
+    m_layout = RichLayout(m_doc, width - 2 * kMargin);
+    set_content_height(m_layout.height() + 2 * kMargin);
+}
+
+void RichTextBox::paint_content(HDC hdc, int /*width*/, int top, int rows) {
+    m_layout.paint(hdc, kMargin, top - kMargin, rows);
+}
+
+} // namespace paginor::controls

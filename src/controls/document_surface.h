@@ -1,0 +1,75 @@
+// What the browser surface and the rich-text box share: a child window showing a
+// document on a white page, scrolled vertically with a scroll bar, the wheel, PgUp, PgDn,
+// Home, End and the arrows, and painted off-screen in one pass on WM_PAINT. A disabled
+// window (or ancestor) hears no input at all, as the window system holds it back.
+//
+// A derived surface lays its content out for a width (`relayout`, which reports the
+// content's height through `set_content_height`) and draws the rows asked for
+// (`paint_content`); clicks on the page arrive in content pixels (`page_click`), and
+// messages the base does not use reach `message`.
+#pragma once
+
+#include "controls/vertical_scroll.h"
+#include "platform/core/types.h"
+
+namespace paginor::controls {
+
+using platform::HDC;
+using platform::HWND;
+using platform::LPARAM;
+using platform::LRESULT;
+using platform::RECT;
+using platform::WPARAM;
+
+class DocumentSurface {
+  public:
+    virtual ~DocumentSurface();
+    DocumentSurface(const DocumentSurface&) = delete;
+    DocumentSurface& operator=(const DocumentSurface&) = delete;
+
+    HWND hWnd() const { return m_hwnd; }
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool on);
+    // Placement in pixels of the parent's client area; negative sizes count as 0.
+    void Move(int left, int top, int width, int height);
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    // The content row at the top of the view, pixels.
+    int ScrollTop() const { return m_scroll.top(); }
+    // Marks the surface for repainting at the next DoEvents.
+    void Refresh();
+
+  protected:
+    // Creates the window in parent at rect; throws RuntimeError 5 when parent is no window.
+    DocumentSurface(HWND parent, RECT rect, bool visible, const char16_t* source);
+
+    virtual void relayout(int width) = 0;
+    virtual void paint_content(HDC hdc, int width, int top, int rows) = 0;
+    virtual void page_click(int /*x*/, int /*y*/) {}
+    virtual LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    void set_content_height(int height) { m_content_height = height; }
+    // Lays out again for the current size (with the bar when the content overflows) and
+    // repaints; derived surfaces call it after their content changes.
+    void arrange();
+    // Scrolls so that content row y is at the top (kept in range) and repaints.
+    void scroll_to(int y);
+    int view_width() const;
+    int view_height() const;
+
+  private:
+    static LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT respond(UINT msg, WPARAM wParam, LPARAM lParam);
+    void pointer(UINT msg, LPARAM lParam);
+    void paint();
+
+    HWND m_hwnd{0};
+    bool m_visible{true};
+    int m_content_height{0};
+    int m_laid_width{-1};
+    VerticalScroll m_scroll;
+};
+
+} // namespace paginor::controls
