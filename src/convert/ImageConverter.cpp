@@ -17,13 +17,21 @@ namespace {
 
 constexpr uint32_t kFaxWidth = 1728;
 
-// One page decoded: grey or RGB rows of width pixels, drawn twice each when doubled.
+using Kind = PngRows::Kind;
+
+// One page decoded: rows of width pixels in the picture's kind, drawn twice each when
+// doubled.
 struct Page {
     uint32_t width{0};
     uint32_t height{0};
     bool doubled{false};
     std::vector<uint8_t> pixels;
 };
+
+size_t stride(uint32_t width, Kind kind) {
+    return kind == Kind::Bits ? (size_t(width) + 7) / 8
+                              : size_t(width) * (kind == Kind::Rgb ? 3 : 1);
+}
 
 struct TiffCloser {
     void operator()(TIFF* t) const { TIFFClose(t); }
@@ -43,7 +51,7 @@ bool ends_with_ignore_case(std::u16string_view name, std::u16string_view tail) {
     return true;
 }
 
-// Rows of a raw G3 strip up to the first one the decoder reports bad, as grey bytes.
+// Rows of a raw G3 strip up to the first one the decoder reports bad, packed, black 0.
 Page decode_g3(std::string_view strip, uint16_t fill_order) {
     auto max_rows = uint32_t(std::min<uint64_t>(strip.size() * 8 / 12 + 1, kMaxPixels / kFaxWidth));
     MemoryTiff m = wrap_g3(strip, max_rows, fill_order);
@@ -58,9 +66,9 @@ Page decode_g3(std::string_view strip, uint16_t fill_order) {
         if (TIFFReadScanline(tif.get(), bits.data(), row, 0) < 0 || tiff_errors() != errors) {
             break;
         }
-        for (uint32_t x = 0; x < kFaxWidth; ++x) {
-            bool black = (bits[x / 8] >> (7 - x % 8)) & 1;
-            page.pixels.push_back(black ? 0 : 255);
+        // Fax marks black with 1, a grey PNG with 0.
+        for (uint8_t b : bits) {
+            page.pixels.push_back(uint8_t(~b));
         }
         ++page.height;
     }
@@ -71,7 +79,7 @@ struct Shape {
     uint32_t width{0};
     uint32_t height{0};
     bool doubled{false};
-    bool grey{false};
+    Kind kind{Kind::Rgb};
 };
 
 // The current directory's size and look, from its tags.
@@ -86,23 +94,53 @@ Shape shape_of(TIFF* tif) {
         s.doubled = y > 0 && x > 0 && y * 1.5f < x;
     }
     uint16_t samples = 1;
+    uint16_t bits = 1;
     uint16_t photometric = PHOTOMETRIC_MINISWHITE;
     TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
     TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric);
-    s.grey = samples == 1 &&
-             (photometric == PHOTOMETRIC_MINISWHITE || photometric == PHOTOMETRIC_MINISBLACK);
+    bool grey = samples == 1 &&
+                (photometric == PHOTOMETRIC_MINISWHITE || photometric == PHOTOMETRIC_MINISBLACK);
+    s.kind = !grey ? Kind::Rgb : bits == 1 && !TIFFIsTiled(tif) ? Kind::Bits : Kind::Grey;
     return s;
 }
 
-Page decode_tiff_page(TIFF* tif, const Shape& s, bool grey, std::u16string_view path) {
+// A bilevel page row by row as libtiff decodes it, black made 0.
+Page decode_bits_page(TIFF* tif, const Shape& s, std::u16string_view path) {
+    uint16_t photometric = PHOTOMETRIC_MINISWHITE;
+    TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric);
+    size_t row_bytes = stride(s.width, Kind::Bits);
+    Page page{s.width, s.height, s.doubled, std::vector<uint8_t>(row_bytes * s.height)};
+    if (size_t(TIFFScanlineSize64(tif)) != row_bytes) {
+        raise_convert(ConvertCode::Damaged, kImageSource, path, u"A page of the TIFF is damaged");
+    }
+    for (uint32_t y = 0; y < s.height; ++y) {
+        uint8_t* row = page.pixels.data() + y * row_bytes;
+        if (TIFFReadScanline(tif, row, y, 0) < 0) {
+            raise_convert(ConvertCode::Damaged, kImageSource, path,
+                          u"A page of the TIFF is damaged");
+        }
+        if (photometric == PHOTOMETRIC_MINISWHITE) {
+            for (size_t k = 0; k < row_bytes; ++k) {
+                row[k] = uint8_t(~row[k]);
+            }
+        }
+    }
+    return page;
+}
+
+Page decode_tiff_page(TIFF* tif, const Shape& s, Kind kind, std::u16string_view path) {
+    if (kind == Kind::Bits) {
+        return decode_bits_page(tif, s, path);
+    }
     std::vector<uint32_t> raster(size_t(s.width) * s.height);
     if (!TIFFReadRGBAImageOriented(tif, s.width, s.height, raster.data(), ORIENTATION_TOPLEFT, 0)) {
         raise_convert(ConvertCode::Damaged, kImageSource, path, u"A page of the TIFF is damaged");
     }
     Page page{s.width, s.height, s.doubled, {}};
-    page.pixels.reserve(raster.size() * (grey ? 1 : 3));
+    page.pixels.reserve(raster.size() * (kind == Kind::Grey ? 1 : 3));
     for (uint32_t abgr : raster) {
-        if (grey) {
+        if (kind == Kind::Grey) {
             page.pixels.push_back(uint8_t(TIFFGetR(abgr)));
         } else {
             page.pixels.insert(page.pixels.end(), {uint8_t(TIFFGetR(abgr)), uint8_t(TIFFGetG(abgr)),
@@ -125,18 +163,23 @@ class PngTarget {
         }
     }
 
-    void begin(uint32_t width, uint32_t height, bool grey) {
-        m_width = width;
-        m_grey = grey;
+    void begin(uint32_t width, uint32_t height, Kind kind) {
+        m_kind = kind;
         m_file = std::fopen(platform::native_path(m_part).c_str(), "wb");
-        check(m_file != nullptr && m_png.begin(m_file, width, height, grey));
-        m_row.assign(size_t(width) * (grey ? 1 : 3), 255);
+        check(m_file != nullptr && m_png.begin(m_file, width, height, kind));
+        m_row.assign(stride(width, kind), 255);
     }
 
+    // The page's rows at the left of the picture, white beyond them.
     void put(const Page& page) {
-        size_t stride = size_t(page.width) * (m_grey ? 1 : 3);
+        size_t n = stride(page.width, m_kind);
+        uint8_t tail =
+            m_kind == Kind::Bits && page.width % 8 != 0 ? uint8_t(0xFF >> (page.width % 8)) : 0;
         for (uint32_t y = 0; y < page.height; ++y) {
-            std::copy_n(page.pixels.begin() + y * stride, stride, m_row.begin());
+            std::copy_n(page.pixels.begin() + y * n, n, m_row.begin());
+            if (tail != 0) {
+                m_row[n - 1] |= tail;
+            }
             for (int k = 0; k < (page.doubled ? 2 : 1); ++k) {
                 check(m_png.row(m_row.data()));
             }
@@ -164,8 +207,7 @@ class PngTarget {
     std::u16string m_part;
     FILE* m_file{nullptr};
     PngRows m_png;
-    uint32_t m_width{0};
-    bool m_grey{true};
+    Kind m_kind{Kind::Grey};
     bool m_done{false};
     std::vector<uint8_t> m_row;
 };
@@ -186,7 +228,7 @@ void convert_g3(std::string_view bytes, std::u16string_view source, std::u16stri
     const Page& page = lsb.height > msb.height ? lsb : msb;
     check_size(page.width, uint64_t(page.height) * 2, source);
     PngTarget png(target);
-    png.begin(page.width, page.height * 2, true);
+    png.begin(page.width, page.height * 2, Kind::Bits);
     png.put(page);
     png.finish();
 }
@@ -200,21 +242,21 @@ void convert_tiff(std::string bytes, std::u16string_view source, std::u16string_
     std::vector<Shape> shapes;
     uint64_t width = 0;
     uint64_t height = 0;
-    bool grey = true;
+    Kind kind = Kind::Bits; // the least every page fits in
     do {
         Shape s = shape_of(tif.get());
         check_size(s.width, s.height, source);
         shapes.push_back(s);
         width = std::max<uint64_t>(width, s.width);
         height += uint64_t(s.height) * (s.doubled ? 2 : 1);
-        grey = grey && s.grey;
+        kind = std::max(kind, s.kind);
         check_size(width, height, source);
     } while (TIFFReadDirectory(tif.get()));
     PngTarget png(target);
-    png.begin(uint32_t(width), uint32_t(height), grey);
+    png.begin(uint32_t(width), uint32_t(height), kind);
     for (size_t i = 0; i < shapes.size(); ++i) {
         TIFFSetDirectory(tif.get(), tdir_t(i));
-        png.put(decode_tiff_page(tif.get(), shapes[i], grey, source));
+        png.put(decode_tiff_page(tif.get(), shapes[i], kind, source));
     }
     png.finish();
 }

@@ -1,13 +1,11 @@
 #include "convert/hits.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace paginor::convert {
 
-bool is_word_char(char16_t c) {
-    if (c < 0x80) {
-        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-    }
+bool is_word_char_wide(char16_t c) {
     if (c < 0xC0) {
         return c == 0xAA || c == 0xB5 || c == 0xBA;
     }
@@ -17,10 +15,7 @@ bool is_word_char(char16_t c) {
     return !punctuation;
 }
 
-char16_t fold_letter(char16_t c) {
-    if (c < 0x80) {
-        return c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c;
-    }
+char16_t fold_letter_wide(char16_t c) {
     if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB) ||
         (c >= 0x410 && c <= 0x42F)) {
         return char16_t(c + 0x20);
@@ -104,6 +99,14 @@ std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>&
     if (terms.empty()) {
         return hits;
     }
+    // Most words of a document start no term: a word's length and first letter rule them
+    // out before it is folded and looked up.
+    std::vector<bool> lengths(64);
+    std::vector<bool> firsts(0x10000);
+    for (const auto& [word, list] : by_first) {
+        lengths[std::min<size_t>(word.size(), 63)] = true;
+        firsts[word.front()] = true;
+    }
     std::u16string folded;
     size_t at = 0;
     while (true) {
@@ -117,13 +120,16 @@ std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>&
                 best = w.end;
             }
         }
-        folded.clear();
-        for (size_t i = w.begin; i < w.end; ++i) {
-            folded += fold_letter(text[i]);
-        }
-        if (auto found = by_first.find(folded); found != by_first.end()) {
-            for (const HitTerm* term : found->second) {
-                best = std::max(best, match_rest(text, w, *term));
+        size_t n = w.end - w.begin;
+        if (lengths[std::min<size_t>(n, 63)] && firsts[fold_letter(text[w.begin])]) {
+            folded.clear();
+            for (size_t i = w.begin; i < w.end; ++i) {
+                folded += fold_letter(text[i]);
+            }
+            if (auto found = by_first.find(folded); found != by_first.end()) {
+                for (const HitTerm* term : found->second) {
+                    best = std::max(best, match_rest(text, w, *term));
+                }
             }
         }
         if (best != 0) {

@@ -35,7 +35,20 @@ std::vector<HitTerm> parse_hit_list(std::u16string_view list);
 // Hits in document order.
 std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>& terms);
 
-bool is_word_char(char16_t c);
-char16_t fold_letter(char16_t c);
+// Letters and digits (ASCII by table, the rest by ranges of punctuation left out).
+bool is_word_char_wide(char16_t c);
+inline bool is_word_char(char16_t c) {
+    if (c < 0x80) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    }
+    return is_word_char_wide(c);
+}
+char16_t fold_letter_wide(char16_t c);
+inline char16_t fold_letter(char16_t c) {
+    if (c < 0x80) {
+        return c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c;
+    }
+    return fold_letter_wide(c);
+}
 
 } // namespace paginor::convert

@@ -20,9 +20,28 @@ void reference(std::string& out, uint32_t code) {
     out += ';';
 }
 
+bool plain(char16_t c) {
+    return c >= 0x20 && c < 0x80 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+}
+
 // Escaped text in the code page; controls other than the tab are left out.
 void put_text(std::string& out, std::u16string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
+        size_t run = i;
+        while (run < text.size() && plain(text[run])) {
+            ++run;
+        }
+        if (run > i) {
+            size_t at = out.size();
+            out.resize(at + (run - i));
+            for (size_t k = i; k < run; ++k) {
+                out[at + k - i] = char(text[k]);
+            }
+            i = run;
+            if (i == text.size()) {
+                break;
+            }
+        }
         char16_t c = text[i];
         switch (c) {
         case u'&':

@@ -17,8 +17,9 @@ class PngRows {
     PngRows(const PngRows&) = delete;
     PngRows& operator=(const PngRows&) = delete;
 
-    // Grey rows hold one byte a pixel, colour rows three (red, green, blue).
-    bool begin(FILE* file, uint32_t width, uint32_t height, bool grey);
+    // Rows of 1-bit grey (packed, 0 black), 8-bit grey, or 8-bit red, green and blue.
+    enum class Kind { Bits, Grey, Rgb };
+    bool begin(FILE* file, uint32_t width, uint32_t height, Kind kind);
     bool row(const uint8_t* pixels);
     bool end();
 

@@ -1,28 +1,53 @@
 #include "convert/readers/readers.h"
 #include "platform/core/unicode.h"
 
+#include <optional>
+
 namespace paginor::convert {
 
 namespace {
 
 using namespace std::string_view_literals;
 
-bool valid_utf8(std::string_view s) {
+// Strict UTF-8 (no overlong forms, surrogates or points past U+10FFFF) decoded in one
+// pass; nullopt at the first byte that breaks it.
+std::optional<std::u16string> strict_utf8(std::string_view s) {
+    std::u16string out(s.size(), u'\0');
+    size_t to = 0;
     size_t i = 0;
     while (i < s.size()) {
         auto b = uint8_t(s[i]);
-        size_t n = b < 0x80 ? 0 : b < 0xC2 ? 9 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : b < 0xF5 ? 3 : 9;
-        if (n == 9 || s.size() - i <= n) {
-            return false;
+        if (b < 0x80) {
+            out[to++] = b;
+            ++i;
+            continue;
         }
+        size_t n = b < 0xC2 ? 9 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : b < 0xF5 ? 3 : 9;
+        if (n == 9 || s.size() - i <= n) {
+            return std::nullopt;
+        }
+        uint32_t cp = b & (0x3F >> n);
         for (size_t k = 1; k <= n; ++k) {
-            if ((uint8_t(s[i + k]) & 0xC0) != 0x80) {
-                return false;
+            auto c = uint8_t(s[i + k]);
+            if ((c & 0xC0) != 0x80) {
+                return std::nullopt;
             }
+            cp = cp << 6 | (c & 0x3F);
+        }
+        bool overlong = (n == 2 && cp < 0x800) || (n == 3 && cp < 0x10000);
+        if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return std::nullopt;
+        }
+        if (cp >= 0x10000) {
+            out[to++] = char16_t(0xD800 + ((cp - 0x10000) >> 10));
+            out[to++] = char16_t(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            out[to++] = char16_t(cp);
         }
         i += n + 1;
     }
-    return true;
+    out.resize(to);
+    return out;
 }
 
 std::u16string from_utf16(std::string_view s, bool big_endian) {
@@ -47,23 +72,25 @@ std::u16string decode_text(std::string_view bytes) {
     if (bytes.starts_with("\xFE\xFF"sv)) {
         return from_utf16(bytes.substr(2), true);
     }
-    return valid_utf8(bytes) ? from_utf8(bytes) : from_codepage(bytes);
+    std::optional<std::u16string> utf8 = strict_utf8(bytes);
+    return utf8 ? std::move(*utf8) : from_codepage(bytes);
 }
 
 void read_text(std::string_view bytes, TextSink& out) {
     std::u16string text = decode_text(bytes);
-    // Line ends of every kind and page feeds become paragraph breaks; blank lines stay.
-    size_t at = 0;
-    while (at < text.size() && !out.full()) {
-        size_t end = text.find_first_of(u"\r\n\f", at);
-        end = end == std::u16string::npos ? text.size() : end;
-        out.append(std::u16string_view(text).substr(at, end - at));
-        if (end == text.size()) {
-            break;
+    // Line ends of every kind and page feeds become paragraph breaks, in place.
+    size_t to = 0;
+    for (size_t from = 0; from < text.size(); ++from) {
+        char16_t c = text[from];
+        if (c == u'\r' || c == u'\f') {
+            bool pair = c == u'\r' && from + 1 < text.size() && text[from + 1] == u'\n';
+            from += pair ? 1 : 0;
+            c = u'\n';
         }
-        out.append(u'\n');
-        at = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
+        text[to++] = c;
     }
+    text.resize(to);
+    out.append(text);
 }
 
 } // namespace paginor::convert
