@@ -39,9 +39,9 @@ void expect_golden(const std::string& name, const std::string& actual) {
 
 TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
     FileTestDir dir;
-    for (const char* name :
-         {"letter.txt", "letter-1252.txt", "letter.html", "letter.docx", "letter.odt", "letter.pdf",
-          "book.xlsx", "book.ods", "deck.pptx", "deck.odp"}) {
+    for (const char* name : {"letter.txt", "letter-1252.txt", "letter.html", "letter.docx",
+                             "letter.odt", "letter.pdf", "book.xlsx", "book.ods", "deck.pptx",
+                             "deck.odp", "letter.doc", "deck.ppt", "mail.msg", "book.xls"}) {
         std::u16string source = from_utf8(documents() + name);
         auto html = create_doc_converter();
         html->set_hit_start(kHtmlStart);
@@ -129,6 +129,26 @@ std::string file(const char* name) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// letter.doc with the directory's sector chained to itself.
+std::string looping_doc() {
+    std::string doc = file("letter.doc");
+    auto u32 = [&](size_t at) {
+        return uint32_t(uint8_t(doc[at])) | uint8_t(doc[at + 1]) << 8 | uint8_t(doc[at + 2]) << 16 |
+               uint32_t(uint8_t(doc[at + 3])) << 24;
+    };
+    uint32_t dir = u32(0x30);
+    size_t entry = 512 * (1 + size_t(u32(0x4C))) + 4 * dir;
+    std::memcpy(doc.data() + entry, &dir, 4);
+    return doc;
+}
+
+// letter.doc with the Word document's own "encrypted" flag set.
+std::string encrypted_doc() {
+    std::string doc = file("letter.doc");
+    doc[doc.find("\xEC\xA5\xC1") + 0x0B] |= 0x01;
+    return doc;
+}
+
 TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
     FileTestDir dir;
     std::string docx = file("letter.docx");
@@ -147,6 +167,9 @@ TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
         {u"bomb.docx", zeros_zip("word/document.xml", (uint64_t(520) << 20)),
          ConvertCode::TooLarge},
         {u"broken.pdf", "%PDF-1.4\n1 0 obj << /Type /Catalog", ConvertCode::Damaged},
+        {u"loop.doc", looping_doc(), ConvertCode::Cycle},
+        {u"locked.doc", encrypted_doc(), ConvertCode::Encrypted},
+        {u"half.doc", file("letter.doc").substr(0, 1024), ConvertCode::Damaged},
         {u"letter.txt", "text", ConvertCode::BadSetting, 7},
     };
     for (const Case& c : cases) {
