@@ -30,6 +30,8 @@ bool paths(const uint8_t* data, size_t size);
 bool coerce(const uint8_t* data, size_t size);
 bool office_zip(const uint8_t* data, size_t size);
 bool rtf_escape(const uint8_t* data, size_t size);
+bool compound(const uint8_t* data, size_t size);
+bool fax_image(const uint8_t* data, size_t size);
 
 inline constexpr Target kTargets[] = {
     {"xml", xml},
@@ -43,6 +45,8 @@ inline constexpr Target kTargets[] = {
     {"coerce", coerce},
     {"office_zip", office_zip},
     {"rtf_escape", rtf_escape},
+    {"compound", compound},
+    {"fax_image", fax_image},
 };
 
 // Aborts with the broken promise named when ok is false.

@@ -72,8 +72,9 @@ TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
     }
 }
 
-// A zip whose one entry is a run of zeros of the given size, made without holding it.
-std::string zeros_zip(const std::string& entry, uint64_t size) {
+// A zip whose one entry is a run of zeros of the given size, made without holding it;
+// with a password the entry is encrypted.
+std::string zeros_zip(const std::string& entry, uint64_t size, const char* password = nullptr) {
     struct Zeros {
         uint64_t left;
         uint64_t size;
@@ -111,7 +112,11 @@ std::string zeros_zip(const std::string& entry, uint64_t size) {
     zip_source_t* out = zip_source_buffer_create(nullptr, 0, 0, &error);
     zip_source_keep(out);
     zip_t* archive = zip_open_from_source(out, ZIP_TRUNCATE, &error);
-    zip_file_add(archive, entry.c_str(), zip_source_function_create(callback, &zeros, &error), 0);
+    zip_int64_t index = zip_file_add(archive, entry.c_str(),
+                                     zip_source_function_create(callback, &zeros, &error), 0);
+    if (password != nullptr) {
+        zip_file_set_encryption(archive, zip_uint64_t(index), ZIP_EM_TRAD_PKWARE, password);
+    }
     zip_close(archive);
     zip_source_open(out);
     zip_source_seek(out, 0, SEEK_END);
@@ -164,6 +169,7 @@ TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
         {u"blob.txt", std::string(1 << 20, '\0'), ConvertCode::NotDocument},
         {u"half.docx", docx.substr(0, docx.size() / 2), ConvertCode::Damaged},
         {u"other.zip", zeros_zip("readme", 10), ConvertCode::UnknownFormat},
+        {u"locked.docx", zeros_zip("word/document.xml", 10, "secret"), ConvertCode::Encrypted},
         {u"bomb.docx", zeros_zip("word/document.xml", (uint64_t(520) << 20)),
          ConvertCode::TooLarge},
         {u"broken.pdf", "%PDF-1.4\n1 0 obj << /Type /Catalog", ConvertCode::Damaged},
