@@ -6,6 +6,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+
 namespace paginor::convert {
 
 ZipPackage::ZipPackage(std::u16string_view path, std::string_view bytes) : m_path(path) {
@@ -64,6 +66,10 @@ std::string ZipPackage::read(std::string_view name) {
                       u"The package's part " + from_utf8(name) + u" cannot be opened");
     }
     std::string out;
+    // The stated size is a hint only (the cap is checked on what really inflates).
+    if ((st.valid & ZIP_STAT_SIZE) != 0) {
+        out.reserve(size_t(std::min<uint64_t>(st.size, kMaxInflated - m_inflated)));
+    }
     char buffer[65536];
     while (true) {
         zip_int64_t got = zip_fread(file, buffer, sizeof buffer);
