@@ -246,6 +246,10 @@ void convert_tiff(std::string bytes, std::u16string_view source, std::u16string_
     do {
         Shape s = shape_of(tif.get());
         check_size(s.width, s.height, source);
+        if (s.kind != Kind::Bits && uint64_t(s.width) * s.height > kMaxColourPagePixels) {
+            raise_convert(ConvertCode::TooLarge, kImageSource, source,
+                          u"A grey or colour page is larger than 64 Mi pixels");
+        }
         shapes.push_back(s);
         width = std::max<uint64_t>(width, s.width);
         height += uint64_t(s.height) * (s.doubled ? 2 : 1);

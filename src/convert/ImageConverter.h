@@ -13,6 +13,8 @@ namespace paginor::convert {
 // The largest picture written, all pages together; a larger one is refused before any
 // page is decoded.
 inline constexpr uint64_t kMaxPixels = uint64_t(128) << 20;
+// A grey or colour page is decoded whole, four bytes a pixel: it may hold at most this.
+inline constexpr uint64_t kMaxColourPagePixels = uint64_t(1) << 26;
 
 class ImageConverter {
   public:

@@ -66,9 +66,10 @@ std::string ZipPackage::read(std::string_view name) {
                       u"The package's part " + from_utf8(name) + u" cannot be opened");
     }
     std::string out;
-    // The stated size is a hint only (the cap is checked on what really inflates).
+    // The stated size is a hint only (the cap is checked on what really inflates), and a
+    // hint of at most 64 MiB, so a few bytes cannot make us reserve much.
     if ((st.valid & ZIP_STAT_SIZE) != 0) {
-        out.reserve(size_t(std::min<uint64_t>(st.size, kMaxInflated - m_inflated)));
+        out.reserve(size_t(std::min<uint64_t>(st.size, uint64_t(64) << 20)));
     }
     char buffer[65536];
     while (true) {
