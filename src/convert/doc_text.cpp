@@ -13,6 +13,14 @@ void TextSink::append(std::u16string_view text) {
     m_text.append(text);
 }
 
+void TextSink::append(std::u16string&& text) {
+    if (m_text.empty() && !m_cut && text.size() <= kMaxRenditionText) {
+        m_text = std::move(text);
+    } else {
+        append(std::u16string_view(text));
+    }
+}
+
 void TextSink::append(char16_t c) {
     append(std::u16string_view(&c, 1));
 }

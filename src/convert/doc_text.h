@@ -16,6 +16,8 @@ inline constexpr std::u16string_view kRestNotShown =
 class TextSink {
   public:
     void append(std::u16string_view text);
+    // The same, taking the text over without a copy when nothing came before it.
+    void append(std::u16string&& text);
     void append(char16_t c);
     // Ends a paragraph; several in a row and one at the very start make none.
     void paragraph();

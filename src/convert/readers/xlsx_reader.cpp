@@ -72,7 +72,7 @@ class SheetWalker : public SinkWalker {
                 put(m_shared[index]);
             }
         } else if (m_type == "b") {
-            m_out.append(utf8 == "1" ? u"TRUE" : u"FALSE");
+            m_out.append(std::u16string_view(utf8 == "1" ? u"TRUE" : u"FALSE"));
         } else {
             put(utf8);
         }
