@@ -1,6 +1,7 @@
 #include "convert/DocConverter.h"
 
 #include "convert/convert_error.h"
+#include "convert/doc_text.h"
 #include "convert/readers/readers.h"
 #include "convert/rendition.h"
 #include "platform/core/unicode.h"
@@ -68,7 +69,12 @@ void DocConverter::run() {
 }
 
 std::string DocConverter::render(std::u16string_view text) const {
-    std::vector<Hit> hits = find_hits(text, parse_hit_list(m_hits));
+    // The note closing a cut document is ours, not the document's: no hits in it.
+    std::u16string_view searched = text;
+    if (searched.ends_with(kRestNotShown)) {
+        searched.remove_suffix(kRestNotShown.size());
+    }
+    std::vector<Hit> hits = find_hits(searched, parse_hit_list(m_hits));
     RenditionInput in;
     in.text = text;
     in.hits = &hits;
