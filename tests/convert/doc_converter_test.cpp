@@ -129,6 +129,17 @@ std::string encrypted_doc() {
     return doc;
 }
 
+// letter.pdf under a password that the empty one does not open.
+std::string locked_pdf() {
+    std::string pdf = file("letter.pdf");
+    std::string key(64, '7');
+    pdf.replace(
+        pdf.find("/Root 1 0 R"), 11,
+        "/Root 1 0 R /Encrypt << /Filter /Standard /V 1 /R 2 /P -4 /O <" + key + "> /U <" + key +
+            "> >> /ID [<0123456789ABCDEF0123456789ABCDEF><0123456789ABCDEF0123456789ABCDEF>]");
+    return pdf;
+}
+
 TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
     FileTestDir dir;
     std::string docx = file("letter.docx");
@@ -148,6 +159,7 @@ TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
         {u"bomb.docx", zeros_zip("word/document.xml", (uint64_t(520) << 20)),
          ConvertCode::TooLarge},
         {u"broken.pdf", "%PDF-1.4\n1 0 obj << /Type /Catalog", ConvertCode::Damaged},
+        {u"locked.pdf", locked_pdf(), ConvertCode::Encrypted},
         {u"loop.doc", looping_doc(), ConvertCode::Cycle},
         {u"locked.doc", encrypted_doc(), ConvertCode::Encrypted},
         {u"half.doc", file("letter.doc").substr(0, 1024), ConvertCode::Damaged},
