@@ -1,5 +1,7 @@
 #include "convert/doc_text.h"
 
+#include "platform/core/unicode.h"
+
 namespace paginor::convert {
 
 void TextSink::append(std::u16string_view text) {
@@ -19,6 +21,18 @@ void TextSink::append(std::u16string&& text) {
     } else {
         append(std::u16string_view(text));
     }
+}
+
+void TextSink::append_utf8(std::string_view utf8) {
+    size_t ascii = 0;
+    while (ascii < utf8.size() && uint8_t(utf8[ascii]) < 0x80) {
+        ++ascii;
+    }
+    if (ascii == utf8.size() && !m_cut && m_text.size() + ascii <= kMaxRenditionText) {
+        m_text.append(utf8.begin(), utf8.end());
+        return;
+    }
+    append(from_utf8(utf8));
 }
 
 void TextSink::append(char16_t c) {

@@ -19,6 +19,8 @@ class TextSink {
     // The same, taking the text over without a copy when nothing came before it.
     void append(std::u16string&& text);
     void append(char16_t c);
+    // UTF-8 text, decoded straight into the sink (ASCII runs without a detour).
+    void append_utf8(std::string_view utf8);
     // Ends a paragraph; several in a row and one at the very start make none.
     void paragraph();
     void tab() { append(u'\t'); }

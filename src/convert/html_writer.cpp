@@ -126,6 +126,8 @@ std::string write_html(const RenditionInput& in) {
     out += kStyle;
     put_fields(out, in.field_text);
     const std::vector<Hit>& hits = *in.hits;
+    const MarkupTemplate start(in.hit_start);
+    const MarkupTemplate end(in.hit_end);
     size_t next = 0; // the next hit to place
     size_t at = 0;
     out += "<p>";
@@ -136,9 +138,9 @@ std::string write_html(const RenditionInput& in) {
         while (next < hits.size() && hits[next].begin < line_end) {
             const Hit& hit = hits[next];
             put_text(out, in.text.substr(at, hit.begin - at));
-            put_raw(out, fill_markup(in.hit_start, next + 1, hits.size()));
+            put_raw(out, start.fill(next + 1, hits.size()));
             put_text(out, in.text.substr(hit.begin, hit.end - hit.begin));
-            put_raw(out, fill_markup(in.hit_end, next + 1, hits.size()));
+            put_raw(out, end.fill(next + 1, hits.size()));
             at = hit.end;
             ++next;
         }

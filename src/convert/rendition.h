@@ -21,8 +21,17 @@ struct RenditionInput {
     std::u16string_view title;      // the page's title (HTML only)
 };
 
-// The markup for hit number n (from 1) of count.
-std::u16string fill_markup(std::u16string_view markup, size_t n, size_t count);
+// Markup cut once at its place-holders, then filled per hit without searching it again.
+class MarkupTemplate {
+  public:
+    explicit MarkupTemplate(std::u16string_view markup);
+    // The markup for hit number n (from 1) of count.
+    std::u16string fill(size_t n, size_t count) const;
+
+  private:
+    std::vector<std::u16string> m_text; // one more than m_keys: text around each key
+    std::vector<int> m_keys;            // 0 this hit, 1 previous, 2 next
+};
 
 // The page's bytes: text escaped ("&", "<", ">", '"'), characters the code page lacks
 // as "&#N;", the field text as a name/value table above the text, one paragraph a line.

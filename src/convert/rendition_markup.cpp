@@ -2,30 +2,35 @@
 
 namespace paginor::convert {
 
-std::u16string fill_markup(std::u16string_view markup, size_t n, size_t count) {
-    struct Key {
-        std::u16string_view name;
-        size_t value;
-    };
-    const Key keys[] = {{u"%%ThisHit%%", n},
-                        {u"%%PrevHit%%", n > 1 ? n - 1 : 1},
-                        {u"%%NextHit%%", n < count ? n + 1 : count}};
-    std::u16string out;
+namespace {
+constexpr std::u16string_view kKeys[] = {u"%%ThisHit%%", u"%%PrevHit%%", u"%%NextHit%%"};
+}
+
+MarkupTemplate::MarkupTemplate(std::u16string_view markup) {
+    m_text.emplace_back();
     size_t i = 0;
     while (i < markup.size()) {
-        bool replaced = false;
-        for (const Key& key : keys) {
-            if (markup.substr(i, key.name.size()) == key.name) {
-                std::string digits = std::to_string(key.value);
-                out.append(digits.begin(), digits.end());
-                i += key.name.size();
-                replaced = true;
-                break;
-            }
+        int key = -1;
+        for (int k = 0; k < 3 && key < 0; ++k) {
+            key = markup.substr(i, kKeys[k].size()) == kKeys[k] ? k : -1;
         }
-        if (!replaced) {
-            out += markup[i++];
+        if (key < 0) {
+            m_text.back() += markup[i++];
+            continue;
         }
+        m_keys.push_back(key);
+        m_text.emplace_back();
+        i += kKeys[key].size();
+    }
+}
+
+std::u16string MarkupTemplate::fill(size_t n, size_t count) const {
+    const size_t values[] = {n, n > 1 ? n - 1 : 1, n < count ? n + 1 : count};
+    std::u16string out = m_text.front();
+    for (size_t k = 0; k < m_keys.size(); ++k) {
+        std::string digits = std::to_string(values[m_keys[k]]);
+        out.append(digits.begin(), digits.end());
+        out += m_text[k + 1];
     }
     return out;
 }

@@ -29,6 +29,8 @@ std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
     put_rtf(out, preamble, true);
     out += "\r\n";
     const std::vector<Hit>& hits = *in.hits;
+    const MarkupTemplate start(in.hit_start);
+    const MarkupTemplate end(in.hit_end);
     size_t next = 0;
     size_t at = 0;
     while (at <= in.text.size()) {
@@ -37,9 +39,9 @@ std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
         while (next < hits.size() && hits[next].begin < line_end) {
             const Hit& hit = hits[next];
             put_rtf(out, in.text.substr(at, hit.begin - at), false);
-            put_rtf(out, fill_markup(in.hit_start, next + 1, hits.size()), true);
+            put_rtf(out, start.fill(next + 1, hits.size()), true);
             put_rtf(out, in.text.substr(hit.begin, hit.end - hit.begin), false);
-            put_rtf(out, fill_markup(in.hit_end, next + 1, hits.size()), true);
+            put_rtf(out, end.fill(next + 1, hits.size()), true);
             at = hit.end;
             ++next;
         }

@@ -12,7 +12,7 @@ void SinkWalker::put(std::string_view utf8) {
         m_out.append(u' ');
         m_blank_owed = false;
     }
-    m_out.append(from_utf8(utf8));
+    m_out.append_utf8(utf8);
 }
 
 void SinkWalker::cell_start() {
