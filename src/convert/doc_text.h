@@ -25,6 +25,8 @@ class TextSink {
     void paragraph();
     void tab() { append(u'\t'); }
     bool full() const { return m_cut; }
+    // Takes no more text: the reader stopped before the document's end.
+    void cut() { m_cut = true; }
     // True before any text and right after a paragraph break.
     bool at_line_start() const { return m_text.empty() || m_text.back() == u'\n'; }
 

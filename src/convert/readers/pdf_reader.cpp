@@ -19,6 +19,9 @@ void quiet(const std::string&, void*) {}
 void read_pdf(std::u16string_view path, std::string_view bytes, TextSink& out) {
     // poppler reports every oddity of a file on stderr unless given somewhere else.
     poppler::set_debug_error_function(&quiet, nullptr);
+    if (bytes.size() > size_t(INT32_MAX)) {
+        raise_convert(ConvertCode::TooLarge, kDocSource, path, u"The PDF is larger than 2 GiB");
+    }
     std::unique_ptr<poppler::document> doc(
         poppler::document::load_from_raw_data(bytes.data(), int(bytes.size())));
     if (!doc) {

@@ -12,6 +12,8 @@ using namespace std::string_view_literals;
 constexpr size_t kHeadBytes = 4096;
 // Plain text past this is never shown (the rendition stops at kMaxRenditionText).
 constexpr uint64_t kMaxTextBytes = uint64_t(4) * kMaxRenditionText;
+// An HTML parse tree takes many times its page: pages are read up to this much.
+constexpr uint64_t kMaxHtmlBytes = uint64_t(2) * kMaxRenditionText;
 
 enum class Kind { Text, Html, Zip, Pdf, Compound, NotDocument };
 
@@ -145,8 +147,11 @@ std::u16string read_document(std::u16string_view path) {
         raise_convert(ConvertCode::NotDocument, kDocSource, path,
                       u"The file is not a document (a picture, media or other binary)");
     }
-    bool text_like = kind == Kind::Text || kind == Kind::Html;
-    std::string bytes = read_bytes(file, path, text_like ? kMaxTextBytes : UINT64_MAX);
+    uint64_t limit = kind == Kind::Text   ? kMaxTextBytes
+                     : kind == Kind::Html ? kMaxHtmlBytes
+                                          : UINT64_MAX;
+    std::string bytes = read_bytes(file, path, limit);
+    bool rest_unread = bytes.size() == limit && file.length() > limit;
     file.close();
     TextSink out;
     switch (kind) {
@@ -167,6 +172,9 @@ std::u16string read_document(std::u16string_view path) {
         break;
     case Kind::NotDocument:
         break;
+    }
+    if (rest_unread) {
+        out.cut();
     }
     return out.take();
 }
