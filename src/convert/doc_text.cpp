@@ -15,7 +15,7 @@ void TextSink::append(std::u16string_view text) {
     m_text.append(text);
 }
 
-void TextSink::append(std::u16string&& text) {
+void TextSink::append_moved(std::u16string&& text) {
     if (m_text.empty() && !m_cut && text.size() <= kMaxRenditionText) {
         m_text = std::move(text);
     } else {

@@ -17,7 +17,7 @@ class TextSink {
   public:
     void append(std::u16string_view text);
     // The same, taking the text over without a copy when nothing came before it.
-    void append(std::u16string&& text);
+    void append_moved(std::u16string&& text);
     void append(char16_t c);
     // UTF-8 text, decoded straight into the sink (ASCII runs without a detour).
     void append_utf8(std::string_view utf8);

@@ -3,6 +3,7 @@
 // damaged inputs and their errors; the seam the viewer's tests use.
 #include "convert/DocConverter.h"
 #include "convert/convert_error.h"
+#include "convert/doc_text.h"
 #include "support/file_test_dir.h"
 #include "testing/doc_converter_fake.h"
 
@@ -39,9 +40,10 @@ void expect_golden(const std::string& name, const std::string& actual) {
 
 TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
     FileTestDir dir;
-    for (const char* name : {"letter.txt", "letter-1252.txt", "letter.html", "letter.docx",
-                             "letter.odt", "letter.pdf", "book.xlsx", "book.ods", "deck.pptx",
-                             "deck.odp", "letter.doc", "deck.ppt", "mail.msg", "book.xls"}) {
+    for (const char* name :
+         {"letter.txt", "settings.ini", "letter-1252.txt", "letter.html", "letter.docx",
+          "letter.odt", "letter.pdf", "book.xlsx", "book.ods", "deck.pptx", "deck.odp",
+          "letter.doc", "deck.ppt", "mail.msg", "book.xls"}) {
         std::u16string source = from_utf8(documents() + name);
         auto html = create_doc_converter();
         html->set_hit_start(kHtmlStart);
@@ -70,6 +72,15 @@ TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
         EXPECT_TRUE(text.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0")) << name;
         expect_golden(std::string(name) + ".rtf", text);
     }
+}
+
+TEST(DocConverter, CutsTheLongestDocumentsWithANote) {
+    TextSink sink;
+    sink.append(std::u16string(kMaxRenditionText - 2, u'a'));
+    sink.append(u"bcdef");
+    sink.append(u"more");
+    std::u16string text = sink.take();
+    EXPECT_EQ(text.substr(kMaxRenditionText - 3), u"abc\n" + std::u16string(kRestNotShown));
 }
 
 // A zip whose one entry is a run of zeros of the given size, made from fragments that all

@@ -90,7 +90,7 @@ void read_text(std::string_view bytes, TextSink& out) {
         text[to++] = c;
     }
     text.resize(to);
-    out.append(std::move(text));
+    out.append_moved(std::move(text));
 }
 
 } // namespace paginor::convert
