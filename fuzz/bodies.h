@@ -28,12 +28,26 @@ bool image(const uint8_t* data, size_t size);
 bool version(const uint8_t* data, size_t size);
 bool paths(const uint8_t* data, size_t size);
 bool coerce(const uint8_t* data, size_t size);
+bool office_zip(const uint8_t* data, size_t size);
+bool rtf_escape(const uint8_t* data, size_t size);
+bool compound(const uint8_t* data, size_t size);
+bool fax_image(const uint8_t* data, size_t size);
 bool rtf(const uint8_t* data, size_t size);
 
 inline constexpr Target kTargets[] = {
-    {"xml", xml},           {"form_file", form_file}, {"base64", base64},
-    {"registry", registry}, {"dates", dates},         {"image", image},
-    {"version", version},   {"paths", paths},         {"coerce", coerce},
+    {"xml", xml},
+    {"form_file", form_file},
+    {"base64", base64},
+    {"registry", registry},
+    {"dates", dates},
+    {"image", image},
+    {"version", version},
+    {"paths", paths},
+    {"coerce", coerce},
+    {"office_zip", office_zip},
+    {"rtf_escape", rtf_escape},
+    {"compound", compound},
+    {"fax_image", fax_image},
     {"rtf", rtf},
 };
 

@@ -266,6 +266,38 @@ XmlNodeType XmlNode::type() const {
     }
 }
 
+XmlNode XmlNode::first_child() const {
+    return XmlNode(pugi::xml_node(m_node).first_child().internal_object());
+}
+
+XmlNode XmlNode::next_sibling() const {
+    return XmlNode(pugi::xml_node(m_node).next_sibling().internal_object());
+}
+
+XmlNode XmlNode::parent() const {
+    return XmlNode(pugi::xml_node(m_node).parent().internal_object());
+}
+
+std::string_view XmlNode::raw_name() const {
+    return type() == XmlNodeType::Element ? pugi::xml_node(m_node).name() : "";
+}
+
+std::string_view XmlNode::raw_value() const {
+    XmlNodeType kind = type();
+    bool text = kind == XmlNodeType::Text || kind == XmlNodeType::CData;
+    return text ? pugi::xml_node(m_node).value() : "";
+}
+
+std::string_view XmlNode::raw_attribute(std::string_view name) const {
+    for (pugi::xml_attribute a = pugi::xml_node(m_node).first_attribute(); a;
+         a = a.next_attribute()) {
+        if (name == a.name()) {
+            return a.value();
+        }
+    }
+    return {};
+}
+
 std::u16string XmlNode::name() const {
     pugi::xml_node node(m_node);
     switch (type()) {
@@ -419,9 +451,21 @@ XmlLoadResult XmlDocument::load(std::u16string_view text) {
     if (text.size() > kMaxXmlText) {
         return {false, u"The document is too large", 0};
     }
-    std::string utf8 = to_utf8(text);
-    pugi::xml_parse_result parsed =
-        m_doc->load_buffer(utf8.data(), utf8.size(), kParseOptions, pugi::encoding_utf8);
+    return load_parsed(to_utf8(text), kParseOptions, true);
+}
+
+XmlLoadResult XmlDocument::load_bytes(std::string_view bytes, bool keep_blank_text) {
+    m_doc->reset();
+    if (bytes.size() > kMaxXmlText) {
+        return {false, u"The document is too large", 0};
+    }
+    unsigned options = kParseOptions | (keep_blank_text ? pugi::parse_ws_pcdata_single : 0);
+    return load_parsed(bytes, options, false);
+}
+
+XmlLoadResult XmlDocument::load_parsed(std::string_view utf8, unsigned options, bool count_utf16) {
+    pugi::xml_parse_result parsed = m_doc->load_buffer(
+        utf8.data(), utf8.size(), options, count_utf16 ? pugi::encoding_utf8 : pugi::encoding_auto);
     Problem problem{nullptr, ptrdiff_t(parsed.offset)};
     if (!parsed) {
         problem.description = u"";
@@ -438,10 +482,10 @@ XmlLoadResult XmlDocument::load(std::u16string_view text) {
     size_t at = std::min(utf8.size(), size_t(std::max<ptrdiff_t>(problem.offset, 0)));
     // An offset inside a multi-byte sequence counts from the character it falls in: the
     // cut-off bytes would otherwise each read as a character of their own.
-    while (at > 0 && at < utf8.size() && (uint8_t(utf8[at]) & 0xC0) == 0x80) {
+    while (count_utf16 && at > 0 && at < utf8.size() && (uint8_t(utf8[at]) & 0xC0) == 0x80) {
         --at;
     }
-    result.offset = from_utf8(std::string_view(utf8).substr(0, at)).size();
+    result.offset = count_utf16 ? from_utf8(utf8.substr(0, at)).size() : at;
     m_doc->reset();
     return result;
 }

@@ -45,6 +45,8 @@ class XmlNode {
     XmlNode() = default;
 
     bool is_null() const { return m_node == nullptr; }
+    // The same node of the same document.
+    friend bool operator==(const XmlNode&, const XmlNode&) = default;
     explicit operator bool() const { return m_node != nullptr; }
     XmlNodeType type() const;
 
@@ -60,6 +62,18 @@ class XmlNode {
 
     // Child nodes of every kind, in document order; empty for null and leaf nodes.
     std::vector<XmlNode> children() const;
+    // Steps through the tree without building lists; null where there is no such node.
+    XmlNode first_child() const;
+    XmlNode next_sibling() const;
+    XmlNode parent() const;
+
+    // The node's stored UTF-8 as is, for readers that walk large documents: an element's
+    // tag (with any prefix) or, for text and CDATA, the text untrimmed. Valid while the
+    // node lives; empty for null and other kinds.
+    std::string_view raw_name() const;
+    std::string_view raw_value() const;
+    // An attribute's value as stored, UTF-8; empty when missing.
+    std::string_view raw_attribute(std::string_view name) const;
 
     // The first element, in document order, reached from this node by a relative path
     // of element names separated by "/" ("UserFields", "root/val"); "*" matches any
@@ -106,6 +120,11 @@ class XmlDocument {
     // element, a document type declaration) the document is left empty and the result
     // says why; nothing is thrown. Handles into the old content become invalid.
     XmlLoadResult load(std::u16string_view text);
+    // The same from the bytes of a file: UTF-8 unless a byte-order mark says otherwise.
+    // With keep_blank_text a text made only of white space that is the sole child of its
+    // element stays (a run holding one blank in an office document); the offset of a
+    // failure counts bytes. More than kMaxXmlText bytes are refused.
+    XmlLoadResult load_bytes(std::string_view bytes, bool keep_blank_text = false);
     // Empties the document.
     void clear();
 
@@ -123,6 +142,8 @@ class XmlDocument {
     std::u16string xml() const { return node().xml(); }
 
   private:
+    XmlLoadResult load_parsed(std::string_view utf8, unsigned options, bool count_utf16);
+
     std::unique_ptr<pugi::xml_document> m_doc;
 };
 

@@ -1,0 +1,98 @@
+#include "convert/DocConverter.h"
+
+#include "convert/convert_error.h"
+#include "convert/doc_text.h"
+#include "convert/readers/readers.h"
+#include "convert/rendition.h"
+#include "platform/core/unicode.h"
+#include "platform/files/file.h"
+#include "platform/files/path.h"
+
+#include <cstdio>
+
+namespace paginor::convert {
+
+namespace {
+
+std::unique_ptr<DocConverter> make_real() {
+    return std::make_unique<DocConverter>();
+}
+
+DocConverterFactory g_factory = &make_real;
+
+// Writes bytes under a name beside target and renames it into place: a reader of the
+// target sees either nothing or the whole page, and a failure leaves no target.
+void write_beside(std::u16string_view target, const std::string& bytes) {
+    std::u16string part = std::u16string(target) + u".part~";
+    try {
+        platform::File file =
+            platform::File::open(part, platform::FileAccess::Write, platform::FileShare::None,
+                                 platform::FileDisposition::CreateAlways);
+        file.write_at(0, std::as_bytes(std::span(bytes.data(), bytes.size())));
+        file.close();
+    } catch (const RuntimeError& e) {
+        std::remove(platform::native_path(part).c_str());
+        raise_convert(ConvertCode::WriteFailed, kDocSource, target,
+                      u"The rendition cannot be written (" + e.description() + u")");
+    }
+    if (std::rename(platform::native_path(part).c_str(), platform::native_path(target).c_str()) !=
+        0) {
+        std::remove(platform::native_path(part).c_str());
+        raise_convert(ConvertCode::WriteFailed, kDocSource, target,
+                      u"The rendition cannot be put in place");
+    }
+}
+
+} // namespace
+
+void DocConverter::run() {
+    m_result.clear();
+    if (m_format != kFormatHtml && m_format != kFormatRtf) {
+        raise_convert(ConvertCode::BadSetting, kDocSource, m_source,
+                      u"The format code " + from_utf8(std::to_string(m_format)) +
+                          u" is neither 226 (HTML) nor 212 (rich text)");
+    }
+    if (m_source.empty()) {
+        raise_convert(ConvertCode::BadSetting, kDocSource, {}, u"No source file was given");
+    }
+    if (!m_as_text && m_target.empty()) {
+        raise_convert(ConvertCode::BadSetting, kDocSource, m_source, u"No target file was given");
+    }
+    std::u16string text = read_document(m_source);
+    std::string bytes = render(text);
+    if (m_as_text) {
+        // Both forms are code-page bytes (rich text is plain ASCII), read back one to one.
+        m_result = from_codepage(bytes);
+        return;
+    }
+    write_beside(m_target, bytes);
+}
+
+std::string DocConverter::render(std::u16string_view text) const {
+    // The note closing a cut document is ours, not the document's: no hits in it.
+    std::u16string_view searched = text;
+    if (searched.ends_with(kRestNotShown)) {
+        searched.remove_suffix(kRestNotShown.size());
+    }
+    std::vector<Hit> hits = find_hits(searched, parse_hit_list(m_hits));
+    RenditionInput in;
+    in.text = text;
+    in.hits = &hits;
+    in.hit_start = m_hit_start;
+    in.hit_end = m_hit_end;
+    in.field_text = m_fields;
+    in.title = platform::path_name(m_source);
+    return m_format == kFormatHtml ? write_html(in) : write_rtf(in, m_preamble);
+}
+
+std::unique_ptr<DocConverter> create_doc_converter() {
+    return g_factory();
+}
+
+DocConverterFactory set_doc_converter_factory(DocConverterFactory factory) {
+    DocConverterFactory old = g_factory;
+    g_factory = factory != nullptr ? factory : &make_real;
+    return old;
+}
+
+} // namespace paginor::convert

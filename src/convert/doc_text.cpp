@@ -1,0 +1,60 @@
+#include "convert/doc_text.h"
+
+#include "platform/core/unicode.h"
+
+namespace paginor::convert {
+
+void TextSink::append(std::u16string_view text) {
+    if (m_cut) {
+        return;
+    }
+    if (m_text.size() + text.size() > kMaxRenditionText) {
+        text = text.substr(0, kMaxRenditionText - m_text.size());
+        m_cut = true;
+    }
+    m_text.append(text);
+}
+
+void TextSink::append_moved(std::u16string&& text) {
+    if (m_text.empty() && !m_cut && text.size() <= kMaxRenditionText) {
+        m_text = std::move(text);
+    } else {
+        append(std::u16string_view(text));
+    }
+}
+
+void TextSink::append_utf8(std::string_view utf8) {
+    size_t ascii = 0;
+    while (ascii < utf8.size() && uint8_t(utf8[ascii]) < 0x80) {
+        ++ascii;
+    }
+    if (ascii == utf8.size() && !m_cut && m_text.size() + ascii <= kMaxRenditionText) {
+        m_text.append(utf8.begin(), utf8.end());
+        return;
+    }
+    append(from_utf8(utf8));
+}
+
+void TextSink::append(char16_t c) {
+    append(std::u16string_view(&c, 1));
+}
+
+void TextSink::paragraph() {
+    if (!m_text.empty() && m_text.back() != u'\n') {
+        append(u'\n');
+    }
+}
+
+std::u16string TextSink::take() {
+    while (!m_cut && !m_text.empty() && m_text.back() == u'\n') {
+        m_text.pop_back();
+    }
+    if (m_cut) {
+        m_text += u'\n';
+        m_text += kRestNotShown;
+    }
+    m_cut = false;
+    return std::move(m_text);
+}
+
+} // namespace paginor::convert

@@ -1,0 +1,54 @@
+// The host's hit list and where its terms occur in a document's text.
+//
+// The list is blank-separated terms; a "quoted phrase" is one term of several words; a
+// trailing "*" makes the term's last word a prefix. Criteria as the multi-value prompt
+// writes them, "(FIELD contains (value))" joined by "and" or "or", give their values as
+// the terms and nothing else. Each term is cut into words at every character that is not
+// a letter or digit, so "e-mail" is the phrase "e mail".
+//
+// Matching ignores case, starts and ends on word boundaries, lets a phrase's words be
+// separated by anything but a paragraph break, and takes at each place the longest
+// match; hits never overlap or nest, and the scan goes on after each hit's end.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace paginor::convert {
+
+struct HitTerm {
+    std::vector<std::u16string> words; // folded
+    bool prefix{false};
+    friend bool operator==(const HitTerm&, const HitTerm&) = default;
+};
+
+struct Hit {
+    size_t begin{0};
+    size_t end{0};
+    friend bool operator==(const Hit&, const Hit&) = default;
+};
+
+std::vector<HitTerm> parse_hit_list(std::u16string_view list);
+
+// Hits in document order.
+std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>& terms);
+
+// Letters and digits (ASCII by table, the rest by ranges of punctuation left out).
+bool is_word_char_wide(char16_t c);
+inline bool is_word_char(char16_t c) {
+    if (c < 0x80) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    }
+    return is_word_char_wide(c);
+}
+char16_t fold_letter_wide(char16_t c);
+inline char16_t fold_letter(char16_t c) {
+    if (c < 0x80) {
+        return c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c;
+    }
+    return fold_letter_wide(c);
+}
+
+} // namespace paginor::convert

@@ -1,0 +1,159 @@
+#include "convert/rendition.h"
+
+namespace paginor::convert {
+
+namespace {
+
+constexpr std::string_view kHead =
+    "<html>\r\n<head>\r\n"
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\r\n";
+constexpr std::string_view kStyle =
+    "<style type=\"text/css\">\r\n"
+    "p { margin: 0 0 0.4em 0; white-space: pre-wrap; }\r\n"
+    "table.fields { font-size: small; border-collapse: collapse; margin-bottom: 1em; }\r\n"
+    "table.fields th { text-align: left; padding-right: 1em; }\r\n"
+    "</style>\r\n</head>\r\n<body>\r\n";
+
+void reference(std::string& out, uint32_t code) {
+    out += "&#";
+    out += std::to_string(code);
+    out += ';';
+}
+
+bool plain(char16_t c) {
+    return c >= 0x20 && c < 0x80 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+}
+
+// Escaped text in the code page; controls other than the tab are left out.
+void put_text(std::string& out, std::u16string_view text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        size_t run = i;
+        while (run < text.size() && plain(text[run])) {
+            ++run;
+        }
+        if (run > i) {
+            size_t at = out.size();
+            out.resize(at + (run - i));
+            for (size_t k = i; k < run; ++k) {
+                out[at + k - i] = char(text[k]);
+            }
+            i = run;
+            if (i == text.size()) {
+                break;
+            }
+        }
+        char16_t c = text[i];
+        switch (c) {
+        case u'&':
+            out += "&amp;";
+            continue;
+        case u'<':
+            out += "&lt;";
+            continue;
+        case u'>':
+            out += "&gt;";
+            continue;
+        case u'"':
+            out += "&quot;";
+            continue;
+        default:
+            break;
+        }
+        if (c < 0x20 && c != u'\t') {
+            continue;
+        }
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            reference(out, 0x10000 + ((uint32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            ++i;
+            continue;
+        }
+        bool lone = c >= 0xD800 && c <= 0xDFFF;
+        int byte = lone ? -1 : codepage_byte(c);
+        if (byte >= 0) {
+            out += char(byte);
+        } else {
+            reference(out, lone ? 0xFFFD : c);
+        }
+    }
+}
+
+// Markup goes in raw, but still in the code page.
+void put_raw(std::string& out, std::u16string_view markup) {
+    for (char16_t c : markup) {
+        int byte = codepage_byte(c);
+        if (byte >= 0) {
+            out += char(byte);
+        } else {
+            reference(out, c);
+        }
+    }
+}
+
+void put_fields(std::string& out, std::u16string_view fields) {
+    if (fields.empty()) {
+        return;
+    }
+    out += "<table class=\"fields\">\r\n";
+    while (!fields.empty()) {
+        size_t tab = fields.find(u'\t');
+        std::u16string_view name = fields.substr(0, tab);
+        std::u16string_view value;
+        fields = tab == fields.npos ? std::u16string_view() : fields.substr(tab + 1);
+        if (tab != std::u16string_view::npos) {
+            size_t next = fields.find(u'\t');
+            value = fields.substr(0, next);
+            fields = next == fields.npos ? std::u16string_view() : fields.substr(next + 1);
+        }
+        out += "<tr><th>";
+        put_text(out, name);
+        out += "</th><td>";
+        put_text(out, value);
+        out += "</td></tr>\r\n";
+    }
+    out += "</table>\r\n";
+}
+
+} // namespace
+
+std::string write_html(const RenditionInput& in) {
+    std::string out;
+    out.reserve(in.text.size() + in.text.size() / 8 + 1024);
+    out += kHead;
+    out += "<title>";
+    put_text(out, in.title);
+    out += "</title>\r\n";
+    out += kStyle;
+    put_fields(out, in.field_text);
+    const std::vector<Hit>& hits = *in.hits;
+    const MarkupTemplate start(in.hit_start);
+    const MarkupTemplate end(in.hit_end);
+    size_t next = 0; // the next hit to place
+    size_t at = 0;
+    out += "<p>";
+    while (at <= in.text.size()) {
+        size_t line_end = in.text.find(u'\n', at);
+        line_end = line_end == std::u16string_view::npos ? in.text.size() : line_end;
+        bool empty = line_end == at;
+        while (next < hits.size() && hits[next].begin < line_end) {
+            const Hit& hit = hits[next];
+            put_text(out, in.text.substr(at, hit.begin - at));
+            put_raw(out, start.fill(next + 1, hits.size()));
+            put_text(out, in.text.substr(hit.begin, hit.end - hit.begin));
+            put_raw(out, end.fill(next + 1, hits.size()));
+            at = hit.end;
+            ++next;
+        }
+        put_text(out, in.text.substr(at, line_end - at));
+        out += empty ? "<br></p>\r\n" : "</p>\r\n";
+        if (line_end == in.text.size()) {
+            break;
+        }
+        out += "<p>";
+        at = line_end + 1;
+    }
+    out += "</body>\r\n</html>\r\n";
+    return out;
+}
+
+} // namespace paginor::convert

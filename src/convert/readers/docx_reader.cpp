@@ -1,0 +1,60 @@
+#include "convert/readers/package_readers.h"
+
+namespace paginor::convert {
+
+namespace {
+
+// Paragraphs, runs' text, tabs and breaks in reading order; a table's cells end with a
+// tab and its rows with a paragraph break, so a row reads as one line.
+class DocxWalker : public SinkWalker {
+  public:
+    using SinkWalker::SinkWalker;
+
+    bool open(std::string_view name, platform::XmlNode) override {
+        if (name == "t") {
+            m_in_text = true;
+        } else if (name == "tab") {
+            m_out.tab();
+        } else if (name == "br" || name == "cr") {
+            paragraph_end();
+        } else if (name == "tr") {
+            row_start();
+        } else if (name == "tc") {
+            cell_start();
+        }
+        // Properties hold tab stops and field codes hold no reading text.
+        return name != "pPr" && name != "rPr" && name != "sectPr" && name != "tblPr" &&
+               name != "delText" && name != "instrText";
+    }
+
+    void close(std::string_view name) override {
+        if (name == "t") {
+            m_in_text = false;
+        } else if (name == "p") {
+            paragraph_end();
+        } else if (name == "tc") {
+            cell_end();
+        } else if (name == "tr") {
+            m_out.paragraph();
+        }
+    }
+
+    void text(std::string_view utf8) override {
+        if (m_in_text) {
+            put(utf8);
+        }
+    }
+
+  private:
+    bool m_in_text{false};
+};
+
+} // namespace
+
+void read_docx(ZipPackage& package, TextSink& out) {
+    platform::XmlDocument doc = package.read_xml("word/document.xml");
+    DocxWalker walker(out);
+    walker.walk(doc.node());
+}
+
+} // namespace paginor::convert

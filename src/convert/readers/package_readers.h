@@ -1,0 +1,38 @@
+// The readers of zip-based office packages, one file each, and the walker base they share.
+#pragma once
+
+#include "convert/doc_text.h"
+#include "convert/readers/zip_package.h"
+
+namespace paginor::convert {
+
+void read_docx(ZipPackage& package, TextSink& out);
+void read_xlsx(ZipPackage& package, TextSink& out);
+void read_pptx(ZipPackage& package, TextSink& out);
+void read_odf(ZipPackage& package, TextSink& out);
+
+// A walker that writes into a sink and stops when it is full.
+class SinkWalker : public XmlWalker {
+  public:
+    explicit SinkWalker(TextSink& out) : m_out(out) {}
+    bool stop() const override { return m_out.full(); }
+
+  protected:
+    // Text, after the blank owed by a paragraph that ended inside a table cell.
+    void put(std::string_view utf8);
+    // A row starts; a cell starts (a tab before every cell but the row's first); a cell
+    // ends; a paragraph ends, inside a cell only a blank before any further text.
+    void row_start() { m_cell_index = 0; }
+    void cell_start();
+    void cell_end();
+    void paragraph_end();
+
+    TextSink& m_out;
+
+  private:
+    int m_cells{0};
+    int m_cell_index{0};
+    bool m_blank_owed{false};
+};
+
+} // namespace paginor::convert

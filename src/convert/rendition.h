@@ -1,0 +1,49 @@
+// Writing a document's text with its hits marked: a whole HTML page in Windows-1252, or
+// rich text. Both insert the caller's hit markup raw around each hit after replacing
+// "%%ThisHit%%", "%%PrevHit%%" and "%%NextHit%%" with hit numbers counted from 1; the
+// first hit's previous is 1 and the last hit's next is the last, so every link resolves.
+#pragma once
+
+#include "convert/hits.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace paginor::convert {
+
+struct RenditionInput {
+    std::u16string_view text; // paragraphs by "\n", tabs "\t"; no hit crosses a "\n"
+    const std::vector<Hit>* hits{nullptr};
+    std::u16string_view hit_start;
+    std::u16string_view hit_end;
+    std::u16string_view field_text; // name, tab, value, tab, ... (HTML only)
+    std::u16string_view title;      // the page's title (HTML only)
+};
+
+// Markup cut once at its place-holders, then filled per hit without searching it again.
+class MarkupTemplate {
+  public:
+    explicit MarkupTemplate(std::u16string_view markup);
+    // The markup for hit number n (from 1) of count.
+    std::u16string fill(size_t n, size_t count) const;
+
+  private:
+    std::vector<std::u16string> m_text; // one more than m_keys: text around each key
+    std::vector<int> m_keys;            // 0 this hit, 1 previous, 2 next
+};
+
+// The page's bytes: text escaped ("&", "<", ">", '"'), characters the code page lacks
+// as "&#N;", the field text as a name/value table above the text, one paragraph a line.
+std::string write_html(const RenditionInput& in);
+
+// "{\rtf1\ansi\ansicpg1252", the preamble, then the text with "\", "{" and "}"
+// escaped, tabs as "\tab", everything beyond ASCII as "\uN?", each paragraph closed by
+// "\par"; the whole is ASCII.
+std::string write_rtf(const RenditionInput& in, std::u16string_view preamble);
+
+// The byte of the Windows-1252 code page for c; -1 when it has none (C1 controls count
+// as none, so they are written as references).
+int codepage_byte(char16_t c);
+
+} // namespace paginor::convert

@@ -1,0 +1,59 @@
+#include "convert/rendition.h"
+
+namespace paginor::convert {
+
+namespace {
+
+void put_rtf(std::string& out, std::u16string_view text, bool raw) {
+    for (char16_t c : text) {
+        if (c == u'\t' && !raw) {
+            out += "\\tab ";
+        } else if ((c == u'\\' || c == u'{' || c == u'}') && !raw) {
+            out += '\\';
+            out += char(c);
+        } else if (c >= 0x80) {
+            out += "\\u";
+            out += std::to_string(int16_t(c));
+            out += '?';
+        } else if (c >= 0x20 || raw) {
+            out += char(c);
+        }
+    }
+}
+
+} // namespace
+
+std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
+    std::string out = "{\\rtf1\\ansi\\ansicpg1252";
+    out.reserve(in.text.size() + in.text.size() / 8 + 1024);
+    put_rtf(out, preamble, true);
+    out += "\r\n";
+    const std::vector<Hit>& hits = *in.hits;
+    const MarkupTemplate start(in.hit_start);
+    const MarkupTemplate end(in.hit_end);
+    size_t next = 0;
+    size_t at = 0;
+    while (at <= in.text.size()) {
+        size_t line_end = in.text.find(u'\n', at);
+        line_end = line_end == std::u16string_view::npos ? in.text.size() : line_end;
+        while (next < hits.size() && hits[next].begin < line_end) {
+            const Hit& hit = hits[next];
+            put_rtf(out, in.text.substr(at, hit.begin - at), false);
+            put_rtf(out, start.fill(next + 1, hits.size()), true);
+            put_rtf(out, in.text.substr(hit.begin, hit.end - hit.begin), false);
+            put_rtf(out, end.fill(next + 1, hits.size()), true);
+            at = hit.end;
+            ++next;
+        }
+        put_rtf(out, in.text.substr(at, line_end - at), false);
+        out += "\\par\r\n";
+        if (line_end == in.text.size()) {
+            break;
+        }
+        at = line_end + 1;
+    }
+    out += "}";
+    return out;
+}
+
+} // namespace paginor::convert

@@ -1,0 +1,105 @@
+#include "testing/doc_converter_fake.h"
+
+#include "convert/convert_error.h"
+#include "platform/core/unicode.h"
+
+#include <stdexcept>
+
+namespace paginor::seams {
+
+namespace {
+DocConverterFake* g_fake = nullptr;
+}
+
+class RecordingConverter : public convert::DocConverter {
+  public:
+    void set_hit_start(std::u16string_view v) override {
+        note(u"HitStart", v);
+        Base::set_hit_start(v);
+    }
+    void set_hit_end(std::u16string_view v) override {
+        note(u"HitEnd", v);
+        Base::set_hit_end(v);
+    }
+    void set_source_file(std::u16string_view v) override {
+        note(u"SourceFile", v);
+        Base::set_source_file(v);
+    }
+    void set_field_text(std::u16string_view v) override {
+        note(u"FieldText", v);
+        Base::set_field_text(v);
+    }
+    void set_hit_list(std::u16string_view v) override {
+        note(u"HitList", v);
+        Base::set_hit_list(v);
+    }
+    void set_index_location(std::u16string_view v) override {
+        note(u"IndexLocation", v);
+        Base::set_index_location(v);
+    }
+    void set_return_as_text(bool v) override {
+        note(u"ReturnAsText", v ? u"-1" : u"0");
+        Base::set_return_as_text(v);
+    }
+    void set_target_file(std::u16string_view v) override {
+        note(u"TargetFile", v);
+        Base::set_target_file(v);
+    }
+    void set_format_code(int32_t v) override {
+        note(u"FormatCode", from_utf8(std::to_string(v)));
+        Base::set_format_code(v);
+    }
+    void set_preamble(std::u16string_view v) override {
+        note(u"Preamble", v);
+        Base::set_preamble(v);
+    }
+
+    void run() override {
+        note(u"Run", {});
+        if (g_fake->m_render) {
+            Base::run();
+            m_result = Base::result_text();
+        } else {
+            m_result = g_fake->m_result;
+        }
+    }
+    std::u16string result_text() const override { return m_result; }
+
+  private:
+    using Base = convert::DocConverter;
+
+    void note(std::u16string_view name, std::u16string_view value) {
+        g_fake->m_log.push_back(name == u"Run"
+                                    ? std::u16string(name)
+                                    : std::u16string(name) + u"=" + std::u16string(value));
+        if (g_fake->m_fail_at == name) {
+            convert::raise_convert(convert::ConvertCode::BadSetting, convert::kDocSource, {},
+                                   u"Failing on request at " + std::u16string(name));
+        }
+    }
+
+    std::u16string m_result;
+};
+
+DocConverterFake::DocConverterFake() {
+    if (g_fake != nullptr) {
+        throw std::logic_error("one DocConverterFake at a time");
+    }
+    g_fake = this;
+    m_previous = convert::set_doc_converter_factory(&make);
+}
+
+DocConverterFake::~DocConverterFake() {
+    convert::set_doc_converter_factory(m_previous);
+    g_fake = nullptr;
+}
+
+std::unique_ptr<convert::DocConverter> DocConverterFake::make() {
+    g_fake->m_log.push_back(u"Create");
+    if (g_fake->m_fail_create) {
+        raise_standard(std_error::CannotCreateObject, std::u16string(convert::kDocSource));
+    }
+    return std::make_unique<RecordingConverter>();
+}
+
+} // namespace paginor::seams
