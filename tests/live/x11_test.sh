@@ -54,11 +54,19 @@ xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 12 - 11)) click 1 #
 wait_for 5 grep -qx confirmed "$dir/out" || fail "answering the message box did not end it"
 kill -0 "$app" 2>/dev/null || fail "the form ended with its message box"
 
-# Keys through the X keyboard mapping to the focused button: an accented letter and
-# punctuation come as characters of their own key (231), a capital with Shift.
-xdotool mousemove --window "$wid" 60 60 type "é;A"
+# Keys through the X keyboard mapping to the focused button: a capital with Shift, an
+# accented letter and punctuation as characters of their own key (231). xdotool binds a
+# spare key to é and unbinds it straight after sending it; on a loaded machine the client
+# may read the key after the unbinding and see no character, so those two may be typed
+# up to three times.
+xdotool mousemove --window "$wid" 60 60 type "A"
 wait_for 5 grep -qx "KeyUp.65.1" "$dir/out" || fail "typed text did not reach hOne"
-[ "$(grep -c "KeyUp.231.0" "$dir/out")" = 2 ] || fail "é and ; did not come as characters"
+for try in 1 2 3; do
+  before=$(grep -c "KeyUp.231.0" "$dir/out")
+  xdotool type "é;"
+  wait_for 5 bash -c "[ \$(grep -c KeyUp.231.0 '$dir/out') -ge $((before + 2)) ]" && break
+  [ "$try" -lt 3 ] || fail "é and ; did not come as characters"
+done
 
 xdotool mousemove 300 200 # off the window: the button is at rest again
 wait_for 5 bash -c "xwd -id $wid -silent >'$dir/left.xwd' &&
