@@ -2,7 +2,6 @@
 
 #include "controls/column_widths.h"
 #include "controls/entry_paint.h"
-#include "frame/tab_order.h"
 #include "frame/twips.h"
 #include "frame/windowless_children.h"
 #include "platform/core/error.h"
@@ -43,35 +42,12 @@ char16_t folded(char16_t c) {
 } // namespace
 
 ComboBox::ComboBox(pf::HWND parent, pf::RECT rect, bool visible)
-    : m_visible(visible),
+    : ChildWindow(parent, rect, visible, kSource, u"The drop-down list needs a parent window"),
       m_popup([this](int row, int column) -> const std::u16string& { return List(row, column); },
-              [this] { return ListCount(); }) {
-    if (!pf::IsWindow(parent))
-        raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
-                       u"The drop-down list needs a parent window");
-    pf::WindowDesc desc;
-    desc.parent = parent;
-    desc.rect = rect;
-    desc.proc = &ComboBox::window_proc;
-    desc.visible = visible;
-    desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
-    m_hwnd = pf::CreateWindow(desc);
-}
+              [this] { return ListCount(); }) {}
 
 ComboBox::~ComboBox() {
-    *m_alive = false;
     m_popup.hide();
-    pf::SetWindowLongPtr(m_hwnd, pf::GWLP_USERDATA, 0);
-    pf::DestroyWindow(m_hwnd);
-}
-
-template <class F, class... A> bool ComboBox::raise(const F& handler, A&... args) {
-    const std::shared_ptr<bool> alive = m_alive;
-    if (handler) {
-        const F copy = handler; // the box, and so its handler, may go inside the call
-        copy(args...);
-    }
-    return *alive;
 }
 
 void ComboBox::check_row(int row, bool past_end_ok) const {
@@ -177,26 +153,6 @@ void ComboBox::SetTextColumn(int column) {
     Redraw();
 }
 
-void ComboBox::SetEnabled(bool on) {
-    m_enabled = on;
-    if (!on)
-        CloseUp();
-    pf::EnableWindow(m_hwnd, on ? pf::TRUE : pf::FALSE);
-    Redraw();
-}
-
-void ComboBox::SetVisible(bool on) {
-    m_visible = on;
-    if (!on)
-        CloseUp();
-    pf::ShowWindow(m_hwnd, on ? pf::SW_SHOW : pf::SW_HIDE);
-}
-
-void ComboBox::SetTabStop(bool on) {
-    m_tab_stop = on;
-    frame::set_tab_stop(m_hwnd, on);
-}
-
 void ComboBox::SetBackColor(OLE_COLOR colour) {
     m_look.back = colour;
     Redraw();
@@ -215,49 +171,29 @@ void ComboBox::SetFont(std::u16string face, double points, bool bold) {
     Redraw();
 }
 
-void ComboBox::Move(int left, int top, int width, int height) {
-    pf::MoveWindow(m_hwnd, left, top, std::max(width, 0), std::max(height, 0), pf::TRUE);
-}
-
-int ComboBox::Width() const {
-    pf::RECT r{};
-    pf::GetClientRect(m_hwnd, &r);
-    return r.right;
-}
-
-int ComboBox::Height() const {
-    pf::RECT r{};
-    pf::GetClientRect(m_hwnd, &r);
-    return r.bottom;
-}
-
-void ComboBox::SetFocus() {
-    pf::SetFocus(m_hwnd);
-}
-
 std::vector<int> ComboBox::column_pixels(int width) const {
     return controls::column_pixels(m_widths, m_column_count, width,
                                    frame::twips_per_pixel(frame::Axis::Across));
 }
 
 void ComboBox::DropDown() {
-    if (IsOpen() || !m_enabled || !m_visible || m_rows.empty())
+    if (IsOpen() || !Enabled() || !Visible() || m_rows.empty())
         return;
     pf::POINT at{0, Height()};
-    pf::ClientToScreen(m_hwnd, &at);
+    pf::ClientToScreen(hWnd(), &at);
     const bool scrolls = ListCount() > m_list_rows;
     m_popup.show(at.x, at.y, Width(), m_list_rows, m_look,
                  column_pixels(Width() - 2 - (scrolls ? kButtonWidth : 0)));
     // Above the box instead when the form ends below it and leaves more room above.
     pf::RECT form{}, list{};
-    pf::GetWindowRect(pf::GetTopLevelWindow(m_hwnd), &form);
+    pf::GetWindowRect(pf::GetTopLevelWindow(hWnd()), &form);
     pf::GetWindowRect(m_popup.window(), &list);
     const int above = at.y - Height() - form.top, below = form.bottom - at.y;
     if (list.bottom > form.bottom && above > below)
         pf::MoveWindow(m_popup.window(), at.x, at.y - Height() - (list.bottom - list.top),
                        list.right - list.left, list.bottom - list.top, pf::TRUE);
     m_popup.set_highlight(m_index);
-    pf::SetCapture(m_hwnd);
+    pf::SetCapture(hWnd());
 }
 
 void ComboBox::CloseUp() {
@@ -265,7 +201,7 @@ void ComboBox::CloseUp() {
         return;
     m_popup.hide();
     m_opening_press = false;
-    if (pf::GetCapture() == m_hwnd)
+    if (pf::GetCapture() == hWnd())
         pf::ReleaseCapture();
     Redraw();
 }
@@ -279,14 +215,9 @@ void ComboBox::select(int row) {
         raise(on_click);
 }
 
-pf::LRESULT ComboBox::window_proc(pf::HWND hwnd, UINT msg, pf::WPARAM wParam, pf::LPARAM lParam) {
-    auto* self = reinterpret_cast<ComboBox*>(pf::GetWindowLongPtr(hwnd, pf::GWLP_USERDATA));
-    if (!self || self->m_hwnd != hwnd)
-        return pf::DefWindowProc(hwnd, msg, wParam, lParam);
-    return self->respond(msg, wParam, lParam);
-}
-
 pf::LRESULT ComboBox::respond(UINT msg, pf::WPARAM wParam, pf::LPARAM lParam) {
+    if (route_key(msg, wParam))
+        return 0;
     switch (msg) {
     case pf::WM_PAINT:
         paint();
@@ -299,27 +230,9 @@ pf::LRESULT ComboBox::respond(UINT msg, pf::WPARAM wParam, pf::LPARAM lParam) {
         Redraw();
         return 0;
     case pf::WM_CAPTURECHANGED:
-        if (pf::HWND(lParam) != m_hwnd)
+        if (pf::HWND(lParam) != hWnd())
             CloseUp();
         return 0;
-    case pf::WM_KEYDOWN:
-        // Tab belongs to the form: it moves the focus and the box hears none of it.
-        if (wParam == pf::VK_TAB)
-            frame::tab_from(m_hwnd, (frame::shift_state() & 1) != 0);
-        else
-            key_down(wParam);
-        return 0;
-    case pf::WM_CHAR:
-        if (wParam != 9)
-            character(static_cast<SHORT>(wParam));
-        return 0;
-    case pf::WM_KEYUP: {
-        if (wParam == pf::VK_TAB)
-            return 0;
-        frame::KeyEvent e{static_cast<SHORT>(wParam), frame::shift_state()};
-        raise(on_key_up, e);
-        return 0;
-    }
     case pf::WM_MOUSEWHEEL:
         if (IsOpen())
             m_popup.set_top(m_popup.top() - kWheelRows * (int16_t(wParam >> 16) / 120));
@@ -412,7 +325,7 @@ void ComboBox::character(SHORT ascii) {
 void ComboBox::pointer(UINT msg, pf::WPARAM, pf::LPARAM lParam) {
     pf::POINT at{static_cast<int16_t>(lParam & 0xFFFF), static_cast<int16_t>(lParam >> 16)};
     if (IsOpen()) {
-        pf::ClientToScreen(m_hwnd, &at);
+        pf::ClientToScreen(hWnd(), &at);
         return pointer_while_open(msg, at);
     }
     SHORT button = 0;
@@ -429,7 +342,7 @@ void ComboBox::pointer(UINT msg, pf::WPARAM, pf::LPARAM lParam) {
                         float(frame::pixels_to_twips(at.y, frame::Axis::Down))};
     if (!down)
         return void(raise(on_mouse_up, e));
-    pf::SetFocus(m_hwnd);
+    pf::SetFocus(hWnd());
     if (!raise(on_mouse_down, e) || button != 1 || m_locked)
         return;
     DropDown();
@@ -473,15 +386,11 @@ void ComboBox::pointer_while_open(UINT msg, pf::POINT screen) {
     }
 }
 
-void ComboBox::Redraw() {
-    pf::InvalidateRect(m_hwnd, nullptr, pf::FALSE);
-}
-
 void ComboBox::paint() {
-    const pf::HDC window = pf::GetDC(m_hwnd);
+    const pf::HDC window = pf::GetDC(hWnd());
     const int w = Width(), h = Height();
     if (!window || w <= 0 || h <= 0) {
-        pf::ReleaseDC(m_hwnd, window);
+        pf::ReleaseDC(hWnd(), window);
         return;
     }
     const pf::HDC hdc = pf::CreateCompatibleDC(window);
@@ -489,14 +398,14 @@ void ComboBox::paint() {
     const pf::HGDIOBJ old = pf::SelectObject(hdc, bitmap);
     pf::fill_solid(hdc, {0, 0, w, h}, translated(m_look.back));
     const int button_left = std::max(w - 2 - kButtonWidth, 2);
-    const bool lit = pf::GetFocus() == m_hwnd && !IsOpen() && m_index >= 0;
+    const bool lit = pf::GetFocus() == hWnd() && !IsOpen() && m_index >= 0;
     pf::RECT text{2, 2, button_left, h - 2};
     if (lit)
         pf::fill_solid(hdc, {3, 3, button_left - 1, h - 3}, pf::GetSysColor(pf::COLOR_HIGHLIGHT));
     {
         const ScopedFont font(hdc, m_look.face, m_look.points, m_look.bold);
         pf::SetBkMode(hdc, pf::TRANSPARENT);
-        pf::SetTextColor(hdc, !m_enabled ? pf::GetSysColor(pf::COLOR_GRAYTEXT)
+        pf::SetTextColor(hdc, !Enabled() ? pf::GetSysColor(pf::COLOR_GRAYTEXT)
                               : lit      ? pf::GetSysColor(pf::COLOR_HIGHLIGHTTEXT)
                                          : translated(m_look.fore));
         text.left += 2;
@@ -511,7 +420,7 @@ void ComboBox::paint() {
     pf::fill_solid(hdc, {button.right - 1, button.top, button.right, button.bottom},
                    pf::GetSysColor(pf::COLOR_BTNSHADOW));
     const int cx = (button.left + button.right) / 2, cy = (button.top + button.bottom) / 2 - 1;
-    const pf::COLORREF arrow = pf::GetSysColor(m_enabled ? pf::COLOR_BTNTEXT : pf::COLOR_GRAYTEXT);
+    const pf::COLORREF arrow = pf::GetSysColor(Enabled() ? pf::COLOR_BTNTEXT : pf::COLOR_GRAYTEXT);
     for (int i = 0; i < 4; ++i)
         pf::fill_solid(hdc, {cx - 3 + i, cy + i, cx + 4 - i, cy + i + 1}, arrow);
     draw_sunken_edge(hdc, {0, 0, w, h});
@@ -519,7 +428,7 @@ void ComboBox::paint() {
     pf::SelectObject(hdc, old);
     pf::DeleteObject(bitmap);
     pf::DeleteDC(hdc);
-    pf::ReleaseDC(m_hwnd, window);
+    pf::ReleaseDC(hWnd(), window);
 }
 
 } // namespace paginor::controls

@@ -25,6 +25,7 @@
 #include <paginor/base.h>
 
 #include "controls/ListPopup.h"
+#include "controls/child_window.h"
 #include "frame/input_event.h"
 #include "platform/core/types.h"
 
@@ -37,16 +38,14 @@
 
 namespace paginor::controls {
 
-class ComboBox final {
+class ComboBox final : public ChildWindow {
   public:
     // Creates the box as a child window of parent at rect (pixels of the parent's client
     // area). Throws RuntimeError 5 when parent is not a window.
     ComboBox(platform::HWND parent, platform::RECT rect, bool visible = true);
-    ~ComboBox();
+    ~ComboBox() override;
     ComboBox(const ComboBox&) = delete;
     ComboBox& operator=(const ComboBox&) = delete;
-
-    platform::HWND hWnd() const { return m_hwnd; }
 
     // A row with text in its first column, at index (-1: at the end, in constant time).
     void AddItem(std::u16string text, int index = -1);
@@ -80,12 +79,6 @@ class ComboBox final {
 
     bool Locked() const { return m_locked; }
     void SetLocked(bool on) { m_locked = on; }
-    bool Enabled() const { return m_enabled; }
-    void SetEnabled(bool on);
-    bool Visible() const { return m_visible; }
-    void SetVisible(bool on);
-    bool TabStop() const { return m_tab_stop; }
-    void SetTabStop(bool on);
     OLE_COLOR BackColor() const { return m_look.back; }
     void SetBackColor(OLE_COLOR colour);
     OLE_COLOR ForeColor() const { return m_look.fore; }
@@ -93,11 +86,6 @@ class ComboBox final {
     void SetFont(std::u16string face, double points, bool bold = false);
     const std::u16string& FontName() const { return m_look.face; }
     double FontSize() const { return m_look.points; }
-
-    void Move(int left, int top, int width, int height);
-    int Width() const;
-    int Height() const;
-    void SetFocus();
 
     // The open list.
     void DropDown();
@@ -111,28 +99,23 @@ class ComboBox final {
     std::function<void()> on_click;
     std::function<void(frame::KeyEvent&)> on_key_down;
     std::function<void(SHORT& ascii)> on_key_press;
-    std::function<void(frame::KeyEvent&)> on_key_up;
     std::function<void(const frame::MouseEvent&)> on_mouse_down;
     std::function<void(const frame::MouseEvent&)> on_mouse_up;
 
   private:
-    static platform::LRESULT window_proc(platform::HWND hwnd, UINT msg, platform::WPARAM wParam,
-                                         platform::LPARAM lParam);
-    platform::LRESULT respond(UINT msg, platform::WPARAM wParam, platform::LPARAM lParam);
-    void key_down(platform::WPARAM vk);
+    platform::LRESULT respond(UINT msg, platform::WPARAM wParam, platform::LPARAM lParam) override;
+    void going_inactive() override { CloseUp(); }
+    void key_down(platform::WPARAM vk) override;
     bool navigate(int vk);
-    void character(SHORT ascii);
+    void character(SHORT ascii) override;
     void pointer(UINT msg, platform::WPARAM wParam, platform::LPARAM lParam);
     void pointer_while_open(UINT msg, platform::POINT screen);
     // Makes the row the selected one and raises Change, Click when it changed.
     void select(int row);
     void check_row(int row, bool past_end_ok = false) const;
-    template <class F, class... A> bool raise(const F& handler, A&... args);
     std::vector<int> column_pixels(int width) const;
-    void Redraw();
     void paint();
 
-    platform::HWND m_hwnd{0};
     std::vector<std::vector<std::u16string>> m_rows{};
     int m_index{-1};
     int m_column_count{1};
@@ -141,13 +124,9 @@ class ComboBox final {
     int m_text_column{1};
     int m_list_rows{8};
     bool m_locked{false};
-    bool m_enabled{true};
-    bool m_visible{true};
-    bool m_tab_stop{true};
     bool m_opening_press{false}; // the press that opened the list is still down
     ListPopup::Look m_look{};
     ListPopup m_popup;
-    std::shared_ptr<bool> m_alive{std::make_shared<bool>(true)};
 };
 
 } // namespace paginor::controls

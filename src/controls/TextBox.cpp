@@ -1,7 +1,6 @@
 #include "controls/TextBox.h"
 
 #include "controls/entry_paint.h"
-#include "frame/tab_order.h"
 #include "frame/twips.h"
 #include "frame/windowless_children.h"
 #include "platform/core/error.h"
@@ -30,35 +29,14 @@ constexpr int kInset = 3; // the edge and one pixel of room before the text
 
 } // namespace
 
-TextBox::TextBox(HWND parent, RECT rect, bool visible) : m_visible(visible) {
-    if (!pf::IsWindow(parent))
-        raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
-                       u"The text box needs a parent window");
-    pf::WindowDesc desc;
-    desc.parent = parent;
-    desc.rect = rect;
-    desc.proc = &TextBox::window_proc;
-    desc.visible = visible;
-    desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
-    m_hwnd = pf::CreateWindow(desc);
-    m_tip = std::make_unique<ToolTip>(m_hwnd, [this](pf::POINT) { return m_tip_text; });
+TextBox::TextBox(HWND parent, RECT rect, bool visible)
+    : ChildWindow(parent, rect, visible, kSource, u"The text box needs a parent window") {
+    m_tip = std::make_unique<ToolTip>(hWnd(), [this](pf::POINT) { return m_tip_text; });
     measure();
 }
 
 TextBox::~TextBox() {
-    *m_alive = false;
     m_tip.reset();
-    pf::SetWindowLongPtr(m_hwnd, pf::GWLP_USERDATA, 0);
-    pf::DestroyWindow(m_hwnd);
-}
-
-template <class F, class... A> bool TextBox::raise(const F& handler, A&... args) {
-    const std::shared_ptr<bool> alive = m_alive;
-    if (handler) {
-        const F copy = handler; // the box, and so its handler, may go inside the call
-        copy(args...);
-    }
-    return *alive;
 }
 
 void TextBox::SetText(std::u16string text) {
@@ -85,22 +63,6 @@ void TextBox::SetSelLength(int length) {
     Redraw();
 }
 
-void TextBox::SetEnabled(bool on) {
-    m_enabled = on;
-    pf::EnableWindow(m_hwnd, on ? pf::TRUE : pf::FALSE);
-    Redraw();
-}
-
-void TextBox::SetVisible(bool on) {
-    m_visible = on;
-    pf::ShowWindow(m_hwnd, on ? pf::SW_SHOW : pf::SW_HIDE);
-}
-
-void TextBox::SetTabStop(bool on) {
-    m_tab_stop = on;
-    frame::set_tab_stop(m_hwnd, on);
-}
-
 void TextBox::SetBackColor(OLE_COLOR colour) {
     m_back_color = colour;
     Redraw();
@@ -120,56 +82,10 @@ void TextBox::SetFont(std::u16string face, double points, bool bold) {
     Redraw();
 }
 
-void TextBox::Move(int left, int top, int width, int height) {
-    pf::MoveWindow(m_hwnd, left, top, std::max(width, 0), std::max(height, 0), pf::TRUE);
-    scroll_to_caret();
-}
-
-int TextBox::Left() const {
-    pf::RECT r{};
-    pf::GetWindowRect(m_hwnd, &r);
-    pf::POINT origin{r.left, r.top};
-    pf::ScreenToClient(pf::GetParent(m_hwnd), &origin);
-    return origin.x;
-}
-
-int TextBox::Top() const {
-    pf::RECT r{};
-    pf::GetWindowRect(m_hwnd, &r);
-    pf::POINT origin{r.left, r.top};
-    pf::ScreenToClient(pf::GetParent(m_hwnd), &origin);
-    return origin.y;
-}
-
-int TextBox::Width() const {
-    pf::RECT r{};
-    pf::GetClientRect(m_hwnd, &r);
-    return r.right;
-}
-
-int TextBox::Height() const {
-    pf::RECT r{};
-    pf::GetClientRect(m_hwnd, &r);
-    return r.bottom;
-}
-
-void TextBox::SetFocus() {
-    pf::SetFocus(m_hwnd); // refused by the window system while hidden or disabled
-}
-
-bool TextBox::Focused() const {
-    return pf::GetFocus() == m_hwnd && m_hwnd != 0;
-}
-
-LRESULT TextBox::window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TextBox*>(pf::GetWindowLongPtr(hwnd, pf::GWLP_USERDATA));
-    if (!self || self->m_hwnd != hwnd)
-        return pf::DefWindowProc(hwnd, msg, wParam, lParam);
-    self->m_tip->relay(msg, wParam, lParam);
-    return self->respond(msg, wParam, lParam);
-}
-
 LRESULT TextBox::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
+    m_tip->relay(msg, wParam, lParam);
+    if (route_key(msg, wParam))
+        return 0;
     switch (msg) {
     case pf::WM_PAINT:
         paint();
@@ -189,24 +105,6 @@ LRESULT TextBox::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
         Redraw();
         raise(on_lost_focus);
         return 0;
-    case pf::WM_KEYDOWN:
-        // Tab belongs to the form: it moves the focus and the box hears none of it.
-        if (wParam == pf::VK_TAB)
-            frame::tab_from(m_hwnd, (frame::shift_state() & 1) != 0);
-        else
-            key_down(wParam);
-        return 0;
-    case pf::WM_CHAR:
-        if (wParam != 9)
-            character(static_cast<SHORT>(wParam));
-        return 0;
-    case pf::WM_KEYUP: {
-        if (wParam == pf::VK_TAB)
-            return 0;
-        frame::KeyEvent e{static_cast<SHORT>(wParam), frame::shift_state()};
-        raise(on_key_up, e);
-        return 0;
-    }
     default:
         pointer(msg, wParam, lParam);
         return 0;
@@ -304,8 +202,8 @@ void TextBox::pointer(UINT msg, WPARAM wParam, LPARAM lParam) {
                       msg == pf::WM_RBUTTONDOWN || msg == pf::WM_RBUTTONDBLCLK ||
                       msg == pf::WM_MBUTTONDOWN || msg == pf::WM_MBUTTONDBLCLK;
     if (down) {
-        pf::SetFocus(m_hwnd);
-        pf::SetCapture(m_hwnd);
+        pf::SetFocus(hWnd());
+        pf::SetCapture(hWnd());
         if (button == 1) {
             move_caret(caret_at(x), (wParam & pf::MK_SHIFT) != 0);
             m_dragging = true;
@@ -351,15 +249,11 @@ void TextBox::scroll_to_caret() {
         m_scroll = caret;
 }
 
-void TextBox::Redraw() {
-    pf::InvalidateRect(m_hwnd, nullptr, pf::FALSE);
-}
-
 void TextBox::paint() {
-    const HDC window = pf::GetDC(m_hwnd);
+    const HDC window = pf::GetDC(hWnd());
     const int w = Width(), h = Height();
     if (!window || w <= 0 || h <= 0) {
-        pf::ReleaseDC(m_hwnd, window);
+        pf::ReleaseDC(hWnd(), window);
         return;
     }
     const HDC hdc = pf::CreateCompatibleDC(window);
@@ -372,7 +266,7 @@ void TextBox::paint() {
         const RECT inner{kInset - 1, kEdge, w - kEdge, h - kEdge};
         pf::set_dc_clip(hdc, inner);
         pf::SetBkMode(hdc, pf::TRANSPARENT);
-        pf::SetTextColor(hdc, m_enabled ? translated(m_fore_color)
+        pf::SetTextColor(hdc, Enabled() ? translated(m_fore_color)
                                         : pf::GetSysColor(pf::COLOR_GRAYTEXT));
         pf::TextOut(hdc, left, top, m_text);
         if (Focused() && SelLength() > 0) {
@@ -397,7 +291,7 @@ void TextBox::paint() {
     pf::SelectObject(hdc, old);
     pf::DeleteObject(bitmap);
     pf::DeleteDC(hdc);
-    pf::ReleaseDC(m_hwnd, window);
+    pf::ReleaseDC(hWnd(), window);
 }
 
 } // namespace paginor::controls

@@ -20,6 +20,7 @@
 #include <paginor/base.h>
 
 #include "controls/ToolTip.h"
+#include "controls/child_window.h"
 #include "frame/input_event.h"
 #include "platform/core/types.h"
 
@@ -39,16 +40,14 @@ using platform::LRESULT;
 using platform::RECT;
 using platform::WPARAM;
 
-class TextBox final {
+class TextBox final : public ChildWindow {
   public:
     // Creates the box as a child window of parent at rect (pixels of the parent's client
     // area). Throws RuntimeError 5 when parent is not a window.
     TextBox(HWND parent, RECT rect, bool visible = true);
-    ~TextBox();
+    ~TextBox() override;
     TextBox(const TextBox&) = delete;
     TextBox& operator=(const TextBox&) = delete;
-
-    HWND hWnd() const { return m_hwnd; }
 
     const std::u16string& Text() const { return m_text; }
     // Replaces the text, puts the caret at its start and raises Change when it differs.
@@ -63,13 +62,6 @@ class TextBox final {
 
     bool Locked() const { return m_locked; }
     void SetLocked(bool on) { m_locked = on; }
-    bool Enabled() const { return m_enabled; }
-    void SetEnabled(bool on);
-    bool Visible() const { return m_visible; }
-    void SetVisible(bool on);
-    // Whether Tab stops at the box (frame/tab_order.h).
-    bool TabStop() const { return m_tab_stop; }
-    void SetTabStop(bool on);
     // Shown when the pointer rests on the box; empty shows nothing.
     const std::u16string& ToolTipText() const { return m_tip_text; }
     void SetToolTipText(std::u16string text) { m_tip_text = std::move(text); }
@@ -84,20 +76,9 @@ class TextBox final {
     double FontSize() const { return m_points; }
     bool FontBold() const { return m_bold; }
 
-    // Position and size in pixels of the parent's client area; negative sizes count as 0.
-    void Move(int left, int top, int width, int height);
-    int Left() const;
-    int Top() const;
-    int Width() const;
-    int Height() const;
-    // Takes the keyboard focus; nothing happens while the box is hidden or disabled.
-    void SetFocus();
-    bool Focused() const;
-
     std::function<void()> on_change;
     std::function<void(frame::KeyEvent&)> on_key_down;
     std::function<void(SHORT& ascii)> on_key_press;
-    std::function<void(frame::KeyEvent&)> on_key_up;
     std::function<void(const frame::MouseEvent&)> on_mouse_down;
     std::function<void(const frame::MouseEvent&)> on_mouse_move;
     std::function<void(const frame::MouseEvent&)> on_mouse_up;
@@ -105,32 +86,24 @@ class TextBox final {
     std::function<void()> on_lost_focus;
 
   private:
-    static LRESULT window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT respond(UINT msg, WPARAM wParam, LPARAM lParam);
-    void key_down(WPARAM vk);
-    void character(SHORT ascii);
+    LRESULT respond(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void key_down(WPARAM vk) override;
+    void character(SHORT ascii) override;
     void pointer(UINT msg, WPARAM wParam, LPARAM lParam);
     // Replaces the selection with text (Change follows when the text differs).
     void replace_selection(std::u16string_view text);
     void move_caret(int to, bool extend);
-    // Runs a handler; false when it destroyed the box.
-    template <class F, class... A> bool raise(const F& handler, A&... args);
     void measure();
     int caret_at(int x) const;
     void scroll_to_caret();
-    void Redraw();
     void paint();
 
-    HWND m_hwnd{0};
     std::u16string m_text{};
     int m_caret{0};
     int m_anchor{0};
     int m_scroll{0};              // pixels of text scrolled out on the left
     std::vector<int> m_offsets{}; // caret place before each unit and after the last, pixels
     bool m_locked{false};
-    bool m_enabled{true};
-    bool m_visible{true};
-    bool m_tab_stop{true};
     bool m_dragging{false};
     std::u16string m_tip_text{};
     OLE_COLOR m_back_color{0x80000005};
@@ -139,7 +112,6 @@ class TextBox final {
     double m_points{8.25};
     bool m_bold{false};
     std::unique_ptr<ToolTip> m_tip{};
-    std::shared_ptr<bool> m_alive{std::make_shared<bool>(true)};
 };
 
 } // namespace paginor::controls
