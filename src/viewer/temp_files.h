@@ -15,9 +15,10 @@ std::u16string temp_path(std::u16string_view name);
 std::u16string time_stamp();
 
 // Deletes the files of the four patterns "\DisplayDoc*.html", "\DisplayDoc*.qmview",
-// "\QMDoc*.*", "\PDFDisplay*.*", in this order. The first failure of a pattern (its
-// listing or a deletion) leaves that pattern's remaining files in place; nothing is
-// reported. "\ViewDoc" copies are never removed.
+// "\QMDoc*.*", "\PDFDisplay*.*", in this order, each in name order. The first failed
+// deletion of a pattern leaves that pattern's remaining files in place; a folder that
+// cannot be read leaves everything. Nothing is reported. "\ViewDoc" copies are never
+// removed.
 void remove_old_renditions() noexcept;
 
 } // namespace paginor::viewer
