@@ -200,20 +200,5 @@ TEST(DdocView, GoldenViews) {
     }
 }
 
-TEST(DdocView, AnUnsitedViewerPreparesButLoadsNothing) {
-    ViewerHost host(false);
-    copy_document(host, "letter.docx", u"l.docx");
-    host.viewer.put(u"TheHits", u"contract");
-    // By DISPID, as a host that bound early to the identifiers calls.
-    const std::u16string doc = host.temp / u"l.docx";
-    Variant path{std::u16string_view(doc)}, view{LONG(evHTML)};
-    EXPECT_TRUE(detail::invoke(*host.viewer.object(), 0x68030000, DISPATCH_PROPERTYPUT, &path, 1));
-    EXPECT_NE(host.ddoc().rich_text().find(u"{\\cf3 \\b "), std::u16string::npos);
-    EXPECT_TRUE(detail::invoke(*host.viewer.object(), 0x68030004, DISPATCH_PROPERTYPUT, &view, 1));
-    EXPECT_TRUE(host.viewer.call(u"Reload"));
-    EXPECT_TRUE(host.viewer.call(u"Clear"));
-    EXPECT_EQ(host.ddoc().doc_url(), u"about:blank");
-}
-
 } // namespace
 } // namespace paginor::test
