@@ -231,5 +231,23 @@ TEST(DdocDocument, ATemporaryFolderThatCannotHoldFilesFailsTheCall) {
     }
 }
 
+// A large media file is copied whole, but its rich text is refused by its first bytes.
+TEST(DdocDocument, AMediaFileIsReadOnceForItsCopy) {
+    ViewerHost host(true);
+    host.temp.write(u"big.mp4", std::string("\0\0\0\x20"
+                                            "ftypisom",
+                                            12));
+    constexpr uint64_t kSize = 64ull << 20;
+    fs::resize_file(host.temp.path() / "big.mp4", kSize);
+    seams::FileFaults seen;
+    ASSERT_TRUE(host.document(host.temp / u"big.mp4"));
+    uint64_t read = 0;
+    for (const seams::BlockTransfer& t : seen.transfers())
+        read += t.op == platform::FileOp::Read ? t.size : 0;
+    EXPECT_GE(read, kSize);
+    EXPECT_LT(read, kSize + (1u << 20));
+    EXPECT_EQ(host.ddoc().rich_text(), u"");
+}
+
 } // namespace
 } // namespace paginor::test
