@@ -26,7 +26,7 @@ struct Row {
 };
 
 const Row rows[] = {
-    {u"DDOC", u"Clear", [](IDispatch* d) { return static_cast<_DDOC*>(d)->Clear(); }},
+    {u"DDOC", nullptr, nullptr},
     {u"HoverButton", nullptr, nullptr},
     {u"PromptField", u"MyName",
      [](IDispatch* d) { return static_cast<_PromptField*>(d)->put_MyName(nullptr); }},

@@ -359,8 +359,12 @@ std::vector<std::u16string> list_files(std::u16string_view pattern) {
         if (name == u"." || name == u".." || !wildcard_match(wanted, name)) {
             continue;
         }
+        // The entry's own type spares a stat per file; links and unknown types are
+        // followed to what they name.
         struct stat st {};
-        if (::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 && !S_ISDIR(st.st_mode)) {
+        if (entry->d_type == DT_REG ||
+            (entry->d_type != DT_DIR && ::fstatat(::dirfd(dir), entry->d_name, &st, 0) == 0 &&
+             !S_ISDIR(st.st_mode))) {
             names.push_back(std::move(name));
         }
     }
