@@ -1,4 +1,5 @@
 #include "convert/rendition.h"
+#include "convert/unit_block.h"
 
 namespace paginor::convert {
 
@@ -20,24 +21,41 @@ void reference(std::string& out, uint32_t code) {
     out += ';';
 }
 
+// Printable ASCII but the four escaped: written as it is. Branch-free, so that runs of
+// it are measured many characters at a time.
 bool plain(char16_t c) {
-    return c >= 0x20 && c < 0x80 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+    return uint16_t(c - 0x20) < 0x60 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+}
+
+// The lanes of v that are not plain.
+UnitMask not_plain(UnitBlock v) {
+    return UnitMask(v - 0x20 >= 0x60) | (v == u'&') | (v == u'<') | (v == u'>') | (v == u'"');
+}
+
+// The length of the run of plain characters that starts text.
+size_t plain_run(std::u16string_view text) {
+    size_t n = 0;
+    while (n + kBlockUnits <= text.size() && !any_lane(not_plain(load_block(text.data() + n)))) {
+        n += kBlockUnits;
+    }
+    while (n < text.size() && plain(text[n])) {
+        ++n;
+    }
+    return n;
 }
 
 // Escaped text in the code page; controls other than the tab are left out.
 void put_text(std::string& out, std::u16string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
-        size_t run = i;
-        while (run < text.size() && plain(text[run])) {
-            ++run;
-        }
-        if (run > i) {
+        if (size_t run = plain_run(text.substr(i)); run > 0) {
             size_t at = out.size();
-            out.resize(at + (run - i));
-            for (size_t k = i; k < run; ++k) {
-                out[at + k - i] = char(text[k]);
+            out.resize(at + run);
+            char* to = out.data() + at;
+            const char16_t* from = text.data() + i;
+            for (size_t k = 0; k < run; ++k) {
+                to[k] = char(from[k]);
             }
-            i = run;
+            i += run;
             if (i == text.size()) {
                 break;
             }
@@ -132,8 +150,7 @@ std::string write_html(const RenditionInput& in) {
     size_t at = 0;
     out += "<p>";
     while (at <= in.text.size()) {
-        size_t line_end = in.text.find(u'\n', at);
-        line_end = line_end == std::u16string_view::npos ? in.text.size() : line_end;
+        size_t line_end = find_unit(in.text, at, u'\n');
         bool empty = line_end == at;
         while (next < hits.size() && hits[next].begin < line_end) {
             const Hit& hit = hits[next];

@@ -1,4 +1,5 @@
 #include "convert/rendition.h"
+#include "convert/unit_block.h"
 
 namespace paginor::convert {
 
@@ -34,8 +35,7 @@ std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
     size_t next = 0;
     size_t at = 0;
     while (at <= in.text.size()) {
-        size_t line_end = in.text.find(u'\n', at);
-        line_end = line_end == std::u16string_view::npos ? in.text.size() : line_end;
+        size_t line_end = find_unit(in.text, at, u'\n');
         while (next < hits.size() && hits[next].begin < line_end) {
             const Hit& hit = hits[next];
             put_rtf(out, in.text.substr(at, hit.begin - at), false);
