@@ -1,6 +1,8 @@
 #include "convert/rendition.h"
 #include "convert/unit_block.h"
 
+#include <cstring>
+
 namespace paginor::convert {
 
 namespace {
@@ -44,6 +46,19 @@ size_t plain_run(std::u16string_view text) {
     return n;
 }
 
+// Units below 0x80 written as the bytes they are.
+void narrow(char* to, const char16_t* from, size_t n) {
+    using Bytes = uint8_t __attribute__((vector_size(8)));
+    size_t k = 0;
+    for (; k + kBlockUnits <= n; k += kBlockUnits) {
+        Bytes bytes = __builtin_convertvector(load_block(from + k), Bytes);
+        std::memcpy(to + k, &bytes, sizeof bytes);
+    }
+    for (; k < n; ++k) {
+        to[k] = char(from[k]);
+    }
+}
+
 // Escaped text in the code page; controls other than the tab are left out.
 void put_text(std::string& out, std::u16string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
@@ -52,9 +67,7 @@ void put_text(std::string& out, std::u16string_view text) {
             out.resize(at + run);
             char* to = out.data() + at;
             const char16_t* from = text.data() + i;
-            for (size_t k = 0; k < run; ++k) {
-                to[k] = char(from[k]);
-            }
+            narrow(to, from, run);
             i += run;
             if (i == text.size()) {
                 break;
@@ -134,9 +147,9 @@ void put_fields(std::string& out, std::u16string_view fields) {
 
 } // namespace
 
-std::string write_html(const RenditionInput& in) {
-    std::string out;
-    out.reserve(in.text.size() + in.text.size() / 8 + 1024);
+void write_html(const RenditionInput& in, RenditionOut& sink) {
+    std::string& out = sink.bytes;
+    sink.reserve_for(in.text.size());
     out += kHead;
     out += "<title>";
     put_text(out, in.title);
@@ -166,11 +179,18 @@ std::string write_html(const RenditionInput& in) {
         if (line_end == in.text.size()) {
             break;
         }
+        sink.pass_on();
         out += "<p>";
         at = line_end + 1;
     }
     out += "</body>\r\n</html>\r\n";
-    return out;
+    sink.finish();
+}
+
+std::string write_html(const RenditionInput& in) {
+    RenditionOut out;
+    write_html(in, out);
+    return std::move(out.bytes);
 }
 
 } // namespace paginor::convert

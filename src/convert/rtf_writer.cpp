@@ -24,9 +24,10 @@ void put_rtf(std::string& out, std::u16string_view text, bool raw) {
 
 } // namespace
 
-std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
-    std::string out = "{\\rtf1\\ansi\\ansicpg1252";
-    out.reserve(in.text.size() + in.text.size() / 8 + 1024);
+void write_rtf(const RenditionInput& in, std::u16string_view preamble, RenditionOut& sink) {
+    std::string& out = sink.bytes;
+    sink.reserve_for(in.text.size());
+    out += "{\\rtf1\\ansi\\ansicpg1252";
     put_rtf(out, preamble, true);
     out += "\r\n";
     const std::vector<Hit>& hits = *in.hits;
@@ -50,10 +51,17 @@ std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
         if (line_end == in.text.size()) {
             break;
         }
+        sink.pass_on();
         at = line_end + 1;
     }
     out += "}";
-    return out;
+    sink.finish();
+}
+
+std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
+    RenditionOut out;
+    write_rtf(in, preamble, out);
+    return std::move(out.bytes);
 }
 
 } // namespace paginor::convert
