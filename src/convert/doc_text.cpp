@@ -2,7 +2,13 @@
 
 #include "platform/core/unicode.h"
 
+#include <algorithm>
+
 namespace paginor::convert {
+
+void TextSink::reserve(size_t units) {
+    m_text.reserve(std::min(m_text.size() + units, kMaxRenditionText));
+}
 
 void TextSink::append(std::u16string_view text) {
     if (m_cut) {

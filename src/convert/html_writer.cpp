@@ -157,8 +157,8 @@ void write_html(const RenditionInput& in, RenditionOut& sink) {
     out += kStyle;
     put_fields(out, in.field_text);
     const std::vector<Hit>& hits = *in.hits;
-    const MarkupTemplate start(in.hit_start);
-    const MarkupTemplate end(in.hit_end);
+    const MarkupTemplate start(in.hit_start, &put_raw);
+    const MarkupTemplate end(in.hit_end, &put_raw);
     size_t next = 0; // the next hit to place
     size_t at = 0;
     out += "<p>";
@@ -168,9 +168,9 @@ void write_html(const RenditionInput& in, RenditionOut& sink) {
         while (next < hits.size() && hits[next].begin < line_end) {
             const Hit& hit = hits[next];
             put_text(out, in.text.substr(at, hit.begin - at));
-            put_raw(out, start.fill(next + 1, hits.size()));
+            start.put(out, next + 1, hits.size());
             put_text(out, in.text.substr(hit.begin, hit.end - hit.begin));
-            put_raw(out, end.fill(next + 1, hits.size()));
+            end.put(out, next + 1, hits.size());
             at = hit.end;
             ++next;
         }

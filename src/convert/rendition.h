@@ -23,16 +23,18 @@ struct RenditionInput {
     std::u16string_view title;      // the page's title (HTML only)
 };
 
-// Markup cut once at its place-holders, then filled per hit without searching it again.
+// Markup cut once at its place-holders and encoded once, as the writer puts markup raw,
+// then written per hit with its numbers: nothing is searched, built or encoded per hit.
 class MarkupTemplate {
   public:
-    explicit MarkupTemplate(std::u16string_view markup);
-    // The markup for hit number n (from 1) of count.
-    std::u16string fill(size_t n, size_t count) const;
+    using Encode = void (*)(std::string& out, std::u16string_view markup);
+    MarkupTemplate(std::u16string_view markup, Encode encode);
+    // Appends the markup for hit number n (from 1) of count.
+    void put(std::string& out, size_t n, size_t count) const;
 
   private:
-    std::vector<std::u16string> m_text; // one more than m_keys: text around each key
-    std::vector<int> m_keys;            // 0 this hit, 1 previous, 2 next
+    std::vector<std::string> m_text; // one more than m_keys: text around each key
+    std::vector<int> m_keys;         // 0 this hit, 1 previous, 2 next
 };
 
 // Where a rendition's bytes go: kept whole in bytes or, with a drain, handed on in

@@ -22,6 +22,10 @@ void put_rtf(std::string& out, std::u16string_view text, bool raw) {
     }
 }
 
+void put_raw(std::string& out, std::u16string_view markup) {
+    put_rtf(out, markup, true);
+}
+
 } // namespace
 
 void write_rtf(const RenditionInput& in, std::u16string_view preamble, RenditionOut& sink) {
@@ -31,8 +35,8 @@ void write_rtf(const RenditionInput& in, std::u16string_view preamble, Rendition
     put_rtf(out, preamble, true);
     out += "\r\n";
     const std::vector<Hit>& hits = *in.hits;
-    const MarkupTemplate start(in.hit_start);
-    const MarkupTemplate end(in.hit_end);
+    const MarkupTemplate start(in.hit_start, &put_raw);
+    const MarkupTemplate end(in.hit_end, &put_raw);
     size_t next = 0;
     size_t at = 0;
     while (at <= in.text.size()) {
@@ -40,9 +44,9 @@ void write_rtf(const RenditionInput& in, std::u16string_view preamble, Rendition
         while (next < hits.size() && hits[next].begin < line_end) {
             const Hit& hit = hits[next];
             put_rtf(out, in.text.substr(at, hit.begin - at), false);
-            put_rtf(out, start.fill(next + 1, hits.size()), true);
+            start.put(out, next + 1, hits.size());
             put_rtf(out, in.text.substr(hit.begin, hit.end - hit.begin), false);
-            put_rtf(out, end.fill(next + 1, hits.size()), true);
+            end.put(out, next + 1, hits.size());
             at = hit.end;
             ++next;
         }
