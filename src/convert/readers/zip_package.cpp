@@ -111,17 +111,23 @@ std::string_view local_name(std::string_view tag) {
 
 void XmlWalker::walk(platform::XmlNode top) {
     using platform::XmlNodeType;
+    // The names of the elements walked into, for their close(): looked up once each.
+    std::vector<std::string_view> open_names;
     platform::XmlNode node = top.first_child();
     while (!node.is_null() && !stop()) {
         XmlNodeType kind = node.type();
         if (kind == XmlNodeType::Text || kind == XmlNodeType::CData) {
             text(node.raw_value());
-        } else if (kind == XmlNodeType::Element && open(local_name(node.raw_name()), node)) {
-            if (!node.first_child().is_null()) {
-                node = node.first_child();
-                continue;
+        } else if (kind == XmlNodeType::Element) {
+            std::string_view name = local_name(node.raw_name());
+            if (open(name, node)) {
+                if (platform::XmlNode child = node.first_child(); !child.is_null()) {
+                    open_names.push_back(name);
+                    node = child;
+                    continue;
+                }
+                close(name);
             }
-            close(local_name(node.raw_name()));
         }
         // On to the next sibling, closing every element left on the way up.
         while (true) {
@@ -130,12 +136,13 @@ void XmlWalker::walk(platform::XmlNode top) {
                 node = next;
                 break;
             }
-            node = node.parent();
-            if (node.is_null() || node == top) {
+            if (open_names.empty()) {
                 node = {};
                 break;
             }
-            close(local_name(node.raw_name()));
+            node = node.parent();
+            close(open_names.back());
+            open_names.pop_back();
         }
     }
 }
