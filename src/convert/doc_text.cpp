@@ -35,7 +35,13 @@ void TextSink::append_utf8(std::string_view utf8) {
         ++ascii;
     }
     if (ascii == utf8.size() && !m_cut && m_text.size() + ascii <= kMaxRenditionText) {
-        m_text.append(utf8.begin(), utf8.end());
+        // Widened in place: appending the bytes as a range would build a string first.
+        size_t at = m_text.size();
+        m_text.resize(at + ascii);
+        char16_t* to = m_text.data() + at;
+        for (size_t i = 0; i < ascii; ++i) {
+            to[i] = char16_t(uint8_t(utf8[i]));
+        }
         return;
     }
     append(from_utf8(utf8));

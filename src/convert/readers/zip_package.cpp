@@ -115,11 +115,16 @@ void XmlWalker::walk(platform::XmlNode top) {
     std::vector<std::string_view> open_names;
     platform::XmlNode node = top.first_child();
     while (!node.is_null() && !stop()) {
-        XmlNodeType kind = node.type();
-        if (kind == XmlNodeType::Text || kind == XmlNodeType::CData) {
-            text(node.raw_value());
-        } else if (kind == XmlNodeType::Element) {
-            std::string_view name = local_name(node.raw_name());
+        // Only an element has a name here: asking for it first tells the kind too.
+        std::string_view tag = node.raw_name();
+        if (tag.empty()) {
+            std::string_view value = node.raw_value();
+            XmlNodeType kind = value.empty() ? node.type() : XmlNodeType::Text;
+            if (kind == XmlNodeType::Text || kind == XmlNodeType::CData) {
+                text(value);
+            }
+        } else {
+            std::string_view name = local_name(tag);
             if (open(name, node)) {
                 if (platform::XmlNode child = node.first_child(); !child.is_null()) {
                     open_names.push_back(name);
