@@ -59,8 +59,9 @@ void narrow(char* to, const char16_t* from, size_t n) {
     }
 }
 
-// Escaped text in the code page; controls other than the tab are left out.
-void put_text(std::string& out, std::u16string_view text) {
+// Escaped text in the code page; controls other than the tab are left out. With
+// breaks, stops at a "\n" and answers where it is; else (and when none) text.size().
+size_t put_text(std::string& out, std::u16string_view text, bool breaks = false) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (size_t run = plain_run(text.substr(i)); run > 0) {
             size_t at = out.size();
@@ -74,6 +75,9 @@ void put_text(std::string& out, std::u16string_view text) {
             }
         }
         char16_t c = text[i];
+        if (breaks && c == u'\n') {
+            return i;
+        }
         switch (c) {
         case u'&':
             out += "&amp;";
@@ -107,6 +111,7 @@ void put_text(std::string& out, std::u16string_view text) {
             reference(out, lone ? 0xFFFD : c);
         }
     }
+    return text.size();
 }
 
 // Markup goes in raw, but still in the code page.
@@ -159,30 +164,30 @@ void write_html(const RenditionInput& in, RenditionOut& sink) {
     const std::vector<Hit>& hits = *in.hits;
     const MarkupTemplate start(in.hit_start, &put_raw);
     const MarkupTemplate end(in.hit_end, &put_raw);
-    size_t next = 0; // the next hit to place
-    size_t at = 0;
+    std::u16string_view text = in.text;
+    size_t at = 0;        // what is written so far
+    size_t paragraph = 0; // where the open paragraph starts
+    // The text up to the given place, each "\n" closing a paragraph ("<br>" in it when
+    // it held nothing) and opening the next as the escaping meets it: one pass.
+    auto write_to = [&](size_t to) {
+        while ((at += put_text(out, text.substr(at, to - at), true)) < to) {
+            out += at == paragraph ? "<br></p>\r\n" : "</p>\r\n";
+            sink.pass_on();
+            out += "<p>";
+            paragraph = ++at;
+        }
+    };
     out += "<p>";
-    while (at <= in.text.size()) {
-        size_t line_end = find_unit(in.text, at, u'\n');
-        bool empty = line_end == at;
-        while (next < hits.size() && hits[next].begin < line_end) {
-            const Hit& hit = hits[next];
-            put_text(out, in.text.substr(at, hit.begin - at));
-            start.put(out, next + 1, hits.size());
-            put_text(out, in.text.substr(hit.begin, hit.end - hit.begin));
-            end.put(out, next + 1, hits.size());
-            at = hit.end;
-            ++next;
-        }
-        put_text(out, in.text.substr(at, line_end - at));
-        out += empty ? "<br></p>\r\n" : "</p>\r\n";
-        if (line_end == in.text.size()) {
-            break;
-        }
-        sink.pass_on();
-        out += "<p>";
-        at = line_end + 1;
+    for (size_t k = 0; k < hits.size(); ++k) {
+        const Hit& hit = hits[k];
+        write_to(hit.begin);
+        start.put(out, k + 1, hits.size());
+        put_text(out, text.substr(hit.begin, hit.end - hit.begin));
+        end.put(out, k + 1, hits.size());
+        at = hit.end;
     }
+    write_to(text.size());
+    out += text.size() == paragraph ? "<br></p>\r\n" : "</p>\r\n";
     out += "</body>\r\n</html>\r\n";
     sink.finish();
 }
