@@ -3,6 +3,7 @@
 #include "platform/core/unicode.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace paginor::convert {
 
@@ -30,19 +31,28 @@ void TextSink::append_moved(std::u16string&& text) {
 }
 
 void TextSink::append_utf8(std::string_view utf8) {
-    size_t ascii = 0;
-    while (ascii < utf8.size() && uint8_t(utf8[ascii]) < 0x80) {
-        ++ascii;
-    }
-    if (ascii == utf8.size() && !m_cut && m_text.size() + ascii <= kMaxRenditionText) {
-        // Widened in place: appending the bytes as a range would build a string first.
+    if (!m_cut && m_text.size() + utf8.size() <= kMaxRenditionText) {
+        // ASCII, the most of most documents, is widened without a decoder: short pieces
+        // on the stack and appended whole, longer ones in place.
+        char16_t wide[256];
+        bool small = utf8.size() <= std::size(wide);
         size_t at = m_text.size();
-        m_text.resize(at + ascii);
-        char16_t* to = m_text.data() + at;
-        for (size_t i = 0; i < ascii; ++i) {
+        if (!small) {
+            m_text.resize(at + utf8.size());
+        }
+        char16_t* to = small ? wide : m_text.data() + at;
+        uint8_t high = 0;
+        for (size_t i = 0; i < utf8.size(); ++i) {
+            high |= uint8_t(utf8[i]);
             to[i] = char16_t(uint8_t(utf8[i]));
         }
-        return;
+        if (high < 0x80) {
+            if (small) {
+                m_text.append(wide, utf8.size());
+            }
+            return;
+        }
+        m_text.resize(at);
     }
     append(from_utf8(utf8));
 }

@@ -105,8 +105,13 @@ platform::XmlDocument ZipPackage::read_xml(std::string_view name) {
 }
 
 std::string_view local_name(std::string_view tag) {
-    size_t colon = tag.find(':');
-    return colon == std::string_view::npos ? tag : tag.substr(colon + 1);
+    // Tags are short: a plain loop beats a call to the library's search.
+    for (size_t i = 0; i < tag.size(); ++i) {
+        if (tag[i] == ':') {
+            return tag.substr(i + 1);
+        }
+    }
+    return tag;
 }
 
 void XmlWalker::walk(platform::XmlNode top) {
