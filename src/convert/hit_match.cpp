@@ -118,10 +118,10 @@ class FirstLetters {
     static constexpr size_t kMaxBlockLetters = 6;
 
     bool maybe_in(UnitBlock v) const {
-        UnitBlock folded = v | 0x20;
-        UnitMask found = v >= 0x80;
+        UnitBlock folded = v | uint16_t(0x20);
+        UnitMask found = v >= uint16_t(0x80);
         for (char16_t c : m_ascii) {
-            found |= folded == c;
+            found |= folded == uint16_t(c);
         }
         return any_lane(found);
     }

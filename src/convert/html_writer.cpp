@@ -31,7 +31,8 @@ bool plain(char16_t c) {
 
 // The lanes of v that are not plain.
 UnitMask not_plain(UnitBlock v) {
-    return UnitMask(v - 0x20 >= 0x60) | (v == u'&') | (v == u'<') | (v == u'>') | (v == u'"');
+    return UnitMask(v - uint16_t(0x20) >= uint16_t(0x60)) | (v == uint16_t('&')) |
+           (v == uint16_t('<')) | (v == uint16_t('>')) | (v == uint16_t('"'));
 }
 
 // The length of the run of plain characters that starts text.

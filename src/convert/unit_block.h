@@ -27,7 +27,8 @@ inline bool any_lane(UnitMask m) {
 
 // Where c next occurs in text at or after from; text.size() when nowhere.
 inline size_t find_unit(std::u16string_view text, size_t from, char16_t c) {
-    while (from + kBlockUnits <= text.size() && !any_lane(load_block(text.data() + from) == c)) {
+    while (from + kBlockUnits <= text.size() &&
+           !any_lane(load_block(text.data() + from) == uint16_t(c))) {
         from += kBlockUnits;
     }
     while (from < text.size() && text[from] != c) {
