@@ -9,6 +9,7 @@
 #include "platform/files/path.h"
 
 #include <cstdio>
+#include <functional>
 
 namespace paginor::convert {
 
@@ -20,26 +21,38 @@ std::unique_ptr<DocConverter> make_real() {
 
 DocConverterFactory g_factory = &make_real;
 
-// Writes bytes under a name beside target and renames it into place: a reader of the
-// target sees either nothing or the whole page, and a failure leaves no target.
-void write_beside(std::u16string_view target, const std::string& bytes) {
+[[noreturn]] void write_failed(std::u16string_view target, std::u16string_view why) {
+    raise_convert(ConvertCode::WriteFailed, kDocSource, target, std::u16string(why));
+}
+
+// Writes the rendition under a name beside target as write makes it, block by block,
+// and renames it into place: a reader of the target sees either nothing or the whole
+// page, and a failure leaves no target.
+void write_beside(std::u16string_view target, const std::function<void(RenditionOut&)>& write) {
     std::u16string part = std::u16string(target) + u".part~";
+    std::string part_path = platform::native_path(part);
     try {
         platform::File file =
             platform::File::open(part, platform::FileAccess::Write, platform::FileShare::None,
                                  platform::FileDisposition::CreateAlways);
-        file.write_at(0, std::as_bytes(std::span(bytes.data(), bytes.size())));
+        uint64_t written = 0;
+        RenditionOut out;
+        out.drain = [&](std::string_view block) {
+            file.write_at(written, std::as_bytes(std::span(block.data(), block.size())));
+            written += block.size();
+        };
+        write(out);
         file.close();
     } catch (const RuntimeError& e) {
-        std::remove(platform::native_path(part).c_str());
-        raise_convert(ConvertCode::WriteFailed, kDocSource, target,
-                      u"The rendition cannot be written (" + e.description() + u")");
+        std::remove(part_path.c_str());
+        write_failed(target, u"The rendition cannot be written (" + e.description() + u")");
+    } catch (...) {
+        std::remove(part_path.c_str());
+        throw;
     }
-    if (std::rename(platform::native_path(part).c_str(), platform::native_path(target).c_str()) !=
-        0) {
-        std::remove(platform::native_path(part).c_str());
-        raise_convert(ConvertCode::WriteFailed, kDocSource, target,
-                      u"The rendition cannot be put in place");
+    if (std::rename(part_path.c_str(), platform::native_path(target).c_str()) != 0) {
+        std::remove(part_path.c_str());
+        write_failed(target, u"The rendition cannot be put in place");
     }
 }
 
@@ -59,16 +72,17 @@ void DocConverter::run() {
         raise_convert(ConvertCode::BadSetting, kDocSource, m_source, u"No target file was given");
     }
     std::u16string text = read_document(m_source);
-    std::string bytes = render(text);
     if (m_as_text) {
+        RenditionOut out;
+        render(text, out);
         // Both forms are code-page bytes (rich text is plain ASCII), read back one to one.
-        m_result = from_codepage(bytes);
+        m_result = from_codepage(out.bytes);
         return;
     }
-    write_beside(m_target, bytes);
+    write_beside(m_target, [&](RenditionOut& out) { render(text, out); });
 }
 
-std::string DocConverter::render(std::u16string_view text) const {
+void DocConverter::render(std::u16string_view text, RenditionOut& out) const {
     // The note closing a cut document is ours, not the document's: no hits in it.
     std::u16string_view searched = text;
     if (searched.ends_with(kRestNotShown)) {
@@ -82,7 +96,11 @@ std::string DocConverter::render(std::u16string_view text) const {
     in.hit_end = m_hit_end;
     in.field_text = m_fields;
     in.title = platform::path_name(m_source);
-    return m_format == kFormatHtml ? write_html(in) : write_rtf(in, m_preamble);
+    if (m_format == kFormatHtml) {
+        write_html(in, out);
+    } else {
+        write_rtf(in, m_preamble, out);
+    }
 }
 
 std::unique_ptr<DocConverter> create_doc_converter() {

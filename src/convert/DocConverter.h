@@ -17,6 +17,8 @@
 
 namespace paginor::convert {
 
+struct RenditionOut;
+
 inline constexpr int32_t kFormatHtml = 226;
 inline constexpr int32_t kFormatRtf = 212;
 
@@ -44,7 +46,7 @@ class DocConverter {
     const std::u16string& index_location() const { return m_index; }
 
   private:
-    std::string render(std::u16string_view text) const;
+    void render(std::u16string_view text, RenditionOut& out) const;
 
     std::u16string m_hit_start;
     std::u16string m_hit_end;

@@ -2,7 +2,14 @@
 
 #include "platform/core/unicode.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace paginor::convert {
+
+void TextSink::reserve(size_t units) {
+    m_text.reserve(std::min(m_text.size() + units, kMaxRenditionText));
+}
 
 void TextSink::append(std::u16string_view text) {
     if (m_cut) {
@@ -24,13 +31,28 @@ void TextSink::append_moved(std::u16string&& text) {
 }
 
 void TextSink::append_utf8(std::string_view utf8) {
-    size_t ascii = 0;
-    while (ascii < utf8.size() && uint8_t(utf8[ascii]) < 0x80) {
-        ++ascii;
-    }
-    if (ascii == utf8.size() && !m_cut && m_text.size() + ascii <= kMaxRenditionText) {
-        m_text.append(utf8.begin(), utf8.end());
-        return;
+    if (!m_cut && m_text.size() + utf8.size() <= kMaxRenditionText) {
+        // ASCII, the most of most documents, is widened without a decoder: short pieces
+        // on the stack and appended whole, longer ones in place.
+        char16_t wide[256];
+        bool small = utf8.size() <= std::size(wide);
+        size_t at = m_text.size();
+        if (!small) {
+            m_text.resize(at + utf8.size());
+        }
+        char16_t* to = small ? wide : m_text.data() + at;
+        uint8_t high = 0;
+        for (size_t i = 0; i < utf8.size(); ++i) {
+            high |= uint8_t(utf8[i]);
+            to[i] = char16_t(uint8_t(utf8[i]));
+        }
+        if (high < 0x80) {
+            if (small) {
+                m_text.append(wide, utf8.size());
+            }
+            return;
+        }
+        m_text.resize(at);
     }
     append(from_utf8(utf8));
 }

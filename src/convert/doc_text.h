@@ -15,6 +15,9 @@ inline constexpr std::u16string_view kRestNotShown =
 
 class TextSink {
   public:
+    // Room for this many more units, a reader's bound on what is to come (never past the
+    // cut), so that a large document's text is not copied as it grows.
+    void reserve(size_t units);
     void append(std::u16string_view text);
     // The same, taking the text over without a copy when nothing came before it.
     void append_moved(std::u16string&& text);

@@ -1,4 +1,5 @@
 #include "convert/hits.h"
+#include "convert/unit_block.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -83,6 +84,52 @@ size_t match_rest(std::u16string_view text, Word first, const HitTerm& term) {
     return w.end;
 }
 
+// The first letters of the terms, folded, and a scan for the next character that folds
+// to one of them. Blocks of ASCII that hold none are passed over eight units at a time:
+// "c | 0x20" folds every ASCII letter and may let a few other units through, which the
+// exact test then turns away; every unit past ASCII goes to the exact test.
+class FirstLetters {
+  public:
+    void add(char16_t folded) {
+        if (m_table[folded] == 0 && folded < 0x80) {
+            m_ascii.push_back(folded);
+        }
+        m_table[folded] = 1;
+    }
+
+    const char16_t* next(const char16_t* p, const char16_t* end) const {
+        bool blocks = m_ascii.size() <= kMaxBlockLetters;
+        while (p < end) {
+            if (blocks && end - p >= ptrdiff_t(kBlockUnits) && !maybe_in(load_block(p))) {
+                p += kBlockUnits;
+                continue;
+            }
+            const char16_t* stop = std::min(end, p + kBlockUnits);
+            for (; p < stop; ++p) {
+                if (m_table[fold_letter(*p)] != 0) {
+                    return p;
+                }
+            }
+        }
+        return end;
+    }
+
+  private:
+    static constexpr size_t kMaxBlockLetters = 6;
+
+    bool maybe_in(UnitBlock v) const {
+        UnitBlock folded = v | uint16_t(0x20);
+        UnitMask found = v >= uint16_t(0x80);
+        for (char16_t c : m_ascii) {
+            found |= folded == uint16_t(c);
+        }
+        return any_lane(found);
+    }
+
+    std::vector<uint8_t> m_table = std::vector<uint8_t>(0x10000);
+    std::vector<char16_t> m_ascii;
+};
+
 } // namespace
 
 std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>& terms) {
@@ -99,21 +146,32 @@ std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>&
     if (terms.empty()) {
         return hits;
     }
-    // Most words of a document start no term: a word's length and first letter rule them
-    // out before it is folded and looked up.
-    std::vector<bool> lengths(64);
-    std::vector<bool> firsts(0x10000);
+    // Most words of a document start no term: the scan stops only where a term's first
+    // letter starts a word, and a word's length rules out most of the rest before it is
+    // folded and looked up.
+    std::vector<uint8_t> lengths(64);
+    FirstLetters firsts;
     for (const auto& [word, list] : by_first) {
-        lengths[std::min<size_t>(word.size(), 63)] = true;
-        firsts[word.front()] = true;
+        lengths[std::min<size_t>(word.size(), 63)] = 1;
+        firsts.add(word.front());
+    }
+    for (const HitTerm* term : prefixes) {
+        firsts.add(term->words.front().front());
     }
     std::u16string folded;
-    size_t at = 0;
-    while (true) {
-        Word w = next_word(text, at, nullptr);
-        if (w.begin == w.end) {
-            break;
+    const char16_t* const begin = text.data();
+    const char16_t* const end = begin + text.size();
+    const char16_t* p = begin;
+    while ((p = firsts.next(p, end)) != end) {
+        if (p != begin && is_word_char(p[-1])) {
+            ++p; // inside a word
+            continue;
         }
+        const char16_t* word_end = p + 1;
+        while (word_end < end && is_word_char(*word_end)) {
+            ++word_end;
+        }
+        Word w{size_t(p - begin), size_t(word_end - begin)};
         size_t best = 0;
         for (const HitTerm* term : prefixes) {
             if (word_equals(text, w, term->words.front(), true)) {
@@ -121,10 +179,10 @@ std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>&
             }
         }
         size_t n = w.end - w.begin;
-        if (lengths[std::min<size_t>(n, 63)] && firsts[fold_letter(text[w.begin])]) {
+        if (lengths[std::min<size_t>(n, 63)]) {
             folded.clear();
-            for (size_t i = w.begin; i < w.end; ++i) {
-                folded += fold_letter(text[i]);
+            for (const char16_t* c = p; c < word_end; ++c) {
+                folded += fold_letter(*c);
             }
             if (auto found = by_first.find(folded); found != by_first.end()) {
                 for (const HitTerm* term : found->second) {
@@ -132,11 +190,9 @@ std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>&
                 }
             }
         }
+        p = best != 0 ? begin + best : word_end;
         if (best != 0) {
             hits.push_back({w.begin, best});
-            at = best;
-        } else {
-            at = w.end;
         }
     }
     return hits;

@@ -1,4 +1,7 @@
 #include "convert/rendition.h"
+#include "convert/unit_block.h"
+
+#include <cstring>
 
 namespace paginor::convert {
 
@@ -20,29 +23,62 @@ void reference(std::string& out, uint32_t code) {
     out += ';';
 }
 
+// Printable ASCII but the four escaped: written as it is. Branch-free, so that runs of
+// it are measured many characters at a time.
 bool plain(char16_t c) {
-    return c >= 0x20 && c < 0x80 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+    return uint16_t(c - 0x20) < 0x60 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
 }
 
-// Escaped text in the code page; controls other than the tab are left out.
-void put_text(std::string& out, std::u16string_view text) {
+// The lanes of v that are not plain.
+UnitMask not_plain(UnitBlock v) {
+    return UnitMask(v - uint16_t(0x20) >= uint16_t(0x60)) | (v == uint16_t('&')) |
+           (v == uint16_t('<')) | (v == uint16_t('>')) | (v == uint16_t('"'));
+}
+
+// The length of the run of plain characters that starts text.
+size_t plain_run(std::u16string_view text) {
+    size_t n = 0;
+    while (n + kBlockUnits <= text.size() && !any_lane(not_plain(load_block(text.data() + n)))) {
+        n += kBlockUnits;
+    }
+    while (n < text.size() && plain(text[n])) {
+        ++n;
+    }
+    return n;
+}
+
+// Units below 0x80 written as the bytes they are.
+void narrow(char* to, const char16_t* from, size_t n) {
+    using Bytes = uint8_t __attribute__((vector_size(8)));
+    size_t k = 0;
+    for (; k + kBlockUnits <= n; k += kBlockUnits) {
+        Bytes bytes = __builtin_convertvector(load_block(from + k), Bytes);
+        std::memcpy(to + k, &bytes, sizeof bytes);
+    }
+    for (; k < n; ++k) {
+        to[k] = char(from[k]);
+    }
+}
+
+// Escaped text in the code page; controls other than the tab are left out. With
+// breaks, stops at a "\n" and answers where it is; else (and when none) text.size().
+size_t put_text(std::string& out, std::u16string_view text, bool breaks = false) {
     for (size_t i = 0; i < text.size(); ++i) {
-        size_t run = i;
-        while (run < text.size() && plain(text[run])) {
-            ++run;
-        }
-        if (run > i) {
+        if (size_t run = plain_run(text.substr(i)); run > 0) {
             size_t at = out.size();
-            out.resize(at + (run - i));
-            for (size_t k = i; k < run; ++k) {
-                out[at + k - i] = char(text[k]);
-            }
-            i = run;
+            out.resize(at + run);
+            char* to = out.data() + at;
+            const char16_t* from = text.data() + i;
+            narrow(to, from, run);
+            i += run;
             if (i == text.size()) {
                 break;
             }
         }
         char16_t c = text[i];
+        if (breaks && c == u'\n') {
+            return i;
+        }
         switch (c) {
         case u'&':
             out += "&amp;";
@@ -76,6 +112,7 @@ void put_text(std::string& out, std::u16string_view text) {
             reference(out, lone ? 0xFFFD : c);
         }
     }
+    return text.size();
 }
 
 // Markup goes in raw, but still in the code page.
@@ -116,9 +153,9 @@ void put_fields(std::string& out, std::u16string_view fields) {
 
 } // namespace
 
-std::string write_html(const RenditionInput& in) {
-    std::string out;
-    out.reserve(in.text.size() + in.text.size() / 8 + 1024);
+void write_html(const RenditionInput& in, RenditionOut& sink) {
+    std::string& out = sink.bytes;
+    sink.reserve_for(in.text.size());
     out += kHead;
     out += "<title>";
     put_text(out, in.title);
@@ -126,34 +163,40 @@ std::string write_html(const RenditionInput& in) {
     out += kStyle;
     put_fields(out, in.field_text);
     const std::vector<Hit>& hits = *in.hits;
-    const MarkupTemplate start(in.hit_start);
-    const MarkupTemplate end(in.hit_end);
-    size_t next = 0; // the next hit to place
-    size_t at = 0;
+    const MarkupTemplate start(in.hit_start, &put_raw);
+    const MarkupTemplate end(in.hit_end, &put_raw);
+    std::u16string_view text = in.text;
+    size_t at = 0;        // what is written so far
+    size_t paragraph = 0; // where the open paragraph starts
+    // The text up to the given place, each "\n" closing a paragraph ("<br>" in it when
+    // it held nothing) and opening the next as the escaping meets it: one pass.
+    auto write_to = [&](size_t to) {
+        while ((at += put_text(out, text.substr(at, to - at), true)) < to) {
+            out += at == paragraph ? "<br></p>\r\n" : "</p>\r\n";
+            sink.pass_on();
+            out += "<p>";
+            paragraph = ++at;
+        }
+    };
     out += "<p>";
-    while (at <= in.text.size()) {
-        size_t line_end = in.text.find(u'\n', at);
-        line_end = line_end == std::u16string_view::npos ? in.text.size() : line_end;
-        bool empty = line_end == at;
-        while (next < hits.size() && hits[next].begin < line_end) {
-            const Hit& hit = hits[next];
-            put_text(out, in.text.substr(at, hit.begin - at));
-            put_raw(out, start.fill(next + 1, hits.size()));
-            put_text(out, in.text.substr(hit.begin, hit.end - hit.begin));
-            put_raw(out, end.fill(next + 1, hits.size()));
-            at = hit.end;
-            ++next;
-        }
-        put_text(out, in.text.substr(at, line_end - at));
-        out += empty ? "<br></p>\r\n" : "</p>\r\n";
-        if (line_end == in.text.size()) {
-            break;
-        }
-        out += "<p>";
-        at = line_end + 1;
+    for (size_t k = 0; k < hits.size(); ++k) {
+        const Hit& hit = hits[k];
+        write_to(hit.begin);
+        start.put(out, k + 1, hits.size());
+        put_text(out, text.substr(hit.begin, hit.end - hit.begin));
+        end.put(out, k + 1, hits.size());
+        at = hit.end;
     }
+    write_to(text.size());
+    out += text.size() == paragraph ? "<br></p>\r\n" : "</p>\r\n";
     out += "</body>\r\n</html>\r\n";
-    return out;
+    sink.finish();
+}
+
+std::string write_html(const RenditionInput& in) {
+    RenditionOut out;
+    write_html(in, out);
+    return std::move(out.bytes);
 }
 
 } // namespace paginor::convert

@@ -6,6 +6,8 @@
 
 #include "convert/hits.h"
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,25 +23,59 @@ struct RenditionInput {
     std::u16string_view title;      // the page's title (HTML only)
 };
 
-// Markup cut once at its place-holders, then filled per hit without searching it again.
+// Markup cut once at its place-holders and encoded once, as the writer puts markup raw,
+// then written per hit with its numbers: nothing is searched, built or encoded per hit.
 class MarkupTemplate {
   public:
-    explicit MarkupTemplate(std::u16string_view markup);
-    // The markup for hit number n (from 1) of count.
-    std::u16string fill(size_t n, size_t count) const;
+    using Encode = void (*)(std::string& out, std::u16string_view markup);
+    MarkupTemplate(std::u16string_view markup, Encode encode);
+    // Appends the markup for hit number n (from 1) of count.
+    void put(std::string& out, size_t n, size_t count) const;
 
   private:
-    std::vector<std::u16string> m_text; // one more than m_keys: text around each key
-    std::vector<int> m_keys;            // 0 this hit, 1 previous, 2 next
+    std::vector<std::string> m_text; // one more than m_keys: text around each key
+    std::vector<int> m_keys;         // 0 this hit, 1 previous, 2 next
+};
+
+// Where a rendition's bytes go: kept whole in bytes or, with a drain, handed on in
+// blocks of about kBlockBytes as they are made, so that a large page is written as it
+// grows and never held whole.
+struct RenditionOut {
+    static constexpr size_t kBlockBytes = size_t(1) << 20;
+    std::string bytes;
+    std::function<void(std::string_view)> drain; // null: everything stays in bytes
+
+    // Room for a rendition of text of this many units: the whole of it, or a block and
+    // some when it is handed on.
+    void reserve_for(size_t units) {
+        size_t whole = units + units / 8 + 1024;
+        bytes.reserve(drain ? std::min(whole, 2 * kBlockBytes) : whole);
+    }
+    // Passes the bytes so far on once they fill a block.
+    void pass_on() {
+        if (drain && bytes.size() >= kBlockBytes) {
+            drain(bytes);
+            bytes.clear();
+        }
+    }
+    // Passes on the rest at the end.
+    void finish() {
+        if (drain && !bytes.empty()) {
+            drain(bytes);
+            bytes.clear();
+        }
+    }
 };
 
 // The page's bytes: text escaped ("&", "<", ">", '"'), characters the code page lacks
 // as "&#N;", the field text as a name/value table above the text, one paragraph a line.
+void write_html(const RenditionInput& in, RenditionOut& out);
 std::string write_html(const RenditionInput& in);
 
 // "{\rtf1\ansi\ansicpg1252", the preamble, then the text with "\", "{" and "}"
 // escaped, tabs as "\tab", everything beyond ASCII as "\uN?", each paragraph closed by
 // "\par"; the whole is ASCII.
+void write_rtf(const RenditionInput& in, std::u16string_view preamble, RenditionOut& out);
 std::string write_rtf(const RenditionInput& in, std::u16string_view preamble);
 
 // The byte of the Windows-1252 code page for c; -1 when it has none (C1 controls count

@@ -1,38 +1,45 @@
 #include "convert/rendition.h"
 
+#include <charconv>
+
 namespace paginor::convert {
 
 namespace {
 constexpr std::u16string_view kKeys[] = {u"%%ThisHit%%", u"%%PrevHit%%", u"%%NextHit%%"};
 }
 
-MarkupTemplate::MarkupTemplate(std::u16string_view markup) {
-    m_text.emplace_back();
+MarkupTemplate::MarkupTemplate(std::u16string_view markup, Encode encode) {
+    std::u16string text;
     size_t i = 0;
-    while (i < markup.size()) {
+    while (true) {
         int key = -1;
-        for (int k = 0; k < 3 && key < 0; ++k) {
+        for (int k = 0; k < 3 && key < 0 && i < markup.size(); ++k) {
             key = markup.substr(i, kKeys[k].size()) == kKeys[k] ? k : -1;
         }
-        if (key < 0) {
-            m_text.back() += markup[i++];
+        if (key < 0 && i < markup.size()) {
+            text += markup[i++];
             continue;
         }
+        // Markup is encoded a character at a time, so its pieces may be encoded apart.
+        encode(m_text.emplace_back(), text);
+        text.clear();
+        if (key < 0) {
+            return;
+        }
         m_keys.push_back(key);
-        m_text.emplace_back();
         i += kKeys[key].size();
     }
 }
 
-std::u16string MarkupTemplate::fill(size_t n, size_t count) const {
+void MarkupTemplate::put(std::string& out, size_t n, size_t count) const {
     const size_t values[] = {n, n > 1 ? n - 1 : 1, n < count ? n + 1 : count};
-    std::u16string out = m_text.front();
+    out += m_text.front();
     for (size_t k = 0; k < m_keys.size(); ++k) {
-        std::string digits = std::to_string(values[m_keys[k]]);
-        out.append(digits.begin(), digits.end());
+        char digits[24];
+        auto done = std::to_chars(digits, digits + sizeof digits, values[m_keys[k]]);
+        out.append(digits, done.ptr);
         out += m_text[k + 1];
     }
-    return out;
 }
 
 int codepage_byte(char16_t c) {

@@ -1,4 +1,5 @@
 #include "convert/rendition.h"
+#include "convert/unit_block.h"
 
 namespace paginor::convert {
 
@@ -21,27 +22,31 @@ void put_rtf(std::string& out, std::u16string_view text, bool raw) {
     }
 }
 
+void put_raw(std::string& out, std::u16string_view markup) {
+    put_rtf(out, markup, true);
+}
+
 } // namespace
 
-std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
-    std::string out = "{\\rtf1\\ansi\\ansicpg1252";
-    out.reserve(in.text.size() + in.text.size() / 8 + 1024);
+void write_rtf(const RenditionInput& in, std::u16string_view preamble, RenditionOut& sink) {
+    std::string& out = sink.bytes;
+    sink.reserve_for(in.text.size());
+    out += "{\\rtf1\\ansi\\ansicpg1252";
     put_rtf(out, preamble, true);
     out += "\r\n";
     const std::vector<Hit>& hits = *in.hits;
-    const MarkupTemplate start(in.hit_start);
-    const MarkupTemplate end(in.hit_end);
+    const MarkupTemplate start(in.hit_start, &put_raw);
+    const MarkupTemplate end(in.hit_end, &put_raw);
     size_t next = 0;
     size_t at = 0;
     while (at <= in.text.size()) {
-        size_t line_end = in.text.find(u'\n', at);
-        line_end = line_end == std::u16string_view::npos ? in.text.size() : line_end;
+        size_t line_end = find_unit(in.text, at, u'\n');
         while (next < hits.size() && hits[next].begin < line_end) {
             const Hit& hit = hits[next];
             put_rtf(out, in.text.substr(at, hit.begin - at), false);
-            put_rtf(out, start.fill(next + 1, hits.size()), true);
+            start.put(out, next + 1, hits.size());
             put_rtf(out, in.text.substr(hit.begin, hit.end - hit.begin), false);
-            put_rtf(out, end.fill(next + 1, hits.size()), true);
+            end.put(out, next + 1, hits.size());
             at = hit.end;
             ++next;
         }
@@ -50,10 +55,17 @@ std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
         if (line_end == in.text.size()) {
             break;
         }
+        sink.pass_on();
         at = line_end + 1;
     }
     out += "}";
-    return out;
+    sink.finish();
+}
+
+std::string write_rtf(const RenditionInput& in, std::u16string_view preamble) {
+    RenditionOut out;
+    write_rtf(in, preamble, out);
+    return std::move(out.bytes);
 }
 
 } // namespace paginor::convert

@@ -83,6 +83,33 @@ TEST(DocConverter, CutsTheLongestDocumentsWithANote) {
     EXPECT_EQ(text.substr(kMaxRenditionText - 3), u"abc\n" + std::u16string(kRestNotShown));
 }
 
+// A page larger than the blocks it is written in reads back as the one kept whole.
+TEST(DocConverter, WritesALargePageWholeBlockByBlock) {
+    FileTestDir dir;
+    std::string text;
+    for (int i = 0; text.size() < (size_t(3) << 20); ++i) {
+        text += i % 7 == 0 ? "A contract & a <clause>\r\n" : "Nothing of note, caf\xC3\xA9.\f";
+    }
+    dir.write(u"big.txt", text);
+    for (int32_t format : {kFormatHtml, kFormatRtf}) {
+        auto render = [&](bool as_text) {
+            auto c = create_doc_converter();
+            c->set_hit_start(u"<b id=%%ThisHit%%>");
+            c->set_hit_end(u"</b>");
+            c->set_source_file(dir / u"big.txt");
+            c->set_hit_list(u"contract");
+            c->set_return_as_text(as_text);
+            c->set_target_file(dir / u"big.out");
+            c->set_format_code(format);
+            c->run();
+            return as_text ? to_utf8(c->result_text()) : dir.read(u"big.out");
+        };
+        std::string page = render(false);
+        EXPECT_GT(page.size(), size_t(3) << 20);
+        EXPECT_EQ(to_utf8(from_codepage(page)), render(true)) << format;
+    }
+}
+
 // A zip whose one entry is a run of zeros of the given size, made from fragments that all
 // point at one block of zeros; with a password the entry is encrypted.
 std::string zeros_zip(const std::string& entry, uint64_t size, const char* password = nullptr) {

@@ -1,5 +1,7 @@
 #include "convert/readers/package_readers.h"
 
+#include <algorithm>
+
 namespace paginor::convert {
 
 namespace {
@@ -52,7 +54,10 @@ class DocxWalker : public SinkWalker {
 } // namespace
 
 void read_docx(ZipPackage& package, TextSink& out) {
+    uint64_t before = package.inflated();
     platform::XmlDocument doc = package.read_xml("word/document.xml");
+    // The text is never longer, in UTF-16 units, than the UTF-8 it was parsed from.
+    out.reserve(size_t(std::min<uint64_t>(package.inflated() - before, kMaxRenditionText)));
     DocxWalker walker(out);
     walker.walk(doc.node());
 }

@@ -105,23 +105,39 @@ platform::XmlDocument ZipPackage::read_xml(std::string_view name) {
 }
 
 std::string_view local_name(std::string_view tag) {
-    size_t colon = tag.find(':');
-    return colon == std::string_view::npos ? tag : tag.substr(colon + 1);
+    // Tags are short: a plain loop beats a call to the library's search.
+    for (size_t i = 0; i < tag.size(); ++i) {
+        if (tag[i] == ':') {
+            return tag.substr(i + 1);
+        }
+    }
+    return tag;
 }
 
 void XmlWalker::walk(platform::XmlNode top) {
     using platform::XmlNodeType;
+    // The names of the elements walked into, for their close(): looked up once each.
+    std::vector<std::string_view> open_names;
     platform::XmlNode node = top.first_child();
     while (!node.is_null() && !stop()) {
-        XmlNodeType kind = node.type();
-        if (kind == XmlNodeType::Text || kind == XmlNodeType::CData) {
-            text(node.raw_value());
-        } else if (kind == XmlNodeType::Element && open(local_name(node.raw_name()), node)) {
-            if (!node.first_child().is_null()) {
-                node = node.first_child();
-                continue;
+        // Only an element has a name here: asking for it first tells the kind too.
+        std::string_view tag = node.raw_name();
+        if (tag.empty()) {
+            std::string_view value = node.raw_value();
+            XmlNodeType kind = value.empty() ? node.type() : XmlNodeType::Text;
+            if (kind == XmlNodeType::Text || kind == XmlNodeType::CData) {
+                text(value);
             }
-            close(local_name(node.raw_name()));
+        } else {
+            std::string_view name = local_name(tag);
+            if (open(name, node)) {
+                if (platform::XmlNode child = node.first_child(); !child.is_null()) {
+                    open_names.push_back(name);
+                    node = child;
+                    continue;
+                }
+                close(name);
+            }
         }
         // On to the next sibling, closing every element left on the way up.
         while (true) {
@@ -130,12 +146,13 @@ void XmlWalker::walk(platform::XmlNode top) {
                 node = next;
                 break;
             }
-            node = node.parent();
-            if (node.is_null() || node == top) {
+            if (open_names.empty()) {
                 node = {};
                 break;
             }
-            close(local_name(node.raw_name()));
+            node = node.parent();
+            close(open_names.back());
+            open_names.pop_back();
         }
     }
 }

@@ -33,6 +33,8 @@ class ZipPackage {
     platform::XmlDocument read_xml(std::string_view name);
 
     std::u16string_view path() const { return m_path; }
+    // Bytes inflated so far, by every read.
+    uint64_t inflated() const { return m_inflated; }
 
   private:
     std::u16string m_path;

@@ -5,7 +5,9 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <bit>
 #include <string>
+#include <type_traits>
 
 namespace paginor::platform {
 
@@ -16,6 +18,31 @@ namespace {
 constexpr unsigned kParseOptions = pugi::parse_cdata | pugi::parse_escapes |
                                    pugi::parse_wconv_attribute | pugi::parse_eol |
                                    pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+
+// pugixml's handles are one pointer each, but their constructors, tests and
+// internal_object() live in the shared library: a step through the tree would cost three
+// calls instead of one. The handles are trivially copyable, so they are made and unmade
+// in place.
+static_assert(std::is_trivially_copyable_v<pugi::xml_node> &&
+              sizeof(pugi::xml_node) == sizeof(pugi::xml_node_struct*));
+static_assert(std::is_trivially_copyable_v<pugi::xml_attribute> &&
+              sizeof(pugi::xml_attribute) == sizeof(void*));
+
+pugi::xml_node handle(pugi::xml_node_struct* node) {
+    return std::bit_cast<pugi::xml_node>(node);
+}
+
+pugi::xml_node_struct* raw(pugi::xml_node node) {
+    return std::bit_cast<pugi::xml_node_struct*>(node);
+}
+
+bool present(pugi::xml_node node) {
+    return raw(node) != nullptr;
+}
+
+bool present(pugi::xml_attribute a) {
+    return std::bit_cast<void*>(a) != nullptr;
+}
 
 std::u16string from_pugi(const char* text) {
     return from_utf8(text == nullptr ? "" : text);
@@ -92,8 +119,8 @@ template <class Enter, class Leave> void walk(pugi::xml_node top, Enter&& enter,
         if (visit == Visit::Stop) {
             return;
         }
-        if (visit == Visit::Descend && node.first_child()) {
-            node = node.first_child();
+        if (pugi::xml_node child = node.first_child(); visit == Visit::Descend && present(child)) {
+            node = child;
             ++depth;
             continue;
         }
@@ -102,7 +129,7 @@ template <class Enter, class Leave> void walk(pugi::xml_node top, Enter&& enter,
             if (depth == 0) {
                 return;
             }
-            if (pugi::xml_node next = node.next_sibling()) {
+            if (pugi::xml_node next = node.next_sibling(); present(next)) {
                 node = next;
                 break;
             }
@@ -189,8 +216,8 @@ struct Problem {
 };
 
 bool has_duplicate_attribute(pugi::xml_node element) {
-    for (pugi::xml_attribute a : element.attributes()) {
-        for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+    for (pugi::xml_attribute a = element.first_attribute(); present(a); a = a.next_attribute()) {
+        for (pugi::xml_attribute b = a.next_attribute(); present(b); b = b.next_attribute()) {
             if (std::string_view(a.name()) == b.name()) {
                 return true;
             }
@@ -248,7 +275,7 @@ Problem not_well_formed(const pugi::xml_document& doc) {
 } // namespace
 
 XmlNodeType XmlNode::type() const {
-    switch (pugi::xml_node(m_node).type()) {
+    switch (handle(m_node).type()) {
     case pugi::node_document:
         return XmlNodeType::Document;
     case pugi::node_element:
@@ -267,29 +294,29 @@ XmlNodeType XmlNode::type() const {
 }
 
 XmlNode XmlNode::first_child() const {
-    return XmlNode(pugi::xml_node(m_node).first_child().internal_object());
+    return XmlNode(raw(handle(m_node).first_child()));
 }
 
 XmlNode XmlNode::next_sibling() const {
-    return XmlNode(pugi::xml_node(m_node).next_sibling().internal_object());
+    return XmlNode(raw(handle(m_node).next_sibling()));
 }
 
 XmlNode XmlNode::parent() const {
-    return XmlNode(pugi::xml_node(m_node).parent().internal_object());
+    return XmlNode(raw(handle(m_node).parent()));
 }
 
 std::string_view XmlNode::raw_name() const {
-    return type() == XmlNodeType::Element ? pugi::xml_node(m_node).name() : "";
+    return type() == XmlNodeType::Element ? handle(m_node).name() : "";
 }
 
 std::string_view XmlNode::raw_value() const {
     XmlNodeType kind = type();
     bool text = kind == XmlNodeType::Text || kind == XmlNodeType::CData;
-    return text ? pugi::xml_node(m_node).value() : "";
+    return text ? handle(m_node).value() : "";
 }
 
 std::string_view XmlNode::raw_attribute(std::string_view name) const {
-    for (pugi::xml_attribute a = pugi::xml_node(m_node).first_attribute(); a;
+    for (pugi::xml_attribute a = handle(m_node).first_attribute(); present(a);
          a = a.next_attribute()) {
         if (name == a.name()) {
             return a.value();
@@ -339,8 +366,8 @@ std::u16string XmlNode::text() const {
 
 std::vector<XmlNode> XmlNode::children() const {
     std::vector<XmlNode> out;
-    for (pugi::xml_node child : pugi::xml_node(m_node).children()) {
-        out.push_back(XmlNode(child.internal_object()));
+    for (pugi::xml_node child : handle(m_node).children()) {
+        out.push_back(XmlNode(raw(child)));
     }
     return out;
 }
@@ -390,11 +417,11 @@ XmlNode XmlNode::select_single_node(std::u16string_view path) const {
     if (m_node == nullptr) {
         return {};
     }
-    return XmlNode(first_match(pugi::xml_node(m_node), path).internal_object());
+    return XmlNode(raw(first_match(handle(m_node), path)));
 }
 
 std::optional<std::u16string> XmlNode::attribute(std::u16string_view name) const {
-    pugi::xml_attribute a = pugi::xml_node(m_node).attribute(to_utf8(name).c_str());
+    pugi::xml_attribute a = handle(m_node).attribute(to_utf8(name).c_str());
     if (!a) {
         return std::nullopt;
     }
@@ -423,7 +450,7 @@ XmlNode XmlNode::append_element(std::u16string_view name) {
     if (!holds || !valid_name(name)) {
         return {};
     }
-    return XmlNode(node.append_child(to_utf8(name).c_str()).internal_object());
+    return XmlNode(raw(node.append_child(to_utf8(name).c_str())));
 }
 
 void XmlNode::append_text(std::u16string_view text) {
@@ -436,7 +463,7 @@ void XmlNode::append_text(std::u16string_view text) {
 std::u16string XmlNode::xml() const {
     std::u16string out;
     if (m_node != nullptr) {
-        write_tree(out, pugi::xml_node(m_node));
+        write_tree(out, handle(m_node));
     }
     return out;
 }
@@ -499,7 +526,7 @@ XmlNode XmlDocument::node() const {
 }
 
 XmlNode XmlDocument::root() const {
-    return XmlNode(m_doc->document_element().internal_object());
+    return XmlNode(raw(m_doc->document_element()));
 }
 
 XmlNode XmlDocument::append_root(std::u16string_view name) {
