@@ -35,14 +35,19 @@ uint32_t u32(std::string_view b, size_t at) {
     return v;
 }
 
+// The sector size the header states; 0 for one we do not know.
+size_t sector_size(std::string_view b) {
+    const uint16_t shift = b.size() > 0x20 ? uint16_t(uint8_t(b[0x1E]) | uint8_t(b[0x1F]) << 8) : 9;
+    return shift == 9 || shift == 12 ? size_t(1) << shift : 0;
+}
+
 // Follows the directory's chain through the sector table named by the header's first
 // 109 entries; a sector met twice is a cycle. Anything else odd is left to libgsf.
 bool chain_loops(std::string_view b) {
-    uint16_t shift = b.size() > 0x20 ? uint16_t(uint8_t(b[0x1E]) | uint8_t(b[0x1F]) << 8) : 9;
-    if (shift != 9 && shift != 12) {
+    const size_t sector = sector_size(b);
+    if (sector == 0) {
         return false;
     }
-    size_t sector = size_t(1) << shift;
     auto sector_at = [&](uint32_t n) { return sector + size_t(n) * sector; };
     std::vector<uint32_t> fat;
     for (size_t i = 0; i < 109; ++i) {
@@ -66,6 +71,19 @@ bool chain_loops(std::string_view b) {
     return false;
 }
 
+// The root entry stands alone: siblings of its own mean a damaged directory, and libgsf
+// would read them as further roots it never frees.
+bool root_has_siblings(std::string_view b) {
+    const size_t sector = sector_size(b);
+    const uint32_t first = u32(b, 0x30);
+    if (sector == 0 || first >= 0xFFFFFFFA) {
+        return false;
+    }
+    const size_t root = sector + size_t(first) * sector;
+    return root + 128 <= b.size() &&
+           (u32(b, root + 0x44) != 0xFFFFFFFF || u32(b, root + 0x48) != 0xFFFFFFFF);
+}
+
 } // namespace
 
 CompoundFile::CompoundFile(std::u16string_view path, std::string_view bytes) : m_path(path) {
@@ -73,6 +91,10 @@ CompoundFile::CompoundFile(std::u16string_view path, std::string_view bytes) : m
     if (chain_loops(bytes)) {
         raise_convert(ConvertCode::Cycle, kDocSource, path,
                       u"The compound file's sector chains loop");
+    }
+    if (root_has_siblings(bytes)) {
+        raise_convert(ConvertCode::Damaged, kDocSource, path,
+                      u"The compound file is truncated or damaged");
     }
     m_input = gsf_input_memory_new(reinterpret_cast<const guint8*>(bytes.data()),
                                    gsf_off_t(bytes.size()), FALSE);
