@@ -6,6 +6,7 @@
 #include "support/objects.h"
 #include "support/raster_golden.h"
 
+#include "host/form.h"
 #include "platform/image/image_codec.h"
 #include "prompts/PromptField.h"
 
@@ -343,3 +344,41 @@ TEST(PromptField, BadValuesAreRefused) {
 }
 
 } // namespace
+
+// The display-only box takes the colour behind the fields: the container of the field on
+// its form, the form itself, or the button face when the field has no parent at all.
+TEST(PromptField, DisplayOnlyTakesTheContainerColour) {
+    struct NoParent final : frame::ControlSite {
+        platform::HWND window{0};
+        platform::HWND site_window() override { return window; }
+        bool ambient_user_mode() override { return true; }
+        void on_property_changed(IUnknown*, DISPID) override {}
+    };
+    const struct {
+        const char* what;
+        const char16_t* container;
+        OLE_COLOR expected;
+    } rows[] = {{"on the form", u"", 0x336699}, {"inside a button", u"box", 0x123456}};
+    for (const auto& r : rows) {
+        host::Form form(u"Search", 6000, 2400, 0x336699);
+        Control box(Ref<IDispatch>(form.add(u"PaginorV2CTL.O2007Hover", u"box", 0, 0, 5000, 900)));
+        box.put(u"BackColor", LONG(0x123456));
+        Control field(
+            Ref<IDispatch>(form.add(kField, u"pf", 0, 0, 4000, 390, nullptr, r.container)));
+        EXPECT_TRUE(field.put(u"MyStyle", LONG(sPFSDisplayOnly)));
+        const auto* pf = dynamic_cast<PromptField*>(frame::UserControl::from(field.object()));
+        EXPECT_EQ(pf->txtValue()->BackColor(), r.expected) << r.what;
+    }
+
+    host::Form form;
+    NoParent site;
+    site.window = form.hwnd();
+    Ref<IDispatch> object = test::create(CLSID_PromptField);
+    auto* pf = dynamic_cast<PromptField*>(frame::UserControl::from(object.get()));
+    pf->site(&site, 0, 0, 4000, 390);
+    pf->init_properties();
+    pf->show();
+    Control(object).put(u"MyStyle", LONG(sPFSDisplayOnly));
+    EXPECT_EQ(pf->txtValue()->BackColor(), 0x8000000Fu);
+    pf->terminate();
+}
