@@ -269,6 +269,9 @@ TEST(PromptField, ActionsSendTheirNotificationsAndTakeTheAnswers) {
         {"right on the box", sPFSEntry, [&] { f.click(80, 10, 2); }, "pf1 ContextMenu "},
         {"right on the bare surface", sPFSEntry, [&] { f.click(20, 24, 2); }, "pf1 ContextMenu "},
         {"Delete in a date keeps the value", sPFSDate, [&] { f.key(46); }, ""},
+        {"right on the list", sPFSDropdown, [&] { f.click(80, 10, 2); }, "pf1 ContextMenu "},
+        {"right on the prompt button: its picture reports no release", sPFSPrompt,
+         [&] { f.click(250, 10, 2); }, ""},
     };
     for (const Step& s : steps) {
         f.field.put(u"MyStyle", s.style);
@@ -313,16 +316,27 @@ TEST(PromptField, ListenersMayCallBackAndLetTheFormGo) {
     const std::string sent = f.listener.take();
     EXPECT_EQ(sent.find("pf2 CaptionWidth "), 0u) << sent;
     EXPECT_NE(sent.find(";  CaptionWidth "), std::string::npos) << sent;
+    Control kept = second;
     f.listener.answer = [&](const std::string& event, BSTR*) {
-        if (event == "ValueSelected")
+        if (event == "PromptClicked")
             f.form = Form();
     };
-    f.field.put(u"MyStyle", LONG(sPFSDropdown));
-    f.rows();
-    f.field.put(u"MyCode", u"B"); // the list's change reaches the listener, which closes
+    f.click(250, 42); // pf2's prompt button; the listener closes the form inside
+    EXPECT_EQ(f.listener.take(), "pf2 PromptClicked ");
+    EXPECT_TRUE(kept.put(u"MyCode", u"after the form"));
+    EXPECT_EQ(narrow(kept.get(u"MyCode").value.to_string()), "after the form");
+
+    FieldForm g;
+    g.listener.answer = [&](const std::string& event, BSTR*) {
+        if (event == "ValueSelected")
+            g.form = Form();
+    };
+    g.field.put(u"MyStyle", LONG(sPFSDropdown));
+    g.rows();
+    g.field.put(u"MyCode", u"B"); // the list's change reaches the listener, which closes
     PaginorDoEvents();
-    EXPECT_EQ(f.text(u"MyCode"), "B");
-    EXPECT_TRUE(f.field.put(u"MyDescription", u"after"));
+    EXPECT_EQ(g.text(u"MyCode"), "B");
+    EXPECT_TRUE(g.field.put(u"MyDescription", u"after"));
 }
 
 TEST(PromptField, BadValuesAreRefused) {
