@@ -30,27 +30,29 @@ platform::Image rendered(const Form& form, const std::string& name) {
     return platform::load_image_file(path);
 }
 
-// Each field one row below the last: caption, style, value.
+// Each field one row below the last: caption, style, value, width and what else it has.
 struct Row {
     const char16_t *caption, *value;
-    LONG style;
+    LONG style, width = 4800;
+    const char16_t* also = nullptr; // a boolean property set true
 };
 
-Form form_of(std::initializer_list<Row> rows, LONG width = 4800,
-             const std::function<void(Control&)>& extra = {}) {
+Form form_of(std::initializer_list<Row> rows, const std::function<void(Control&)>& extra = {}) {
     PaginorSetClock(1);
-    Form form = Form::create(u"Search", width + 240, LONG(rows.size()) * 480 + 120).value;
+    Form form = Form::create(u"Search", 5040, LONG(rows.size()) * 480 + 120).value;
     LONG top = 120;
     int n = 0;
     for (const Row& r : rows) {
         const std::u16string name = u"pf" + std::u16string(1, char16_t(u'1' + n++));
-        Control c = form.add(kField, name, 120, top, width, 390).value;
+        Control c = form.add(kField, name, 120, top, r.width, 390).value;
         c.put(u"Caption", r.caption);
+        if (r.also)
+            c.put(r.also, true);
         c.put(u"MyStyle", r.style);
         if (r.style == sPFSDropdown) {
             c.call(u"AddDropdownEntry", u"A", u"1", r.value);
             c.put(u"MyCode", u"A");
-        } else {
+        } else if (*r.value) {
             c.put(u"MyDescription", r.value);
         }
         if (extra)
@@ -61,28 +63,19 @@ Form form_of(std::initializer_list<Row> rows, LONG width = 4800,
     return form;
 }
 
-TEST(PromptFieldLook, Styles) {
+// The five styles, then Multi in dark green, the add button, and a field too narrow for
+// its box (the prompt button still fits).
+TEST(PromptFieldLook, StylesMultiAddAndTooNarrow) {
     const Form form = form_of({{u"Client", u"Smith & Co", sPFSPrompt},
                                {u"Matter", u"Lease review", sPFSDropdown},
                                {u"Author", u"typed text", sPFSEntry},
                                {u"Filed", u"07/12/2026", sPFSDate},
-                               {u"Index", u"read only", sPFSDisplayOnly}});
-    EXPECT_TRUE(MatchesGolden(rendered(form, "prompt_field_styles"), "prompt_field_styles"));
-}
-
-TEST(PromptFieldLook, MultiAddAndTooNarrow) {
-    const Form multi =
-        form_of({{u"Client", u"", sPFSPrompt}}, 4800, [](Control& c) { c.put(u"Multi", true); });
-    EXPECT_TRUE(MatchesGolden(rendered(multi, "prompt_field_multi"), "prompt_field_multi"));
-    const Form add = form_of({{u"Client", u"Smith", sPFSPrompt}}, 4800, [](Control& c) {
-        c.put(u"AddButton", true);
-        c.put(u"BoxLeft", 0);
-    });
-    EXPECT_TRUE(MatchesGolden(rendered(add, "prompt_field_add"), "prompt_field_add"));
-    const Form narrow = form_of({{u"Client", u"Smith", sPFSPrompt}}, 900);
-    EXPECT_TRUE(narrow.control(u"pf1").value.get(u"TooSmall").value.to_bool());
-    EXPECT_TRUE(
-        MatchesGolden(rendered(narrow, "prompt_field_too_small"), "prompt_field_too_small"));
+                               {u"Index", u"read only", sPFSDisplayOnly},
+                               {u"Client", u"", sPFSPrompt, 4800, u"Multi"},
+                               {u"Client", u"Smith", sPFSPrompt, 4800, u"AddButton"},
+                               {u"Client", u"Smith", sPFSPrompt, 900}});
+    EXPECT_TRUE(form.control(u"pf8").value.get(u"TooSmall").value.to_bool());
+    EXPECT_TRUE(MatchesGolden(rendered(form, "prompt_field_looks"), "prompt_field_looks"));
 }
 
 struct Widest {
@@ -105,7 +98,7 @@ TEST(PromptFieldLook, SearchFormLinedUpByCaptionWidth) {
                                {u"Matter description", u"Lease review", sPFSDropdown},
                                {u"Author", u"", sPFSEntry},
                                {u"Date filed", u"07/12/2026", sPFSDate}},
-                              4800, [&](Control& c) {
+                              [&](Control& c) {
                                   c.put(u"PE", Variant(relay.get()));
                                   c.put(u"Caption", c.get(u"Caption").value);
                               });
