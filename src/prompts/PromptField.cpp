@@ -2,6 +2,7 @@
 
 #include "automation/error_info.h"
 #include "controls/button_art.h"
+#include "frame/drawing_surface.h"
 #include "frame/twips.h"
 
 #include <string>
@@ -207,7 +208,10 @@ HRESULT PromptField::put_Multi(VARIANT_BOOL New_Multi) {
 // --- The control's events ------------------------------------------------------------
 
 void PromptField::UserControl_Initialize() {
-    using frame::Axis;
+    frame::StdFont& font = *surface().Font();
+    font.set_name(kFace);
+    font.set_size(kPoints);
+    font.set_bold(false);
     const platform::RECT label = pixel_rect(0, 45, 795, 270);
     m_lblCapt.SetFont(kFace, kPoints);
     m_lblCapt.SetBackStyle(0);
