@@ -229,8 +229,9 @@ void PromptField::UserControl_Initialize() {
     m_cmbValue->SetColumnCount(3);
     m_cmbValue->SetColumnWidths(u".5in; 0in;");
     m_cmbValue->SetTextColumn(3);
-    m_cmbValue->on_change = [this] { cmbValue_Change(); };
-    m_cmbValue->on_click = [this] { cmbValue_Change(); };
+    // The list reports Change and Click together for every new selection: one handler
+    // run, and one "ValueSelected", per selection.
+    m_cmbValue->on_click = [this] { cmbValue_Click(); };
     m_cmbValue->on_key_up = [this](frame::KeyEvent& e) { cmbValue_KeyUp(e); };
     m_cmbValue->on_mouse_up = [this](const frame::MouseEvent& e) { Part_MouseUp(e.button); };
 
@@ -285,7 +286,7 @@ void PromptField::txtValue_KeyUp(frame::KeyEvent& e) {
         Clear();
 }
 
-void PromptField::cmbValue_Change() {
+void PromptField::cmbValue_Click() {
     const frame::Ref<PromptField> alive(this);
     const int row = m_cmbValue->ListIndex();
     if (row < 0) {

@@ -83,7 +83,7 @@ class PromptField final : public frame::Control<_PromptField> {
     // Handlers of the children.
     void txtValue_Change();
     void txtValue_KeyUp(frame::KeyEvent& e);
-    void cmbValue_Change();
+    void cmbValue_Click();
     void cmbValue_KeyUp(frame::KeyEvent& e);
     void hPrompt_Click();
     void hCal_Click();

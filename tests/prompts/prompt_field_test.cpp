@@ -181,6 +181,15 @@ TEST(PromptField, ValuesFollowTheListAndTheText) {
     }
     EXPECT_EQ(pf.cmbValue()->ListCount(), 0);
 
+    // A pick with the keys sends one "ValueSelected"; an unanswered one keeps the code.
+    f.rows();
+    f.click(80, 10);
+    f.key(27);
+    f.listener.take();
+    f.key(40);
+    EXPECT_EQ(f.listener.take(), "pf1 ValueSelected A");
+    EXPECT_EQ(f.text(u"MyCode"), "A");
+
     // In the prompt style a code is only stored.
     f.field.put(u"MyStyle", LONG(sPFSPrompt));
     f.field.put(u"MyDescription", u"shown");
