@@ -143,6 +143,10 @@ TEST(PromptField, LayoutPlacesTheBoxAndReportsTooSmall) {
         if (r.add) {
             EXPECT_EQ(pf.hAdd()->Left(), 825) << r.what;
         }
+        // The first pass put the calendar level with the prompt button, the add button a
+        // pixel lower.
+        EXPECT_EQ(pf.hCal()->Top(), pf.hPrompt()->Top()) << r.what;
+        EXPECT_EQ(pf.hAdd()->Top(), pf.hPrompt()->Top() + r.tpp) << r.what;
     }
 }
 
