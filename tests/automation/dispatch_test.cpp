@@ -105,25 +105,25 @@ TEST_F(Dispatch, InvokeArgumentErrors) {
 // Not-built members and null out pointers, typed and late-bound, for a read and for a
 // write. The error info a typed call leaves for every class is in controls_on_form_test.cpp.
 TEST_F(Dispatch, UnbuiltMemberFailsTheSameTypedAndLateBound) {
-    auto oc = test::create<_PromptField>(CLSID_PromptField, IID__PromptField);
+    auto oc = test::create<_MultiPrompt>(CLSID_MultiPrompt, IID__MultiPrompt);
     Bstr caption;
     EXPECT_EQ(oc->get_Caption(nullptr), E_POINTER);
     EXPECT_EQ(oc->get_Caption(caption.out()), E_NOTIMPL);
     LateCall c(oc.get(), u"Caption");
     EXPECT_EQ(std::make_tuple(c.hr, c.excep.scode, bstr_view(c.excep.bstrSource), c.description(),
                               c.result.vt()),
-              std::make_tuple(DISP_E_EXCEPTION, E_NOTIMPL, u"PaginorV2CTL.PromptField",
+              std::make_tuple(DISP_E_EXCEPTION, E_NOTIMPL, u"PaginorV2CTL.MultiPrompt",
                               u"Caption is not implemented yet", VARTYPE(VT_EMPTY)));
 
     Bstr one(u"1");
     EXPECT_EQ(oc->put_MyName(one.get()), E_NOTIMPL);
-    LateCall put(oc.get(), 0x68030002, DISPATCH_PROPERTYPUT, {text_arg(one.get())});
+    LateCall put(oc.get(), 0x68030003, DISPATCH_PROPERTYPUT, {text_arg(one.get())});
     EXPECT_EQ(std::make_tuple(put.hr, put.excep.scode, put.description()),
               std::make_tuple(DISP_E_EXCEPTION, E_NOTIMPL, u"MyName is not implemented yet"));
 
     auto support = test::query<ISupportErrorInfo>(oc.get(), IID_ISupportErrorInfo);
     ASSERT_TRUE(support);
-    EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID__PromptField), S_OK);
+    EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID__MultiPrompt), S_OK);
     EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID__DDOC), S_FALSE);
 }
 

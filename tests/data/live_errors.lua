@@ -1,6 +1,6 @@
 -- Errors as a form's logic meets them: a control's error as a value, a handler that
 -- fails without stopping the form.
-local ok, err = pcall(function() return CreateObject("PaginorV2CTL.PromptField").Caption end)
+local ok, err = pcall(function() CreateObject("PaginorV2CTL.PromptField").MyStyle = 9 end)
 Print(ok, err.number, err.source, err.description)
 ok, err = pcall(LoadPicture, "no such picture.png")
 Print(ok, err.number, err.source)

@@ -28,8 +28,7 @@ struct Row {
 const Row rows[] = {
     {u"DDOC", nullptr, nullptr},
     {u"HoverButton", nullptr, nullptr},
-    {u"PromptField", u"MyName",
-     [](IDispatch* d) { return static_cast<_PromptField*>(d)->put_MyName(nullptr); }},
+    {u"PromptField", nullptr, nullptr},
     {u"MultiPrompt", u"ResetControl",
      [](IDispatch* d) { return static_cast<_MultiPrompt*>(d)->ResetControl(); }},
     {u"GradientButton", nullptr, nullptr},
@@ -51,8 +50,10 @@ void expect_placed(const host::Form& form) {
         EXPECT_TRUE(platform::IsWindowVisible(hwnd));
         platform::RECT client{};
         ASSERT_TRUE(platform::GetClientRect(hwnd, &client));
+        // A prompt field keeps the one height it sets itself.
+        const double height = e.type_name == u"PromptField" ? 390 : kHeight;
         EXPECT_EQ(client, (platform::RECT{0, 0, frame::twips_to_pixels(kWidth, frame::Axis::Across),
-                                          frame::twips_to_pixels(kHeight, frame::Axis::Down)}));
+                                          frame::twips_to_pixels(height, frame::Axis::Down)}));
     }
 }
 

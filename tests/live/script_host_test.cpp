@@ -65,8 +65,7 @@ TEST(ScriptHost, FormLogicRunsFromItsScript) {
          {}},
         {"live_errors.lua",
          point_and_click,
-         {"false\t-2147467263\tPaginorV2CTL.PromptField\tCaption is not implemented yet",
-          "false\t53\tPaginorV2CTL",
+         {"false\t380\tPaginorV2CTL.PromptField\tInvalid property value", "false\t53\tPaginorV2CTL",
           "false\t" + file +
               ":7: Object doesn't support this property or method: NoSuchMember "
               "(error 438)",
