@@ -13,6 +13,8 @@
 
 #include "support/raster_golden.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -40,7 +42,7 @@ class MultiPromptHost : public ::testing::Test {
         PaginorSetClock(1);
         PaginorSetLocalTime(2026, 12, 5, 10, 0, 0);
         PaginorSetTwipsPerPixel(15, 15);
-        form = Form::create(u"Search", 7800, 1200).value;
+        form = Form::create(u"Search", 7800, 2400).value;
         mp = form.add(u"PaginorV2CTL.MultiPrompt", u"mp1", 120, 120, 7200, 390).value;
         ASSERT_TRUE(mp);
         ASSERT_EQ(make(CLSID_clsPromptEvents, relay), S_OK);

@@ -277,3 +277,46 @@ TEST_F(MultiPromptTest, TooSmallAtTheLayoutsBoundaries) {
 }
 
 } // namespace
+
+namespace {
+
+class MultiPromptLooks : public MultiPromptHost {
+  protected:
+    platform::Image render(const std::string& name) {
+        const std::string path = std::string(PAGINOR_TEST_OUTPUT_DIR) + "/" + name + ".png";
+        std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
+        EXPECT_TRUE(form.render(path));
+        return platform::load_image_file(path);
+    }
+};
+
+TEST_F(MultiPromptLooks, GoldenImages) {
+    ASSERT_TRUE(mp.put(u"Caption", u"Author"));
+    ASSERT_TRUE(mp.put(u"DefaultSelType", 1));
+    mp.call(u"AddSelection", u"K1", u"Ann Smith"), mp.call(u"AddSelection", u"K2", u"Bo Lee");
+    EXPECT_TRUE(testing_support::MatchesGolden(render("multiprompt_prompt"), "multiprompt_prompt"));
+
+    form.mouse(8 + (7200 - 390) / 15 + 13, 20);
+    PaginorAdvanceClock(600);
+    PaginorDoEvents();
+    EXPECT_TRUE(testing_support::MatchesGolden(render("multiprompt_clear_hover"),
+                                               "multiprompt_clear_hover"));
+
+    mp.put(u"MyStyle", 2), mp.call(u"ResetControl");
+    form.focus(u"mp1");
+    click_at(centre(self().value_box()->hWnd()));
+    form.type(u"alpha beta");
+    PaginorDoEvents();
+    EXPECT_TRUE(testing_support::MatchesGolden(render("multiprompt_entry"), "multiprompt_entry"));
+
+    mp.put(u"MyStyle", 1), mp.call(u"ResetControl");
+    for (const char16_t* row : {u"Ann Smith", u"Bo Lee", u"Cy Park"})
+        mp.call(u"AddDropdownEntry", std::u16string(row).substr(0, 2), u"", row);
+    pick(*self().value_list(), 1);
+    click_at(centre(self().value_list()->hWnd()));
+    EXPECT_TRUE(self().value_list()->IsOpen());
+    EXPECT_TRUE(testing_support::MatchesGolden(render("multiprompt_dropdown_open"),
+                                               "multiprompt_dropdown_open"));
+}
+
+} // namespace
