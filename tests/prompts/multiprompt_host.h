@@ -42,16 +42,13 @@ class MultiPromptHost : public ::testing::Test {
         PaginorSetClock(1);
         PaginorSetLocalTime(2026, 12, 5, 10, 0, 0);
         PaginorSetTwipsPerPixel(15, 15);
-        form = Form::create(u"Search", 7800, 2400).value;
-        mp = form.add(u"PaginorV2CTL.MultiPrompt", u"mp1", 120, 120, 7200, 390).value;
-        ASSERT_TRUE(mp);
+        form = Form::create(u"Search", 9000, 2400).value;
         ASSERT_EQ(make(CLSID_clsPromptEvents, relay), S_OK);
         ASSERT_EQ(make(CLSID_cEventBroker, broker), S_OK);
         ASSERT_EQ(PaginorAdvise(relay.get(), &MultiPromptHost::heard, this, &relay_cookie), S_OK);
         ASSERT_EQ(PaginorAdvise(broker.get(), &MultiPromptHost::heard, this, &broker_cookie), S_OK);
-        ASSERT_TRUE(mp.put(u"MyName", u"AUTH"));
-        ASSERT_TRUE(set_ref(u"PE", relay.get()));
-        ASSERT_TRUE(mp.call(u"SetEventBroker", broker.get()));
+        mp = add_prompt(u"mp1", u"AUTH", 120);
+        ASSERT_TRUE(mp);
         PaginorDoEvents();
     }
     void TearDown() override {
@@ -61,23 +58,35 @@ class MultiPromptHost : public ::testing::Test {
         PaginorSetClock(0);
     }
 
-    Status set_ref(std::u16string_view name, IDispatch* object) {
+    // A MultiPrompt named name at top twips, 7200 twips wide, with MyName, the relay and
+    // the broker set; its style and value type before the name, as a host sets them up.
+    Control add_prompt(std::u16string_view name, std::u16string_view my_name, LONG top,
+                       LONG style = 0, LONG val_type = 0) {
+        Control c = form.add(u"PaginorV2CTL.MultiPrompt", name, 120, top, 7200, 390).value;
+        EXPECT_TRUE(c.put(u"MyStyle", style) && c.put(u"ValType", val_type));
+        EXPECT_TRUE(c.put(u"MyName", my_name));
+        EXPECT_TRUE(set_ref(c, u"PE", relay.get()));
+        EXPECT_TRUE(c.call(u"SetEventBroker", broker.get()));
+        return c;
+    }
+    static Status set_ref(Control& c, std::u16string_view name, IDispatch* object) {
         std::u16string text(name);
         OLECHAR* names[] = {text.data()};
         DISPID id = 0;
-        mp.object()->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
+        c.object()->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
         Variant value(object);
         return detail::status_of(
-            detail::invoke(*mp.object(), id, DISPATCH_PROPERTYPUTREF, &value, 1).error.hr);
+            detail::invoke(*c.object(), id, DISPATCH_PROPERTYPUTREF, &value, 1).error.hr);
     }
     std::u16string str(std::u16string_view name) { return mp.get(name).value.to_string(); }
+    static MultiPrompt& of(const Control& c) {
+        return *dynamic_cast<MultiPrompt*>(frame::UserControl::from(c.object()));
+    }
     std::string events() {
         PaginorDoEvents();
         return std::exchange(log, "");
     }
-    MultiPrompt& self() {
-        return *dynamic_cast<MultiPrompt*>(frame::UserControl::from(mp.object()));
-    }
+    MultiPrompt& self() { return of(mp); }
     // The centre of a child window of the control, in form pixels.
     platform::POINT centre(platform::HWND child) {
         platform::RECT r{};
@@ -85,6 +94,13 @@ class MultiPromptHost : public ::testing::Test {
         platform::POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
         platform::ScreenToClient(host::api::form_of(form.get()).hwnd(), &p);
         return p;
+    }
+    // The composed form, written to the test output folder and read back.
+    platform::Image render(const std::string& name) {
+        const std::string path = std::string(PAGINOR_TEST_OUTPUT_DIR) + "/" + name + ".png";
+        std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
+        EXPECT_TRUE(form.render(path));
+        return platform::load_image_file(path);
     }
     void click_at(platform::POINT p) {
         PaginorAdvanceClock(600);

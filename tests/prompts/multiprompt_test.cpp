@@ -280,15 +280,7 @@ TEST_F(MultiPromptTest, TooSmallAtTheLayoutsBoundaries) {
 
 namespace {
 
-class MultiPromptLooks : public MultiPromptHost {
-  protected:
-    platform::Image render(const std::string& name) {
-        const std::string path = std::string(PAGINOR_TEST_OUTPUT_DIR) + "/" + name + ".png";
-        std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
-        EXPECT_TRUE(form.render(path));
-        return platform::load_image_file(path);
-    }
-};
+class MultiPromptLooks : public MultiPromptHost {};
 
 TEST_F(MultiPromptLooks, GoldenImages) {
     ASSERT_TRUE(mp.put(u"Caption", u"Author"));
