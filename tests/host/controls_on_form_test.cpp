@@ -30,8 +30,7 @@ const Row rows[] = {
     {u"HoverButton", nullptr, nullptr},
     {u"PromptField", u"MyName",
      [](IDispatch* d) { return static_cast<_PromptField*>(d)->put_MyName(nullptr); }},
-    {u"MultiPrompt", u"ResetControl",
-     [](IDispatch* d) { return static_cast<_MultiPrompt*>(d)->ResetControl(); }},
+    {u"MultiPrompt", nullptr, nullptr},
     {u"GradientButton", nullptr, nullptr},
     {u"O2007Hover", nullptr, nullptr},
     {u"O2007Check", nullptr, nullptr},
@@ -51,8 +50,10 @@ void expect_placed(const host::Form& form) {
         EXPECT_TRUE(platform::IsWindowVisible(hwnd));
         platform::RECT client{};
         ASSERT_TRUE(platform::GetClientRect(hwnd, &client));
+        // A multi-value prompt keeps the one row's height it takes while being made.
+        const double height = e.type_name == u"MultiPrompt" ? 390 : kHeight;
         EXPECT_EQ(client, (platform::RECT{0, 0, frame::twips_to_pixels(kWidth, frame::Axis::Across),
-                                          frame::twips_to_pixels(kHeight, frame::Axis::Down)}));
+                                          frame::twips_to_pixels(height, frame::Axis::Down)}));
     }
 }
 
