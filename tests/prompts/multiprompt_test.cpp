@@ -53,11 +53,7 @@ TEST_F(MultiPromptTest, SelectionStepsSendWhatTheyBuild) {
          "All of,Any of@0"},
         {"duplicate with blanks, and a blank key: nothing",
          [&] { mp.call(u"AddSelection", u"K1  ", u"X"), mp.call(u"AddSelection", u"  ", u"Y"); },
-         "",
-         "(((AUTH contains (K1))) and (AUTH contains (K2))) |  | (((AUTH contains (D1))) and "
-         "(AUTH contains (D2))) | D1, D2 | <root multi=\"All of\"><val name=\"AUTH\" "
-         "content=\"K1\" desc=\"D1\"/><val name=\"AUTH\" content=\"K2\" desc=\"D2\"/></root>",
-         "All of,Any of@0"},
+         "", nullptr, "All of,Any of@0"},
         {"Any of chosen by the user", [&] { pick(*self().type_list(), 1); }, "",
          "(((AUTH contains (K1))) or (AUTH contains (K2))) |  | (((AUTH contains (D1))) or "
          "(AUTH contains (D2))) | D1, D2 | <root multi=\"Any of\"><val name=\"AUTH\" "
@@ -89,10 +85,11 @@ TEST_F(MultiPromptTest, SelectionStepsSendWhatTheyBuild) {
          "desc=\"&lt;&quot;&amp;&quot;>\"/><val name=\"AUTH\" content=\"c\" desc=\"\"/></root>",
          "All of,Any of@1"},
     };
+    std::string before;
     for (const Step& s : steps) {
         s.act();
         EXPECT_EQ(events(), s.events) << s.what;
-        EXPECT_EQ(state(), s.state) << s.what;
+        EXPECT_EQ(state(), before = s.state ? s.state : before) << s.what; // null: unchanged
         EXPECT_EQ(types(), s.types) << s.what;
     }
 }
@@ -118,11 +115,7 @@ TEST_F(MultiPromptTest, DropdownPicksAndSetters) {
          "contains (2))) | (((AUTH contains (Desc one))) and (AUTH contains ( Desc two))) | Desc "
          "one,  Desc two | <root multi=\"All of\"><val name=\"AUTH\" content=\"K1\" desc=\"Desc "
          "one\"/><val name=\"AUTH\" content=\"K2\" desc=\"Desc two\"/></root>"},
-        {"a row holding a code already chosen: nothing", [&] { key(40); }, "",
-         "((AUTH contains (K1)) and (AUTH contains (K2))) | (((AUTH contains (1))) and (AUTH "
-         "contains (2))) | (((AUTH contains (Desc one))) and (AUTH contains ( Desc two))) | Desc "
-         "one,  Desc two | <root multi=\"All of\"><val name=\"AUTH\" content=\"K1\" desc=\"Desc "
-         "one\"/><val name=\"AUTH\" content=\"K2\" desc=\"Desc two\"/></root>"},
+        {"a row holding a code already chosen: nothing", [&] { key(40); }, "", nullptr},
         {"reset: no row, every criterion empty", [&] { mp.call(u"ResetControl"); }, "",
          " |  |  |  | <root multi=\"All of\"/>"},
         // The setter stores its value, the pick adds to the criteria, then the row's other
@@ -139,10 +132,11 @@ TEST_F(MultiPromptTest, DropdownPicksAndSetters) {
          "nowhere | 3 | (3 and (AUTH contains (Again))) | 3, Again | <root "
          "multi=\"Exactly\"/>"},
     };
+    std::string before;
     for (const auto& s : steps) {
         s.act();
         EXPECT_EQ(events(), s.events) << s.what;
-        EXPECT_EQ(state(), s.state) << s.what;
+        EXPECT_EQ(state(), before = s.state ? s.state : before) << s.what; // null: unchanged
     }
 }
 
