@@ -17,7 +17,9 @@
 // Bad input: MyStyle, ValType or DefaultSelType outside their enumeration give error 380
 // and change nothing; SetEventBroker with an object that is no broker gives error 13
 // (through IDispatch the argument's type mismatch), with nothing it drops the broker.
-// Blank or duplicate keys change nothing and send nothing.
+// Blank or duplicate keys change nothing and send nothing. Until the control is placed
+// on a form (and once it is terminated) it has no row: the members that work on the
+// selection do nothing and send nothing, the simple properties still store and read.
 #pragma once
 
 #include <paginor/PaginorV2CTL.h>
@@ -130,7 +132,8 @@ class MultiPrompt final : public frame::Control<_MultiPrompt> {
     // Notifications; false once the control was terminated during the call.
     bool Relay(std::u16string_view event, BSTR* data);
     bool Broker(std::u16string_view event, std::u16string_view data);
-    bool gone() const { return m_terminated; }
+    // No row to work on: not placed on a form yet, or terminated.
+    bool gone() const { return m_terminated || !m_txtValue; }
 
     std::u16string code() const { return std::u16string(m_code.view()); }
     void set_code(std::u16string_view text) { m_code = frame::Bstr(text); }

@@ -28,6 +28,8 @@ std::u16string saved_day(std::u16string_view digits) {
 } // namespace
 
 void MultiPrompt::Restore(std::u16string_view saved) {
+    if (gone())
+        return;
     platform::XmlDocument doc;
     doc.load(saved); // a failure leaves it empty
     Clear(Clearing::Reset);

@@ -41,7 +41,7 @@ void MultiPrompt::SendValueSelected() {
 
 // A key from the host (AddSelection), already trimmed.
 void MultiPrompt::AddValue(std::u16string_view key, std::u16string_view desc) {
-    if (key.empty() || holds_value(m_code.view(), key))
+    if (gone() || key.empty() || holds_value(m_code.view(), key))
         return;
     if (TypeIndex() == kExactly) {
         m_count = 0;
@@ -200,6 +200,8 @@ void MultiPrompt::RebuildTypeList() {
 // MyCode (column 0), MyDDID (1) and MyDescription (2) assigned; in Dropdown style a row
 // holding the value is picked, the description looked up in the DDID column.
 void MultiPrompt::SetCriterion(int column, std::u16string_view text) {
+    if (gone())
+        return;
     m_doc.reset();
     if (column == 0)
         set_code(text);

@@ -132,6 +132,8 @@ void MultiPrompt::ParseIn() {
 
 // Date style, a selection type chosen.
 void MultiPrompt::DateSetup() {
+    if (gone())
+        return;
     set_code(u"");
     m_doc.rebuild(TypeText());
     m_ddid.clear();
@@ -155,6 +157,8 @@ void MultiPrompt::DateSetup() {
 
 // A date the host's calendar answered, or a saved one replayed.
 void MultiPrompt::ApplyPickedDate(std::u16string_view text) {
+    if (gone())
+        return;
     const int index = TypeIndex();
     const int this_year = platform::GetLocalTime().year;
     const auto picked = platform::parse_date(text, this_year);

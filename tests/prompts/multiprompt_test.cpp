@@ -247,6 +247,14 @@ TEST_F(MultiPromptTest, BadValuesAreRefusedAndChangeNothing) {
     ASSERT_EQ(mp.object()->QueryInterface(IID__MultiPrompt, typed.put_void()), S_OK);
     _cEventBroker* not_a_broker = reinterpret_cast<_cEventBroker*>(relay.get());
     EXPECT_EQ(typed->SetEventBroker(&not_a_broker), HRESULT(0x800A000D));
+    // Not on a form: no row, so the selection members change nothing, and nothing fails.
+    Ref<IDispatch> loose;
+    ASSERT_EQ(make(CLSID_MultiPrompt, loose), S_OK);
+    const Control bare(loose);
+    EXPECT_TRUE(bare.call(u"AddSelection", u"K", u"D") && bare.call(u"AddSelection", u"L", u"E") &&
+                bare.call(u"ClearControl") && bare.put(u"MyCode", u"x") &&
+                bare.put(u"OriginalTextValue", u"<root multi=\"Any of\"/>"));
+    EXPECT_EQ(bare.get(u"OriginalTextValue").value.to_string(), u"<root multi=\"Exactly\"/>");
 }
 
 // TooSmall at the widths where the value box or the value list just fits.
