@@ -33,6 +33,8 @@ bool rtf_escape(const uint8_t* data, size_t size);
 bool compound(const uint8_t* data, size_t size);
 bool fax_image(const uint8_t* data, size_t size);
 bool rtf(const uint8_t* data, size_t size);
+bool multiprompt_restore(const uint8_t* data, size_t size);
+bool multiprompt_in(const uint8_t* data, size_t size);
 
 inline constexpr Target kTargets[] = {
     {"xml", xml},
@@ -49,6 +51,8 @@ inline constexpr Target kTargets[] = {
     {"compound", compound},
     {"fax_image", fax_image},
     {"rtf", rtf},
+    {"multiprompt_restore", multiprompt_restore},
+    {"multiprompt_in", multiprompt_in},
 };
 
 // Aborts with the broken promise named when ok is false.

@@ -32,7 +32,7 @@ constexpr int kInset = 3; // the edge and one pixel of room before the text
 TextBox::TextBox(HWND parent, RECT rect, bool visible)
     : ChildWindow(parent, rect, visible, kSource, u"The text box needs a parent window") {
     m_tip = std::make_unique<ToolTip>(hWnd(), [this](pf::POINT) { return m_tip_text; });
-    measure();
+    forget_carets();
 }
 
 TextBox::~TextBox() {
@@ -45,7 +45,7 @@ void TextBox::SetText(std::u16string text) {
     m_text = std::move(text);
     m_caret = m_anchor = 0;
     m_scroll = 0;
-    measure();
+    forget_carets();
     Redraw();
     raise(on_change);
 }
@@ -77,7 +77,7 @@ void TextBox::SetFont(std::u16string face, double points, bool bold) {
     m_face = std::move(face);
     m_points = points > 0 ? points : 8.25;
     m_bold = bold;
-    measure();
+    forget_carets();
     scroll_to_caret();
     Redraw();
 }
@@ -166,7 +166,7 @@ void TextBox::replace_selection(std::u16string_view text) {
         return;
     }
     m_text = std::move(next);
-    measure();
+    forget_carets();
     scroll_to_caret();
     Redraw();
     raise(on_change);
@@ -222,29 +222,39 @@ void TextBox::pointer(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TextBox::measure() {
-    m_offsets = ScopedFont(0, m_face, m_points, m_bold).carets(m_text);
-    m_offsets.resize(m_text.size() + 1, m_offsets.empty() ? 0 : m_offsets.back());
+void TextBox::forget_carets() {
+    m_offsets.clear();
+}
+
+// Shaped when first asked for after a change, so that any number of texts set between
+// two paints shape the line once.
+const std::vector<int>& TextBox::carets() const {
+    if (m_offsets.empty()) {
+        m_offsets = ScopedFont(0, m_face, m_points, m_bold).carets(m_text);
+        m_offsets.resize(m_text.size() + 1, m_offsets.empty() ? 0 : m_offsets.back());
+    }
+    return m_offsets;
 }
 
 int TextBox::caret_at(int x) const {
     const int at = x - kInset + m_scroll;
+    const std::vector<int>& offsets = carets();
     int best = 0;
-    for (int i = 1; i < int(m_offsets.size()); ++i)
-        if (std::abs(m_offsets[size_t(i)] - at) < std::abs(m_offsets[size_t(best)] - at))
+    for (int i = 1; i < int(offsets.size()); ++i)
+        if (std::abs(offsets[size_t(i)] - at) < std::abs(offsets[size_t(best)] - at))
             best = i;
     return best;
 }
 
 void TextBox::scroll_to_caret() {
     const int room = std::max(Width() - 2 * kInset, 1);
-    const int caret = m_offsets[size_t(m_caret)];
+    const int caret = carets()[size_t(m_caret)];
     if (caret - m_scroll > room)
         m_scroll = caret - room;
     if (caret < m_scroll)
         m_scroll = caret;
     // Never leave empty room on the right while text lies hidden on the left.
-    m_scroll = std::clamp(m_scroll, 0, std::max(m_offsets.back() - room, 0));
+    m_scroll = std::clamp(m_scroll, 0, std::max(carets().back() - room, 0));
     if (caret < m_scroll)
         m_scroll = caret;
 }
@@ -270,8 +280,8 @@ void TextBox::paint() {
                                         : pf::GetSysColor(pf::COLOR_GRAYTEXT));
         pf::TextOut(hdc, left, top, m_text);
         if (Focused() && SelLength() > 0) {
-            const int from = left + m_offsets[size_t(SelStart())];
-            const int to = left + m_offsets[size_t(SelStart() + SelLength())];
+            const int from = left + carets()[size_t(SelStart())];
+            const int to = left + carets()[size_t(SelStart() + SelLength())];
             const RECT band{std::max(from, inner.left), top, std::min(to, inner.right),
                             top + font.height()};
             pf::fill_solid(hdc, band, pf::GetSysColor(pf::COLOR_HIGHLIGHT));
@@ -281,7 +291,7 @@ void TextBox::paint() {
             pf::set_dc_clip(hdc, inner);
         }
         if (Focused() && SelLength() == 0) {
-            const int x = left + m_offsets[size_t(m_caret)];
+            const int x = left + carets()[size_t(m_caret)];
             pf::fill_solid(hdc, {x, top, x + 1, top + font.height()}, translated(m_fore_color));
         }
         pf::clear_dc_clip(hdc);

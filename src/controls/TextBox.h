@@ -93,7 +93,10 @@ class TextBox final : public ChildWindow {
     // Replaces the selection with text (Change follows when the text differs).
     void replace_selection(std::u16string_view text);
     void move_caret(int to, bool extend);
-    void measure();
+    // The caret places go stale at every change of text or font and are measured again
+    // when next needed.
+    void forget_carets();
+    const std::vector<int>& carets() const;
     int caret_at(int x) const;
     void scroll_to_caret();
     void paint();
@@ -101,8 +104,9 @@ class TextBox final : public ChildWindow {
     std::u16string m_text{};
     int m_caret{0};
     int m_anchor{0};
-    int m_scroll{0};              // pixels of text scrolled out on the left
-    std::vector<int> m_offsets{}; // caret place before each unit and after the last, pixels
+    int m_scroll{0}; // pixels of text scrolled out on the left
+    // Caret place before each unit and after the last, pixels; empty while stale.
+    mutable std::vector<int> m_offsets{};
     bool m_locked{false};
     bool m_dragging{false};
     std::u16string m_tip_text{};

@@ -1,6 +1,7 @@
 // By-reference results typed and late-bound are in events_test.cpp.
 #include <paginor/automation.h>
 
+#include "support/ddoc_test_support.h"
 #include "support/late_bound.h"
 
 #include <gtest/gtest.h>
@@ -62,8 +63,7 @@ TEST_F(Dispatch, InvokeArgumentErrors) {
                   tx = text_arg(x.get()), one = long_arg(1), two = long_arg(2), five = long_arg(5);
     IDispatch *const m = mp.get(), *const p = pf.get();
     const HRESULT unknown = DISP_E_MEMBERNOTFOUND, count = DISP_E_BADPARAMCOUNT,
-                  optional = DISP_E_PARAMNOTOPTIONAL, mismatch = DISP_E_TYPEMISMATCH,
-                  raised = DISP_E_EXCEPTION;
+                  optional = DISP_E_PARAMNOTOPTIONAL, mismatch = DISP_E_TYPEMISMATCH;
     struct Row {
         const char* what;
         IDispatch* object;
@@ -85,8 +85,8 @@ TEST_F(Dispatch, InvokeArgumentErrors) {
         {"let of a get-only property", m, 0x68030005, let, {one}, {put}, unknown, none},
         {"put with two values", m, 0x68030008, let, {sa, sb}, {put}, count, none},
         {"uncoercible put", m, 0x6803000C, let, {tw}, {put}, mismatch, 0},
-        // Numbers coerce to text: the member itself answers, not built yet.
-        {"coercible first of three", m, 0x60030012, call, {one, sa, two}, {}, raised, none},
+        // Numbers coerce to text: the member itself runs.
+        {"coercible first of three", m, 0x60030012, call, {one, sa, two}, {}, S_OK, none},
         {"object parameter of the wrong class", m, 0x6003000E, call, {five}, {}, mismatch, 0},
         {"uncoercible only argument", p, 0x60030015, call, {tx}, {}, mismatch, 0},
     };
@@ -102,24 +102,20 @@ TEST_F(Dispatch, InvokeArgumentErrors) {
               DISP_E_UNKNOWNINTERFACE);
 }
 
-// Not-built members and null out pointers, typed and late-bound, for a read and for a
-// write. The error info a typed call leaves for every class is in controls_on_form_test.cpp.
-TEST_F(Dispatch, UnbuiltMemberFailsTheSameTypedAndLateBound) {
+// Null out pointers, and a member's failure typed and late-bound: the late-bound call
+// carries the typed call's HRESULT and error info in its EXCEPINFO.
+TEST_F(Dispatch, FailingMemberFailsTheSameTypedAndLateBound) {
     auto oc = test::create<_MultiPrompt>(CLSID_MultiPrompt, IID__MultiPrompt);
-    Bstr caption;
     EXPECT_EQ(oc->get_Caption(nullptr), E_POINTER);
-    EXPECT_EQ(oc->get_Caption(caption.out()), E_NOTIMPL);
-    LateCall c(oc.get(), u"Caption");
-    EXPECT_EQ(std::make_tuple(c.hr, c.excep.scode, bstr_view(c.excep.bstrSource), c.description(),
-                              c.result.vt()),
-              std::make_tuple(DISP_E_EXCEPTION, E_NOTIMPL, u"PaginorV2CTL.MultiPrompt",
-                              u"Caption is not implemented yet", VARTYPE(VT_EMPTY)));
-
-    Bstr one(u"1");
-    EXPECT_EQ(oc->put_MyName(one.get()), E_NOTIMPL);
-    LateCall put(oc.get(), 0x68030003, DISPATCH_PROPERTYPUT, {text_arg(one.get())});
-    EXPECT_EQ(std::make_tuple(put.hr, put.excep.scode, put.description()),
-              std::make_tuple(DISP_E_EXCEPTION, E_NOTIMPL, u"MyName is not implemented yet"));
+    const HRESULT typed = oc->put_MyStyle(static_cast<enuMPStyle>(9));
+    EXPECT_TRUE(FAILED(typed));
+    const test::ErrorSeen error = test::take_error();
+    EXPECT_EQ(error.source, u"PaginorV2CTL.MultiPrompt");
+    LateCall put(oc.get(), 0x6803000A, DISPATCH_PROPERTYPUT, {long_arg(9)});
+    EXPECT_EQ(std::make_tuple(put.hr, put.excep.scode, bstr_view(put.excep.bstrSource),
+                              put.description()),
+              std::make_tuple(DISP_E_EXCEPTION, typed, std::u16string_view(error.source),
+                              std::u16string_view(error.description)));
 
     auto support = test::query<ISupportErrorInfo>(oc.get(), IID_ISupportErrorInfo);
     ASSERT_TRUE(support);

@@ -1,0 +1,157 @@
+// A search form of the public host API holding one MultiPrompt ("mp1", MyName AUTH) with a
+// prompt relay and an event broker bound, as a host sets them up. Every notification is
+// logged as "Event=data" (relay) or "Event!data" (broker); a test may answer or call
+// back from inside a relay notification through on_relay.
+#pragma once
+
+#include <paginor/form.h>
+#include <paginor/host.h>
+
+#include "host/api.h"
+#include "platform/window/window.h"
+#include "prompts/MultiPrompt.h"
+
+#include "support/raster_golden.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace paginor::test {
+
+inline std::string narrow(std::u16string_view text) {
+    std::string out;
+    for (char16_t c : text)
+        out += c < 128 ? char(c) : '?';
+    return out;
+}
+
+// A relay made by the library's own class factory, as a host that links it does.
+inline HRESULT make(REFCLSID clsid, Ref<IDispatch>& out) {
+    Ref<IClassFactory> factory;
+    const HRESULT hr = DllGetClassObject(clsid, IID_IClassFactory, factory.put_void());
+    return FAILED(hr) ? hr : factory->CreateInstance(nullptr, IID_IDispatch, out.put_void());
+}
+
+class MultiPromptHost : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PaginorSetClock(1);
+        PaginorSetLocalTime(2026, 12, 5, 10, 0, 0);
+        PaginorSetTwipsPerPixel(15, 15);
+        form = Form::create(u"Search", 9000, 2400).value;
+        ASSERT_EQ(make(CLSID_clsPromptEvents, relay), S_OK);
+        ASSERT_EQ(make(CLSID_cEventBroker, broker), S_OK);
+        ASSERT_EQ(PaginorAdvise(relay.get(), &MultiPromptHost::heard, this, &relay_cookie), S_OK);
+        ASSERT_EQ(PaginorAdvise(broker.get(), &MultiPromptHost::heard, this, &broker_cookie), S_OK);
+        mp = add_prompt(u"mp1", u"AUTH", 120);
+        ASSERT_TRUE(mp);
+        PaginorDoEvents();
+    }
+    void TearDown() override {
+        PaginorUnadvise(relay.get(), relay_cookie);
+        PaginorUnadvise(broker.get(), broker_cookie);
+        form = Form();
+        PaginorSetClock(0);
+    }
+
+    // A MultiPrompt named name at top twips, 7200 twips wide, with MyName, the relay and
+    // the broker set; its style and value type before the name, as a host sets them up.
+    Control add_prompt(std::u16string_view name, std::u16string_view my_name, LONG top,
+                       LONG style = 0, LONG val_type = 0) {
+        Control c = form.add(u"PaginorV2CTL.MultiPrompt", name, 120, top, 7200, 390).value;
+        EXPECT_TRUE(c.put(u"MyStyle", style) && c.put(u"ValType", val_type));
+        EXPECT_TRUE(c.put(u"MyName", my_name));
+        EXPECT_TRUE(set_ref(c, u"PE", relay.get()));
+        EXPECT_TRUE(c.call(u"SetEventBroker", broker.get()));
+        return c;
+    }
+    static Status set_ref(Control& c, std::u16string_view name, IDispatch* object) {
+        std::u16string text(name);
+        OLECHAR* names[] = {text.data()};
+        DISPID id = 0;
+        c.object()->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
+        Variant value(object);
+        return detail::status_of(
+            detail::invoke(*c.object(), id, DISPATCH_PROPERTYPUTREF, &value, 1).error.hr);
+    }
+    std::u16string str(std::u16string_view name) { return mp.get(name).value.to_string(); }
+    static MultiPrompt& of(const Control& c) {
+        return *dynamic_cast<MultiPrompt*>(frame::UserControl::from(c.object()));
+    }
+    std::string events() {
+        PaginorDoEvents();
+        return std::exchange(log, "");
+    }
+    MultiPrompt& self() { return of(mp); }
+    // The centre of a child window of the control, in form pixels.
+    platform::POINT centre(platform::HWND child) {
+        platform::RECT r{};
+        platform::GetWindowRect(child, &r);
+        platform::POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        platform::ScreenToClient(host::api::form_of(form.get()).hwnd(), &p);
+        return p;
+    }
+    // The composed form, written to the test output folder and read back.
+    platform::Image render(const std::string& name) {
+        const std::string path = std::string(PAGINOR_TEST_OUTPUT_DIR) + "/" + name + ".png";
+        std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
+        EXPECT_TRUE(form.render(path));
+        return platform::load_image_file(path);
+    }
+    void click_at(platform::POINT p) {
+        PaginorAdvanceClock(600);
+        form.mouse(p.x, p.y);
+        form.click();
+        PaginorDoEvents();
+    }
+    void key(SHORT code) {
+        form.key(code, true);
+        form.key(code, false);
+        PaginorDoEvents();
+    }
+    // Picks a row of a drop-down list as a user does with the keyboard: a click opens it
+    // (and focuses it), Esc closes it, Home/Down walk the rows.
+    void pick(const controls::ComboBox& list, int row) {
+        click_at(centre(list.hWnd()));
+        key(27);
+        key(36);
+        for (int i = 0; i < row; ++i)
+            key(40);
+    }
+
+    Form form;
+    Control mp;
+    Ref<IDispatch> relay, broker;
+    DWORD relay_cookie = 0, broker_cookie = 0;
+    std::string log;
+    std::function<void(const std::u16string& event, BSTR* data)> on_relay;
+    std::function<void(const std::u16string& event)> on_broker;
+
+  private:
+    static void heard(void* context, DISPID, const OLECHAR*, DISPPARAMS* params) {
+        auto* self = static_cast<MultiPromptHost*>(context);
+        const std::u16string sender = *params->rgvarg[2].pbstrVal;
+        const std::u16string event = *params->rgvarg[1].pbstrVal;
+        BSTR* data = params->rgvarg[0].pbstrVal;
+        const bool relayed = event == u"CaptionWidth" || event == u"ValueSelected" ||
+                             event == u"PromptClicked" || event == u"DateClicked";
+        self->log += (self->log.empty() ? "" : "; ") + narrow(sender) + " " + narrow(event) +
+                     (relayed ? "=" : "!") + narrow(*data ? *data : u"");
+        if (relayed && self->on_relay)
+            self->on_relay(event, data);
+        if (!relayed && self->on_broker)
+            self->on_broker(event);
+    }
+};
+
+// Writes text into a by-reference answer.
+inline void answer(BSTR* data, const char16_t* text) {
+    SysFreeString(*data);
+    *data = SysAllocString(text);
+}
+
+} // namespace paginor::test
