@@ -361,24 +361,23 @@ void PromptField::SetCode(std::u16string_view s) {
     m_code = frame::Bstr(s);
     if (m_style != sPFSDropdown)
         return;
-    const int row = FindRow(0, s);
-    if (row < 0)
-        return;
-    m_ddid = frame::Bstr(m_cmbValue->List(row, 1));
-    m_description = frame::Bstr(m_cmbValue->List(row, 2));
-    SetBoxText(m_description.view());
-    if (m_cmbValue)
-        m_cmbValue->SetListIndex(row);
+    if (const int row = FindRow(0, s); row >= 0)
+        TakeRow(row);
 }
 
 void PromptField::SetDDID(std::u16string_view s) {
     m_ddid = frame::Bstr(s);
     if (m_style != sPFSDropdown)
         return;
-    const int row = FindRow(1, s);
-    if (row < 0)
-        return;
+    if (const int row = FindRow(1, s); row >= 0)
+        TakeRow(row);
+}
+
+// The three values come from the row found, the box shows its description and the list
+// selects it; a listener of the box's change may have ended the control meanwhile.
+void PromptField::TakeRow(int row) {
     m_code = frame::Bstr(m_cmbValue->List(row, 0));
+    m_ddid = frame::Bstr(m_cmbValue->List(row, 1));
     m_description = frame::Bstr(m_cmbValue->List(row, 2));
     SetBoxText(m_description.view());
     if (m_cmbValue)

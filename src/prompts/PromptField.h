@@ -94,6 +94,7 @@ class PromptField final : public frame::Control<_PromptField> {
     // Private procedures.
     void SetCode(std::u16string_view s);
     void SetDDID(std::u16string_view s);
+    void TakeRow(int row);
     void SetDescription(std::u16string_view s);
     void SetMulti(bool on);
     void Clear();
