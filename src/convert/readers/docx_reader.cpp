@@ -8,9 +8,9 @@ namespace {
 
 // Paragraphs, runs' text, tabs and breaks in reading order; a table's cells end with a
 // tab and its rows with a paragraph break, so a row reads as one line.
-class DocxWalker : public SinkWalker {
+class DocxWalker : public RunTextWalker {
   public:
-    using SinkWalker::SinkWalker;
+    using RunTextWalker::RunTextWalker;
 
     bool open(std::string_view name, platform::XmlNode) override {
         if (name == "t") {
@@ -28,27 +28,6 @@ class DocxWalker : public SinkWalker {
         return name != "pPr" && name != "rPr" && name != "sectPr" && name != "tblPr" &&
                name != "delText" && name != "instrText";
     }
-
-    void close(std::string_view name) override {
-        if (name == "t") {
-            m_in_text = false;
-        } else if (name == "p") {
-            paragraph_end();
-        } else if (name == "tc") {
-            cell_end();
-        } else if (name == "tr") {
-            m_out.paragraph();
-        }
-    }
-
-    void text(std::string_view utf8) override {
-        if (m_in_text) {
-            put(utf8);
-        }
-    }
-
-  private:
-    bool m_in_text{false};
 };
 
 } // namespace

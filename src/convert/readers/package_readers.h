@@ -35,4 +35,33 @@ class SinkWalker : public XmlWalker {
     bool m_blank_owed{false};
 };
 
+// The word-processing and presentation markups share their text elements: text inside
+// "t", paragraphs "p", table rows "tr" and cells "tc". A walker of either opens what is
+// its own and leaves their ends and the text to this one.
+class RunTextWalker : public SinkWalker {
+  public:
+    using SinkWalker::SinkWalker;
+
+    void close(std::string_view name) override {
+        if (name == "t") {
+            m_in_text = false;
+        } else if (name == "p") {
+            paragraph_end();
+        } else if (name == "tc") {
+            cell_end();
+        } else if (name == "tr") {
+            m_out.paragraph();
+        }
+    }
+
+    void text(std::string_view utf8) override {
+        if (m_in_text) {
+            put(utf8);
+        }
+    }
+
+  protected:
+    bool m_in_text{false}; // inside a "t": its text is read
+};
+
 } // namespace paginor::convert

@@ -7,9 +7,9 @@ namespace paginor::convert {
 
 namespace {
 
-class SlideWalker : public SinkWalker {
+class SlideWalker : public RunTextWalker {
   public:
-    using SinkWalker::SinkWalker;
+    using RunTextWalker::RunTextWalker;
 
     bool open(std::string_view name, platform::XmlNode) override {
         if (name == "t") {
@@ -25,25 +25,6 @@ class SlideWalker : public SinkWalker {
         }
         return name != "rPr" && name != "pPr";
     }
-    void close(std::string_view name) override {
-        if (name == "t") {
-            m_in_text = false;
-        } else if (name == "p") {
-            paragraph_end();
-        } else if (name == "tc") {
-            cell_end();
-        } else if (name == "tr") {
-            m_out.paragraph();
-        }
-    }
-    void text(std::string_view utf8) override {
-        if (m_in_text) {
-            put(utf8);
-        }
-    }
-
-  private:
-    bool m_in_text{false};
 };
 
 // The slide's number from "ppt/slides/slideN.xml"; 0 for any other name.
