@@ -38,6 +38,7 @@ TEST(DdocDocument, EveryClassLeavesItsRenditionAndState) {
     } rows[] = {
         {u"letter.docx", "@letter.docx", 0, 1, u"~" + page + u"#Hit1", page},
         {u"photo.PNG", "\x89PNG", 0, 1, u"~" + pic + u"html", pic + u"qmview"},
+        {u"fax.TIF", "@fax.tif", 0, 1, u"~" + pic + u"html", pic + u"qmview"},
         {u"page.htm", "<p>x</p>", 0, 1, u"@#Hit1", u""},
         {u"report.Pdf", "@letter.pdf", 0, 2, u"~" + pdf, pdf},
         {u"clip.mp3", "ID3", 0, 1, u"~" + stamped(u"ViewDoc", u".html"),

@@ -181,6 +181,7 @@ TEST(DdocView, GoldenViews) {
         {"ddoc_docx_html", "letter.docx", u"letter.docx", evHTML},
         {"ddoc_docx_rtf", "letter.docx", u"letter.docx", evRTF},
         {"ddoc_picture", "../sample_16x8.jpg", u"p.jpg", evHTML},
+        {"ddoc_fax", "fax.tif", u"f.tif", evHTML},
         {"ddoc_pdf", "letter.pdf", u"r.pdf", evHTML},
         {"ddoc_notice", "letter.txt", u"x.qqq", evHTML},
     };
