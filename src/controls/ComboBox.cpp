@@ -91,6 +91,14 @@ void ComboBox::Clear() {
     Redraw();
 }
 
+int ComboBox::FindRow(int column, std::u16string_view text, int from) const {
+    const size_t at = size_t(column);
+    for (size_t row = size_t(std::max(from, 0)); row < m_rows.size(); ++row)
+        if (std::u16string_view(at < m_rows[row].size() ? m_rows[row][at] : kEmpty) == text)
+            return int(row);
+    return -1;
+}
+
 const std::u16string& ComboBox::List(int row, int column) const {
     check_row(row);
     if (column < 0 || column >= m_column_count)

@@ -56,6 +56,8 @@ class ComboBox final : public ChildWindow {
     void Clear();
     int ListCount() const { return int(m_rows.size()); }
     const std::u16string& List(int row, int column = 0) const;
+    // The first row from `from` on whose cell in `column` is `text`; -1 when none.
+    int FindRow(int column, std::u16string_view text, int from = 0) const;
     void SetList(int row, int column, std::u16string text);
 
     int ListIndex() const { return m_index; }

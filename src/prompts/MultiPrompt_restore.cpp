@@ -57,9 +57,9 @@ void MultiPrompt::Restore(std::u16string_view saved) {
                      prompts::trim_blanks(val.attribute(u"desc").value_or(u"")));
             break;
         case sMPSDropdown:
-            for (int row = 0; content && !gone() && row < m_cmbValue->ListCount(); ++row)
-                if (m_cmbValue->List(row, 0) == *content)
-                    m_cmbValue->SetListIndex(row); // runs the pick
+            for (int row = content ? m_cmbValue->FindRow(0, *content) : -1; row >= 0 && !gone();
+                 row = m_cmbValue->FindRow(0, *content, row + 1))
+                m_cmbValue->SetListIndex(row); // runs the pick
             break;
         case sMPSDate:
             if (TypeIndex() == 0)

@@ -212,9 +212,7 @@ void MultiPrompt::SetCriterion(int column, std::u16string_view text) {
     if (gone() || m_style != sMPSDropdown)
         return;
     const int look_in = column == 2 ? 1 : column;
-    for (int row = 0; row < m_cmbValue->ListCount(); ++row) {
-        if (m_cmbValue->List(row, look_in) != text)
-            continue;
+    if (const int row = m_cmbValue->FindRow(look_in, text); row >= 0) {
         const std::u16string cells[3] = {m_cmbValue->List(row, 0), m_cmbValue->List(row, 1),
                                          m_cmbValue->List(row, 2)};
         m_cmbValue->SetListIndex(row); // runs the pick
@@ -228,7 +226,6 @@ void MultiPrompt::SetCriterion(int column, std::u16string_view text) {
             m_description = cells[2];
             SetValueText(cells[2]);
         }
-        return;
     }
 }
 

@@ -446,11 +446,7 @@ void PromptField::SetCaption(std::u16string_view s) {
 int PromptField::FindRow(int column, std::u16string_view s) const {
     if (!m_cmbValue)
         return -1;
-    const int count = m_cmbValue->ListCount();
-    for (int row = 0; row < count; ++row)
-        if (m_cmbValue->List(row, column) == s)
-            return row;
-    return -1;
+    return m_cmbValue->FindRow(column, s);
 }
 
 void PromptField::SetBoxText(std::u16string_view s) {
