@@ -15,6 +15,7 @@
 #include "support/control_form.h"
 #include "support/raises.h"
 #include "support/raster_golden.h"
+#include "support/test_site.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,6 @@ using namespace paginor;
 namespace pf = paginor::platform;
 using controls::ComboBox;
 using controls::TextBox;
-using frame::Class;
 using platform::HWND;
 using test::error_of;
 
@@ -33,31 +33,11 @@ namespace {
 
 // A control that holds the entry controls as a prompt would, and sizes itself to 390
 // twips high while it is made.
-class Holder final : public frame::UserControl, public IDispatch {
+class Holder final : public test::StubControl<frame::ClassId::PromptField> {
   public:
     std::string log;
     std::unique_ptr<TextBox> txt, txt2;
     std::unique_ptr<ComboBox> sel, val;
-
-    HRESULT QueryInterface(REFIID riid, void** ppv) override {
-        if (riid != IID_IUnknown && riid != IID_IDispatch)
-            return E_NOINTERFACE;
-        *ppv = static_cast<IDispatch*>(this);
-        return S_OK;
-    }
-    ULONG AddRef() override { return 2; }
-    ULONG Release() override { return 1; }
-    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT GetIDsOfNames(REFIID, OLECHAR**, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
-    }
-    IUnknown* control_unknown() override { return static_cast<IDispatch*>(this); }
-    const Class& control_class() const override {
-        return frame::class_entry(frame::ClassId::PromptField);
-    }
-    using UserControl::add_control;
     using UserControl::set_own_size;
 
     void note(const std::string& line) { log += (log.empty() ? "" : "; ") + line; }
@@ -108,14 +88,6 @@ class Holder final : public frame::UserControl, public IDispatch {
     }
 };
 
-class Site final : public frame::ControlSite {
-  public:
-    HWND window{0};
-    HWND site_window() override { return window; }
-    bool ambient_user_mode() override { return true; }
-    void on_property_changed(IUnknown*, DISPID) override {}
-};
-
 class EntryControls : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -135,11 +107,7 @@ class EntryControls : public ::testing::Test {
     }
 
     // Keys as the host injects them; the log since the last call.
-    void key(SHORT code) {
-        form.key(code, true);
-        form.key(code, false);
-        PaginorDoEvents();
-    }
+    void key(SHORT code) { test::tap(form, code); }
     void chord(SHORT held, SHORT code) {
         form.key(held, true);
         key(code);
@@ -150,20 +118,11 @@ class EntryControls : public ::testing::Test {
         form.type(text);
         PaginorDoEvents();
     }
-    // A left click at form pixels, apart from an earlier one by more than the double-click
-    // time.
-    void click_at(LONG x, LONG y, SHORT button = 1) {
-        PaginorAdvanceClock(600);
-        form.mouse(x, y);
-        form.button(button, true);
-        PaginorDoEvents();
-        form.button(button, false);
-        PaginorDoEvents();
-    }
+    void click_at(LONG x, LONG y, SHORT button = 1) { test::click_at(form, x, y, button); }
     std::string taken() { return std::exchange(h.log, ""); }
 
     Form form;
-    Site site;
+    test::TestSite site;
     Holder h;
 };
 
@@ -456,10 +415,7 @@ TEST_F(EntryControls, LooksMatchGoldenImages) {
     h.txt2->SetText(u"disabled");
     h.txt2->SetEnabled(false);
     const auto shot = [&](const std::string& name) {
-        const std::string path = std::string(PAGINOR_TEST_OUTPUT_DIR) + "/" + name + ".png";
-        std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
-        EXPECT_TRUE(form.render(path));
-        return test::crop(pf::load_image_file(path), 8, 8, 260, 140);
+        return test::crop(test::rendered(form, name), 8, 8, 260, 140);
     };
     EXPECT_TRUE(testing_support::MatchesGolden(shot("entry_closed"), "entry_closed"));
     h.val->SetFocus();

@@ -103,67 +103,45 @@ struct Step {
     int value; // c1's Value after the step: 0, 1, or -1 not checked
 };
 struct Scenario {
-    const char* name;
-    LONG tx, ty;
-    bool quiet_poll;
+    struct {
+        const char* name;
+        LONG tx, ty;
+        bool quiet_poll;
+    } is;
     std::vector<Step> steps;
 };
 
 const Scenario kScenarios[] = {
-    {"left click at 15 twips per pixel",
-     15,
-     15,
-     false,
+    {{"left click at 15 twips per pixel", 15, 15, false},
      {{"m 10 10", "MouseMove 0 0 150 150", 0},
       {"d 1", "MouseDown 1 0 150 150", 0},
       {"u 1", "Click; MouseUp 1 0 150 150", 1}}},
-    {"left click at 12, then 15 across and 12 down",
-     12,
-     12,
-     false,
+    {{"left click at 12, then 15 across and 12 down", 12, 12, false},
      {{"m 10 10, d 1, u 1",
        "MouseMove 0 0 120 120; MouseDown 1 0 120 120; Click; MouseUp 1 0 120 120", 1}}},
-    {"across and down apart",
-     15,
-     12,
-     false,
+    {{"across and down apart", 15, 12, false},
      {{"m 10 20, d 1, u 1",
        "MouseMove 0 0 150 240; MouseDown 1 0 150 240; Click; MouseUp 1 0 150 240", 1}}},
-    {"double click: five events, Value flips twice",
-     15,
-     15,
-     false,
+    {{"double click: five events, Value flips twice", 15, 15, false},
      {{"m 10 10, d 1, u 1, d 1",
        "MouseMove 0 0 150 150; MouseDown 1 0 150 150; Click; MouseUp 1 0 150 150", 1},
       {"u 1", "Click; MouseUp 1 0 150 150", 0}}},
-    {"right and middle clicks leave Value",
-     15,
-     15,
-     true,
+    {{"right and middle clicks leave Value", 15, 15, true},
      {{"m 10 10, d 2, u 2",
        "MouseMove 0 0 150 150; MouseDown 2 0 150 150; Click; MouseUp 2 0 150 150", 0},
       {"t 600, d 4, u 4", "MouseDown 4 0 150 150; Click; MouseUp 4 0 150 150", 0}}},
-    {"released outside: no Click, then one MouseOff",
-     15,
-     15,
-     false,
+    {{"released outside: no Click, then one MouseOff", 15, 15, false},
      {{"m 10 10, d 1, m 105 10, u 1",
        "MouseMove 0 0 150 150; MouseDown 1 0 150 150; MouseMove 1 0 1575 150; MouseUp 1 0 1575 150",
        0},
       {"t 20", "MouseOff", 0}}},
-    {"hover poll: every 20 ms while over, both far edges included, one MouseOff",
-     15,
-     15,
-     false,
+    {{"hover poll: every 20 ms while over, both far edges included, one MouseOff", 15, 15, false},
      {{"m 50 15, t 40", "MouseMove 0 0 750 225; MouseOnTimer; MouseOnTimer", 0},
       {"m 100 30, t 20", "MouseOnTimer", 0},
       {"m 101 30, t 20", "MouseOff", 0},
       {"t 200", "", 0},
       {"m 50 31, m 50 15, t 20", "MouseMove 0 0 750 225; MouseOnTimer", 0}}},
-    {"auto-repeat every RepeatInterval, false when dragged off",
-     15,
-     15,
-     true,
+    {{"auto-repeat every RepeatInterval, false when dragged off", 15, 15, true},
      {{"p RepeatInterval 100, m 10 10, d 1, t 250",
        "MouseMove 0 0 150 150; MouseDown 1 0 150 150; "
        "MouseDownRepeat True; MouseDownRepeat True",
@@ -171,18 +149,12 @@ const Scenario kScenarios[] = {
       {"m 105 10, t 100", "MouseMove 1 0 1575 150; MouseOff; MouseDownRepeat False", -1},
       {"p RepeatInterval 30, t 60", "MouseDownRepeat False; MouseDownRepeat False", -1},
       {"u 1, t 300", "MouseUp 1 0 1575 150", 0}}},
-    {"auto-repeat: none at 0, one at 32767",
-     15,
-     15,
-     true,
+    {{"auto-repeat: none at 0, one at 32767", 15, 15, true},
      {{"m 10 10, d 1, t 1000, u 1",
        "MouseMove 0 0 150 150; MouseDown 1 0 150 150; Click; MouseUp 1 0 150 150", 1},
       {"p RepeatInterval 32767, t 600, d 1, t 32767, u 1",
        "MouseDown 1 0 150 150; MouseDownRepeat True; Click; MouseUp 1 0 150 150", 0}}},
-    {"keys: space clicks, Enter clicks the default button from another control",
-     15,
-     15,
-     false,
+    {{"keys: space clicks, Enter clicks the default button from another control", 15, 15, false},
      {{"f c1, k 32", "KeyDown 32 0; KeyPress 32; KeyUp 32 0; Click", -1},
       {"D c1, k 13", "KeyDown 13 0; KeyPress 13; KeyUp 13 0", -1},
       {"f c2, k 13", "Click; c2:KeyUp 13 0", -1},
@@ -192,9 +164,9 @@ const Scenario kScenarios[] = {
 
 TEST(GradientButtonInput, EventTables) {
     for (const Scenario& s : kScenarios) {
-        SCOPED_TRACE(s.name);
-        Host host(s.tx, s.ty);
-        host.quiet_poll = s.quiet_poll;
+        SCOPED_TRACE(s.is.name);
+        Host host(s.is.tx, s.is.ty);
+        host.quiet_poll = s.is.quiet_poll;
         host.run("t 600");
         host.take();
         for (const Step& step : s.steps) {

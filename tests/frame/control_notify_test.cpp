@@ -6,6 +6,7 @@
 #include "support/late_bound.h"
 #include "support/notify_sink.h"
 #include "support/objects.h"
+#include "support/test_site.h"
 
 #include "automation/object_count.h"
 #include "frame/user_control.h"
@@ -24,15 +25,6 @@ using test::Lines;
 using test::NotifySink;
 
 namespace {
-
-class RecordingSite final : public frame::ControlSite {
-  public:
-    platform::HWND window{0};
-    std::vector<DISPID> changes;
-    platform::HWND site_window() override { return window; }
-    bool ambient_user_mode() override { return true; }
-    void on_property_changed(IUnknown*, DISPID dispid) override { changes.push_back(dispid); }
-};
 
 TEST(ControlNotify, ReportedChangesReachEverySinkByDispid) {
     struct Row {
@@ -57,7 +49,7 @@ TEST(ControlNotify, ReportedChangesReachEverySinkByDispid) {
         Lines log;
         NotifySink a{"a", log}, b{"b", log}, refused{"refused", log};
         refused.answers_sink = false;
-        RecordingSite site;
+        test::TestSite site;
         frame::Ref<IDispatch> control = test::create(*row.clsid);
         ASSERT_TRUE(control);
         if (row.sited) {

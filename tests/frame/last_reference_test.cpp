@@ -5,6 +5,7 @@
 #include "support/late_bound.h"
 #include "support/objects.h"
 #include "support/test_sink.h"
+#include "support/test_site.h"
 
 #include "automation/object_count.h"
 #include "frame/user_control.h"
@@ -24,18 +25,6 @@ using namespace paginor;
 namespace {
 
 constexpr DISPID kEnabled = 0x68030004; // _O2007Hover.Enabled
-
-class Site final : public frame::ControlSite {
-  public:
-    platform::HWND window{0};
-    std::function<void()> on_change;
-    platform::HWND site_window() override { return window; }
-    bool ambient_user_mode() override { return true; }
-    void on_property_changed(IUnknown*, DISPID) override {
-        if (on_change)
-            on_change();
-    }
-};
 
 // One stage per row: a window system, a form window, a hover button sited on it with a
 // sink advised, and the host's one reference to it.
@@ -61,7 +50,7 @@ class Stage {
     }
 
     platform::WindowSystemScope scope;
-    Site site;
+    test::TestSite site;
     test::Sink sink{{"", "MouseUp", "MouseMove", "Click"}};
     frame::Ref<_O2007Hover> host;
     long before{0};

@@ -14,6 +14,7 @@
 #include "platform/window/window_system.h"
 
 #include "support/raises.h"
+#include "support/test_site.h"
 
 #include <gtest/gtest.h>
 
@@ -75,28 +76,10 @@ class Recording final : public UserControl, public IUnknown {
 const char* const kHoverEvents[] = {"", "MouseUp", "MouseMove", "Click", "MouseLeave", "KeyUp"};
 
 // A container that places three image buttons when it starts, as the prompt field does.
-class Container final : public UserControl, public IDispatch {
+class Container final : public test::StubControl<ClassId::PromptField> {
   public:
     std::string seen;
     std::vector<NestedControl*> buttons;
-    using UserControl::add_control;
-
-    HRESULT QueryInterface(REFIID riid, void** ppv) override {
-        if (riid != IID_IUnknown && riid != IID_IDispatch)
-            return E_NOINTERFACE;
-        *ppv = static_cast<IDispatch*>(this);
-        return S_OK;
-    }
-    ULONG AddRef() override { return 2; }
-    ULONG Release() override { return 1; }
-    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT GetIDsOfNames(REFIID, OLECHAR**, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
-    }
-    IUnknown* control_unknown() override { return static_cast<IDispatch*>(this); }
-    const Class& control_class() const override { return class_entry(ClassId::PromptField); }
 
   private:
     void UserControl_Initialize() override {
@@ -119,23 +102,13 @@ class Container final : public UserControl, public IDispatch {
     }
 };
 
-class Site final : public ControlSite {
-  public:
-    HWND window{0};
-    bool user_mode{true};
-    FontDescription font{u"Arial", 10, true};
-    HWND site_window() override { return window; }
-    bool ambient_user_mode() override { return user_mode; }
-    void on_property_changed(IUnknown*, DISPID) override {}
-    FontDescription ambient_font() override { return font; }
-};
-
 class UserControlHost : public ::testing::Test {
   protected:
     void SetUp() override {
         platform::WindowDesc form;
         form.rect = {0, 0, 200, 100};
         site.window = platform::CreateWindow(form);
+        site.font = {u"Arial", 10, true};
         platform::SetActiveWindow(site.window);
     }
     // Input, then the pump.
@@ -152,7 +125,7 @@ class UserControlHost : public ::testing::Test {
         platform::DoEvents();
     }
     platform::WindowSystemScope scope;
-    Site site;
+    test::TestSite site;
     Recording control;
     Container container;
 };

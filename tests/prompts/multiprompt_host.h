@@ -1,7 +1,7 @@
 // A search form of the public host API holding one MultiPrompt ("mp1", MyName AUTH) with a
 // prompt relay and an event broker bound, as a host sets them up. Every notification is
-// logged as "Event=data" (relay) or "Event!data" (broker); a test may answer or call
-// back from inside a relay notification through on_relay.
+// logged as "sender Event=data" (relay) or "sender Event!data" (broker); a test may answer
+// or call back from inside a notification through their logs' answer.
 #pragma once
 
 #include <paginor/form.h>
@@ -11,23 +11,15 @@
 #include "platform/window/window.h"
 #include "prompts/MultiPrompt.h"
 
+#include "support/host_form.h"
 #include "support/raster_golden.h"
-
-#include <filesystem>
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <optional>
 #include <string>
 
 namespace paginor::test {
-
-inline std::string narrow(std::u16string_view text) {
-    std::string out;
-    for (char16_t c : text)
-        out += c < 128 ? char(c) : '?';
-    return out;
-}
 
 // A relay made by the library's own class factory, as a host that links it does.
 inline HRESULT make(REFCLSID clsid, Ref<IDispatch>& out) {
@@ -45,15 +37,14 @@ class MultiPromptHost : public ::testing::Test {
         form = Form::create(u"Search", 9000, 2400).value;
         ASSERT_EQ(make(CLSID_clsPromptEvents, relay), S_OK);
         ASSERT_EQ(make(CLSID_cEventBroker, broker), S_OK);
-        ASSERT_EQ(PaginorAdvise(relay.get(), &MultiPromptHost::heard, this, &relay_cookie), S_OK);
-        ASSERT_EQ(PaginorAdvise(broker.get(), &MultiPromptHost::heard, this, &broker_cookie), S_OK);
+        relay_log.emplace(relay.get(), log, "=");
+        broker_log.emplace(broker.get(), log, "!");
         mp = add_prompt(u"mp1", u"AUTH", 120);
         ASSERT_TRUE(mp);
         PaginorDoEvents();
     }
     void TearDown() override {
-        PaginorUnadvise(relay.get(), relay_cookie);
-        PaginorUnadvise(broker.get(), broker_cookie);
+        relay_log.reset(), broker_log.reset();
         form = Form();
         PaginorSetClock(0);
     }
@@ -95,24 +86,9 @@ class MultiPromptHost : public ::testing::Test {
         platform::ScreenToClient(host::api::form_of(form.get()).hwnd(), &p);
         return p;
     }
-    // The composed form, written to the test output folder and read back.
-    platform::Image render(const std::string& name) {
-        const std::string path = std::string(PAGINOR_TEST_OUTPUT_DIR) + "/" + name + ".png";
-        std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
-        EXPECT_TRUE(form.render(path));
-        return platform::load_image_file(path);
-    }
-    void click_at(platform::POINT p) {
-        PaginorAdvanceClock(600);
-        form.mouse(p.x, p.y);
-        form.click();
-        PaginorDoEvents();
-    }
-    void key(SHORT code) {
-        form.key(code, true);
-        form.key(code, false);
-        PaginorDoEvents();
-    }
+    platform::Image render(const std::string& name) { return rendered(form, name); }
+    void click_at(platform::POINT p) { test::click_at(form, p.x, p.y); }
+    void key(SHORT code) { tap(form, code); }
     // Picks a row of a drop-down list as a user does with the keyboard: a click opens it
     // (and focuses it), Esc closes it, Home/Down walk the rows.
     void pick(const controls::ComboBox& list, int row) {
@@ -126,32 +102,8 @@ class MultiPromptHost : public ::testing::Test {
     Form form;
     Control mp;
     Ref<IDispatch> relay, broker;
-    DWORD relay_cookie = 0, broker_cookie = 0;
     std::string log;
-    std::function<void(const std::u16string& event, BSTR* data)> on_relay;
-    std::function<void(const std::u16string& event)> on_broker;
-
-  private:
-    static void heard(void* context, DISPID, const OLECHAR*, DISPPARAMS* params) {
-        auto* self = static_cast<MultiPromptHost*>(context);
-        const std::u16string sender = *params->rgvarg[2].pbstrVal;
-        const std::u16string event = *params->rgvarg[1].pbstrVal;
-        BSTR* data = params->rgvarg[0].pbstrVal;
-        const bool relayed = event == u"CaptionWidth" || event == u"ValueSelected" ||
-                             event == u"PromptClicked" || event == u"DateClicked";
-        self->log += (self->log.empty() ? "" : "; ") + narrow(sender) + " " + narrow(event) +
-                     (relayed ? "=" : "!") + narrow(*data ? *data : u"");
-        if (relayed && self->on_relay)
-            self->on_relay(event, data);
-        if (!relayed && self->on_broker)
-            self->on_broker(event);
-    }
+    std::optional<EventLog> relay_log, broker_log;
 };
-
-// Writes text into a by-reference answer.
-inline void answer(BSTR* data, const char16_t* text) {
-    SysFreeString(*data);
-    *data = SysAllocString(text);
-}
 
 } // namespace paginor::test

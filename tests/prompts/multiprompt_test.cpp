@@ -174,9 +174,9 @@ TEST_F(MultiPromptTest, ListenersAnswerAndCallBack) {
     };
     for (const auto& row : rows) {
         mp.call(u"ResetControl");
-        on_relay = row.listener;
+        relay_log->answer = row.listener;
         EXPECT_TRUE(mp.call(u"AddSelection", u"K1", u"D1")) << row.what;
-        on_relay = nullptr;
+        relay_log->answer = nullptr;
         EXPECT_EQ(events(), row.events) << row.what;
         EXPECT_EQ(narrow(str(u"MyCode")), row.code) << row.what;
     }
@@ -199,10 +199,10 @@ TEST_F(MultiPromptTest, KeysButtonsAndChannels) {
          "AUTH PromptClicked=((AUTH contains (K1)))"},
         {"the prompt button, answered",
          [&] {
-             on_relay = [](const std::u16string&, BSTR* d) { answer(d, u"(x)"); };
+             relay_log->answer = [](const std::u16string&, BSTR* d) { answer(d, u"(x)"); };
              click_at(centre(c.value_box()->hWnd()));
              click_at(button_at(780));
-             on_relay = nullptr;
+             relay_log->answer = nullptr;
              EXPECT_EQ(str(u"MyCode") + u"|" + c.value_box()->Text(), u"(x)|D1");
          },
          "AUTH PromptClicked=((AUTH contains (K1)))"},
@@ -210,9 +210,11 @@ TEST_F(MultiPromptTest, KeysButtonsAndChannels) {
         {"the clear button: Cleared after the clearing",
          [&] {
              mp.call(u"AddSelection", u"K1", u"D1"), events();
-             on_broker = [&](const std::u16string&) { log += " code=" + narrow(str(u"MyCode")); };
+             broker_log->answer = [&](const std::u16string&, BSTR*) {
+                 log += " code=" + narrow(str(u"MyCode"));
+             };
              click_at(button_at(390));
-             on_broker = nullptr;
+             broker_log->answer = nullptr;
          },
          "AUTH Cleared! code="},
         {"Enter in the type list",

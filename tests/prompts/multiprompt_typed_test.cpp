@@ -31,7 +31,7 @@ class MultiPromptTyped : public MultiPromptHost {
     }
     void SetUp() override {
         MultiPromptHost::SetUp();
-        on_relay = [this](const std::u16string& event, BSTR* data) {
+        relay_log->answer = [this](const std::u16string& event, BSTR* data) {
             if (event == u"DateClicked" && !dates.empty())
                 answer(data, dates.front()), dates.pop_front();
         };

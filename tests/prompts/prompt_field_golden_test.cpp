@@ -4,31 +4,22 @@
 #include <paginor/PaginorV2CTL.h>
 #include <paginor/form.h>
 
+#include "support/host_form.h"
 #include "support/objects.h"
 #include "support/raster_golden.h"
-
-#include "platform/image/image_codec.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 
 using namespace paginor;
+using test::rendered;
 using testing_support::MatchesGolden;
 
 namespace {
 
 constexpr const char16_t* kField = u"PaginorV2CTL.PromptField";
-
-platform::Image rendered(const Form& form, const std::string& name) {
-    const std::filesystem::path dir = PAGINOR_TEST_OUTPUT_DIR;
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / (name + ".png")).string();
-    EXPECT_TRUE(form.render(path));
-    return platform::load_image_file(path);
-}
 
 // Each field one row below the last: caption, style, value, width and what else it has.
 struct Row {

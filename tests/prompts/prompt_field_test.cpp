@@ -3,19 +3,17 @@
 #include <paginor/PaginorV2CTL.h>
 #include <paginor/form.h>
 
+#include "support/host_form.h"
 #include "support/objects.h"
-#include "support/raster_golden.h"
+#include "support/test_site.h"
 
 #include "host/form.h"
-#include "platform/image/image_codec.h"
 #include "prompts/PromptField.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
-#include <vector>
 
 using namespace paginor;
 
@@ -23,51 +21,24 @@ namespace {
 
 constexpr const char16_t* kField = u"PaginorV2CTL.PromptField";
 
-std::string narrow(std::u16string_view s) {
-    return std::string(s.begin(), s.end());
-}
+using test::narrow;
 
-// The relay's listener: every notification as "object event data", and an optional
-// answer that may write the data or call back into the sender.
-struct Listener {
-    std::vector<std::string> seen;
-    std::function<void(const std::string& event, BSTR* data)> answer;
-
-    static void on_event(void* context, DISPID, const OLECHAR*, DISPPARAMS* p) {
-        auto* self = static_cast<Listener*>(context);
-        BSTR* data = p->rgvarg[0].pbstrVal;
-        const std::string event = narrow(*p->rgvarg[1].pbstrVal);
-        self->seen.push_back(narrow(*p->rgvarg[2].pbstrVal) + " " + event + " " +
-                             narrow(*data ? *data : u""));
-        if (self->answer)
-            self->answer(event, data);
-    }
-    std::string take() {
-        std::string all;
-        for (const std::string& s : seen)
-            all += (all.empty() ? "" : "; ") + s;
-        seen.clear();
-        return all;
-    }
-};
-
-// A search form with one field "pf1" at (8, 8) px and a relay bound to a listener.
+// A search form with one field "pf1" at (8, 8) px and a relay whose notifications are
+// logged as "object event data".
 struct FieldForm {
     Form form;
     Control field;
     Ref<IDispatch> relay = test::create(CLSID_clsPromptEvents);
-    Listener listener;
-    DWORD cookie = 0;
+    std::string log;
+    test::EventLog listener{relay.get(), log};
 
     explicit FieldForm(LONG width = 4000, LONG tpp = 15) {
         PaginorSetClock(1);
         PaginorSetTwipsPerPixel(tpp, tpp);
         form = Form::create(u"Search", 9000, 2400).value;
         field = add(u"pf1", 120, width);
-        EXPECT_EQ(PaginorAdvise(relay.get(), &Listener::on_event, &listener, &cookie), S_OK);
     }
     ~FieldForm() {
-        PaginorUnadvise(relay.get(), cookie);
         form = Form();
         PaginorSetTwipsPerPixel(15, 15);
     }
@@ -77,23 +48,14 @@ struct FieldForm {
         EXPECT_TRUE(c.put(u"MyName", name));
         return c;
     }
-    PromptField& self(const Control& c) const {
-        return *dynamic_cast<PromptField*>(frame::UserControl::from(c.object()));
+    PromptField& self() const {
+        return *dynamic_cast<PromptField*>(frame::UserControl::from(field.object()));
     }
-    PromptField& self() const { return self(field); }
     std::string text(const char16_t* member) { return narrow(field.get(member).value.to_string()); }
+    std::string take() { return std::exchange(log, ""); }
     // Input in pixels of the field, then the pump.
-    void click(LONG x, LONG y, SHORT button = 1) {
-        PaginorAdvanceClock(600);
-        form.mouse(8 + x, 8 + y);
-        form.click(button);
-        PaginorDoEvents();
-    }
-    void key(SHORT code) {
-        form.key(code, true);
-        form.key(code, false);
-        PaginorDoEvents();
-    }
+    void click(LONG x, LONG y, SHORT button = 1) { test::click_at(form, 8 + x, 8 + y, button); }
+    void key(SHORT code) { test::tap(form, code); }
     void rows() {
         field.call(u"AddDropdownEntry", u"A", u"1", u"Alpha");
         field.call(u"AddDropdownEntry", u"B", u"2", u"Beta");
@@ -189,9 +151,9 @@ TEST(PromptField, ValuesFollowTheListAndTheText) {
     f.rows();
     f.click(80, 10);
     f.key(27);
-    f.listener.take();
+    f.take();
     f.key(40);
-    EXPECT_EQ(f.listener.take(), "pf1 ValueSelected A");
+    EXPECT_EQ(f.take(), "pf1 ValueSelected A");
     EXPECT_EQ(f.text(u"MyCode"), "A");
 
     // In the prompt style a code is only stored.
@@ -247,8 +209,7 @@ TEST(PromptField, CaptionTakesItsColonAndReportsItsWidth) {
         f.field.put(u"Caption", r.written);
         EXPECT_EQ(f.text(u"Caption"), r.reads);
         EXPECT_EQ(narrow(pf.lblCapt().Caption()), r.label);
-        EXPECT_EQ(f.listener.take(),
-                  "pf1 CaptionWidth " + std::to_string((pf.lblCapt().Width() + 4) * 15));
+        EXPECT_EQ(f.take(), "pf1 CaptionWidth " + std::to_string((pf.lblCapt().Width() + 4) * 15));
         // The box follows the label's new width.
         EXPECT_EQ(pf.txtValue()->Left(), pf.lblCapt().Width() + 2);
     }
@@ -259,11 +220,9 @@ TEST(PromptField, ActionsSendTheirNotificationsAndTakeTheAnswers) {
     FieldForm f;
     const PromptField& pf = f.self();
     f.field.put(u"MyDescription", u"old");
-    f.listener.answer = [](const std::string& event, BSTR* data) {
-        if (event == "PromptClicked" || event == "DateClicked") {
-            SysFreeString(*data);
-            *data = SysAllocString(event == "PromptClicked" ? u"X9" : u"20261207");
-        }
+    f.listener.answer = [](const std::u16string& event, BSTR* data) {
+        if (event == u"PromptClicked" || event == u"DateClicked")
+            test::answer(data, event == u"PromptClicked" ? u"X9" : u"20261207");
     };
     struct Step {
         const char* what;
@@ -289,9 +248,9 @@ TEST(PromptField, ActionsSendTheirNotificationsAndTakeTheAnswers) {
     for (const Step& s : steps) {
         f.field.put(u"MyStyle", s.style);
         f.click(80, 10); // the box takes the focus
-        f.listener.take();
+        f.take();
         s.act();
-        EXPECT_EQ(f.listener.take(), s.sent) << s.what;
+        EXPECT_EQ(f.take(), s.sent) << s.what;
     }
     EXPECT_EQ(f.text(u"MyCode"), "X9");
     EXPECT_EQ(f.text(u"MyDescription"), "20261207");
@@ -306,7 +265,7 @@ TEST(PromptField, ActionsSendTheirNotificationsAndTakeTheAnswers) {
     f.field.put(u"AddButton", true);
     f.field.put(u"BoxLeft", 0);
     f.click(LONG(pf.hAdd()->Left() / 15) + 5, 10);
-    EXPECT_EQ(f.listener.take(), "pf1 AddRequest ");
+    EXPECT_EQ(f.take(), "pf1 AddRequest ");
 }
 
 // The answer may come through the property or end the form inside the notification.
@@ -315,33 +274,33 @@ TEST(PromptField, ListenersMayCallBackAndLetTheFormGo) {
     Control second = f.add(u"pf2", 600, 4000);
     Control unnamed = f.form.add(kField, u"pf3", 120, 1200, 4000, 390).value;
     unnamed.put(u"PE", Variant(f.relay.get()));
-    f.listener.answer = [&](const std::string& event, BSTR*) {
-        if (event == "PromptClicked")
+    f.listener.answer = [&](const std::u16string& event, BSTR*) {
+        if (event == u"PromptClicked")
             f.field.put(u"MyCode", u"through the property");
     };
     f.click(250, 10);
     EXPECT_EQ(f.text(u"MyCode"), "through the property");
-    EXPECT_EQ(f.listener.take(), "pf1 PromptClicked ");
+    EXPECT_EQ(f.take(), "pf1 PromptClicked ");
 
     second.put(u"Caption", u"Two");
     unnamed.put(u"Caption", u"Three");
     // Told apart only by the object: a field never named sends an empty one.
-    const std::string sent = f.listener.take();
+    const std::string sent = f.take();
     EXPECT_EQ(sent.find("pf2 CaptionWidth "), 0u) << sent;
     EXPECT_NE(sent.find(";  CaptionWidth "), std::string::npos) << sent;
     Control kept = second;
-    f.listener.answer = [&](const std::string& event, BSTR*) {
-        if (event == "PromptClicked")
+    f.listener.answer = [&](const std::u16string& event, BSTR*) {
+        if (event == u"PromptClicked")
             f.form = Form();
     };
     f.click(250, 42); // pf2's prompt button; the listener closes the form inside
-    EXPECT_EQ(f.listener.take(), "pf2 PromptClicked ");
+    EXPECT_EQ(f.take(), "pf2 PromptClicked ");
     EXPECT_TRUE(kept.put(u"MyCode", u"after the form"));
     EXPECT_EQ(narrow(kept.get(u"MyCode").value.to_string()), "after the form");
 
     FieldForm g;
-    g.listener.answer = [&](const std::string& event, BSTR*) {
-        if (event == "ValueSelected")
+    g.listener.answer = [&](const std::u16string& event, BSTR*) {
+        if (event == u"ValueSelected")
             g.form = Form();
     };
     g.field.put(u"MyStyle", LONG(sPFSDropdown));
@@ -375,12 +334,6 @@ TEST(PromptField, BadValuesAreRefused) {
 // The display-only box takes the colour behind the fields: the container of the field on
 // its form, the form itself, or the button face when the field has no parent at all.
 TEST(PromptField, DisplayOnlyTakesTheContainerColour) {
-    struct NoParent final : frame::ControlSite {
-        platform::HWND window{0};
-        platform::HWND site_window() override { return window; }
-        bool ambient_user_mode() override { return true; }
-        void on_property_changed(IUnknown*, DISPID) override {}
-    };
     const struct {
         const char* what;
         const char16_t* container;
@@ -398,7 +351,7 @@ TEST(PromptField, DisplayOnlyTakesTheContainerColour) {
     }
 
     host::Form form;
-    NoParent site;
+    test::TestSite site;
     site.window = form.hwnd();
     Ref<IDispatch> object = test::create(CLSID_PromptField);
     auto* pf = dynamic_cast<PromptField*>(frame::UserControl::from(object.get()));

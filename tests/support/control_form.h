@@ -4,7 +4,7 @@
 
 #include <paginor/form.h>
 
-#include "platform/image/image_codec.h"
+#include "support/host_form.h"
 
 #include <gtest/gtest.h>
 
@@ -61,13 +61,7 @@ class ControlForm {
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     // The composed form, read back from its PNG.
-    platform::Image render(const std::string& name) {
-        const std::filesystem::path dir = PAGINOR_TEST_OUTPUT_DIR;
-        std::filesystem::create_directories(dir);
-        const std::string path = (dir / (name + ".png")).string();
-        EXPECT_TRUE(form.render(path));
-        return platform::load_image_file(path);
-    }
+    platform::Image render(const std::string& name) { return rendered(form, name); }
 
     Form form;
     Control control;

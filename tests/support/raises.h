@@ -4,17 +4,23 @@
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <functional>
 #include <string>
 
 namespace paginor::test {
 
-// The error number the call raised; 0 when it raised none.
+// The error number the call raised; 0 when it raised none. A standard error's number
+// goes with its own HRESULT.
 inline int error_of(const std::function<void()>& call) {
     try {
         call();
     } catch (const RuntimeError& e) {
+        if (e.number() > 0) {
+            EXPECT_EQ(e.hr(), PAGINOR_STANDARD_ERROR(e.number())) << e.number();
+        }
         return e.number();
     }
     return 0;

@@ -11,47 +11,30 @@ namespace {
 DocConverterFake* g_fake = nullptr;
 }
 
+// A text setting recorded under its name, then set.
+#define PAGINOR_RECORDED(setter, name)                                                             \
+    void setter(std::u16string_view v) override {                                                  \
+        note(name, v);                                                                             \
+        Base::setter(v);                                                                           \
+    }
+
 class RecordingConverter : public convert::DocConverter {
   public:
-    void set_hit_start(std::u16string_view v) override {
-        note(u"HitStart", v);
-        Base::set_hit_start(v);
-    }
-    void set_hit_end(std::u16string_view v) override {
-        note(u"HitEnd", v);
-        Base::set_hit_end(v);
-    }
-    void set_source_file(std::u16string_view v) override {
-        note(u"SourceFile", v);
-        Base::set_source_file(v);
-    }
-    void set_field_text(std::u16string_view v) override {
-        note(u"FieldText", v);
-        Base::set_field_text(v);
-    }
-    void set_hit_list(std::u16string_view v) override {
-        note(u"HitList", v);
-        Base::set_hit_list(v);
-    }
-    void set_index_location(std::u16string_view v) override {
-        note(u"IndexLocation", v);
-        Base::set_index_location(v);
-    }
+    PAGINOR_RECORDED(set_hit_start, u"HitStart")
+    PAGINOR_RECORDED(set_hit_end, u"HitEnd")
+    PAGINOR_RECORDED(set_source_file, u"SourceFile")
+    PAGINOR_RECORDED(set_field_text, u"FieldText")
+    PAGINOR_RECORDED(set_hit_list, u"HitList")
+    PAGINOR_RECORDED(set_index_location, u"IndexLocation")
+    PAGINOR_RECORDED(set_target_file, u"TargetFile")
+    PAGINOR_RECORDED(set_preamble, u"Preamble")
     void set_return_as_text(bool v) override {
         note(u"ReturnAsText", v ? u"-1" : u"0");
         Base::set_return_as_text(v);
     }
-    void set_target_file(std::u16string_view v) override {
-        note(u"TargetFile", v);
-        Base::set_target_file(v);
-    }
     void set_format_code(int32_t v) override {
         note(u"FormatCode", from_utf8(std::to_string(v)));
         Base::set_format_code(v);
-    }
-    void set_preamble(std::u16string_view v) override {
-        note(u"Preamble", v);
-        Base::set_preamble(v);
     }
 
     void run() override {
@@ -80,6 +63,8 @@ class RecordingConverter : public convert::DocConverter {
 
     std::u16string m_result;
 };
+
+#undef PAGINOR_RECORDED
 
 DocConverterFake::DocConverterFake() {
     if (g_fake != nullptr) {

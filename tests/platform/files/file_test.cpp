@@ -2,31 +2,21 @@
 #include "platform/files/file.h"
 #include "platform/files/temp.h"
 #include "support/file_test_dir.h"
+#include "support/raises.h"
 #include "testing/file_faults.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <vector>
 
 using namespace paginor;
 using namespace paginor::platform;
 using seams::BlockTransfer;
 using seams::FileFaults;
+using test::error_of;
 
 namespace {
-
-// The standard error number a call raises, 0 when it returns normally.
-int error_of(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.hr(), PAGINOR_STANDARD_ERROR(e.number()));
-        return e.number();
-    }
-    return 0;
-}
 
 std::span<const std::byte> bytes(const std::string& s) {
     return std::as_bytes(std::span(s.data(), s.size()));
