@@ -15,7 +15,7 @@ RichTextBox::RichTextBox(HWND parent, RECT rect, bool visible)
 
 void RichTextBox::SetTextRTF(std::u16string_view rtf) {
     m_rtf = std::u16string(rtf);
-    m_doc = read_rtf(rtf);
+    m_doc.reset();
     scroll_to(0);
     arrange();
 }
@@ -24,8 +24,14 @@ void RichTextBox::SetText(std::u16string_view text) {
     SetTextRTF(rtf_from_plain_text(text));
 }
 
+const RichDocument& RichTextBox::document() const {
+    if (!m_doc)
+        m_doc = read_rtf(m_rtf);
+    return *m_doc;
+}
+
 void RichTextBox::relayout(int width) {
-    m_layout = RichLayout(m_doc, width - 2 * kMargin);
+    m_layout = RichLayout(document(), width - 2 * kMargin);
     set_content_height(m_layout.height() + 2 * kMargin);
 }
 

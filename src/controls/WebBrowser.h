@@ -16,7 +16,10 @@
 #include "controls/browser_page.h"
 #include "controls/document_surface.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,7 +46,8 @@ class WebBrowser final : public DocumentSurface {
     // takes the place of the current entry instead of adding one.
     void Navigate2(std::u16string_view url, int flags = 0);
     // Reads the current entry's file again (or restarts a pending load) and comes back to
-    // its fragment's anchor. Any level reloads from disk: nothing is cached.
+    // its fragment's anchor. Any level reloads a file that changed; the page of a file
+    // with the same path, size and modification time is kept as it was read and laid out.
     void Refresh2(int level = REFRESH_COMPLETELY);
 
     // For tests and hosts that show state: the history and whether the error page shows.
@@ -63,6 +67,15 @@ class WebBrowser final : public DocumentSurface {
     void page_click(int x, int y) override;
     LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
+    // What tells a file's contents apart without reading them.
+    struct FileStamp {
+        std::string path;
+        std::uintmax_t size{0};
+        std::filesystem::file_time_type modified;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static std::optional<FileStamp> stamp_of(const BrowserAddress& address);
+
     void start(Request request);
     void finish_load();
     void show(std::unique_ptr<BrowserPage> page);
@@ -75,6 +88,7 @@ class WebBrowser final : public DocumentSurface {
     std::vector<BrowserAddress> m_history;
     int m_index{-1};
     std::unique_ptr<BrowserPage> m_page;
+    std::optional<FileStamp> m_page_stamp; // of the file m_page was read from
 };
 
 } // namespace paginor::controls

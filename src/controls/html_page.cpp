@@ -13,6 +13,7 @@
 #include "platform/raster/raster.h"
 
 #include <algorithm>
+#include <map>
 
 namespace paginor::controls {
 
@@ -34,17 +35,23 @@ class HtmlPage final : public BrowserPage {
     }
     bool ok() const { return m_doc != nullptr; }
 
+    // The document keeps one layout at a time, and a surface asks for a width to learn
+    // whether it needs its scroll bar before settling on the width it shows: the heights
+    // of viewports already laid out are kept, and the layout for the viewport asked last
+    // is made when something is drawn or looked up.
     int layout(int width, int height) override {
         m_container.set_viewport(width, height);
-        m_doc->render(std::max(width, 1));
-        m_band = platform::Image{};
-        m_height = std::max(m_doc->height(), 0);
+        m_wanted = {width, height};
+        if (const auto known = m_heights.find(m_wanted); known != m_heights.end())
+            return known->second;
+        render();
         return m_height;
     }
 
     // litehtml walks the whole tree at every draw, so a long page is drawn into a band of
     // three views around the one shown and scrolling inside the band only copies pixels.
     void paint(platform::HDC hdc, int width, int top, int rows) override {
+        render_wanted();
         if (m_band.width != width || top < m_band_top || top + rows > m_band_top + m_band.height)
             draw_band(hdc, width, top, rows);
         const int first = top - m_band_top;
@@ -58,6 +65,7 @@ class HtmlPage final : public BrowserPage {
     }
 
     std::optional<int> anchor(std::u16string_view name) override {
+        render_wanted();
         const std::string n = to_utf8(name);
         if (n.empty() || n.find_first_of("\"\\") != std::string::npos)
             return std::nullopt;
@@ -71,16 +79,30 @@ class HtmlPage final : public BrowserPage {
     }
 
     std::optional<std::u16string> link_at(int x, int y) override {
+        render_wanted();
         litehtml::position::vector redraw;
         m_doc->on_mouse_over(x, y, x, y, redraw);
         m_doc->on_lbutton_down(x, y, x, y, redraw);
         m_doc->on_lbutton_up(x, y, x, y, redraw);
+        m_band = platform::Image{}; // the pointer may have changed how elements look
         if (const std::optional<std::string> clicked = m_container.take_clicked())
             return from_utf8(*clicked);
         return std::nullopt;
     }
 
   private:
+    void render() {
+        m_doc->render(std::max(m_wanted.first, 1));
+        m_rendered = m_wanted;
+        m_band = platform::Image{};
+        m_height = std::max(m_doc->height(), 0);
+        m_heights[m_rendered] = m_height;
+    }
+    void render_wanted() {
+        if (m_rendered != m_wanted)
+            render();
+    }
+
     void draw_band(platform::HDC target, int width, int top, int rows) {
         m_band_top = std::max(top - rows, 0);
         const int height =
@@ -100,7 +122,11 @@ class HtmlPage final : public BrowserPage {
 
     HtmlContainer m_container; // outlives the document, which draws through it
     litehtml::document::ptr m_doc;
-    int m_height{0};
+    using Viewport = std::pair<int, int>; // width, height
+    Viewport m_wanted{1, 0};              // the viewport last asked for
+    Viewport m_rendered{-1, 0};           // the one the document is laid out for
+    int m_height{0};                      // the content's height there
+    std::map<Viewport, int> m_heights;
     platform::Image m_band; // pixels of content rows [m_band_top, + its height)
     int m_band_top{0};
 };
