@@ -233,6 +233,27 @@ TEST_F(WebBrowserTest, FragmentsHitLinksAndRefreshKeepTheScroll) {
     EXPECT_EQ(browser->ReadyState(), 4) << "an in-page link loads nothing";
 }
 
+// Refresh2 reads a file again only when it changed: two rewrites of the same size, one
+// given back its old modification time.
+TEST_F(WebBrowserTest, RefreshKeepsTheReadPageOfAnUnchangedFileOnly) {
+    namespace fs = std::filesystem;
+    const std::string taller = "<p>a<br>b</p>", same_size = "<p>abcdef</p>";
+    ASSERT_EQ(taller.size(), same_size.size());
+    for (const bool touched : {false, true}) {
+        dir.write(u"kept.html", same_size + browser_pages::hit_page(40));
+        browser->Navigate2(at("kept.html#Hit3"));
+        pf::DoEvents();
+        const int hit3 = browser->ScrollTop();
+        const fs::path file = dir.path() / "kept.html";
+        const fs::file_time_type written = fs::last_write_time(file);
+        dir.write(u"kept.html", taller + browser_pages::hit_page(40));
+        fs::last_write_time(file, touched ? written + std::chrono::seconds(1) : written);
+        browser->Refresh2(3);
+        pf::DoEvents();
+        EXPECT_EQ(browser->ScrollTop() > hit3, touched) << "touched: " << touched;
+    }
+}
+
 TEST_F(WebBrowserTest, PagesOfEveryKindDrawAndStayAfterTheirFileGoes) {
     std::filesystem::copy_file(PAGINOR_TEST_DATA_DIR "/o2007hover_pic_normal.png",
                                dir.path() / "DisplayDoc20260101120000.qmview");
