@@ -31,7 +31,7 @@ const RichDocument& RichTextBox::document() const {
 }
 
 void RichTextBox::relayout(int width) {
-    m_layout = RichLayout(document(), width - 2 * kMargin);
+    m_layout = RichLayout(document(), width - 2 * kMargin, std::move(m_layout));
     set_content_height(m_layout.height() + 2 * kMargin);
 }
 
