@@ -37,10 +37,8 @@ void WebBrowser::GoBack() {
     m_ready = READYSTATE_COMPLETE;
     const BrowserAddress& from = m_history[size_t(m_index)];
     const BrowserAddress& to = m_history[size_t(--m_index)];
-    if (to.kind != BrowserAddress::Kind::File || to.path != from.path || !m_page) {
-        m_page_stamp = stamp_of(to);
-        show(load_browser_page(to));
-    }
+    if (to.kind != BrowserAddress::Kind::File || to.path != from.path || !m_page)
+        load(to, stamp_of(to));
     scroll_to_fragment();
 }
 
@@ -92,8 +90,7 @@ void WebBrowser::finish_load() {
         scroll_to(0);
         arrange();
     } else {
-        m_page_stamp = std::move(stamp);
-        show(load_browser_page(request.address));
+        load(request.address, std::move(stamp));
     }
     if (!request.refresh) {
         if (request.replace && m_index >= 0) {
@@ -108,8 +105,10 @@ void WebBrowser::finish_load() {
     scroll_to_fragment();
 }
 
-void WebBrowser::show(std::unique_ptr<BrowserPage> page) {
-    m_page = std::move(page);
+void WebBrowser::load(const BrowserAddress& address, std::optional<FileStamp> stamp) {
+    m_page_stamp = std::move(stamp);
+    m_page.reset(); // a long page's memory serves the next one
+    m_page = load_browser_page(address);
     scroll_to(0);
     arrange();
 }

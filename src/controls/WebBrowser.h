@@ -78,7 +78,8 @@ class WebBrowser final : public DocumentSurface {
 
     void start(Request request);
     void finish_load();
-    void show(std::unique_ptr<BrowserPage> page);
+    // Replaces the page with what the address loads; stamp is its file's, taken before.
+    void load(const BrowserAddress& address, std::optional<FileStamp> stamp);
     void scroll_to_fragment();
     void follow(std::u16string_view reference);
 
