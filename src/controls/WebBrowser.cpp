@@ -126,6 +126,10 @@ void WebBrowser::relayout(int width) {
     set_content_height(m_page ? m_page->layout(width, view_height()) : 0);
 }
 
+int WebBrowser::content_height_at_least(int width, int height) {
+    return m_page ? m_page->height_at_least(width, height) : 0;
+}
+
 void WebBrowser::paint_content(HDC hdc, int width, int top, int rows) {
     if (m_page)
         m_page->paint(hdc, width, top, rows);

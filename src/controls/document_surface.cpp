@@ -106,6 +106,14 @@ void DocumentSurface::settle() const {
 void DocumentSurface::lay_out() {
     m_stale = false;
     const int width = Width(), height = Height();
+    // The full width's layout tells whether the bar is needed and keeps the view in range;
+    // a floor for its height that does both spares laying it out.
+    const int floor = height > 0 ? content_height_at_least(width, height) : 0;
+    if (floor > height && m_scroll.top() <= floor - height) {
+        relayout(std::max(width - VerticalScroll::kBarWidth, 0));
+        m_scroll.set_extent(m_content_height, height);
+        return;
+    }
     relayout(width);
     m_scroll.set_extent(m_content_height, height);
     if (m_scroll.has_bar()) {

@@ -54,6 +54,9 @@ class DocumentSurface {
     DocumentSurface(HWND parent, RECT rect, bool visible, const char16_t* source);
 
     virtual void relayout(int width) = 0;
+    // A floor for the content's height at width, where one is known without laying it all
+    // out (a long document then lays out once, beside its bar); 0 when none is.
+    virtual int content_height_at_least(int /*width*/, int /*height*/) { return 0; }
     virtual void paint_content(HDC hdc, int width, int top, int rows) = 0;
     virtual void page_click(int /*x*/, int /*y*/) {}
     virtual LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam);

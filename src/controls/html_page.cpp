@@ -28,6 +28,22 @@ litehtml::context& master_context() {
     return *context;
 }
 
+// litehtml keeps an element's children to itself; a page that measures a part of its body
+// takes the rest out for a moment (see HtmlPage::surely_taller).
+struct ChildList : litehtml::element {
+    static litehtml::elements_vector& of(litehtml::element& e) {
+        return e.*(&ChildList::m_children);
+    }
+};
+
+litehtml::element::ptr body_of(const litehtml::document& doc) {
+    const litehtml::element::ptr root = const_cast<litehtml::document&>(doc).root();
+    for (size_t i = 0; root && i < root->get_children_count(); ++i)
+        if (litehtml::element::ptr child = root->get_child(int(i)); child->is_body())
+            return child;
+    return nullptr;
+}
+
 class HtmlPage final : public BrowserPage {
   public:
     HtmlPage(const std::string& html, const std::string& page_path) : m_container(page_path) {
@@ -90,6 +106,37 @@ class HtmlPage final : public BrowserPage {
         return std::nullopt;
     }
 
+    // Content after a part of the body can only add to the page's height, so the height
+    // of a part that fills the view is a floor for the whole page's, learnt cheaply.
+    int height_at_least(int width, int height) override {
+        const Viewport viewport{width, height};
+        if (const auto known = m_heights.find(viewport); known != m_heights.end())
+            return known->second;
+        if (const auto known = m_floors.find(viewport); known != m_floors.end())
+            return known->second;
+        const litehtml::element::ptr body = body_of(*m_doc);
+        if (!body)
+            return 0;
+        litehtml::elements_vector& children = ChildList::of(*body);
+        for (size_t count = 64; count < children.size(); count *= 8) {
+            m_container.set_viewport(width, height);
+            m_rendered = {-1, 0}; // laid out for a part only
+            m_band = platform::Image{};
+            litehtml::elements_vector rest(children.begin() + std::ptrdiff_t(count),
+                                           children.end());
+            children.resize(count);
+            struct PutBack {
+                litehtml::elements_vector& to;
+                litehtml::elements_vector& rest;
+                ~PutBack() { to.insert(to.end(), rest.begin(), rest.end()); }
+            } put_back{children, rest};
+            m_doc->render(std::max(width, 1));
+            if (m_doc->height() > height)
+                return m_floors[viewport] = m_doc->height();
+        }
+        return 0;
+    }
+
   private:
     void render() {
         m_doc->render(std::max(m_wanted.first, 1));
@@ -127,7 +174,8 @@ class HtmlPage final : public BrowserPage {
     Viewport m_rendered{-1, 0};           // the one the document is laid out for
     int m_height{0};                      // the content's height there
     std::map<Viewport, int> m_heights;
-    platform::Image m_band; // pixels of content rows [m_band_top, + its height)
+    std::map<Viewport, int> m_floors; // heights of parts taller than the view
+    platform::Image m_band;           // pixels of content rows [m_band_top, + its height)
     int m_band_top{0};
 };
 
