@@ -35,6 +35,12 @@ void RichTextBox::relayout(int width) {
     set_content_height(m_layout.height() + 2 * kMargin);
 }
 
+// The lines down to the view's bottom already tell a long text needs its bar.
+int RichTextBox::content_height_at_least(int width, int height) {
+    m_layout = RichLayout(document(), width - 2 * kMargin, std::move(m_layout), height);
+    return m_layout.height() + 2 * kMargin;
+}
+
 void RichTextBox::paint_content(HDC hdc, int /*width*/, int top, int rows) {
     m_layout.paint(hdc, kMargin, top - kMargin, rows);
 }

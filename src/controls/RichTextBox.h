@@ -36,6 +36,7 @@ class RichTextBox final : public DocumentSurface {
 
   private:
     void relayout(int width) override;
+    int content_height_at_least(int width, int height) override;
     void paint_content(HDC hdc, int width, int top, int rows) override;
     // The rich text read: a long text nobody looks at is kept as it was set, unread.
     const RichDocument& document() const;

@@ -24,13 +24,13 @@ bool breaks_word(char16_t c) {
 
 RichLayout::RichLayout(const RichDocument& doc, int width) : RichLayout(doc, width, RichLayout()) {}
 
-RichLayout::RichLayout(const RichDocument& doc, int width, RichLayout&& former)
+RichLayout::RichLayout(const RichDocument& doc, int width, RichLayout&& former, int stop_past)
     : m_fonts(std::exchange(former.m_fonts, {})) {
     former.m_lines.clear(); // they point into the fonts taken
     const pf::HDC measure = pf::CreateCompatibleDC(0);
     const pf::HGDIOBJ old = pf::GetCurrentObject(measure, pf::OBJ_FONT);
-    for (const RichParagraph& p : doc.paragraphs)
-        lay_paragraph(p, std::max(width, 1), measure);
+    for (size_t i = 0; i < doc.paragraphs.size() && m_height <= stop_past; ++i)
+        lay_paragraph(doc.paragraphs[i], std::max(width, 1), measure);
     pf::SelectObject(measure, old);
     pf::DeleteDC(measure);
 }

@@ -6,6 +6,7 @@
 
 #include "controls/rtf_reader.h"
 
+#include <limits>
 #include <map>
 #include <string>
 #include <tuple>
@@ -19,8 +20,10 @@ class RichLayout {
     RichLayout() = default;
     // Lays out the document for lines of `width` pixels (a width below 1 counts as 1).
     RichLayout(const RichDocument& doc, int width);
-    // The same, taking over the fonts of a former layout and the widths measured in them.
-    RichLayout(const RichDocument& doc, int width, RichLayout&& former);
+    // The same, taking over the fonts of a former layout and the widths measured in them;
+    // with stop_past, only the paragraphs down to the first that ends below that height.
+    RichLayout(const RichDocument& doc, int width, RichLayout&& former,
+               int stop_past = std::numeric_limits<int>::max());
     ~RichLayout();
     RichLayout(RichLayout&& other) noexcept;
     RichLayout& operator=(RichLayout&& other) noexcept;
