@@ -15,7 +15,7 @@ RichTextBox::RichTextBox(HWND parent, RECT rect, bool visible)
 
 void RichTextBox::SetTextRTF(std::u16string_view rtf) {
     m_rtf = std::u16string(rtf);
-    m_doc = read_rtf(rtf);
+    m_doc.reset();
     scroll_to(0);
     arrange();
 }
@@ -24,9 +24,21 @@ void RichTextBox::SetText(std::u16string_view text) {
     SetTextRTF(rtf_from_plain_text(text));
 }
 
+const RichDocument& RichTextBox::document() const {
+    if (!m_doc)
+        m_doc = read_rtf(m_rtf);
+    return *m_doc;
+}
+
 void RichTextBox::relayout(int width) {
-    m_layout = RichLayout(m_doc, width - 2 * kMargin);
+    m_layout = RichLayout(document(), width - 2 * kMargin, std::move(m_layout));
     set_content_height(m_layout.height() + 2 * kMargin);
+}
+
+// The lines down to the view's bottom already tell a long text needs its bar.
+int RichTextBox::content_height_at_least(int width, int height) {
+    m_layout = RichLayout(document(), width - 2 * kMargin, std::move(m_layout), height);
+    return m_layout.height() + 2 * kMargin;
 }
 
 void RichTextBox::paint_content(HDC hdc, int /*width*/, int top, int rows) {

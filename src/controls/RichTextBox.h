@@ -8,6 +8,7 @@
 #include "controls/rich_layout.h"
 #include "controls/rtf_reader.h"
 
+#include <optional>
 #include <string>
 
 namespace paginor::controls {
@@ -25,17 +26,23 @@ class RichTextBox final : public DocumentSurface {
     void SetTextRTF(std::u16string_view rtf);
     // The text shown, paragraphs joined by CR LF. Setting it drops every format: the text
     // shows in the plain format ("" empties the box).
-    std::u16string Text() const { return m_doc.plain_text(); }
+    std::u16string Text() const { return document().plain_text(); }
     void SetText(std::u16string_view text);
     // Lines of the current layout (for tests of wrapping).
-    int LineCount() const { return m_layout.line_count(); }
+    int LineCount() const {
+        settle();
+        return m_layout.line_count();
+    }
 
   private:
     void relayout(int width) override;
+    int content_height_at_least(int width, int height) override;
     void paint_content(HDC hdc, int width, int top, int rows) override;
+    // The rich text read: a long text nobody looks at is kept as it was set, unread.
+    const RichDocument& document() const;
 
     std::u16string m_rtf;
-    RichDocument m_doc{read_rtf(u"")};
+    mutable std::optional<RichDocument> m_doc; // none until read
     RichLayout m_layout;
 };
 

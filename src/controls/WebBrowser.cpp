@@ -38,7 +38,7 @@ void WebBrowser::GoBack() {
     const BrowserAddress& from = m_history[size_t(m_index)];
     const BrowserAddress& to = m_history[size_t(--m_index)];
     if (to.kind != BrowserAddress::Kind::File || to.path != from.path || !m_page)
-        show(load_browser_page(to));
+        load(to, stamp_of(to));
     scroll_to_fragment();
 }
 
@@ -69,10 +69,29 @@ LRESULT WebBrowser::message(UINT msg, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+std::optional<WebBrowser::FileStamp> WebBrowser::stamp_of(const BrowserAddress& address) {
+    if (address.kind != BrowserAddress::Kind::File)
+        return std::nullopt;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path path(address.path);
+    if (!fs::is_regular_file(path, ec))
+        return std::nullopt;
+    FileStamp stamp{address.path, fs::file_size(path, ec), fs::last_write_time(path, ec)};
+    return ec ? std::nullopt : std::optional(stamp);
+}
+
 void WebBrowser::finish_load() {
     const Request request = *m_pending;
     m_pending.reset();
-    show(load_browser_page(request.address));
+    // Taken before reading: a write during the read shows as a change at the next refresh.
+    std::optional<FileStamp> stamp = stamp_of(request.address);
+    if (request.refresh && stamp && stamp == m_page_stamp && m_page && !m_page->error_page) {
+        scroll_to(0);
+        arrange();
+    } else {
+        load(request.address, std::move(stamp));
+    }
     if (!request.refresh) {
         if (request.replace && m_index >= 0) {
             m_history[size_t(m_index)] = request.address;
@@ -86,8 +105,10 @@ void WebBrowser::finish_load() {
     scroll_to_fragment();
 }
 
-void WebBrowser::show(std::unique_ptr<BrowserPage> page) {
-    m_page = std::move(page);
+void WebBrowser::load(const BrowserAddress& address, std::optional<FileStamp> stamp) {
+    m_page_stamp = std::move(stamp);
+    m_page.reset(); // a long page's memory serves the next one
+    m_page = load_browser_page(address);
     scroll_to(0);
     arrange();
 }
@@ -95,6 +116,7 @@ void WebBrowser::show(std::unique_ptr<BrowserPage> page) {
 void WebBrowser::scroll_to_fragment() {
     if (m_index < 0 || !m_page)
         return;
+    settle(); // the anchor's row is the layout's
     const BrowserAddress& at = m_history[size_t(m_index)];
     const std::optional<int> y = at.has_fragment ? m_page->anchor(at.fragment) : std::nullopt;
     scroll_to(y.value_or(0));
@@ -102,6 +124,10 @@ void WebBrowser::scroll_to_fragment() {
 
 void WebBrowser::relayout(int width) {
     set_content_height(m_page ? m_page->layout(width, view_height()) : 0);
+}
+
+int WebBrowser::content_height_at_least(int width, int height) {
+    return m_page ? m_page->height_at_least(width, height) : 0;
 }
 
 void WebBrowser::paint_content(HDC hdc, int width, int top, int rows) {

@@ -16,7 +16,10 @@
 #include "controls/browser_page.h"
 #include "controls/document_surface.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,7 +46,8 @@ class WebBrowser final : public DocumentSurface {
     // takes the place of the current entry instead of adding one.
     void Navigate2(std::u16string_view url, int flags = 0);
     // Reads the current entry's file again (or restarts a pending load) and comes back to
-    // its fragment's anchor. Any level reloads from disk: nothing is cached.
+    // its fragment's anchor. Any level reloads a file that changed; the page of a file
+    // with the same path, size and modification time is kept as it was read and laid out.
     void Refresh2(int level = REFRESH_COMPLETELY);
 
     // For tests and hosts that show state: the history and whether the error page shows.
@@ -59,13 +63,24 @@ class WebBrowser final : public DocumentSurface {
     };
 
     void relayout(int width) override;
+    int content_height_at_least(int width, int height) override;
     void paint_content(HDC hdc, int width, int top, int rows) override;
     void page_click(int x, int y) override;
     LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
+    // What tells a file's contents apart without reading them.
+    struct FileStamp {
+        std::string path;
+        std::uintmax_t size{0};
+        std::filesystem::file_time_type modified;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static std::optional<FileStamp> stamp_of(const BrowserAddress& address);
+
     void start(Request request);
     void finish_load();
-    void show(std::unique_ptr<BrowserPage> page);
+    // Replaces the page with what the address loads; stamp is its file's, taken before.
+    void load(const BrowserAddress& address, std::optional<FileStamp> stamp);
     void scroll_to_fragment();
     void follow(std::u16string_view reference);
 
@@ -75,6 +90,7 @@ class WebBrowser final : public DocumentSurface {
     std::vector<BrowserAddress> m_history;
     int m_index{-1};
     std::unique_ptr<BrowserPage> m_page;
+    std::optional<FileStamp> m_page_stamp; // of the file m_page was read from
 };
 
 } // namespace paginor::controls

@@ -17,6 +17,9 @@ class BrowserPage {
     virtual ~BrowserPage() = default;
     // Lays the page out for a viewport; answers the content's height in pixels.
     virtual int layout(int width, int height) = 0;
+    // A floor for the content's height at the viewport, where one is known without laying
+    // all of it out; 0 when none is.
+    virtual int height_at_least(int /*width*/, int /*height*/) { return 0; }
     // Draws content rows [top, top + rows) at the DC's row 0, `width` pixels wide.
     virtual void paint(platform::HDC hdc, int width, int top, int rows) = 0;
     // The content row of a named anchor or an element's id; none when the page has neither.

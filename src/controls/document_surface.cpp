@@ -92,17 +92,39 @@ int DocumentSurface::view_height() const {
 }
 
 void DocumentSurface::arrange() {
+    m_stale = true;
+    Refresh();
+}
+
+// The layout is a cache of the content for the current size, so readers that are const
+// may fill it.
+void DocumentSurface::settle() const {
+    if (m_stale)
+        const_cast<DocumentSurface*>(this)->lay_out();
+}
+
+void DocumentSurface::lay_out() {
+    m_stale = false;
     const int width = Width(), height = Height();
+    // The full width's layout tells whether the bar is needed and keeps the view in range;
+    // a floor for its height that does both spares laying it out.
+    const int floor = height > 0 ? content_height_at_least(width, height) : 0;
+    if (floor > height && m_scroll.top() <= floor - height) {
+        relayout(std::max(width - VerticalScroll::kBarWidth, 0));
+        m_scroll.set_extent(m_content_height, height);
+        return;
+    }
     relayout(width);
     m_scroll.set_extent(m_content_height, height);
     if (m_scroll.has_bar()) {
         relayout(std::max(width - VerticalScroll::kBarWidth, 0));
         m_scroll.set_extent(m_content_height, height);
     }
-    Refresh();
 }
 
 void DocumentSurface::scroll_to(int y) {
+    if (y > 0) // the top is always in range, whatever the layout
+        settle();
     m_scroll.scroll_to(y);
     Refresh();
 }
@@ -119,6 +141,9 @@ LRESULT DocumentSurface::window_proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 }
 
 LRESULT DocumentSurface::respond(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == pf::WM_KEYDOWN || msg == pf::WM_MOUSEWHEEL || msg == pf::WM_LBUTTONDOWN ||
+        msg == pf::WM_LBUTTONDBLCLK || msg == pf::WM_MOUSEMOVE || msg == pf::WM_LBUTTONUP)
+        settle(); // input moves over the layout
     switch (msg) {
     case pf::WM_PAINT:
         paint();
@@ -168,8 +193,10 @@ void DocumentSurface::paint() {
     const HDC hdc = pf::GetDC(m_hwnd);
     if (!hdc)
         return;
-    const int w = Width(), h = Height(), view = view_width();
+    const int w = Width(), h = Height();
     if (w > 0 && h > 0) {
+        settle();
+        const int view = view_width();
         const HDC memory = pf::CreateCompatibleDC(hdc);
         const pf::HBITMAP bitmap = pf::CreateCompatibleBitmap(hdc, w, h);
         const pf::HGDIOBJ old = pf::SelectObject(memory, bitmap);

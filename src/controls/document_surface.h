@@ -7,6 +7,11 @@
 // content's height through `set_content_height`) and draws the rows asked for
 // (`paint_content`); clicks on the page arrive in content pixels (`page_click`), and
 // messages the base does not use reach `message`.
+//
+// Laying out a long document is the costly part, so it waits until something needs it:
+// a paint, a scroll, input or a reader of the scroll position. Any number of changes in
+// between (new content, moves, resizes) cost one layout, and a hidden or empty window
+// costs none.
 #pragma once
 
 #include "controls/vertical_scroll.h"
@@ -37,7 +42,10 @@ class DocumentSurface {
     int Width() const;
     int Height() const;
     // The content row at the top of the view, pixels.
-    int ScrollTop() const { return m_scroll.top(); }
+    int ScrollTop() const {
+        settle();
+        return m_scroll.top();
+    }
     // Marks the surface for repainting at the next DoEvents.
     void Refresh();
 
@@ -46,14 +54,19 @@ class DocumentSurface {
     DocumentSurface(HWND parent, RECT rect, bool visible, const char16_t* source);
 
     virtual void relayout(int width) = 0;
+    // A floor for the content's height at width, where one is known without laying it all
+    // out (a long document then lays out once, beside its bar); 0 when none is.
+    virtual int content_height_at_least(int /*width*/, int /*height*/) { return 0; }
     virtual void paint_content(HDC hdc, int width, int top, int rows) = 0;
     virtual void page_click(int /*x*/, int /*y*/) {}
     virtual LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam);
 
     void set_content_height(int height) { m_content_height = height; }
-    // Lays out again for the current size (with the bar when the content overflows) and
-    // repaints; derived surfaces call it after their content changes.
+    // Marks the layout stale for the current size (with the bar when the content
+    // overflows) and repaints; derived surfaces call it after their content changes.
     void arrange();
+    // Lays out now if the layout is stale; readers of the layout call it first.
+    void settle() const;
     // Scrolls so that content row y is at the top (kept in range) and repaints.
     void scroll_to(int y);
     int view_width() const;
@@ -64,11 +77,12 @@ class DocumentSurface {
     LRESULT respond(UINT msg, WPARAM wParam, LPARAM lParam);
     void pointer(UINT msg, LPARAM lParam);
     void paint();
+    void lay_out();
 
     HWND m_hwnd{0};
     bool m_visible{true};
     int m_content_height{0};
-    int m_laid_width{-1};
+    bool m_stale{false};
     VerticalScroll m_scroll;
 };
 

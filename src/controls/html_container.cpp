@@ -91,10 +91,21 @@ litehtml::uint_ptr HtmlContainer::create_font(const litehtml::tchar_t* faceName,
 }
 
 void HtmlContainer::delete_font(litehtml::uint_ptr hFont) {
+    m_widths.erase(hFont); // a later font may get the same handle
     pf::DeleteObject(pf::HFONT(hFont));
 }
 
+// litehtml measures every word of a page as it reads it, and a long page repeats its words.
 int HtmlContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr hFont) {
+    std::unordered_map<std::string, int>& widths = m_widths[hFont];
+    if (const auto known = widths.find(text); known != widths.end())
+        return known->second;
+    const int width = measure(text, hFont);
+    widths.emplace(text, width);
+    return width;
+}
+
+int HtmlContainer::measure(const char* text, litehtml::uint_ptr hFont) {
     const pf::HGDIOBJ old = pf::SelectObject(m_measure, pf::HFONT(hFont));
     pf::SIZE size{};
     pf::GetTextExtentPoint32(m_measure, from_utf8(text), &size);

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 
 namespace paginor::controls {
@@ -76,6 +77,7 @@ class HtmlContainer final : public litehtml::document_container {
     // The local file a reference names, or none (another scheme, or nothing given).
     std::optional<std::string> local_file(const char* src, const char* baseurl) const;
     const platform::Image* picture(const char* src, const char* baseurl) const;
+    int measure(const char* text, litehtml::uint_ptr font);
 
     std::string m_page_path;
     std::string m_base_path;
@@ -85,6 +87,8 @@ class HtmlContainer final : public litehtml::document_container {
     std::map<std::string, platform::Image> m_pictures; // by file, read at load
     std::map<std::tuple<std::string, int, int>, platform::Image> m_scaled;
     std::optional<std::string> m_clicked;
+    // Widths of the texts measured, by font.
+    std::unordered_map<litehtml::uint_ptr, std::unordered_map<std::string, int>> m_widths;
 };
 
 } // namespace paginor::controls

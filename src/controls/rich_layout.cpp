@@ -6,6 +6,7 @@
 #include "platform/text/text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace paginor::controls {
 
@@ -15,23 +16,21 @@ namespace {
 
 constexpr int kTab = 48; // half an inch at the reference density
 
-int text_width(pf::HDC dc, std::u16string_view text) {
-    pf::SIZE size{};
-    pf::GetTextExtentPoint32(dc, text, &size);
-    return size.cx;
-}
-
 bool breaks_word(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
 } // namespace
 
-RichLayout::RichLayout(const RichDocument& doc, int width) {
+RichLayout::RichLayout(const RichDocument& doc, int width) : RichLayout(doc, width, RichLayout()) {}
+
+RichLayout::RichLayout(const RichDocument& doc, int width, RichLayout&& former, int stop_past)
+    : m_fonts(std::exchange(former.m_fonts, {})) {
+    former.m_lines.clear(); // they point into the fonts taken
     const pf::HDC measure = pf::CreateCompatibleDC(0);
     const pf::HGDIOBJ old = pf::GetCurrentObject(measure, pf::OBJ_FONT);
-    for (const RichParagraph& p : doc.paragraphs)
-        lay_paragraph(p, std::max(width, 1), measure);
+    for (size_t i = 0; i < doc.paragraphs.size() && m_height <= stop_past; ++i)
+        lay_paragraph(doc.paragraphs[i], std::max(width, 1), measure);
     pf::SelectObject(measure, old);
     pf::DeleteDC(measure);
 }
@@ -58,7 +57,17 @@ void RichLayout::release() {
     m_fonts.clear();
 }
 
-const RichLayout::Font& RichLayout::font_for(const RichFormat& f) {
+int RichLayout::width_of(Font& font, pf::HDC measure, std::u16string_view text) {
+    std::u16string key(text);
+    if (const auto known = font.widths.find(key); known != font.widths.end())
+        return known->second;
+    pf::SIZE size{};
+    pf::GetTextExtentPoint32(measure, text, &size);
+    font.widths.emplace(std::move(key), size.cx);
+    return size.cx;
+}
+
+RichLayout::Font& RichLayout::font_for(const RichFormat& f) {
     FontKey key{f.face, f.half_points, f.bold, f.italic, f.underline};
     auto found = m_fonts.find(key);
     if (found != m_fonts.end())
@@ -80,7 +89,7 @@ void RichLayout::lay_paragraph(const RichParagraph& p, int width, pf::HDC measur
     Line line;
     int x = 0;
     for (const RichRun& run : p.runs) {
-        const Font& font = font_for(run.format);
+        Font& font = font_for(run.format);
         m_last_format = run.format;
         pf::SelectObject(measure, font.handle);
         const std::u16string& t = run.text;
@@ -103,11 +112,11 @@ void RichLayout::lay_paragraph(const RichParagraph& p, int width, pf::HDC measur
             while (end < t.size() && t[end] == u' ')
                 ++end;
             const std::u16string_view piece = std::u16string_view(t).substr(i, end - i);
-            if (x > 0 && x + text_width(measure, piece.substr(0, word_end - i)) > width) {
+            if (x > 0 && x + width_of(font, measure, piece.substr(0, word_end - i)) > width) {
                 end_line(line, font);
                 x = 0;
             }
-            const int w = text_width(measure, piece);
+            const int w = width_of(font, measure, piece);
             place(line, font, run.format.colour, piece, x, w);
             x += w;
             i = end;

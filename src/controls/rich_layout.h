@@ -6,9 +6,11 @@
 
 #include "controls/rtf_reader.h"
 
+#include <limits>
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace paginor::controls {
@@ -18,6 +20,10 @@ class RichLayout {
     RichLayout() = default;
     // Lays out the document for lines of `width` pixels (a width below 1 counts as 1).
     RichLayout(const RichDocument& doc, int width);
+    // The same, taking over the fonts of a former layout and the widths measured in them;
+    // with stop_past, only the paragraphs down to the first that ends below that height.
+    RichLayout(const RichDocument& doc, int width, RichLayout&& former,
+               int stop_past = std::numeric_limits<int>::max());
     ~RichLayout();
     RichLayout(RichLayout&& other) noexcept;
     RichLayout& operator=(RichLayout&& other) noexcept;
@@ -35,6 +41,8 @@ class RichLayout {
         platform::HFONT handle{0};
         int ascent{0};
         int descent{0};
+        // Texts measured in it: a long document repeats its words.
+        std::unordered_map<std::u16string, int> widths;
     };
     struct Piece {
         int x{0};
@@ -51,8 +59,9 @@ class RichLayout {
     };
     using FontKey = std::tuple<std::u16string, int, bool, bool, bool>;
 
-    const Font& font_for(const RichFormat& f);
+    Font& font_for(const RichFormat& f);
     void lay_paragraph(const RichParagraph& p, int width, platform::HDC measure);
+    static int width_of(Font& font, platform::HDC measure, std::u16string_view text);
     void place(Line& line, const Font& font, platform::COLORREF colour, std::u16string_view text,
                int x, int width);
     void end_line(Line& line, const Font& fallback);

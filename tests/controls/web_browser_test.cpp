@@ -233,6 +233,61 @@ TEST_F(WebBrowserTest, FragmentsHitLinksAndRefreshKeepTheScroll) {
     EXPECT_EQ(browser->ReadyState(), 4) << "an in-page link loads nothing";
 }
 
+// Refresh2 reads a file again only when it changed: two rewrites of the same size, one
+// given back its old modification time.
+TEST_F(WebBrowserTest, RefreshKeepsTheReadPageOfAnUnchangedFileOnly) {
+    namespace fs = std::filesystem;
+    const std::string taller = "<p>a<br>b</p>", same_size = "<p>abcdef</p>";
+    ASSERT_EQ(taller.size(), same_size.size());
+    for (const bool touched : {false, true}) {
+        dir.write(u"kept.html", same_size + browser_pages::hit_page(40));
+        browser->Navigate2(at("kept.html#Hit3"));
+        pf::DoEvents();
+        const int hit3 = browser->ScrollTop();
+        const fs::path file = dir.path() / "kept.html";
+        const fs::file_time_type written = fs::last_write_time(file);
+        dir.write(u"kept.html", taller + browser_pages::hit_page(40));
+        fs::last_write_time(file, touched ? written + std::chrono::seconds(1) : written);
+        browser->Refresh2(3);
+        pf::DoEvents();
+        EXPECT_EQ(browser->ScrollTop() > hit3, touched) << "touched: " << touched;
+    }
+}
+
+// A long page's bar is judged from a part of it; it shows exactly as the same paragraphs
+// held in one block, which is judged whole, through loads, resizes and scrolling.
+TEST_F(WebBrowserTest, ALongPageShowsAsTheSamePageInOneBlock) {
+    std::string wrapped = browser_pages::hit_page(600);
+    dir.write(u"long.html", wrapped);
+    wrapped.replace(wrapped.find("<body>"), 6, "<body><div>");
+    wrapped.replace(wrapped.find("</body>"), 7, "</div></body>");
+    dir.write(u"wrapped.html", wrapped);
+    const std::vector<std::function<void()>> steps = {
+        [] {},
+        [this] { browser->Move(0, 0, 200, 300); },
+        [this] { pf::SendMessage(browser->hWnd(), pf::WM_KEYDOWN, pf::VK_HOME, 0); },
+        [this] { browser->Move(0, 0, 320, 200); },
+        [this] { pf::SendMessage(browser->hWnd(), pf::WM_KEYDOWN, pf::VK_END, 0); },
+        [this] { browser->Refresh2(3); },
+    };
+    std::vector<std::pair<int, pf::Image>> seen[2];
+    for (int page = 0; page < 2; ++page) {
+        browser = std::make_unique<WebBrowser>(parent, pf::RECT{0, 0, 320, 240});
+        browser->Navigate2(at(page ? "wrapped.html#Hit30" : "long.html#Hit30"));
+        pf::DoEvents();
+        for (const auto& step : steps) {
+            step();
+            pf::Image image = shown();
+            seen[page].emplace_back(browser->ScrollTop(), std::move(image));
+        }
+    }
+    for (size_t i = 0; i < steps.size(); ++i) {
+        EXPECT_EQ(seen[0][i].first, seen[1][i].first) << "step " << i;
+        EXPECT_TRUE(seen[0][i].second.pixels == seen[1][i].second.pixels) << "step " << i;
+    }
+    EXPECT_GT(seen[0][0].first, 0);
+}
+
 TEST_F(WebBrowserTest, PagesOfEveryKindDrawAndStayAfterTheirFileGoes) {
     std::filesystem::copy_file(PAGINOR_TEST_DATA_DIR "/o2007hover_pic_normal.png",
                                dir.path() / "DisplayDoc20260101120000.qmview");
