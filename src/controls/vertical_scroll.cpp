@@ -1,5 +1,7 @@
 #include "controls/vertical_scroll.h"
 
+#include "platform/raster/bitmap.h"
+#include "platform/raster/blit.h"
 #include "platform/raster/colour.h"
 #include "platform/raster/raster.h"
 #include "platform/window/message_ids.h"
@@ -95,12 +97,30 @@ bool VerticalScroll::drag(int y) {
     return scroll_to(m_drag_top + int(int64_t(y - m_drag_from) * max_top() / room));
 }
 
+// A track in the buttons' own colour would hide the thumb, so it is then a checker of the
+// face and the highlight, as the desktop's classic scroll bars draw it.
+void VerticalScroll::fill_track(pf::HDC hdc, const pf::RECT& bar) {
+    const pf::COLORREF track = pf::GetSysColor(pf::COLOR_SCROLLBAR);
+    const pf::COLORREF face = pf::GetSysColor(pf::COLOR_BTNFACE);
+    if (track != face) {
+        pf::fill_solid(hdc, bar, track);
+        return;
+    }
+    const uint32_t pixels[2] = {pf::pixel_from_colorref(face),
+                                pf::pixel_from_colorref(pf::GetSysColor(pf::COLOR_BTNHIGHLIGHT))};
+    pf::write_dib_rows(hdc, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top,
+                       [&](int row, int first, int count, uint32_t* out) {
+                           for (int x = 0; x < count; ++x)
+                               out[x] = pixels[(bar.left + first + x + bar.top + row) & 1];
+                       });
+}
+
 void VerticalScroll::paint(pf::HDC hdc, const pf::RECT& bar) const {
     if (!has_bar())
         return;
     const pf::COLORREF face = pf::GetSysColor(pf::COLOR_BTNFACE);
     const pf::COLORREF text = pf::GetSysColor(pf::COLOR_BTNTEXT);
-    pf::fill_solid(hdc, bar, pf::GetSysColor(pf::COLOR_SCROLLBAR));
+    fill_track(hdc, bar);
     pf::RECT up{bar.left, bar.top, bar.right, bar.top + kBarWidth};
     pf::RECT down{bar.left, bar.bottom - kBarWidth, bar.right, bar.bottom};
     pf::RECT thumb{bar.left, bar.top + thumb_top(), bar.right,

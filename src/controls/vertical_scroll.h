@@ -37,6 +37,7 @@ class VerticalScroll {
     void paint(platform::HDC hdc, const platform::RECT& bar) const;
 
   private:
+    static void fill_track(platform::HDC hdc, const platform::RECT& bar);
     int max_top() const { return m_content > m_viewport ? m_content - m_viewport : 0; }
     int track() const { return m_viewport - 2 * kBarWidth; }
     // The thumb's top (in bar pixels) and height.
