@@ -84,6 +84,8 @@ size_t match_rest(std::u16string_view text, Word first, const HitTerm& term) {
     return w.end;
 }
 
+} // namespace
+
 // The first letters of the terms, folded, and a scan for the next character that folds
 // to one of them. Blocks of ASCII that hold none are passed over eight units at a time:
 // "c | 0x20" folds every ASCII letter and may let a few other units through, which the
@@ -130,39 +132,38 @@ class FirstLetters {
     std::vector<char16_t> m_ascii;
 };
 
-} // namespace
-
-std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>& terms) {
-    std::unordered_map<std::u16string, std::vector<const HitTerm*>> by_first;
-    std::vector<const HitTerm*> prefixes; // one word, a prefix: no exact key
-    for (const HitTerm& term : terms) {
+HitFinder::HitFinder(std::vector<HitTerm> terms)
+    : m_terms(std::move(terms)), m_firsts(std::make_unique<FirstLetters>()) {
+    for (const HitTerm& term : m_terms) {
         if (term.prefix && term.words.size() == 1) {
-            prefixes.push_back(&term);
+            m_prefixes.push_back(&term);
         } else {
-            by_first[term.words.front()].push_back(&term);
+            m_by_first[term.words.front()].push_back(&term);
         }
     }
-    std::vector<Hit> hits;
-    if (terms.empty()) {
-        return hits;
+    for (const auto& [word, list] : m_by_first) {
+        m_lengths[std::min<size_t>(word.size(), 63)] = 1;
+        m_firsts->add(word.front());
+    }
+    for (const HitTerm* term : m_prefixes) {
+        m_firsts->add(term->words.front().front());
+    }
+}
+
+HitFinder::~HitFinder() = default;
+
+void HitFinder::find(std::u16string_view text, std::vector<Hit>& hits) const {
+    if (m_terms.empty()) {
+        return;
     }
     // Most words of a document start no term: the scan stops only where a term's first
     // letter starts a word, and a word's length rules out most of the rest before it is
     // folded and looked up.
-    std::vector<uint8_t> lengths(64);
-    FirstLetters firsts;
-    for (const auto& [word, list] : by_first) {
-        lengths[std::min<size_t>(word.size(), 63)] = 1;
-        firsts.add(word.front());
-    }
-    for (const HitTerm* term : prefixes) {
-        firsts.add(term->words.front().front());
-    }
     std::u16string folded;
     const char16_t* const begin = text.data();
     const char16_t* const end = begin + text.size();
     const char16_t* p = begin;
-    while ((p = firsts.next(p, end)) != end) {
+    while ((p = m_firsts->next(p, end)) != end) {
         if (p != begin && is_word_char(p[-1])) {
             ++p; // inside a word
             continue;
@@ -173,18 +174,18 @@ std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>&
         }
         Word w{size_t(p - begin), size_t(word_end - begin)};
         size_t best = 0;
-        for (const HitTerm* term : prefixes) {
+        for (const HitTerm* term : m_prefixes) {
             if (word_equals(text, w, term->words.front(), true)) {
                 best = w.end;
             }
         }
         size_t n = w.end - w.begin;
-        if (lengths[std::min<size_t>(n, 63)]) {
+        if (m_lengths[std::min<size_t>(n, 63)]) {
             folded.clear();
             for (const char16_t* c = p; c < word_end; ++c) {
                 folded += fold_letter(*c);
             }
-            if (auto found = by_first.find(folded); found != by_first.end()) {
+            if (auto found = m_by_first.find(folded); found != m_by_first.end()) {
                 for (const HitTerm* term : found->second) {
                     best = std::max(best, match_rest(text, w, *term));
                 }
@@ -195,6 +196,11 @@ std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>&
             hits.push_back({w.begin, best});
         }
     }
+}
+
+std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>& terms) {
+    std::vector<Hit> hits;
+    HitFinder(terms).find(text, hits);
     return hits;
 }
 

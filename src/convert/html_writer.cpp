@@ -153,7 +153,9 @@ void put_fields(std::string& out, std::u16string_view fields) {
 
 } // namespace
 
-void write_html(const RenditionInput& in, RenditionOut& sink) {
+HtmlPage::HtmlPage(const RenditionInput& in, RenditionOut& sink, size_t hit_count)
+    : m_sink(sink), m_start(in.hit_start, &put_raw), m_end(in.hit_end, &put_raw),
+      m_count(hit_count) {
     std::string& out = sink.bytes;
     sink.reserve_for(in.text.size());
     out += kHead;
@@ -162,35 +164,80 @@ void write_html(const RenditionInput& in, RenditionOut& sink) {
     out += "</title>\r\n";
     out += kStyle;
     put_fields(out, in.field_text);
-    const std::vector<Hit>& hits = *in.hits;
-    const MarkupTemplate start(in.hit_start, &put_raw);
-    const MarkupTemplate end(in.hit_end, &put_raw);
-    std::u16string_view text = in.text;
-    size_t at = 0;        // what is written so far
-    size_t paragraph = 0; // where the open paragraph starts
-    // The text up to the given place, each "\n" closing a paragraph ("<br>" in it when
-    // it held nothing) and opening the next as the escaping meets it: one pass.
-    auto write_to = [&](size_t to) {
-        while ((at += put_text(out, text.substr(at, to - at), true)) < to) {
-            out += at == paragraph ? "<br></p>\r\n" : "</p>\r\n";
-            sink.pass_on();
-            out += "<p>";
-            paragraph = ++at;
-        }
-    };
     out += "<p>";
-    for (size_t k = 0; k < hits.size(); ++k) {
-        const Hit& hit = hits[k];
-        write_to(hit.begin);
-        start.put(out, k + 1, hits.size());
-        put_text(out, text.substr(hit.begin, hit.end - hit.begin));
-        end.put(out, k + 1, hits.size());
+}
+
+void HtmlPage::write(std::u16string_view piece, const std::vector<Hit>& hits) {
+    size_t at = 0;
+    for (const Hit& hit : hits) {
+        write_plain(piece.substr(at, hit.begin - at));
+        put_hit(piece.substr(hit.begin, hit.end - hit.begin));
         at = hit.end;
     }
-    write_to(text.size());
-    out += text.size() == paragraph ? "<br></p>\r\n" : "</p>\r\n";
+    write_plain(piece.substr(at));
+}
+
+void HtmlPage::finish() {
+    std::string& out = m_sink.bytes;
+    out += m_empty ? "<br></p>\r\n" : "</p>\r\n";
     out += "</body>\r\n</html>\r\n";
-    sink.finish();
+    if (m_held_at != std::string::npos) {
+        out.replace(m_held_at, m_held_size, m_held_last);
+        m_held_at = std::string::npos;
+    }
+    m_sink.finish();
+}
+
+// Each "\n" closes a paragraph ("<br>" in it when it held nothing) and opens the next
+// as the escaping meets it: one pass.
+void HtmlPage::write_plain(std::u16string_view text) {
+    std::string& out = m_sink.bytes;
+    size_t at = 0;
+    while (true) {
+        size_t n = put_text(out, text.substr(at), true);
+        m_empty = m_empty && n == 0;
+        at += n;
+        if (at == text.size()) {
+            return;
+        }
+        out += m_empty ? "<br></p>\r\n" : "</p>\r\n";
+        if (m_held_at == std::string::npos) {
+            m_sink.pass_on();
+        }
+        out += "<p>";
+        m_empty = true;
+        ++at;
+    }
+}
+
+void HtmlPage::put_hit(std::u16string_view hit) {
+    std::string& out = m_sink.bytes;
+    size_t n = ++m_number;
+    m_empty = false;
+    bool known = m_count != kUnknownCount;
+    if (known || (!m_start.names_next() && !m_end.names_next())) {
+        put_hit(out, hit, n, known ? m_count : n);
+        return;
+    }
+    // Until another hit follows, this one may be the last, whose next is itself: it is
+    // written as one that has a next, and the bytes from it on are held back.
+    m_held_at = out.size();
+    put_hit(out, hit, n, n + 1);
+    m_held_size = out.size() - m_held_at;
+    m_held_last.clear();
+    put_hit(m_held_last, hit, n, n);
+}
+
+void HtmlPage::put_hit(std::string& out, std::u16string_view hit, size_t n, size_t count) const {
+    m_start.put(out, n, count);
+    put_text(out, hit);
+    m_end.put(out, n, count);
+}
+
+void write_html(const RenditionInput& in, RenditionOut& sink) {
+    HtmlPage page(in, sink, in.hits->size());
+    page.write(in.text, *in.hits);
+    page.finish();
 }
 
 std::string write_html(const RenditionInput& in) {
