@@ -1,4 +1,5 @@
 #include "convert/readers/package_readers.h"
+#include "convert/readers/xml_pull.h"
 
 #include <algorithm>
 
@@ -33,10 +34,22 @@ class DocxWalker : public RunTextWalker {
 } // namespace
 
 void read_docx(ZipPackage& package, TextSink& out) {
-    uint64_t before = package.inflated();
-    platform::XmlDocument doc = package.read_xml("word/document.xml");
-    // The text is never longer, in UTF-16 units, than the UTF-8 it was parsed from.
-    out.reserve(size_t(std::min<uint64_t>(package.inflated() - before, kMaxRenditionText)));
+    constexpr std::string_view kPart = "word/document.xml";
+    std::string xml = package.read(kPart);
+    // The body is walked from its bytes, with no tree built; a body outside what that
+    // walk takes is parsed whole.
+    if (!xml.empty() && xml.size() <= platform::kMaxXmlText) {
+        TextSink text;
+        // The text is never longer, in UTF-16 units, than the UTF-8 it was read from.
+        text.reserve(std::min(xml.size(), kMaxRenditionText));
+        DocxWalker walker(text);
+        if (pull_walk(xml, walker)) {
+            out = std::move(text);
+            return;
+        }
+    }
+    platform::XmlDocument doc = package.parse_xml(kPart, xml);
+    out.reserve(std::min(xml.size(), kMaxRenditionText));
     DocxWalker walker(out);
     walker.walk(doc.node());
 }
