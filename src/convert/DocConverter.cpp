@@ -118,11 +118,12 @@ void DocConverter::stream_html(OpenedDocument& doc, RenditionOut& out) const {
     out.reserve_for(size_t(std::min<uint64_t>(doc.file.length(), kMaxRenditionText)));
     HtmlPage page(in, out, HtmlPage::kUnknownCount);
     std::vector<Hit> hits;
-    stream_text(doc, [&](std::u16string_view piece, size_t searched) {
+    auto write = [&](auto piece, size_t searched) {
         hits.clear();
         finder.find(piece.substr(0, searched), hits);
         page.write(piece, hits);
-    });
+    };
+    stream_text(doc, {write, write});
     page.finish();
 }
 

@@ -53,8 +53,13 @@ class HitFinder {
 
     // Appends the hits of text in its order, placed from its start.
     void find(std::u16string_view text, std::vector<Hit>& hits) const;
+    // The same for text whose every byte is ASCII.
+    void find(std::string_view ascii, std::vector<Hit>& hits) const;
 
   private:
+    template <class Char>
+    void find_in(std::basic_string_view<Char> text, std::vector<Hit>& hits) const;
+
     std::vector<HitTerm> m_terms;
     std::unordered_map<std::u16string, std::vector<const HitTerm*>> m_by_first;
     std::vector<const HitTerm*> m_prefixes; // one word, a prefix: no exact key

@@ -30,21 +30,27 @@ bool plain(char16_t c) {
 }
 
 // The lanes of v that are not plain.
-UnitMask not_plain(UnitBlock v) {
-    return UnitMask(v - uint16_t(0x20) >= uint16_t(0x60)) | (v == uint16_t('&')) |
-           (v == uint16_t('<')) | (v == uint16_t('>')) | (v == uint16_t('"'));
+template <class Block, class Lane> auto not_plain(Block v) {
+    return (v - Lane(0x20) >= Lane(0x60)) | (v == Lane('&')) | (v == Lane('<')) | (v == Lane('>')) |
+           (v == Lane('"'));
 }
 
 // The length of the run of plain characters that starts text.
-size_t plain_run(std::u16string_view text) {
+template <class Char> size_t plain_run(std::basic_string_view<Char> text) {
+    using L = Lanes<Char>;
     size_t n = 0;
-    while (n + kBlockUnits <= text.size() && !any_lane(not_plain(load_block(text.data() + n)))) {
-        n += kBlockUnits;
+    while (n + L::kCount <= text.size() &&
+           !any_lane(not_plain<typename L::Block, typename L::Lane>(load_lanes(text.data() + n)))) {
+        n += L::kCount;
     }
-    while (n < text.size() && plain(text[n])) {
+    while (n < text.size() && plain(unit(text[n]))) {
         ++n;
     }
     return n;
+}
+
+void narrow(char* to, const char* from, size_t n) {
+    std::memcpy(to, from, n);
 }
 
 // Units below 0x80 written as the bytes they are.
@@ -62,20 +68,21 @@ void narrow(char* to, const char16_t* from, size_t n) {
 
 // Escaped text in the code page; controls other than the tab are left out. With
 // breaks, stops at a "\n" and answers where it is; else (and when none) text.size().
-size_t put_text(std::string& out, std::u16string_view text, bool breaks = false) {
+template <class Char>
+size_t put_text(std::string& out, std::basic_string_view<Char> text, bool breaks = false) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (size_t run = plain_run(text.substr(i)); run > 0) {
             size_t at = out.size();
             out.resize(at + run);
             char* to = out.data() + at;
-            const char16_t* from = text.data() + i;
+            const Char* from = text.data() + i;
             narrow(to, from, run);
             i += run;
             if (i == text.size()) {
                 break;
             }
         }
-        char16_t c = text[i];
+        char16_t c = unit(text[i]);
         if (breaks && c == u'\n') {
             return i;
         }
@@ -98,9 +105,9 @@ size_t put_text(std::string& out, std::u16string_view text, bool breaks = false)
         if (c < 0x20 && c != u'\t') {
             continue;
         }
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            reference(out, 0x10000 + ((uint32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+        char16_t after = i + 1 < text.size() ? unit(text[i + 1]) : 0;
+        if (c >= 0xD800 && c <= 0xDBFF && after >= 0xDC00 && after <= 0xDFFF) {
+            reference(out, 0x10000 + ((uint32_t(c) - 0xD800) << 10) + (after - 0xDC00));
             ++i;
             continue;
         }
@@ -168,6 +175,15 @@ HtmlPage::HtmlPage(const RenditionInput& in, RenditionOut& sink, size_t hit_coun
 }
 
 void HtmlPage::write(std::u16string_view piece, const std::vector<Hit>& hits) {
+    write_piece(piece, hits);
+}
+
+void HtmlPage::write(std::string_view ascii, const std::vector<Hit>& hits) {
+    write_piece(ascii, hits);
+}
+
+template <class Char>
+void HtmlPage::write_piece(std::basic_string_view<Char> piece, const std::vector<Hit>& hits) {
     size_t at = 0;
     for (const Hit& hit : hits) {
         write_plain(piece.substr(at, hit.begin - at));
@@ -190,7 +206,7 @@ void HtmlPage::finish() {
 
 // Each "\n" closes a paragraph ("<br>" in it when it held nothing) and opens the next
 // as the escaping meets it: one pass.
-void HtmlPage::write_plain(std::u16string_view text) {
+template <class Char> void HtmlPage::write_plain(std::basic_string_view<Char> text) {
     std::string& out = m_sink.bytes;
     size_t at = 0;
     while (true) {
@@ -210,7 +226,7 @@ void HtmlPage::write_plain(std::u16string_view text) {
     }
 }
 
-void HtmlPage::put_hit(std::u16string_view hit) {
+template <class Char> void HtmlPage::put_hit(std::basic_string_view<Char> hit) {
     std::string& out = m_sink.bytes;
     size_t n = ++m_number;
     m_empty = false;
@@ -228,7 +244,9 @@ void HtmlPage::put_hit(std::u16string_view hit) {
     put_hit(m_held_last, hit, n, n);
 }
 
-void HtmlPage::put_hit(std::string& out, std::u16string_view hit, size_t n, size_t count) const {
+template <class Char>
+void HtmlPage::put_hit(std::string& out, std::basic_string_view<Char> hit, size_t n,
+                       size_t count) const {
     m_start.put(out, n, count);
     put_text(out, hit);
     m_end.put(out, n, count);

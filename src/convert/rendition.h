@@ -80,12 +80,17 @@ class HtmlPage {
     // Writes the head and the field table; in.text and in.hits are not read.
     HtmlPage(const RenditionInput& in, RenditionOut& out, size_t hit_count);
     void write(std::u16string_view piece, const std::vector<Hit>& hits);
+    // The same for a piece whose every byte is ASCII.
+    void write(std::string_view ascii, const std::vector<Hit>& hits);
     void finish();
 
   private:
-    void write_plain(std::u16string_view text);
-    void put_hit(std::u16string_view hit);
-    void put_hit(std::string& out, std::u16string_view hit, size_t n, size_t count) const;
+    template <class Char>
+    void write_piece(std::basic_string_view<Char> piece, const std::vector<Hit>& hits);
+    template <class Char> void write_plain(std::basic_string_view<Char> text);
+    template <class Char> void put_hit(std::basic_string_view<Char> hit);
+    template <class Char>
+    void put_hit(std::string& out, std::basic_string_view<Char> hit, size_t n, size_t count) const;
 
     RenditionOut& m_sink;
     const MarkupTemplate m_start;

@@ -25,6 +25,43 @@ inline bool any_lane(UnitMask m) {
     return (half[0] | half[1]) != 0;
 }
 
+// Sixteen ASCII bytes tested at once, for text that never needed decoding.
+using ByteBlock = uint8_t __attribute__((vector_size(16)));
+using ByteMask = int8_t __attribute__((vector_size(16)));
+
+inline bool any_lane(ByteMask m) {
+    uint64_t half[2];
+    std::memcpy(half, &m, sizeof half);
+    return (half[0] | half[1]) != 0;
+}
+
+// The block types of a text's units: UTF-16 units, or bytes all below 0x80.
+template <class Char> struct Lanes;
+template <> struct Lanes<char16_t> {
+    using Block = UnitBlock;
+    using Lane = uint16_t;
+    static constexpr size_t kCount = kBlockUnits;
+};
+template <> struct Lanes<char> {
+    using Block = ByteBlock;
+    using Lane = uint8_t;
+    static constexpr size_t kCount = 16;
+};
+
+template <class Char> typename Lanes<Char>::Block load_lanes(const Char* p) {
+    typename Lanes<Char>::Block v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// A unit of either kind of text as the UTF-16 unit it stands for.
+inline char16_t unit(char16_t c) {
+    return c;
+}
+inline char16_t unit(char c) {
+    return char16_t(uint8_t(c));
+}
+
 // Where c next occurs in text at or after from; text.size() when nowhere.
 inline size_t find_unit(std::u16string_view text, size_t from, char16_t c) {
     while (from + kBlockUnits <= text.size() &&

@@ -46,8 +46,12 @@ size_t read_document_bytes(platform::File& file, std::u16string_view path, uint6
 // read_document gives; each but the first starts at a paragraph break and each but the
 // last ends before one, so that no word or hit is cut. Hits are sought in the first
 // `searched` units of a piece: the closing note of a cut document is not searched.
-using TextPiece = std::function<void(std::u16string_view piece, size_t searched)>;
-void stream_text(OpenedDocument& doc, const TextPiece& take);
+// A piece comes as UTF-16 units or, while the text is plain ASCII, as its bytes.
+struct TextPieces {
+    std::function<void(std::u16string_view piece, size_t searched)> wide;
+    std::function<void(std::string_view piece, size_t searched)> ascii;
+};
+void stream_text(OpenedDocument& doc, const TextPieces& take);
 
 // Plain text is decoded by its byte-order mark, else as UTF-8 when it is all valid
 // UTF-8, else as Windows-1252; line ends of every kind and page feeds become paragraph
@@ -64,6 +68,12 @@ std::pair<TextEncoding, size_t> text_encoding(std::string_view head);
 // the bytes are not UTF-8. Without paragraphs, line ends are kept as they are.
 size_t decode_text_block(std::string_view bytes, TextEncoding encoding, bool last,
                          std::u16string& text, bool paragraphs = true);
+// The end of a cut of bytes that falls neither inside a character nor between "\r" and
+// "\n": just past the last ASCII byte other than "\r" (or any other byte, with any_byte,
+// for a single-byte code page); 0 when there is none. No multi-byte sequence holds an
+// ASCII byte, and even a lenient decoder reaches every one, so the text decoded up to
+// the cut and from it is the text decoded whole.
+size_t text_cut(std::string_view bytes, bool any_byte);
 // The whole of bytes decoded so.
 std::u16string decode_text(std::string_view bytes, bool paragraphs = false);
 

@@ -28,21 +28,6 @@ bool has_byte(uint64_t w, uint8_t c) {
     return ((x - kOnes) & ~x & kHighs) != 0;
 }
 
-// The end of a cut of bytes[0, size) that falls neither inside a character nor between
-// "\r" and "\n": just past the last ASCII byte other than "\r" (no multi-byte sequence
-// holds an ASCII byte, and a lenient decoder reaches every one), 0 when there is none.
-size_t safe_cut(std::string_view bytes, bool any_byte) {
-    size_t n = bytes.size();
-    while (n > 0) {
-        auto b = uint8_t(bytes[n - 1]);
-        if (b != '\r' && (any_byte || b < 0x80)) {
-            break;
-        }
-        --n;
-    }
-    return n;
-}
-
 // Strict UTF-8 (no overlong forms, surrogates or points past U+10FFFF) appended in one
 // pass, line ends of every kind and page feeds made "\n" on the way; false at the first
 // byte that breaks it.
@@ -131,6 +116,18 @@ void break_paragraphs(std::u16string& text, size_t at) {
 
 } // namespace
 
+size_t text_cut(std::string_view bytes, bool any_byte) {
+    size_t n = bytes.size();
+    while (n > 0) {
+        auto b = uint8_t(bytes[n - 1]);
+        if (b != '\r' && (any_byte || b < 0x80)) {
+            break;
+        }
+        --n;
+    }
+    return n;
+}
+
 std::pair<TextEncoding, size_t> text_encoding(std::string_view head) {
     if (head.starts_with("\xEF\xBB\xBF"sv)) {
         return {TextEncoding::Utf8Lenient, 3};
@@ -164,7 +161,7 @@ size_t decode_text_block(std::string_view bytes, TextEncoding encoding, bool las
         return last ? bytes.size() : take;
     }
     if (!last) {
-        take = safe_cut(bytes, encoding == TextEncoding::Codepage);
+        take = text_cut(bytes, encoding == TextEncoding::Codepage);
     }
     bytes = bytes.substr(0, take);
     switch (encoding) {
