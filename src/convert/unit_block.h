@@ -9,7 +9,6 @@
 namespace paginor::convert {
 
 using UnitBlock = uint16_t __attribute__((vector_size(16)));
-using UnitMask = int16_t __attribute__((vector_size(16))); // a comparison's lanes: 0 or -1
 
 inline constexpr size_t kBlockUnits = 8;
 
@@ -19,7 +18,10 @@ inline UnitBlock load_block(const char16_t* p) {
     return v;
 }
 
-inline bool any_lane(UnitMask m) {
+// Whether any lane of a comparison's result is set, whatever its lanes' type (compilers
+// differ on the type a comparison of byte lanes gives).
+template <class Mask> bool any_lane(Mask m) {
+    static_assert(sizeof(Mask) == 16);
     uint64_t half[2];
     std::memcpy(half, &m, sizeof half);
     return (half[0] | half[1]) != 0;
@@ -27,13 +29,6 @@ inline bool any_lane(UnitMask m) {
 
 // Sixteen ASCII bytes tested at once, for text that never needed decoding.
 using ByteBlock = uint8_t __attribute__((vector_size(16)));
-using ByteMask = int8_t __attribute__((vector_size(16)));
-
-inline bool any_lane(ByteMask m) {
-    uint64_t half[2];
-    std::memcpy(half, &m, sizeof half);
-    return (half[0] | half[1]) != 0;
-}
 
 // The block types of a text's units: UTF-16 units, or bytes all below 0x80.
 template <class Char> struct Lanes;
