@@ -45,6 +45,10 @@ void write_beside(std::u16string_view target, const std::function<void(Rendition
         file.close();
     } catch (const RuntimeError& e) {
         std::remove(part_path.c_str());
+        // A document read as its page is written fails with its own error.
+        if (e.source() == kDocSource) {
+            throw;
+        }
         write_failed(target, u"The rendition cannot be written (" + e.description() + u")");
     } catch (...) {
         std::remove(part_path.c_str());
