@@ -45,6 +45,10 @@ void write_beside(std::u16string_view target, const std::function<void(Rendition
         file.close();
     } catch (const RuntimeError& e) {
         std::remove(part_path.c_str());
+        // A document read as its page is written fails with its own error.
+        if (e.source() == kDocSource) {
+            throw;
+        }
         write_failed(target, u"The rendition cannot be written (" + e.description() + u")");
     } catch (...) {
         std::remove(part_path.c_str());
@@ -71,7 +75,12 @@ void DocConverter::run() {
     if (!m_as_text && m_target.empty()) {
         raise_convert(ConvertCode::BadSetting, kDocSource, m_source, u"No target file was given");
     }
-    std::u16string text = read_document(m_source);
+    OpenedDocument doc = open_document(m_source);
+    if (doc.kind == DocKind::Text && !m_as_text && m_format == kFormatHtml) {
+        write_beside(m_target, [&](RenditionOut& out) { stream_html(doc, out); });
+        return;
+    }
+    std::u16string text = read_document(doc);
     if (m_as_text) {
         RenditionOut out;
         render(text, out);
@@ -101,6 +110,25 @@ void DocConverter::render(std::u16string_view text, RenditionOut& out) const {
     } else {
         write_rtf(in, m_preamble, out);
     }
+}
+
+void DocConverter::stream_html(OpenedDocument& doc, RenditionOut& out) const {
+    HitFinder finder(parse_hit_list(m_hits));
+    RenditionInput in;
+    in.hit_start = m_hit_start;
+    in.hit_end = m_hit_end;
+    in.field_text = m_fields;
+    in.title = platform::path_name(m_source);
+    out.reserve_for(size_t(std::min<uint64_t>(doc.file.length(), kMaxRenditionText)));
+    HtmlPage page(in, out, HtmlPage::kUnknownCount);
+    std::vector<Hit> hits;
+    auto write = [&](auto piece, size_t searched) {
+        hits.clear();
+        finder.find(piece.substr(0, searched), hits);
+        page.write(piece, hits);
+    };
+    stream_text(doc, {write, write});
+    page.finish();
 }
 
 std::unique_ptr<DocConverter> create_doc_converter() {

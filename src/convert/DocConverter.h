@@ -18,6 +18,7 @@
 namespace paginor::convert {
 
 struct RenditionOut;
+struct OpenedDocument;
 
 inline constexpr int32_t kFormatHtml = 226;
 inline constexpr int32_t kFormatRtf = 212;
@@ -47,6 +48,8 @@ class DocConverter {
 
   private:
     void render(std::u16string_view text, RenditionOut& out) const;
+    // Plain text to HTML as it is read, a block at a time.
+    void stream_html(OpenedDocument& doc, RenditionOut& out) const;
 
     std::u16string m_hit_start;
     std::u16string m_hit_end;

@@ -40,28 +40,31 @@ struct Word {
     size_t end{0};
 };
 
+template <class Char> using Text = std::basic_string_view<Char>;
+
 // The next word at or after from; a paragraph break before it sets broke.
-Word next_word(std::u16string_view text, size_t from, bool* broke) {
-    while (from < text.size() && !is_word_char(text[from])) {
-        if (text[from] == u'\n' && broke != nullptr) {
+template <class Char> Word next_word(Text<Char> text, size_t from, bool* broke) {
+    while (from < text.size() && !is_word_char(unit(text[from]))) {
+        if (text[from] == Char('\n') && broke != nullptr) {
             *broke = true;
         }
         ++from;
     }
     size_t end = from;
-    while (end < text.size() && is_word_char(text[end])) {
+    while (end < text.size() && is_word_char(unit(text[end]))) {
         ++end;
     }
     return {from, end};
 }
 
-bool word_equals(std::u16string_view text, Word w, const std::u16string& folded, bool prefix) {
+template <class Char>
+bool word_equals(Text<Char> text, Word w, const std::u16string& folded, bool prefix) {
     size_t n = w.end - w.begin;
     if (prefix ? n < folded.size() : n != folded.size()) {
         return false;
     }
     for (size_t i = 0; i < folded.size(); ++i) {
-        if (fold_letter(text[w.begin + i]) != folded[i]) {
+        if (fold_letter(unit(text[w.begin + i])) != folded[i]) {
             return false;
         }
     }
@@ -70,7 +73,7 @@ bool word_equals(std::u16string_view text, Word w, const std::u16string& folded,
 
 // The end of term when it matches from first (already known to match its first word);
 // 0 when it does not.
-size_t match_rest(std::u16string_view text, Word first, const HitTerm& term) {
+template <class Char> size_t match_rest(Text<Char> text, Word first, const HitTerm& term) {
     Word w = first;
     for (size_t k = 1; k < term.words.size(); ++k) {
         bool broke = false;
@@ -83,6 +86,8 @@ size_t match_rest(std::u16string_view text, Word first, const HitTerm& term) {
     }
     return w.end;
 }
+
+} // namespace
 
 // The first letters of the terms, folded, and a scan for the next character that folds
 // to one of them. Blocks of ASCII that hold none are passed over eight units at a time:
@@ -97,16 +102,17 @@ class FirstLetters {
         m_table[folded] = 1;
     }
 
-    const char16_t* next(const char16_t* p, const char16_t* end) const {
+    template <class Char> const Char* next(const Char* p, const Char* end) const {
+        constexpr size_t kCount = Lanes<Char>::kCount;
         bool blocks = m_ascii.size() <= kMaxBlockLetters;
         while (p < end) {
-            if (blocks && end - p >= ptrdiff_t(kBlockUnits) && !maybe_in(load_block(p))) {
-                p += kBlockUnits;
+            if (blocks && end - p >= ptrdiff_t(kCount) && !maybe_in<Char>(load_lanes(p))) {
+                p += kCount;
                 continue;
             }
-            const char16_t* stop = std::min(end, p + kBlockUnits);
+            const Char* stop = std::min(end, p + kCount);
             for (; p < stop; ++p) {
-                if (m_table[fold_letter(*p)] != 0) {
+                if (m_table[fold_letter(unit(*p))] != 0) {
                     return p;
                 }
             }
@@ -117,11 +123,12 @@ class FirstLetters {
   private:
     static constexpr size_t kMaxBlockLetters = 6;
 
-    bool maybe_in(UnitBlock v) const {
-        UnitBlock folded = v | uint16_t(0x20);
-        UnitMask found = v >= uint16_t(0x80);
+    template <class Char> bool maybe_in(typename Lanes<Char>::Block v) const {
+        using Lane = typename Lanes<Char>::Lane;
+        auto folded = v | Lane(0x20);
+        auto found = v >= Lane(0x80);
         for (char16_t c : m_ascii) {
-            found |= folded == uint16_t(c);
+            found |= folded == Lane(c);
         }
         return any_lane(found);
     }
@@ -130,61 +137,60 @@ class FirstLetters {
     std::vector<char16_t> m_ascii;
 };
 
-} // namespace
-
-std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>& terms) {
-    std::unordered_map<std::u16string, std::vector<const HitTerm*>> by_first;
-    std::vector<const HitTerm*> prefixes; // one word, a prefix: no exact key
-    for (const HitTerm& term : terms) {
+HitFinder::HitFinder(std::vector<HitTerm> terms)
+    : m_terms(std::move(terms)), m_firsts(std::make_unique<FirstLetters>()) {
+    for (const HitTerm& term : m_terms) {
         if (term.prefix && term.words.size() == 1) {
-            prefixes.push_back(&term);
+            m_prefixes.push_back(&term);
         } else {
-            by_first[term.words.front()].push_back(&term);
+            m_by_first[term.words.front()].push_back(&term);
         }
     }
-    std::vector<Hit> hits;
-    if (terms.empty()) {
-        return hits;
+    for (const auto& [word, list] : m_by_first) {
+        m_lengths[std::min<size_t>(word.size(), 63)] = 1;
+        m_firsts->add(word.front());
+    }
+    for (const HitTerm* term : m_prefixes) {
+        m_firsts->add(term->words.front().front());
+    }
+}
+
+HitFinder::~HitFinder() = default;
+
+template <class Char> void HitFinder::find_in(Text<Char> text, std::vector<Hit>& hits) const {
+    if (m_terms.empty()) {
+        return;
     }
     // Most words of a document start no term: the scan stops only where a term's first
     // letter starts a word, and a word's length rules out most of the rest before it is
     // folded and looked up.
-    std::vector<uint8_t> lengths(64);
-    FirstLetters firsts;
-    for (const auto& [word, list] : by_first) {
-        lengths[std::min<size_t>(word.size(), 63)] = 1;
-        firsts.add(word.front());
-    }
-    for (const HitTerm* term : prefixes) {
-        firsts.add(term->words.front().front());
-    }
     std::u16string folded;
-    const char16_t* const begin = text.data();
-    const char16_t* const end = begin + text.size();
-    const char16_t* p = begin;
-    while ((p = firsts.next(p, end)) != end) {
-        if (p != begin && is_word_char(p[-1])) {
+    const Char* const begin = text.data();
+    const Char* const end = begin + text.size();
+    const Char* p = begin;
+    while ((p = m_firsts->next(p, end)) != end) {
+        if (p != begin && is_word_char(unit(p[-1]))) {
             ++p; // inside a word
             continue;
         }
-        const char16_t* word_end = p + 1;
-        while (word_end < end && is_word_char(*word_end)) {
+        const Char* word_end = p + 1;
+        while (word_end < end && is_word_char(unit(*word_end))) {
             ++word_end;
         }
         Word w{size_t(p - begin), size_t(word_end - begin)};
         size_t best = 0;
-        for (const HitTerm* term : prefixes) {
+        for (const HitTerm* term : m_prefixes) {
             if (word_equals(text, w, term->words.front(), true)) {
                 best = w.end;
             }
         }
         size_t n = w.end - w.begin;
-        if (lengths[std::min<size_t>(n, 63)]) {
+        if (m_lengths[std::min<size_t>(n, 63)]) {
             folded.clear();
-            for (const char16_t* c = p; c < word_end; ++c) {
-                folded += fold_letter(*c);
+            for (const Char* c = p; c < word_end; ++c) {
+                folded += fold_letter(unit(*c));
             }
-            if (auto found = by_first.find(folded); found != by_first.end()) {
+            if (auto found = m_by_first.find(folded); found != m_by_first.end()) {
                 for (const HitTerm* term : found->second) {
                     best = std::max(best, match_rest(text, w, *term));
                 }
@@ -195,6 +201,19 @@ std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>&
             hits.push_back({w.begin, best});
         }
     }
+}
+
+void HitFinder::find(std::u16string_view text, std::vector<Hit>& hits) const {
+    find_in(text, hits);
+}
+
+void HitFinder::find(std::string_view ascii, std::vector<Hit>& hits) const {
+    find_in(ascii, hits);
+}
+
+std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>& terms) {
+    std::vector<Hit> hits;
+    HitFinder(terms).find(text, hits);
     return hits;
 }
 

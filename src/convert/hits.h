@@ -12,8 +12,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace paginor::convert {
@@ -34,6 +37,35 @@ std::vector<HitTerm> parse_hit_list(std::u16string_view list);
 
 // Hits in document order.
 std::vector<Hit> find_hits(std::u16string_view text, const std::vector<HitTerm>& terms);
+
+class FirstLetters;
+
+// The terms made ready once for many texts: a document handed over in pieces is
+// searched piece by piece. A piece that ends before a paragraph break and starts at one
+// (or at the document's start) gives the hits the whole text has there, as no hit and
+// no word crosses a break.
+class HitFinder {
+  public:
+    explicit HitFinder(std::vector<HitTerm> terms);
+    ~HitFinder();
+    HitFinder(const HitFinder&) = delete;
+    HitFinder& operator=(const HitFinder&) = delete;
+
+    // Appends the hits of text in its order, placed from its start.
+    void find(std::u16string_view text, std::vector<Hit>& hits) const;
+    // The same for text whose every byte is ASCII.
+    void find(std::string_view ascii, std::vector<Hit>& hits) const;
+
+  private:
+    template <class Char>
+    void find_in(std::basic_string_view<Char> text, std::vector<Hit>& hits) const;
+
+    std::vector<HitTerm> m_terms;
+    std::unordered_map<std::u16string, std::vector<const HitTerm*>> m_by_first;
+    std::vector<const HitTerm*> m_prefixes; // one word, a prefix: no exact key
+    std::vector<uint8_t> m_lengths = std::vector<uint8_t>(64);
+    std::unique_ptr<FirstLetters> m_firsts;
+};
 
 // Letters and digits (ASCII by table, the rest by ranges of punctuation left out).
 bool is_word_char_wide(char16_t c);

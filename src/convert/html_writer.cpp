@@ -30,21 +30,27 @@ bool plain(char16_t c) {
 }
 
 // The lanes of v that are not plain.
-UnitMask not_plain(UnitBlock v) {
-    return UnitMask(v - uint16_t(0x20) >= uint16_t(0x60)) | (v == uint16_t('&')) |
-           (v == uint16_t('<')) | (v == uint16_t('>')) | (v == uint16_t('"'));
+template <class Block, class Lane> auto not_plain(Block v) {
+    return (v - Lane(0x20) >= Lane(0x60)) | (v == Lane('&')) | (v == Lane('<')) | (v == Lane('>')) |
+           (v == Lane('"'));
 }
 
 // The length of the run of plain characters that starts text.
-size_t plain_run(std::u16string_view text) {
+template <class Char> size_t plain_run(std::basic_string_view<Char> text) {
+    using L = Lanes<Char>;
     size_t n = 0;
-    while (n + kBlockUnits <= text.size() && !any_lane(not_plain(load_block(text.data() + n)))) {
-        n += kBlockUnits;
+    while (n + L::kCount <= text.size() &&
+           !any_lane(not_plain<typename L::Block, typename L::Lane>(load_lanes(text.data() + n)))) {
+        n += L::kCount;
     }
-    while (n < text.size() && plain(text[n])) {
+    while (n < text.size() && plain(unit(text[n]))) {
         ++n;
     }
     return n;
+}
+
+void narrow(char* to, const char* from, size_t n) {
+    std::memcpy(to, from, n);
 }
 
 // Units below 0x80 written as the bytes they are.
@@ -62,20 +68,21 @@ void narrow(char* to, const char16_t* from, size_t n) {
 
 // Escaped text in the code page; controls other than the tab are left out. With
 // breaks, stops at a "\n" and answers where it is; else (and when none) text.size().
-size_t put_text(std::string& out, std::u16string_view text, bool breaks = false) {
+template <class Char>
+size_t put_text(std::string& out, std::basic_string_view<Char> text, bool breaks = false) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (size_t run = plain_run(text.substr(i)); run > 0) {
             size_t at = out.size();
             out.resize(at + run);
             char* to = out.data() + at;
-            const char16_t* from = text.data() + i;
+            const Char* from = text.data() + i;
             narrow(to, from, run);
             i += run;
             if (i == text.size()) {
                 break;
             }
         }
-        char16_t c = text[i];
+        char16_t c = unit(text[i]);
         if (breaks && c == u'\n') {
             return i;
         }
@@ -98,9 +105,9 @@ size_t put_text(std::string& out, std::u16string_view text, bool breaks = false)
         if (c < 0x20 && c != u'\t') {
             continue;
         }
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            reference(out, 0x10000 + ((uint32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+        char16_t after = i + 1 < text.size() ? unit(text[i + 1]) : 0;
+        if (c >= 0xD800 && c <= 0xDBFF && after >= 0xDC00 && after <= 0xDFFF) {
+            reference(out, 0x10000 + ((uint32_t(c) - 0xD800) << 10) + (after - 0xDC00));
             ++i;
             continue;
         }
@@ -153,7 +160,9 @@ void put_fields(std::string& out, std::u16string_view fields) {
 
 } // namespace
 
-void write_html(const RenditionInput& in, RenditionOut& sink) {
+HtmlPage::HtmlPage(const RenditionInput& in, RenditionOut& sink, size_t hit_count)
+    : m_sink(sink), m_start(in.hit_start, &put_raw), m_end(in.hit_end, &put_raw),
+      m_count(hit_count) {
     std::string& out = sink.bytes;
     sink.reserve_for(in.text.size());
     out += kHead;
@@ -162,35 +171,91 @@ void write_html(const RenditionInput& in, RenditionOut& sink) {
     out += "</title>\r\n";
     out += kStyle;
     put_fields(out, in.field_text);
-    const std::vector<Hit>& hits = *in.hits;
-    const MarkupTemplate start(in.hit_start, &put_raw);
-    const MarkupTemplate end(in.hit_end, &put_raw);
-    std::u16string_view text = in.text;
-    size_t at = 0;        // what is written so far
-    size_t paragraph = 0; // where the open paragraph starts
-    // The text up to the given place, each "\n" closing a paragraph ("<br>" in it when
-    // it held nothing) and opening the next as the escaping meets it: one pass.
-    auto write_to = [&](size_t to) {
-        while ((at += put_text(out, text.substr(at, to - at), true)) < to) {
-            out += at == paragraph ? "<br></p>\r\n" : "</p>\r\n";
-            sink.pass_on();
-            out += "<p>";
-            paragraph = ++at;
-        }
-    };
     out += "<p>";
-    for (size_t k = 0; k < hits.size(); ++k) {
-        const Hit& hit = hits[k];
-        write_to(hit.begin);
-        start.put(out, k + 1, hits.size());
-        put_text(out, text.substr(hit.begin, hit.end - hit.begin));
-        end.put(out, k + 1, hits.size());
+}
+
+void HtmlPage::write(std::u16string_view piece, const std::vector<Hit>& hits) {
+    write_piece(piece, hits);
+}
+
+void HtmlPage::write(std::string_view ascii, const std::vector<Hit>& hits) {
+    write_piece(ascii, hits);
+}
+
+template <class Char>
+void HtmlPage::write_piece(std::basic_string_view<Char> piece, const std::vector<Hit>& hits) {
+    size_t at = 0;
+    for (const Hit& hit : hits) {
+        write_plain(piece.substr(at, hit.begin - at));
+        put_hit(piece.substr(hit.begin, hit.end - hit.begin));
         at = hit.end;
     }
-    write_to(text.size());
-    out += text.size() == paragraph ? "<br></p>\r\n" : "</p>\r\n";
+    write_plain(piece.substr(at));
+}
+
+void HtmlPage::finish() {
+    std::string& out = m_sink.bytes;
+    out += m_empty ? "<br></p>\r\n" : "</p>\r\n";
     out += "</body>\r\n</html>\r\n";
-    sink.finish();
+    if (m_held_at != std::string::npos) {
+        out.replace(m_held_at, m_held_size, m_held_last);
+        m_held_at = std::string::npos;
+    }
+    m_sink.finish();
+}
+
+// Each "\n" closes a paragraph ("<br>" in it when it held nothing) and opens the next
+// as the escaping meets it: one pass.
+template <class Char> void HtmlPage::write_plain(std::basic_string_view<Char> text) {
+    std::string& out = m_sink.bytes;
+    size_t at = 0;
+    while (true) {
+        size_t n = put_text(out, text.substr(at), true);
+        m_empty = m_empty && n == 0;
+        at += n;
+        if (at == text.size()) {
+            return;
+        }
+        out += m_empty ? "<br></p>\r\n" : "</p>\r\n";
+        if (m_held_at == std::string::npos) {
+            m_sink.pass_on();
+        }
+        out += "<p>";
+        m_empty = true;
+        ++at;
+    }
+}
+
+template <class Char> void HtmlPage::put_hit(std::basic_string_view<Char> hit) {
+    std::string& out = m_sink.bytes;
+    size_t n = ++m_number;
+    m_empty = false;
+    bool known = m_count != kUnknownCount;
+    if (known || (!m_start.names_next() && !m_end.names_next())) {
+        put_hit(out, hit, n, known ? m_count : n);
+        return;
+    }
+    // Until another hit follows, this one may be the last, whose next is itself: it is
+    // written as one that has a next, and the bytes from it on are held back.
+    m_held_at = out.size();
+    put_hit(out, hit, n, n + 1);
+    m_held_size = out.size() - m_held_at;
+    m_held_last.clear();
+    put_hit(m_held_last, hit, n, n);
+}
+
+template <class Char>
+void HtmlPage::put_hit(std::string& out, std::basic_string_view<Char> hit, size_t n,
+                       size_t count) const {
+    m_start.put(out, n, count);
+    put_text(out, hit);
+    m_end.put(out, n, count);
+}
+
+void write_html(const RenditionInput& in, RenditionOut& sink) {
+    HtmlPage page(in, sink, in.hits->size());
+    page.write(in.text, *in.hits);
+    page.finish();
 }
 
 std::string write_html(const RenditionInput& in) {

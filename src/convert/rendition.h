@@ -31,6 +31,8 @@ class MarkupTemplate {
     MarkupTemplate(std::u16string_view markup, Encode encode);
     // Appends the markup for hit number n (from 1) of count.
     void put(std::string& out, size_t n, size_t count) const;
+    // True when the markup holds the next hit's number, the one that needs the count.
+    bool names_next() const;
 
   private:
     std::vector<std::string> m_text; // one more than m_keys: text around each key
@@ -65,6 +67,40 @@ struct RenditionOut {
             bytes.clear();
         }
     }
+};
+
+// An HTML page written as its text comes, in pieces that each end before a paragraph
+// break or at the text's end, with their hits (placed from the piece's start): a page
+// of any length is made with bounded memory. When the number of hits is not known
+// beforehand and the markup names the next hit, the bytes from the latest hit on are
+// held until the next hit or the end tells what its next is.
+class HtmlPage {
+  public:
+    static constexpr size_t kUnknownCount = size_t(-1);
+    // Writes the head and the field table; in.text and in.hits are not read.
+    HtmlPage(const RenditionInput& in, RenditionOut& out, size_t hit_count);
+    void write(std::u16string_view piece, const std::vector<Hit>& hits);
+    // The same for a piece whose every byte is ASCII.
+    void write(std::string_view ascii, const std::vector<Hit>& hits);
+    void finish();
+
+  private:
+    template <class Char>
+    void write_piece(std::basic_string_view<Char> piece, const std::vector<Hit>& hits);
+    template <class Char> void write_plain(std::basic_string_view<Char> text);
+    template <class Char> void put_hit(std::basic_string_view<Char> hit);
+    template <class Char>
+    void put_hit(std::string& out, std::basic_string_view<Char> hit, size_t n, size_t count) const;
+
+    RenditionOut& m_sink;
+    const MarkupTemplate m_start;
+    const MarkupTemplate m_end;
+    size_t m_count;
+    size_t m_number{0}; // hits written
+    bool m_empty{true}; // the open paragraph holds nothing yet
+    size_t m_held_at{std::string::npos};
+    size_t m_held_size{0};
+    std::string m_held_last; // the held hit's markup and text should it be the last
 };
 
 // The page's bytes: text escaped ("&", "<", ">", '"'), characters the code page lacks

@@ -1,5 +1,6 @@
 #include "convert/rendition.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace paginor::convert {
@@ -40,6 +41,10 @@ void MarkupTemplate::put(std::string& out, size_t n, size_t count) const {
         out.append(digits, done.ptr);
         out += m_text[k + 1];
     }
+}
+
+bool MarkupTemplate::names_next() const {
+    return std::find(m_keys.begin(), m_keys.end(), 2) != m_keys.end();
 }
 
 int codepage_byte(char16_t c) {

@@ -1,4 +1,5 @@
 #include "convert/readers/package_readers.h"
+#include "convert/readers/xml_pull.h"
 
 #include <algorithm>
 
@@ -32,13 +33,35 @@ class DocxWalker : public RunTextWalker {
 
 } // namespace
 
-void read_docx(ZipPackage& package, TextSink& out) {
-    uint64_t before = package.inflated();
-    platform::XmlDocument doc = package.read_xml("word/document.xml");
-    // The text is never longer, in UTF-16 units, than the UTF-8 it was parsed from.
-    out.reserve(size_t(std::min<uint64_t>(package.inflated() - before, kMaxRenditionText)));
+bool pull_docx(std::string_view xml, TextSink& out) {
+    if (xml.empty() || xml.size() > platform::kMaxXmlText) {
+        return false;
+    }
+    TextSink text;
+    // The text is never longer, in UTF-16 units, than the UTF-8 it was read from.
+    text.reserve(std::min(xml.size(), kMaxRenditionText));
+    DocxWalker walker(text);
+    if (!pull_walk(xml, walker)) {
+        return false;
+    }
+    out = std::move(text);
+    return true;
+}
+
+void walk_docx(const platform::XmlDocument& doc, size_t xml_size, TextSink& out) {
+    out.reserve(std::min(xml_size, kMaxRenditionText));
     DocxWalker walker(out);
     walker.walk(doc.node());
+}
+
+void read_docx(ZipPackage& package, TextSink& out) {
+    constexpr std::string_view kPart = "word/document.xml";
+    std::string xml = package.read(kPart);
+    // The body is walked from its bytes, with no tree built; a body outside what that
+    // walk takes is parsed whole.
+    if (!pull_docx(xml, out)) {
+        walk_docx(package.parse_xml(kPart, xml), xml.size(), out);
+    }
 }
 
 } // namespace paginor::convert

@@ -7,6 +7,11 @@
 namespace paginor::convert {
 
 void read_docx(ZipPackage& package, TextSink& out);
+// The two ways read_docx reads a body, which give the same text: straight from its bytes
+// (false, with out untouched, for a body outside what that walk takes; out must be
+// empty), and over the parsed document.
+bool pull_docx(std::string_view xml, TextSink& out);
+void walk_docx(const platform::XmlDocument& doc, size_t xml_size, TextSink& out);
 void read_xlsx(ZipPackage& package, TextSink& out);
 void read_pptx(ZipPackage& package, TextSink& out);
 void read_odf(ZipPackage& package, TextSink& out);

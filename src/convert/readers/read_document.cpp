@@ -10,12 +10,12 @@ namespace {
 using namespace std::string_view_literals;
 
 constexpr size_t kHeadBytes = 4096;
-// Plain text past this is never shown (the rendition stops at kMaxRenditionText).
-constexpr uint64_t kMaxTextBytes = uint64_t(4) * kMaxRenditionText;
 // An HTML parse tree takes many times its page: pages are read up to this much.
 constexpr uint64_t kMaxHtmlBytes = uint64_t(2) * kMaxRenditionText;
 
 enum class Kind { Text, Html, Zip, Pdf, Compound, NotDocument };
+static_assert(int(Kind::Text) == int(DocKind::Text) &&
+              int(Kind::Compound) == int(DocKind::Compound));
 
 struct Magic {
     std::string_view bytes;
@@ -125,28 +125,44 @@ platform::File open_source(std::u16string_view path) {
 }
 
 std::string read_bytes(platform::File& file, std::u16string_view path, uint64_t limit) {
+    std::string bytes(std::min(file.length(), limit), '\0');
+    bytes.resize(read_document_bytes(file, path, 0, bytes));
+    return bytes;
+}
+
+} // namespace
+
+size_t read_document_bytes(platform::File& file, std::u16string_view path, uint64_t offset,
+                           std::span<char> buffer) {
     try {
-        uint64_t size = std::min(file.length(), limit);
-        std::string bytes(size, '\0');
-        size_t got = file.read_at(0, std::as_writable_bytes(std::span(bytes.data(), size)));
-        bytes.resize(got);
-        return bytes;
+        return file.read_at(offset, std::as_writable_bytes(buffer));
     } catch (const RuntimeError& e) {
         raise_convert(ConvertCode::Unreadable, kDocSource, path,
                       u"The document cannot be read (" + e.description() + u")");
     }
 }
 
-} // namespace
-
-std::u16string read_document(std::u16string_view path) {
-    platform::File file = open_source(path);
-    std::string head = read_bytes(file, path, kHeadBytes);
-    Kind kind = classify(path, head);
+OpenedDocument open_document(std::u16string_view path) {
+    OpenedDocument doc{std::u16string(path), open_source(path), DocKind::Text, {}};
+    doc.head = read_bytes(doc.file, path, kHeadBytes);
+    Kind kind = classify(path, doc.head);
     if (kind == Kind::NotDocument) {
         raise_convert(ConvertCode::NotDocument, kDocSource, path,
                       u"The file is not a document (a picture, media or other binary)");
     }
+    doc.kind = DocKind(kind);
+    return doc;
+}
+
+std::u16string read_document(std::u16string_view path) {
+    OpenedDocument doc = open_document(path);
+    return read_document(doc);
+}
+
+std::u16string read_document(OpenedDocument& doc) {
+    std::u16string_view path = doc.path;
+    platform::File& file = doc.file;
+    Kind kind = Kind(doc.kind);
     uint64_t limit = kind == Kind::Text   ? kMaxTextBytes
                      : kind == Kind::Html ? kMaxHtmlBytes
                                           : UINT64_MAX;

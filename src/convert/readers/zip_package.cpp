@@ -95,8 +95,11 @@ std::string ZipPackage::read(std::string_view name) {
 }
 
 platform::XmlDocument ZipPackage::read_xml(std::string_view name) {
+    return parse_xml(name, read(name));
+}
+
+platform::XmlDocument ZipPackage::parse_xml(std::string_view name, std::string_view bytes) {
     platform::XmlDocument doc;
-    std::string bytes = read(name);
     if (!bytes.empty() && !doc.load_bytes(bytes, true)) {
         raise_convert(ConvertCode::Damaged, kDocSource, m_path,
                       u"The package's part " + from_utf8(name) + u" is not well-formed XML");

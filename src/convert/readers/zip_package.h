@@ -31,6 +31,8 @@ class ZipPackage {
     // The entry as XML; an absent entry gives an empty document. Raises Damaged when it
     // is not well-formed.
     platform::XmlDocument read_xml(std::string_view name);
+    // The same for bytes already read from the entry.
+    platform::XmlDocument parse_xml(std::string_view name, std::string_view bytes);
 
     std::u16string_view path() const { return m_path; }
     // Bytes inflated so far, by every read.
