@@ -7,6 +7,7 @@
 
 #include <fontconfig/fontconfig.h>
 #include <hb-ft.h>
+#include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
 #include <array>
@@ -157,6 +158,36 @@ FaceInstance::FaceInstance(std::shared_ptr<FreeTypeLibrary> library, FT_Face fac
 FaceInstance::~FaceInstance() {
     hb_font_destroy(m_hb);
     FT_Done_Face(m_face);
+}
+
+const FaceInstance::RenderedGlyph* FaceInstance::rendered(uint32_t glyph, bool mono) {
+    const uint64_t key = uint64_t(glyph) << 1 | (mono ? 1 : 0);
+    if (const auto known = m_rendered.find(key); known != m_rendered.end())
+        return known->second.get();
+    std::unique_ptr<RenderedGlyph>& entry = m_rendered[key];
+    const FT_Int32 load = FT_LOAD_DEFAULT | (mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
+    if (FT_Load_Glyph(m_face, glyph, load) != 0)
+        return nullptr;
+    if (m_italic)
+        FT_GlyphSlot_Oblique(m_face->glyph);
+    if (m_bold)
+        FT_GlyphSlot_Embolden(m_face->glyph);
+    if (FT_Render_Glyph(m_face->glyph, mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0)
+        return nullptr;
+    const FT_GlyphSlot slot = m_face->glyph;
+    entry = std::make_unique<RenderedGlyph>();
+    entry->bitmap = slot->bitmap;
+    entry->left = slot->bitmap_left;
+    entry->top = slot->bitmap_top;
+    const size_t pitch = size_t(std::abs(slot->bitmap.pitch));
+    if (slot->bitmap.buffer && pitch > 0) {
+        entry->pixels.assign(slot->bitmap.buffer,
+                             slot->bitmap.buffer + pitch * size_t(slot->bitmap.rows));
+        entry->bitmap.buffer = entry->pixels.data();
+    } else {
+        entry->bitmap.buffer = nullptr;
+    }
+    return entry.get();
 }
 
 std::shared_ptr<FaceInstance> face_for(const LOGFONT& request) {

@@ -9,7 +9,10 @@
 #include FT_FREETYPE_H
 #include <hb.h>
 
+#include <cstdint>
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
 namespace paginor::platform {
 
@@ -45,6 +48,18 @@ class FaceInstance {
     int strikeout_offset() const { return m_strikeout_offset; } // above the baseline
     int average_width() const { return m_average_width; }
 
+    // A glyph as rasterised at this size: its coverage (the bitmap's buffer points into
+    // pixels) and its offsets from the pen position on the baseline.
+    struct RenderedGlyph {
+        FT_Bitmap bitmap{};
+        int left{0};
+        int top{0};
+        std::vector<unsigned char> pixels;
+    };
+    // Rasterised once and kept, since pens stand on whole pixels; null when the face
+    // cannot load or render the glyph.
+    const RenderedGlyph* rendered(uint32_t glyph, bool mono);
+
   private:
     std::shared_ptr<FreeTypeLibrary> m_library;
     FT_Face m_face{nullptr};
@@ -58,6 +73,7 @@ class FaceInstance {
     int m_line_thickness{1};
     int m_strikeout_offset{0};
     int m_average_width{0};
+    std::unordered_map<uint64_t, std::unique_ptr<RenderedGlyph>> m_rendered; // by glyph, mono
 };
 
 // The shared instance for a request (never null: a broken file falls back to the sans

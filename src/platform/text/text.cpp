@@ -2,7 +2,6 @@
 
 #include "platform/text/text_shape.h"
 
-#include FT_SYNTHESIS_H
 
 #include <algorithm>
 
@@ -110,20 +109,13 @@ void render(gdi::Dc& d, const Run& run, int x, int y, const RECT& clip_in, int m
         return;
     bool mono = b.monochrome();
     int baseline = y + face.ascent();
-    FT_Int32 load = FT_LOAD_DEFAULT | (mono ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
-    FT_Face ft = face.face();
     for (const Glyph& g : run.glyphs) {
-        if (FT_Load_Glyph(ft, g.id, load) != 0)
+        const FaceInstance::RenderedGlyph* glyph = face.rendered(g.id, mono);
+        if (!glyph || !glyph->bitmap.buffer)
             continue;
-        if (face.synthetic_italic())
-            FT_GlyphSlot_Oblique(ft->glyph);
-        if (face.synthetic_bold())
-            FT_GlyphSlot_Embolden(ft->glyph);
-        if (FT_Render_Glyph(ft->glyph, mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0)
-            continue;
-        int gx = x + ((g.x + g.dx + 32) >> 6) + ft->glyph->bitmap_left;
-        int gy = baseline - ((g.dy + 32) >> 6) - ft->glyph->bitmap_top;
-        draw_glyph_bitmap(b, ft->glyph->bitmap, gx, gy, clip, d.text_colour);
+        int gx = x + ((g.x + g.dx + 32) >> 6) + glyph->left;
+        int gy = baseline - ((g.dy + 32) >> 6) - glyph->top;
+        draw_glyph_bitmap(b, glyph->bitmap, gx, gy, clip, d.text_colour);
     }
     int t = face.line_thickness();
     if (font.request.underline) {
