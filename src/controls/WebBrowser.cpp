@@ -119,6 +119,8 @@ void WebBrowser::scroll_to_fragment() {
     settle(); // the anchor's row is the layout's
     const BrowserAddress& at = m_history[size_t(m_index)];
     const std::optional<int> y = at.has_fragment ? m_page->anchor(at.fragment) : std::nullopt;
+    if (y)
+        arrange(); // a long page may have read on to the anchor
     scroll_to(y.value_or(0));
 }
 
@@ -128,6 +130,10 @@ void WebBrowser::relayout(int width) {
 
 int WebBrowser::content_height_at_least(int width, int height) {
     return m_page ? m_page->height_at_least(width, height) : 0;
+}
+
+bool WebBrowser::extend_to(int bottom) {
+    return m_page && m_page->read_to(bottom);
 }
 
 void WebBrowser::paint_content(HDC hdc, int width, int top, int rows) {

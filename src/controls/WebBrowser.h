@@ -64,6 +64,7 @@ class WebBrowser final : public DocumentSurface {
 
     void relayout(int width) override;
     int content_height_at_least(int width, int height) override;
+    bool extend_to(int bottom) override;
     void paint_content(HDC hdc, int width, int top, int rows) override;
     void page_click(int x, int y) override;
     LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -1,12 +1,12 @@
 // What each address loads as (browser_page.h).
 #include "controls/browser_page.h"
 #include "controls/html_page.h"
-#include "controls/html_text.h"
 #include "controls/pdf_page.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <utility>
 
 namespace paginor::controls {
 
@@ -29,10 +29,15 @@ std::unique_ptr<BrowserPage> load_browser_page(const BrowserAddress& address) {
         return make_error_page(u"The address names a folder, not a file.", address.url);
     if (!fs::is_regular_file(status))
         return make_error_page(u"The file cannot be found.", address.url);
-    std::ifstream in(address.path, std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.good() && !in.eof())
+    std::ifstream in(address.path, std::ios::binary | std::ios::ate);
+    if (!in)
         return make_error_page(u"The file cannot be read.", address.url);
+    std::string bytes(size_t(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), std::streamsize(bytes.size()));
+    if (in.bad() || (!in && !in.eof()))
+        return make_error_page(u"The file cannot be read.", address.url);
+    bytes.resize(size_t(in.gcount())); // less, if the file shrank meanwhile
     if (looks_like_pdf(bytes)) {
         if (std::unique_ptr<BrowserPage> pdf = make_pdf_page(std::move(bytes)))
             return pdf;
@@ -43,7 +48,7 @@ std::unique_ptr<BrowserPage> load_browser_page(const BrowserAddress& address) {
     const bool wide = start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF");
     if (!wide && start.find('\0') != std::string_view::npos)
         return make_error_page(u"The file is not a web page and cannot be shown.", address.url);
-    return make_html_page(html_bytes_to_utf8(bytes), address.path);
+    return make_html_file_page(std::move(bytes), address.path);
 }
 
 } // namespace paginor::controls

@@ -20,6 +20,10 @@ class BrowserPage {
     // A floor for the content's height at the viewport, where one is known without laying
     // all of it out; 0 when none is.
     virtual int height_at_least(int /*width*/, int /*height*/) { return 0; }
+    // A long page is read and laid out a part at a time, and its height beyond that part is
+    // an estimate: this reads on until content rows up to `bottom` are laid out, or all is.
+    // True when anything was read (the height changed).
+    virtual bool read_to(int /*bottom*/) { return false; }
     // Draws content rows [top, top + rows) at the DC's row 0, `width` pixels wide.
     virtual void paint(platform::HDC hdc, int width, int top, int rows) = 0;
     // The content row of a named anchor or an element's id; none when the page has neither.

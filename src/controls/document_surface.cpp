@@ -196,6 +196,12 @@ void DocumentSurface::paint() {
     const int w = Width(), h = Height();
     if (w > 0 && h > 0) {
         settle();
+        // A view at the end stays at the end of what the content turns out to be.
+        for (const bool at_end = m_scroll.at_end(); extend_to(m_scroll.top() + h);) {
+            lay_out();
+            if (at_end)
+                m_scroll.scroll_to(m_scroll.content());
+        }
         const int view = view_width();
         const HDC memory = pf::CreateCompatibleDC(hdc);
         const pf::HBITMAP bitmap = pf::CreateCompatibleBitmap(hdc, w, h);

@@ -57,6 +57,9 @@ class DocumentSurface {
     // A floor for the content's height at width, where one is known without laying it all
     // out (a long document then lays out once, beside its bar); 0 when none is.
     virtual int content_height_at_least(int /*width*/, int /*height*/) { return 0; }
+    // Lays out content rows up to `bottom` where a long document is laid out a part at a
+    // time (its height beyond that part an estimate); true when its height changed.
+    virtual bool extend_to(int /*bottom*/) { return false; }
     virtual void paint_content(HDC hdc, int width, int top, int rows) = 0;
     virtual void page_click(int /*x*/, int /*y*/) {}
     virtual LRESULT message(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -2,6 +2,7 @@
 
 #include "controls/html_container.h"
 #include "controls/html_master_css.h"
+#include "controls/html_pieces.h"
 #include "controls/html_text.h"
 #include "platform/core/unicode.h"
 #include "platform/image/image_codec.h"
@@ -13,7 +14,10 @@
 #include "platform/raster/raster.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
+#include <memory>
+#include <vector>
 
 namespace paginor::controls {
 
@@ -44,10 +48,39 @@ litehtml::element::ptr body_of(const litehtml::document& doc) {
     return nullptr;
 }
 
+// A page longer than this whose body can be cut is read in pieces of about kPieceBytes.
+constexpr size_t kLongPage = 256 << 10;
+constexpr size_t kPieceBytes = 16 << 10;
+
 class HtmlPage final : public BrowserPage {
   public:
     HtmlPage(const std::string& html, const std::string& page_path) : m_container(page_path) {
-        m_doc = litehtml::document::createFromString(html.c_str(), &m_container, &master_context());
+        m_doc = read(html);
+    }
+    // The bytes of a file: a long one is read as far as its first piece.
+    HtmlPage(std::string bytes, const std::string& page_path, bool /*file*/)
+        : m_container(page_path) {
+        const HtmlEncoding encoding = html_encoding(bytes);
+        const size_t mark = html_byte_order_mark(encoding, bytes);
+        const std::string_view page = std::string_view(bytes).substr(mark);
+        std::optional<HtmlPieces> pieces;
+        if (page.size() >= kLongPage && encoding != HtmlEncoding::Utf16Le &&
+            encoding != HtmlEncoding::Utf16Be)
+            pieces = cut_html_body(page, kPieceBytes);
+        if (pieces && pieces->count() > 1) {
+            const std::string head =
+                html_piece_to_utf8(page.substr(0, pieces->body_start), encoding);
+            m_doc = read(head + html_piece_to_utf8(page.substr(pieces->body_start,
+                                                               pieces->end(0) - pieces->body_start),
+                                                   encoding));
+            m_body = m_doc ? body_of(*m_doc) : nullptr;
+            if (m_body) {
+                m_unread = std::make_unique<Unread>(
+                    Unread{std::move(bytes), mark, encoding, *pieces, head, 1});
+                return;
+            }
+        }
+        m_doc = read(html_piece_to_utf8(page, encoding));
     }
     bool ok() const { return m_doc != nullptr; }
 
@@ -68,8 +101,9 @@ class HtmlPage final : public BrowserPage {
     // three views around the one shown and scrolling inside the band only copies pixels.
     void paint(platform::HDC hdc, int width, int top, int rows) override {
         render_wanted();
+        // The first paint of a layout draws only the view; the band is for scrolling.
         if (m_band.width != width || top < m_band_top || top + rows > m_band_top + m_band.height)
-            draw_band(hdc, width, top, rows);
+            draw_band(hdc, width, top, rows, m_band.width == width);
         const int first = top - m_band_top;
         const int count = std::min(rows, m_band.height - first);
         platform::write_dib_rows(
@@ -80,18 +114,43 @@ class HtmlPage final : public BrowserPage {
             });
     }
 
+    // An anchor not read yet is looked for in the bytes still to read, and the page read
+    // on to where its name stands (every piece for a name the bytes may spell otherwise).
     std::optional<int> anchor(std::u16string_view name) override {
         render_wanted();
         const std::string n = to_utf8(name);
         if (n.empty() || n.find_first_of("\"\\") != std::string::npos)
             return std::nullopt;
-        const litehtml::element::ptr root = m_doc->root();
-        litehtml::element::ptr el = root->select_one("a[name=\"" + n + "\"]");
-        if (!el)
-            el = root->select_one("[id=\"" + n + "\"]");
+        litehtml::element::ptr el = find_anchor(n);
+        const bool spelt_as_is = std::all_of(n.begin(), n.end(), [](char c) {
+            return std::isalnum(uint8_t(c)) || c == '_' || c == '-' || c == '.' || c == ':';
+        });
+        while (!el && m_unread) {
+            const Unread& u = *m_unread;
+            const size_t from = u.mark + u.pieces.start(u.next);
+            const size_t at = spelt_as_is ? u.bytes.find(n, from) : from;
+            if (at == std::string::npos || at >= u.mark + u.pieces.body_end)
+                break;
+            read_on(at - u.mark);
+            el = find_anchor(n);
+        }
         if (!el)
             return std::nullopt;
         return el->get_placement().y;
+    }
+
+    bool read_to(int bottom) override {
+        bool read = false;
+        for (render_wanted(); m_unread && m_doc->height() < bottom; read = true) {
+            // As far again as read so far at least, so that reading on as the view moves
+            // lays the page out a bounded number of times.
+            const Unread& u = *m_unread;
+            const double rows_per_byte =
+                double(std::max(m_doc->height(), 1)) / double(u.read_bytes());
+            const size_t wanted = size_t(double(bottom - m_doc->height()) / rows_per_byte);
+            read_on(u.pieces.start(u.next) + wanted);
+        }
+        return read;
     }
 
     std::optional<std::u16string> link_at(int x, int y) override {
@@ -109,6 +168,8 @@ class HtmlPage final : public BrowserPage {
     // Content after a part of the body can only add to the page's height, so the height
     // of a part that fills the view is a floor for the whole page's, learnt cheaply.
     int height_at_least(int width, int height) override {
+        if (m_unread)
+            return 0; // what is not read yet is estimated, not laid out
         const Viewport viewport{width, height};
         if (const auto known = m_heights.find(viewport); known != m_heights.end())
             return known->second;
@@ -138,22 +199,75 @@ class HtmlPage final : public BrowserPage {
     }
 
   private:
+    // What of a long page's body is still to be read: its file, how to decode it, where
+    // its pieces start, and the text before the body, which each piece is read after.
+    struct Unread {
+        std::string bytes;
+        size_t mark; // the byte-order mark's length
+        HtmlEncoding encoding;
+        HtmlPieces pieces;
+        std::string head;
+        size_t next; // the first piece not read
+        size_t read_bytes() const { return pieces.start(next) - pieces.body_start; }
+        size_t unread_bytes() const { return pieces.body_end - pieces.start(next); }
+    };
+
+    litehtml::document::ptr read(const std::string& html) {
+        return litehtml::document::createFromString(html.c_str(), &m_container, &master_context());
+    }
+
+    // Reads the pieces from the next up to the one holding page offset `to`, and at least
+    // as many bytes again as read before, as a page of their own after the head whose body's
+    // elements move to this page's body. That page stays, as its elements draw with its
+    // fonts. Then lays out again.
+    void read_on(size_t to) {
+        Unread& u = *m_unread;
+        const std::vector<size_t>& cuts = u.pieces.cuts;
+        const size_t wanted = std::max(to, u.pieces.start(u.next) + u.read_bytes());
+        const size_t last = std::max<size_t>(
+            size_t(std::upper_bound(cuts.begin(), cuts.end(), wanted) - cuts.begin()), u.next);
+        const size_t from = u.pieces.start(u.next), end = u.pieces.end(last);
+        const std::string_view page = std::string_view(u.bytes).substr(u.mark);
+        litehtml::document::ptr part =
+            read(u.head + html_piece_to_utf8(page.substr(from, end - from), u.encoding));
+        if (const litehtml::element::ptr body = part ? body_of(*part) : nullptr) {
+            for (size_t i = 0; i < body->get_children_count(); ++i)
+                m_body->appendChild(body->get_child(int(i)));
+            m_parts.push_back(std::move(part));
+        }
+        u.next = last + 1;
+        if (u.next == u.pieces.count())
+            m_unread.reset();
+        m_heights.clear();
+        m_floors.clear();
+        render();
+    }
+
     void render() {
         m_doc->render(std::max(m_wanted.first, 1));
         m_rendered = m_wanted;
         m_band = platform::Image{};
         m_height = std::max(m_doc->height(), 0);
+        if (m_unread) // the rest as tall for its bytes as what is read
+            m_height += int(double(m_height) * double(m_unread->unread_bytes()) /
+                            double(std::max<size_t>(m_unread->read_bytes(), 1)));
         m_heights[m_rendered] = m_height;
+    }
+    litehtml::element::ptr find_anchor(const std::string& name) const {
+        const litehtml::element::ptr root = m_doc->root();
+        litehtml::element::ptr el = root->select_one("a[name=\"" + name + "\"]");
+        return el ? el : root->select_one("[id=\"" + name + "\"]");
     }
     void render_wanted() {
         if (m_rendered != m_wanted)
             render();
     }
 
-    void draw_band(platform::HDC target, int width, int top, int rows) {
-        m_band_top = std::max(top - rows, 0);
+    void draw_band(platform::HDC target, int width, int top, int rows, bool around) {
+        m_band_top = around ? std::max(top - rows, 0) : top;
         const int height =
-            std::max(std::min(3 * rows, m_height - m_band_top), top + rows - m_band_top);
+            around ? std::max(std::min(3 * rows, m_height - m_band_top), top + rows - m_band_top)
+                   : rows;
         const platform::HDC dc = platform::CreateCompatibleDC(target);
         const platform::HBITMAP bitmap = platform::CreateCompatibleBitmap(target, width, height);
         const platform::HGDIOBJ old = platform::SelectObject(dc, bitmap);
@@ -167,8 +281,11 @@ class HtmlPage final : public BrowserPage {
         platform::DeleteDC(dc);
     }
 
-    HtmlContainer m_container; // outlives the document, which draws through it
+    HtmlContainer m_container; // outlives the documents, which draw through it
     litehtml::document::ptr m_doc;
+    litehtml::element::ptr m_body;                // of a page read in pieces
+    std::vector<litehtml::document::ptr> m_parts; // the pages its later pieces were read as
+    std::unique_ptr<Unread> m_unread;
     using Viewport = std::pair<int, int>; // width, height
     Viewport m_wanted{1, 0};              // the viewport last asked for
     Viewport m_rendered{-1, 0};           // the one the document is laid out for
@@ -183,6 +300,13 @@ class HtmlPage final : public BrowserPage {
 
 std::unique_ptr<BrowserPage> make_html_page(const std::string& html, const std::string& page_path) {
     auto page = std::make_unique<HtmlPage>(html, page_path);
+    if (!page->ok())
+        return make_error_page(u"The page could not be read.", from_utf8(page_path));
+    return page;
+}
+
+std::unique_ptr<BrowserPage> make_html_file_page(std::string bytes, const std::string& page_path) {
+    auto page = std::make_unique<HtmlPage>(std::move(bytes), page_path, true);
     if (!page->ok())
         return make_error_page(u"The page could not be read.", from_utf8(page_path));
     return page;

@@ -44,17 +44,46 @@ std::string declared_charset(std::string_view bytes) {
 
 } // namespace
 
-std::string html_bytes_to_utf8(std::string_view bytes) {
+HtmlEncoding html_encoding(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF"))
-        return to_utf8(from_utf8(bytes.substr(3)));
+        return HtmlEncoding::Utf8;
     if (bytes.starts_with("\xFF\xFE"))
-        return from_utf16(bytes.substr(2), false);
+        return HtmlEncoding::Utf16Le;
     if (bytes.starts_with("\xFE\xFF"))
-        return from_utf16(bytes.substr(2), true);
+        return HtmlEncoding::Utf16Be;
     const std::string charset = declared_charset(bytes);
-    if (charset == "utf-8" || charset == "utf8")
-        return to_utf8(from_utf8(bytes));
-    return to_utf8(from_codepage(bytes));
+    return charset == "utf-8" || charset == "utf8" ? HtmlEncoding::Utf8 : HtmlEncoding::Windows1252;
+}
+
+size_t html_byte_order_mark(HtmlEncoding encoding, std::string_view bytes) {
+    switch (encoding) {
+    case HtmlEncoding::Utf8:
+        return bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    case HtmlEncoding::Utf16Le:
+    case HtmlEncoding::Utf16Be:
+        return 2;
+    case HtmlEncoding::Windows1252:
+        break;
+    }
+    return 0;
+}
+
+std::string html_piece_to_utf8(std::string_view piece, HtmlEncoding encoding) {
+    switch (encoding) {
+    case HtmlEncoding::Utf8:
+        return to_utf8(from_utf8(piece));
+    case HtmlEncoding::Utf16Le:
+    case HtmlEncoding::Utf16Be:
+        return from_utf16(piece, encoding == HtmlEncoding::Utf16Be);
+    case HtmlEncoding::Windows1252:
+        break;
+    }
+    return to_utf8(from_codepage(piece));
+}
+
+std::string html_bytes_to_utf8(std::string_view bytes) {
+    const HtmlEncoding encoding = html_encoding(bytes);
+    return html_piece_to_utf8(bytes.substr(html_byte_order_mark(encoding, bytes)), encoding);
 }
 
 std::string html_escaped(std::string_view text) {

@@ -19,6 +19,8 @@ class VerticalScroll {
     int viewport() const { return m_viewport; }
     bool has_bar() const { return m_content > m_viewport && m_viewport > 0; }
     int top() const { return m_top; }
+    // Whether the view stands at the end of a content taller than it.
+    bool at_end() const { return m_top > 0 && m_top >= max_top(); }
     // Moves the view so that content row y is at its top, kept in range. True when it moved.
     bool scroll_to(int y);
 
