@@ -35,6 +35,7 @@ bool fax_image(const uint8_t* data, size_t size);
 bool rtf(const uint8_t* data, size_t size);
 bool multiprompt_restore(const uint8_t* data, size_t size);
 bool multiprompt_in(const uint8_t* data, size_t size);
+bool html_pieces(const uint8_t* data, size_t size);
 
 inline constexpr Target kTargets[] = {
     {"xml", xml},
@@ -53,6 +54,7 @@ inline constexpr Target kTargets[] = {
     {"rtf", rtf},
     {"multiprompt_restore", multiprompt_restore},
     {"multiprompt_in", multiprompt_in},
+    {"html_pieces", html_pieces},
 };
 
 // Aborts with the broken promise named when ok is false.

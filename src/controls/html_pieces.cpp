@@ -123,9 +123,10 @@ size_t past_comment(std::string_view s, size_t at) {
     return close == npos ? npos : close + 1;
 }
 
+// A tag's name runs, as the parser reads it, to a blank, a '/' or the tag's end.
 std::string lower_name(std::string_view s, size_t& i) {
     std::string name;
-    for (; i < s.size() && (std::isalnum(uint8_t(s[i])) || s[i] == '-' || s[i] == ':'); ++i)
+    for (; i < s.size() && !is_space(s[i]) && s[i] != '/' && s[i] != '>'; ++i)
         name += char(std::tolower(uint8_t(s[i])));
     return name;
 }
@@ -197,8 +198,8 @@ std::optional<HtmlPieces> cut_html_body(std::string_view s, size_t piece_bytes) 
             if (!end_tag && name == "body") {
                 in_body = true;
                 pieces.body_start = last_cut = past;
-            } else if (!(kind & kHead)) {
-                return std::nullopt;
+            } else if (!(kind & kHead) || (end_tag && name != "head" && !(kind & kRawText))) {
+                return std::nullopt; // it would open the body before the body's own tag
             } else if (!end_tag && (kind & kRawText)) {
                 if ((at = text_from = find_end_tag(s, past, name)) == npos)
                     return std::nullopt;
@@ -207,7 +208,7 @@ std::optional<HtmlPieces> cut_html_body(std::string_view s, size_t piece_bytes) 
         }
         if (end_tag) {
             if (open.empty() && (name == "body" || name == "html")) {
-                pieces.body_end = tag;
+                pieces.body_end = s.size();
                 return nothing_after(s, past) ? std::optional(pieces) : std::nullopt;
             }
             if (open.empty() || open.back() != name)

@@ -14,7 +14,9 @@ namespace paginor::controls {
 
 struct HtmlPieces {
     size_t body_start{0}; // just after the body's start tag
-    size_t body_end{0};   // at its end tag, or the end of the page
+    // The end of the last piece: the page's end, as blanks after the body's end tag still
+    // join the body (and comments there go to the page, as they would).
+    size_t body_end{0};
     // Where each piece after the first starts, ascending, inside (body_start, body_end).
     std::vector<size_t> cuts;
 

@@ -1,4 +1,5 @@
 #include "controls/WebBrowser.h"
+#include "controls/html_pieces.h"
 #include "controls/html_text.h"
 #include "platform/core/error.h"
 #include "platform/core/system_profile.h"
@@ -254,38 +255,55 @@ TEST_F(WebBrowserTest, RefreshKeepsTheReadPageOfAnUnchangedFileOnly) {
     }
 }
 
-// A long page's bar is judged from a part of it; it shows exactly as the same paragraphs
-// held in one block, which is judged whole, through loads, resizes and scrolling.
+// A long page's bar is judged from a part of it, and a longer one is read a piece at a
+// time as it is shown; each shows exactly as the same paragraphs held in one block, which
+// is read and judged whole, through loads, resizes and scrolling.
 TEST_F(WebBrowserTest, ALongPageShowsAsTheSamePageInOneBlock) {
-    std::string wrapped = browser_pages::hit_page(600);
-    dir.write(u"long.html", wrapped);
-    wrapped.replace(wrapped.find("<body>"), 6, "<body><div>");
-    wrapped.replace(wrapped.find("</body>"), 7, "</div></body>");
-    dir.write(u"wrapped.html", wrapped);
-    const std::vector<std::function<void()>> steps = {
-        [] {},
-        [this] { browser->Move(0, 0, 200, 300); },
-        [this] { pf::SendMessage(browser->hWnd(), pf::WM_KEYDOWN, pf::VK_HOME, 0); },
-        [this] { browser->Move(0, 0, 320, 200); },
-        [this] { pf::SendMessage(browser->hWnd(), pf::WM_KEYDOWN, pf::VK_END, 0); },
-        [this] { browser->Refresh2(3); },
-    };
-    std::vector<std::pair<int, pf::Image>> seen[2];
-    for (int page = 0; page < 2; ++page) {
-        browser = std::make_unique<WebBrowser>(parent, pf::RECT{0, 0, 320, 240});
-        browser->Navigate2(at(page ? "wrapped.html#Hit30" : "long.html#Hit30"));
-        pf::DoEvents();
-        for (const auto& step : steps) {
-            step();
-            pf::Image image = shown();
-            seen[page].emplace_back(browser->ScrollTop(), std::move(image));
+    for (const auto& [paragraphs, anchor] : {std::pair{600, "#Hit30"}, {6000, "#Hit400"}}) {
+        std::string wrapped = browser_pages::hit_page(paragraphs);
+        dir.write(u"long.html", wrapped);
+        wrapped.replace(wrapped.find("<body>"), 6, "<body><div>");
+        wrapped.replace(wrapped.find("</body>"), 7, "</div></body>");
+        dir.write(u"wrapped.html", wrapped);
+        const std::vector<std::function<void()>> steps = {
+            [] {},
+            [this] { browser->Move(0, 0, 200, 300); },
+            [this] { pf::SendMessage(browser->hWnd(), pf::WM_KEYDOWN, pf::VK_HOME, 0); },
+            [this] { pf::SendMessage(browser->hWnd(), pf::WM_KEYDOWN, pf::VK_NEXT, 0); },
+            [this] { browser->Move(0, 0, 320, 200); },
+            [this] { pf::SendMessage(browser->hWnd(), pf::WM_KEYDOWN, pf::VK_END, 0); },
+            [this] { browser->Refresh2(3); },
+        };
+        std::vector<std::pair<int, pf::Image>> seen[2];
+        for (int page = 0; page < 2; ++page) {
+            browser = std::make_unique<WebBrowser>(parent, pf::RECT{0, 0, 320, 240});
+            browser->Navigate2(
+                at(((page ? "wrapped.html" : "long.html") + std::string(anchor)).c_str()));
+            pf::DoEvents();
+            for (const auto& step : steps) {
+                step();
+                pf::Image image = shown();
+                seen[page].emplace_back(browser->ScrollTop(), std::move(image));
+            }
         }
+        // The bar of a page not yet read to its end stands for an estimate of its length.
+        auto page_of = [](const pf::Image& image) {
+            std::vector<uint32_t> rows;
+            const int width = image.width - 16;
+            for (int y = 0; y < image.height; ++y)
+                rows.insert(rows.end(), image.pixels.begin() + y * image.width,
+                            image.pixels.begin() + y * image.width + width);
+            return rows;
+        };
+        for (size_t i = 0; i < steps.size(); ++i) {
+            EXPECT_EQ(seen[0][i].first, seen[1][i].first) << paragraphs << ", step " << i;
+            EXPECT_TRUE(page_of(seen[0][i].second) == page_of(seen[1][i].second))
+                << paragraphs << ", step " << i;
+        }
+        EXPECT_TRUE(seen[0].back().second.pixels == seen[1].back().second.pixels)
+            << "read to its end, the page's bar is its own";
+        EXPECT_GT(seen[0][0].first, 0);
     }
-    for (size_t i = 0; i < steps.size(); ++i) {
-        EXPECT_EQ(seen[0][i].first, seen[1][i].first) << "step " << i;
-        EXPECT_TRUE(seen[0][i].second.pixels == seen[1][i].second.pixels) << "step " << i;
-    }
-    EXPECT_GT(seen[0][0].first, 0);
 }
 
 TEST_F(WebBrowserTest, PagesOfEveryKindDrawAndStayAfterTheirFileGoes) {
@@ -329,6 +347,37 @@ TEST(HtmlText, ByteOrderMarkThenMetaCharsetThenWindows1252) {
     };
     for (const auto& [bytes, utf8] : rows)
         EXPECT_EQ(controls::html_bytes_to_utf8(bytes), utf8) << bytes;
+}
+
+// A body is cut only where what comes before has closed, and only when nothing in it is
+// read otherwise for following the cut: each piece then starts at a top-level paragraph.
+TEST(HtmlPieces, CutOnlyBetweenClosedTopLevelElements) {
+    const std::string paragraphs = "<p title=\"a>b<p>\">one</p>\r\n<p>two<br/></p><!-- c -->"
+                                   "<p>three</p>\r\n<p>four</p>";
+    const std::pair<std::string, bool> rows[] = {
+        {"<html><head><title>a<body>b</title></head><body>" + paragraphs + "</body></html>", true},
+        {"<body>" + paragraphs + "</body>\r\n<!-- end -->\r\n</html>\r\n", true},
+        {"<body>" + paragraphs, true},
+        {"<body>" + paragraphs + "<script>x</script>", false},
+        {"<body>" + paragraphs + "<p><b>x</p></b>", false},
+        {"<body>" + paragraphs + "<div/>", false},
+        {"<body>" + paragraphs + "<p>open", false},
+        {"<body>" + paragraphs + "<svg></svg>", false},
+        {"<body>" + paragraphs + "<!-- a --!> <p> -->", false},
+        {"<body>" + paragraphs + "</body>after", false},
+        {"text<body>" + paragraphs, false},
+        {paragraphs, false},
+    };
+    for (const auto& [page, cut] : rows) {
+        const std::optional<controls::HtmlPieces> pieces = controls::cut_html_body(page, 8);
+        ASSERT_EQ(pieces.has_value(), cut) << page;
+        if (!pieces)
+            continue;
+        EXPECT_EQ(pieces->count(), 4u) << page;
+        for (size_t i = 0; i < pieces->count(); ++i)
+            EXPECT_EQ(page.substr(pieces->start(i), 2), "<p") << page;
+        EXPECT_TRUE(page.substr(pieces->start(3)).starts_with("<p>four</p>")) << page;
+    }
 }
 
 } // namespace
