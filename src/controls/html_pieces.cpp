@@ -131,6 +131,15 @@ std::string lower_name(std::string_view s, size_t& i) {
     return name;
 }
 
+// Whether a style sheet has selectors that look at an element's siblings, which a piece
+// read on its own does not have: a page with one is read whole.
+bool relates_siblings(std::string_view css) {
+    for (const std::string_view sign : {"+", "~", ":first", ":last", ":nth", ":only"})
+        if (css.find(sign) != npos)
+            return true;
+    return false;
+}
+
 size_t find_end_tag(std::string_view s, size_t from, const std::string& name) {
     for (size_t at = s.find("</", from); at != npos; at = s.find("</", at + 2)) {
         size_t n = at + 2;
@@ -203,6 +212,10 @@ std::optional<HtmlPieces> cut_html_body(std::string_view s, size_t piece_bytes) 
             } else if (!end_tag && (kind & kRawText)) {
                 if ((at = text_from = find_end_tag(s, past, name)) == npos)
                     return std::nullopt;
+                if (name == "style" && relates_siblings(s.substr(past, at - past)))
+                    return std::nullopt;
+            } else if (name == "link") {
+                return std::nullopt; // a style sheet the scan cannot see
             }
             continue;
         }
@@ -218,7 +231,8 @@ std::optional<HtmlPieces> cut_html_body(std::string_view s, size_t piece_bytes) 
         }
         if ((kind & kUnsafe) || (self_closing && !(kind & kVoid)))
             return std::nullopt;
-        if (open.empty() && tag - last_cut >= piece_bytes)
+        // Our own style sheet spaces a line break that follows another.
+        if (open.empty() && name != "br" && tag - last_cut >= piece_bytes)
             pieces.cuts.push_back(last_cut = tag);
         if (!(kind & kVoid))
             open.push_back(name);

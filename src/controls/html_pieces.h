@@ -2,7 +2,8 @@
 // same body as the whole page would: at the body's top level, between elements whose tags
 // all close in order. A page the scan cannot vouch for (a script, a style or a foreign
 // element in the body, a tag left open or closed out of order, content after the body, a
-// body not written out) has no pieces, and is read whole.
+// body not written out, a style sheet that matches elements by their siblings or that it
+// cannot see) has no pieces, and is read whole.
 #pragma once
 
 #include <cstddef>
