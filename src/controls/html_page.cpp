@@ -62,25 +62,16 @@ class HtmlPage final : public BrowserPage {
         : m_container(page_path) {
         const HtmlEncoding encoding = html_encoding(bytes);
         const size_t mark = html_byte_order_mark(encoding, bytes);
-        const std::string_view page = std::string_view(bytes).substr(mark);
-        std::optional<HtmlPieces> pieces;
-        if (page.size() >= kLongPage && encoding != HtmlEncoding::Utf16Le &&
-            encoding != HtmlEncoding::Utf16Be)
-            pieces = cut_html_body(page, kPieceBytes);
-        if (pieces && pieces->count() > 1) {
-            const std::string head =
-                html_piece_to_utf8(page.substr(0, pieces->body_start), encoding);
-            m_doc = read(head + html_piece_to_utf8(page.substr(pieces->body_start,
-                                                               pieces->end(0) - pieces->body_start),
-                                                   encoding));
-            m_body = m_doc ? body_of(*m_doc) : nullptr;
-            if (m_body) {
-                m_unread = std::make_unique<Unread>(
-                    Unread{std::move(bytes), mark, encoding, *pieces, head, 1});
+        if (bytes.size() - mark >= kLongPage && encoding != HtmlEncoding::Utf16Le &&
+            encoding != HtmlEncoding::Utf16Be) {
+            auto unread = std::make_unique<Unread>(std::move(bytes), mark, encoding);
+            if (read_first_piece(*unread)) {
+                m_unread = std::move(unread);
                 return;
             }
+            bytes = std::move(unread->bytes);
         }
-        m_doc = read(html_piece_to_utf8(page, encoding));
+        m_doc = read(html_piece_to_utf8(std::string_view(bytes).substr(mark), encoding));
     }
     bool ok() const { return m_doc != nullptr; }
 
@@ -127,11 +118,11 @@ class HtmlPage final : public BrowserPage {
         });
         while (!el && m_unread) {
             const Unread& u = *m_unread;
-            const size_t from = u.mark + u.pieces.start(u.next);
-            const size_t at = spelt_as_is ? u.bytes.find(n, from) : from;
-            if (at == std::string::npos || at >= u.mark + u.pieces.body_end)
+            const size_t from = u.pieces().start(u.next);
+            const size_t at = spelt_as_is ? u.page().find(n, from) : from;
+            if (at == std::string::npos)
                 break;
-            read_on(at - u.mark);
+            read_on(at);
             el = find_anchor(n);
         }
         if (!el)
@@ -148,7 +139,7 @@ class HtmlPage final : public BrowserPage {
             const double rows_per_byte =
                 double(std::max(m_doc->height(), 1)) / double(u.read_bytes());
             const size_t wanted = size_t(double(bottom - m_doc->height()) / rows_per_byte);
-            read_on(u.pieces.start(u.next) + wanted);
+            read_on(u.pieces().start(u.next) + wanted);
         }
         return read;
     }
@@ -200,44 +191,77 @@ class HtmlPage final : public BrowserPage {
 
   private:
     // What of a long page's body is still to be read: its file, how to decode it, where
-    // its pieces start, and the text before the body, which each piece is read after.
+    // its pieces start (scanned as far as read), and the text before the body, which each
+    // piece is read after. Stays where it is made, as the scan looks into the bytes.
     struct Unread {
+        Unread(std::string file, size_t mark_length, HtmlEncoding how)
+            : bytes(std::move(file)), mark(mark_length), encoding(how), scan(page(), kPieceBytes) {}
         std::string bytes;
         size_t mark; // the byte-order mark's length
         HtmlEncoding encoding;
-        HtmlPieces pieces;
+        HtmlBodyScan scan;
         std::string head;
-        size_t next; // the first piece not read
-        size_t read_bytes() const { return pieces.start(next) - pieces.body_start; }
-        size_t unread_bytes() const { return pieces.body_end - pieces.start(next); }
+        size_t next{1}; // the first piece not read
+        std::string_view page() const { return std::string_view(bytes).substr(mark); }
+        const HtmlPieces& pieces() const { return scan.pieces(); }
+        size_t read_bytes() const { return pieces().start(next) - pieces().body_start; }
+        size_t unread_bytes() const { return page().size() - pieces().start(next); }
+        std::string decoded(size_t from, size_t to) const {
+            return html_piece_to_utf8(page().substr(from, to - from), encoding);
+        }
     };
 
     litehtml::document::ptr read(const std::string& html) {
         return litehtml::document::createFromString(html.c_str(), &m_container, &master_context());
     }
 
+    // The page up to its first cut; false when it has none or cannot be cut.
+    bool read_first_piece(Unread& u) {
+        if (!u.scan.scan_past(0) || u.pieces().count() < 2)
+            return false;
+        u.head = u.decoded(0, u.pieces().body_start);
+        m_doc = read(u.head + u.decoded(u.pieces().body_start, u.pieces().end(0)));
+        m_body = m_doc ? body_of(*m_doc) : nullptr;
+        return m_body != nullptr;
+    }
+
     // Reads the pieces from the next up to the one holding page offset `to`, and at least
-    // as many bytes again as read before, as a page of their own after the head whose body's
-    // elements move to this page's body. That page stays, as its elements draw with its
-    // fonts. Then lays out again.
+    // as many bytes again as read before, as a page of their own after the head whose
+    // body's elements move to this page's body. That page stays, as its elements draw
+    // with its fonts. Then lays out again. A page the scan finds cannot be cut after all
+    // is read again whole.
     void read_on(size_t to) {
         Unread& u = *m_unread;
-        const std::vector<size_t>& cuts = u.pieces.cuts;
-        const size_t wanted = std::max(to, u.pieces.start(u.next) + u.read_bytes());
+        const size_t wanted = std::max(to, u.pieces().start(u.next) + u.read_bytes());
+        if (!u.scan.scan_past(wanted))
+            return read_whole();
+        const std::vector<size_t>& cuts = u.pieces().cuts;
         const size_t last = std::max<size_t>(
             size_t(std::upper_bound(cuts.begin(), cuts.end(), wanted) - cuts.begin()), u.next);
-        const size_t from = u.pieces.start(u.next), end = u.pieces.end(last);
-        const std::string_view page = std::string_view(u.bytes).substr(u.mark);
         litehtml::document::ptr part =
-            read(u.head + html_piece_to_utf8(page.substr(from, end - from), u.encoding));
+            read(u.head + u.decoded(u.pieces().start(u.next), u.pieces().end(last)));
         if (const litehtml::element::ptr body = part ? body_of(*part) : nullptr) {
             for (size_t i = 0; i < body->get_children_count(); ++i)
                 m_body->appendChild(body->get_child(int(i)));
             m_parts.push_back(std::move(part));
         }
         u.next = last + 1;
-        if (u.next == u.pieces.count())
+        if (u.scan.finished() && u.next == u.pieces().count())
             m_unread.reset();
+        laid_out_anew();
+    }
+
+    void read_whole() {
+        if (litehtml::document::ptr whole = read(m_unread->decoded(0, m_unread->page().size()))) {
+            m_doc = std::move(whole);
+            m_parts.clear();
+            m_body = nullptr;
+        }
+        m_unread.reset();
+        laid_out_anew();
+    }
+
+    void laid_out_anew() {
         m_heights.clear();
         m_floors.clear();
         render();

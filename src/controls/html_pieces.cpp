@@ -174,73 +174,89 @@ bool nothing_after(std::string_view s, size_t i) {
 
 } // namespace
 
-std::optional<HtmlPieces> cut_html_body(std::string_view s, size_t piece_bytes) {
-    HtmlPieces pieces;
-    std::vector<std::string> open;
-    bool in_body = false;
-    size_t text_from = 0, last_cut = 0;
-    for (size_t at = s.find('<'); at != npos; at = s.find('<', at)) {
-        if (!in_body && !blank(s.substr(text_from, at - text_from)))
-            return std::nullopt; // text opens the body where the page does not say so
-        const bool end_tag = at + 1 < s.size() && s[at + 1] == '/';
-        size_t i = at + 1 + (end_tag ? 1 : 0);
-        if (i < s.size() &&
-            (s[at + 1] == '!' || s[at + 1] == '?' || (end_tag && !std::isalpha(uint8_t(s[i]))))) {
-            if ((at = past_comment(s, at)) == npos)
-                return std::nullopt;
-            text_from = at;
-            continue;
-        }
-        if (i >= s.size() || !std::isalpha(uint8_t(s[i]))) {
-            ++at; // a '<' of the text
-            continue;
-        }
-        const std::string name = lower_name(s, i);
-        const uint8_t kind = kind_of(name);
-        bool self_closing = false;
-        const size_t past = past_tag(s, i, self_closing);
-        if (past == npos)
-            return std::nullopt;
-        const size_t tag = at;
-        at = text_from = past;
-        if (!in_body) {
-            if (!end_tag && name == "body") {
-                in_body = true;
-                pieces.body_start = last_cut = past;
-            } else if (!(kind & kHead) || (end_tag && name != "head" && !(kind & kRawText))) {
-                return std::nullopt; // it would open the body before the body's own tag
-            } else if (!end_tag && (kind & kRawText)) {
-                if ((at = text_from = find_end_tag(s, past, name)) == npos)
-                    return std::nullopt;
-                if (name == "style" && relates_siblings(s.substr(past, at - past)))
-                    return std::nullopt;
-            } else if (name == "link") {
-                return std::nullopt; // a style sheet the scan cannot see
-            }
-            continue;
-        }
-        if (end_tag) {
-            if (open.empty() && (name == "body" || name == "html")) {
-                pieces.body_end = s.size();
-                return nothing_after(s, past) ? std::optional(pieces) : std::nullopt;
-            }
-            if (open.empty() || open.back() != name)
-                return std::nullopt;
-            open.pop_back();
-            continue;
-        }
-        if ((kind & kUnsafe) || (self_closing && !(kind & kVoid)))
-            return std::nullopt;
-        // Our own style sheet spaces a line break that follows another.
-        if (open.empty() && name != "br" && tag - last_cut >= piece_bytes)
-            pieces.cuts.push_back(last_cut = tag);
-        if (!(kind & kVoid))
-            open.push_back(name);
+HtmlBodyScan::HtmlBodyScan(std::string_view page, size_t piece_bytes)
+    : m_page(page), m_piece_bytes(piece_bytes) {
+    m_pieces.body_end = page.size();
+}
+
+bool HtmlBodyScan::scan_past(size_t to) {
+    while ((m_state == State::Head || m_state == State::Body) &&
+           (m_pieces.cuts.empty() || m_pieces.cuts.back() <= to))
+        step();
+    return m_state != State::Refused;
+}
+
+void HtmlBodyScan::step() {
+    const std::string_view s = m_page;
+    const size_t at = s.find('<', m_at);
+    if (at == npos)
+        return end(m_state == State::Body && m_open.empty());
+    if (m_state == State::Head && !blank(s.substr(m_text_from, at - m_text_from)))
+        return end(false); // text opens the body where the page does not say so
+    const bool end_tag = at + 1 < s.size() && s[at + 1] == '/';
+    size_t i = at + 1 + (end_tag ? 1 : 0);
+    if (i < s.size() &&
+        (s[at + 1] == '!' || s[at + 1] == '?' || (end_tag && !std::isalpha(uint8_t(s[i]))))) {
+        m_at = m_text_from = past_comment(s, at);
+        if (m_at == npos)
+            end(false);
+        return;
     }
-    if (!in_body || !open.empty())
+    if (i >= s.size() || !std::isalpha(uint8_t(s[i]))) {
+        m_at = at + 1; // a '<' of the text
+        return;
+    }
+    const std::string name = lower_name(s, i);
+    bool self_closing = false;
+    const size_t past = past_tag(s, i, self_closing);
+    if (past == npos)
+        return end(false);
+    m_at = m_text_from = past;
+    if (m_state == State::Head)
+        return head_tag(name, end_tag, past);
+    const uint8_t kind = kind_of(name);
+    if (end_tag) {
+        if (m_open.empty() && (name == "body" || name == "html"))
+            return end(nothing_after(s, past));
+        if (m_open.empty() || m_open.back() != name)
+            return end(false);
+        m_open.pop_back();
+        return;
+    }
+    if ((kind & kUnsafe) || (self_closing && !(kind & kVoid)))
+        return end(false);
+    // Our own style sheet spaces a line break that follows another.
+    if (m_open.empty() && name != "br" && at - m_last_cut >= m_piece_bytes)
+        m_pieces.cuts.push_back(m_last_cut = at);
+    if (!(kind & kVoid))
+        m_open.push_back(name);
+}
+
+void HtmlBodyScan::head_tag(const std::string& name, bool end_tag, size_t past) {
+    const uint8_t kind = kind_of(name);
+    if (!end_tag && name == "body") {
+        m_state = State::Body;
+        m_pieces.body_start = m_last_cut = past;
+    } else if (!(kind & kHead) || (end_tag && name != "head" && !(kind & kRawText))) {
+        end(false); // it would open the body before the body's own tag
+    } else if (!end_tag && (kind & kRawText)) {
+        m_at = m_text_from = find_end_tag(m_page, past, name);
+        if (m_at == npos || (name == "style" && relates_siblings(m_page.substr(past, m_at - past))))
+            end(false);
+    } else if (name == "link") {
+        end(false); // a style sheet the scan cannot see
+    }
+}
+
+void HtmlBodyScan::end(bool cuttable) {
+    m_state = cuttable ? State::Finished : State::Refused;
+}
+
+std::optional<HtmlPieces> cut_html_body(std::string_view page, size_t piece_bytes) {
+    HtmlBodyScan scan(page, piece_bytes);
+    if (!scan.scan_past(npos) || !scan.finished())
         return std::nullopt;
-    pieces.body_end = s.size();
-    return pieces;
+    return scan.pieces();
 }
 
 } // namespace paginor::controls

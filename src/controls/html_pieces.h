@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,8 +27,38 @@ struct HtmlPieces {
     size_t end(size_t piece) const { return piece + 1 < count() ? cuts[piece] : body_end; }
 };
 
-// Cuts the body of `html` (an ASCII-compatible encoding) into pieces of about
-// `piece_bytes` each; none when it cannot be cut safely.
-std::optional<HtmlPieces> cut_html_body(std::string_view html, size_t piece_bytes);
+// Scans a page (an ASCII-compatible encoding) for its cuts as far as it is asked to, so
+// that a long page is shown before it is all scanned.
+class HtmlBodyScan {
+  public:
+    // Cuts at the first top-level tag after `piece_bytes` or more from the last cut.
+    HtmlBodyScan(std::string_view page, size_t piece_bytes);
+    // Scans on until a cut stands after page offset `to`, or the page is all scanned;
+    // false when the page turns out not to be cut safely.
+    bool scan_past(size_t to);
+    // The page is all scanned, and can be cut.
+    bool finished() const { return m_state == State::Finished; }
+    // The pieces known so far: the last runs to the page's end until a cut is found in it.
+    const HtmlPieces& pieces() const { return m_pieces; }
+
+  private:
+    enum class State { Head, Body, Finished, Refused };
+    // Takes the next tag, comment or '<' of text.
+    void step();
+    void head_tag(const std::string& name, bool end_tag, size_t past);
+    void end(bool cuttable);
+
+    std::string_view m_page;
+    size_t m_piece_bytes;
+    State m_state{State::Head};
+    HtmlPieces m_pieces;
+    std::vector<std::string> m_open; // the body's elements open, by name
+    size_t m_at{0};                  // where the scan goes on
+    size_t m_text_from{0};           // where the text since the last tag starts
+    size_t m_last_cut{0};
+};
+
+// The whole page's cuts, pieces of about `piece_bytes`; none when it cannot be cut safely.
+std::optional<HtmlPieces> cut_html_body(std::string_view page, size_t piece_bytes);
 
 } // namespace paginor::controls
