@@ -50,7 +50,7 @@ litehtml::element::ptr body_of(const litehtml::document& doc) {
 
 // A page longer than this whose body can be cut is read in pieces of about kPieceBytes.
 constexpr size_t kLongPage = 256 << 10;
-constexpr size_t kPieceBytes = 16 << 10;
+constexpr size_t kPieceBytes = 4 << 10;
 
 class HtmlPage final : public BrowserPage {
   public:
