@@ -171,6 +171,12 @@ void BM_PopplerRender(benchmark::State& state) {
 void repaint_after_keys(benchmark::State& state, const char* name, int forth, int back) {
     Stage stage;
     stage.show(scratch().path("hits.html"));
+    // A long page reads the rest of itself the first time the view goes past what it has
+    // read; that is a load's cost, paid once, not a repaint's.
+    for (const int key : {pf::VK_END, pf::VK_HOME}) {
+        pf::SendMessage(stage.browser->hWnd(), pf::WM_KEYDOWN, key, 0);
+        pf::UpdateWindow(stage.browser->hWnd());
+    }
     bool ahead = true;
     bench::timed(state, name, [&] {
         pf::SendMessage(stage.browser->hWnd(), pf::WM_KEYDOWN, ahead ? forth : back, 0);
