@@ -31,6 +31,14 @@ struct MsgRow {
     Via via{Via::Sent};
 };
 
+// A row of an expected table: a message sent or posted, its parameters 0 unless given.
+inline MsgRow sent(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0) {
+    return {h, msg, w, l, Via::Sent};
+}
+inline MsgRow posted(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0) {
+    return {h, msg, w, l, Via::Posted};
+}
+
 inline std::string describe(const MsgRow& r) {
     char buf[128];
     std::snprintf(buf, sizeof buf, "{hwnd %#x, msg %#x, wParam %#llx, lParam %#llx, %s}",
