@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -95,40 +96,26 @@ TEST_F(Enumerate, ConnectionsInAdviseOrderOnASnapshotThatHoldsItsSinks) {
 TEST_F(Enumerate, NextSkipResetAndCloneWalkOneSnapshot) {
     Ref<IEnumConnections> first = connections(), clone;
     ASSERT_TRUE(first);
-    enum Op { Next, Skip, Reset, Clone };
-    struct Step {
-        Op op;
-        bool on_clone;
-        ULONG n;
-        const char* want;
-    };
-    const Step steps[] = {
-        {Next, false, 0, "S_OK"},
-        {Next, false, 1, "S_OK 1"},
-        {Clone, false, 0, "S_OK"},
-        {Next, true, 2, "S_OK 2 3"}, // the clone goes on from the same place
-        {Next, false, 1, "S_OK 2"},  // and the original from its own
-        {Skip, false, 2, "S_OK"},    // to the end exactly
-        {Skip, false, 1, "S_FALSE"},
-        {Next, false, 1, "S_FALSE"},
-        {Next, true, 3, "S_FALSE 4"},
-        {Reset, true, 0, "S_OK"},
-        {Skip, true, 9, "S_FALSE"}, // past the end stops at the end
-        {Next, true, 1, "S_FALSE"},
-        {Reset, false, 0, "S_OK"},
-        {Skip, false, 1, "S_OK"},
-        {Clone, false, 0, "S_OK"}, // a new clone, from the original's place
-        {Next, true, 9, "S_FALSE 2 3 4"},
-        {Next, false, 3, "S_OK 2 3 4"},
-    };
-    for (size_t i = 0; i < std::size(steps); ++i) {
-        const Step& s = steps[i];
-        IEnumConnections* e = (s.on_clone ? clone : first).get();
-        const std::string got = s.op == Next ? next(e, s.n)
-                                             : result(s.op == Skip    ? e->Skip(s.n)
-                                                      : s.op == Reset ? e->Reset()
+    // "<enumerator> <call> <n> = <answer>": the clone goes on from the place it was made at,
+    // the original from its own; a skip to the end exactly answers S_OK, past it stops there.
+    const char* const steps[] = {
+        "first Next 0 = S_OK",          "first Next 1 = S_OK 1",    "first Clone 0 = S_OK",
+        "clone Next 2 = S_OK 2 3",      "first Next 1 = S_OK 2",    "first Skip 2 = S_OK",
+        "first Skip 1 = S_FALSE",       "first Next 1 = S_FALSE",   "clone Next 3 = S_FALSE 4",
+        "clone Reset 0 = S_OK",         "clone Skip 9 = S_FALSE",   "clone Next 1 = S_FALSE",
+        "first Reset 0 = S_OK",         "first Skip 1 = S_OK",      "first Clone 0 = S_OK",
+        "clone Next 9 = S_FALSE 2 3 4", "first Next 3 = S_OK 2 3 4"};
+    for (const std::string step : steps) {
+        std::istringstream in(step);
+        std::string which, op;
+        ULONG n = 0;
+        in >> which >> op >> n;
+        IEnumConnections* e = (which == "clone" ? clone : first).get();
+        const std::string got = op == "Next" ? next(e, n)
+                                             : result(op == "Skip"    ? e->Skip(n)
+                                                      : op == "Reset" ? e->Reset()
                                                                       : e->Clone(clone.put()));
-        EXPECT_EQ(got, s.want) << "step " << i;
+        EXPECT_EQ(got, step.substr(step.find(" = ") + 3)) << step;
     }
     clone.reset();
 

@@ -159,11 +159,7 @@ TEST(Timer, TicksOnThePlatformClock) {
     EXPECT_EQ(ticks.back(), 510u);
     timer.SetEnabled(true); // already on: the wait goes on
     run(40);
-    EXPECT_EQ(ticks.back(), 560u);
-    scope.clock().advance(std::chrono::seconds(10)); // a jump ticks once
-    platform::DoEvents();
-    platform::DoEvents();
-    EXPECT_EQ(ticks.size(), 6u);
+    EXPECT_EQ(ticks.back(), 560u); // (ticks a late pump coalesces: Timers, in the platform)
 
     for (const auto& [interval, error] : {std::pair{-1, 380}, {65536, 380}, {65535, 0}, {0, 0}})
         EXPECT_EQ(test::error_of([&] { timer.SetInterval(interval); }), error) << interval;

@@ -30,20 +30,16 @@ struct RampCase {
 
 } // namespace
 
-// Also nothing drawn for an empty rectangle or an unknown direction, and no drawing object
-// left behind.
+// What the whole-ramp reference below does not reach: one-pixel ramps, the top byte, -1,
+// and nothing drawn for an empty rectangle or an unknown direction, and no drawing object
+// left behind. (Every pixel of larger ramps in every direction: the reference.)
 TEST(DrawGradient, RampArithmeticInEveryDirection) {
-    const COLORREF G = RGB(0, 255, 0), B = RGB(0, 0, 255), L = RGB(254, 254, 254), W = 0xFFFFFF,
-                   S = 0x123456, C1 = RGB(10, 200, 30), C2 = RGB(250, 0, 31), N = RGB(1, 2, 3);
+    const COLORREF L = RGB(254, 254, 254), W = 0xFFFFFF, S = 0x123456, C1 = RGB(10, 200, 30),
+                   C2 = RGB(250, 0, 31), N = RGB(1, 2, 3);
     const RampCase cases[] = {
         {"one-wide averages halves", 0, 1, 2, 0x000000, 0x0000FF, {{r(127)}, {r(127)}}},
-        {"width 5 horizontal", 0, 5, 1, 0, 0xFF, {{r(0), r(63), r(127), r(191), r(255)}}},
         {"falling channel truncates toward zero", 0, 3, 1, 0xFF, 0, {{r(255), r(128), r(0)}}},
-        {"vertical height 2", 1, 2, 2, 0x00FF00, 0xFF0000, {{G, G}, {B, B}}},
         {"vertical height 1: odd halves lose one", 1, 3, 1, 0xFFFFFF, 0xFFFFFF, {{L, L, L}}},
-        {"diagonal down 3x2", 2, 3, 2, 0, 0xFF, {{r(0), r(85), r(170)}, {r(85), r(170), r(255)}}},
-        {"diagonal up 3x2", 3, 3, 2, 0, 0xFF, {{r(85), r(170), r(255)}, {r(0), r(85), r(170)}}},
-        {"diagonal down width 1", 2, 1, 3, 0, 0xFF, {{r(0)}, {r(127)}, {r(255)}}},
         {"diagonal up height 1, falling", 3, 3, 1, 0xFF, 0, {{r(255), r(128), r(0)}}},
         {"channels in place, top byte ignored", 0, 2, 1, 0x7F1EC80A, 0x011F00FA, {{C1, C2}}},
         {"-1 paints white", 1, 2, 2, -1, -1, {{W, W}, {W, W}}},

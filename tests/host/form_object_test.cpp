@@ -166,9 +166,6 @@ TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrderOnASnapshot) {
         Ref<IEnumVARIANT> e = new_enum(flags);
         ASSERT_TRUE(e);
         EXPECT_EQ(walk(e), expected);
-        EXPECT_EQ(walk(e), Names{}) << "at the end it stays at the end";
-        EXPECT_EQ(e->Reset(), S_OK);
-        EXPECT_EQ(walk(e), expected) << "again after Reset";
     }
     // Many at once; each item is the extender of the form's control at that place.
     VARIANT items[4];
@@ -180,16 +177,13 @@ TEST_F(ParentObject, ForEachWalksTheExtendersInFormOrderOnASnapshot) {
         VariantClear(&items[i]);
     }
 
-    // A snapshot, which a clone picks up midway.
-    Ref<IEnumVARIANT> e = new_enum(), clone;
+    // A snapshot; the walk's own rules (end, Reset, Skip, Clone) are the one enumerator's,
+    // in enumerator_test.cpp.
+    Ref<IEnumVARIANT> e = new_enum();
     ASSERT_TRUE(e);
     form->add(u"PaginorV2CTL.O2007Hover", u"hLate", 600, 400, 240, 240);
     EXPECT_EQ(late_long(controls.get(), u"Count"), 4) << "the collection itself is live";
-
-    EXPECT_EQ(e->Skip(1), S_OK);
-    ASSERT_EQ(e->Clone(clone.put()), S_OK);
-    EXPECT_EQ(walk(clone), (Names{u"hTwo", u"hInner"}));
-    EXPECT_EQ(walk(e), (Names{u"hTwo", u"hInner"})) << "the original kept its own place";
+    EXPECT_EQ(walk(e), expected);
     EXPECT_EQ(walk(new_enum()), (Names{u"hOne", u"hTwo", u"hInner", u"hLate"}));
 }
 

@@ -18,18 +18,23 @@ namespace paginor::testing_support {
 
 using namespace paginor::platform;
 
-constexpr WPARAM kAnyW = WPARAM(0xA5A5A5A5DEADBEEFull);
-constexpr LPARAM kAnyL = LPARAM(0x5A5A5A5ADEADBEEFll);
-
 enum class Via { Sent, Posted };
 
 struct MsgRow {
     HWND hwnd{0};
     UINT msg{0};
-    WPARAM wParam{kAnyW};
-    LPARAM lParam{kAnyL};
+    WPARAM wParam{0};
+    LPARAM lParam{0};
     Via via{Via::Sent};
 };
+
+// A row of an expected table: a message sent or posted, its parameters 0 unless given.
+inline MsgRow sent(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0) {
+    return {h, msg, w, l, Via::Sent};
+}
+inline MsgRow posted(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0) {
+    return {h, msg, w, l, Via::Posted};
+}
 
 inline std::string describe(const MsgRow& r) {
     char buf[128];
@@ -78,9 +83,8 @@ inline ::testing::AssertionResult SameMessages(const std::vector<MsgRow>& actual
         }
         const MsgRow& a = actual[i];
         const MsgRow& e = expected[i];
-        bool same = a.hwnd == e.hwnd && a.msg == e.msg &&
-                    (e.wParam == kAnyW || a.wParam == e.wParam) &&
-                    (e.lParam == kAnyL || a.lParam == e.lParam) && a.via == e.via;
+        bool same = a.hwnd == e.hwnd && a.msg == e.msg && a.wParam == e.wParam &&
+                    a.lParam == e.lParam && a.via == e.via;
         if (!same) {
             return ::testing::AssertionFailure()
                    << "row " << i << ": got " << describe(a) << ", expected " << describe(e);

@@ -128,7 +128,6 @@ struct ChoiceCase {
 TEST_F(MouseTrackTest, AutomaticChoiceFollowsTheSystemProfile) {
     const ChoiceCase cases[] = {
         {"NT 4", 2, 4, CommonControls::Absent, false, -1, 0},
-        {"NT 5", 2, 5, CommonControls::V6_0, false, -1, 0},
         {"9x family 5", 1, 5, CommonControls::Absent, false, -1, 0},
         {"NT 3 with 4.71", 2, 3, CommonControls::V4_71, false, -1, 1},
         {"9x 4 with 6.0", 1, 4, CommonControls::V6_0, false, -1, 1},

@@ -37,13 +37,12 @@ TEST_F(InputTest, PointerMessagesCarryKeyFlagsAndClientCoordinates) {
     DoEvents();
     EXPECT_TRUE(SameMessages(
         log(),
-        {{button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 2), Via::Posted},
-         {button, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 2), Via::Posted},
-         {button, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_SHIFT, MAKELPARAM(5, 2),
-          Via::Posted},
-         {form, WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON | MK_SHIFT, MAKELPARAM(50, 50), Via::Posted},
-         {form, WM_LBUTTONUP, MK_RBUTTON | MK_SHIFT, MAKELPARAM(50, 50), Via::Posted},
-         {form, WM_RBUTTONUP, 0, MAKELPARAM(50, 50), Via::Posted}}));
+        {posted(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 2)),
+         posted(button, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 2)),
+         posted(button, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_SHIFT, MAKELPARAM(5, 2)),
+         posted(form, WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON | MK_SHIFT, MAKELPARAM(50, 50)),
+         posted(form, WM_LBUTTONUP, MK_RBUTTON | MK_SHIFT, MAKELPARAM(50, 50)),
+         posted(form, WM_RBUTTONUP, 0, MAKELPARAM(50, 50))}));
     EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0);
     Input::press(MouseButton::Middle);
     EXPECT_EQ(uint16_t(GetAsyncKeyState(VK_MBUTTON)), 0x8000u);
@@ -81,16 +80,15 @@ TEST_F(InputTest, CaptureTakenOnAPressHoldsTheGestureAndReportsItsLoss) {
     EXPECT_EQ(SetCapture(other), button);
     EXPECT_TRUE(ReleaseCapture());
     EXPECT_EQ(GetCapture(), 0u);
-    EXPECT_TRUE(
-        SameMessages(log(), {{button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 2), Via::Posted},
-                             {button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2), Via::Posted},
-                             {button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(310, 310), Via::Posted},
-                             {button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-20, -15), Via::Posted},
-                             {button, WM_LBUTTONUP, 0, MAKELPARAM(-20, -15), Via::Posted},
-                             {button, WM_CAPTURECHANGED, 0, 0, Via::Sent},
-                             {form, WM_MOUSEMOVE, 0, MAKELPARAM(50, 50), Via::Posted},
-                             {button, WM_CAPTURECHANGED, 0, LPARAM(other), Via::Sent},
-                             {other, WM_CAPTURECHANGED, 0, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(log(), {posted(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 2)),
+                                     posted(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2)),
+                                     posted(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(310, 310)),
+                                     posted(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-20, -15)),
+                                     posted(button, WM_LBUTTONUP, 0, MAKELPARAM(-20, -15)),
+                                     sent(button, WM_CAPTURECHANGED),
+                                     posted(form, WM_MOUSEMOVE, 0, MAKELPARAM(50, 50)),
+                                     sent(button, WM_CAPTURECHANGED, 0, LPARAM(other)),
+                                     sent(other, WM_CAPTURECHANGED)}));
     EXPECT_EQ(SetCapture(0x999), 0u);
     EXPECT_EQ(GetCapture(), 0u);
 }
@@ -170,7 +168,7 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
         {WM_KEYDOWN, VK_DELETE}};
     std::vector<MsgRow> want;
     for (auto [msg, key] : keys)
-        want.push_back({button, msg, key, 1, Via::Posted});
+        want.push_back(posted(button, msg, key, 1));
     want.back().lParam = 1 | (LPARAM(1) << 30);
     EXPECT_TRUE(SameMessages(log(), want));
 }
@@ -240,11 +238,10 @@ TEST_F(InputTest, HiddenOrDisabledWindowsRefuseFocusAndInput) {
     Input::moveTo(112, 112); // over inner, inside the disabled button: the form takes it
     Input::click();
     DoEvents();
-    EXPECT_TRUE(
-        SameMessages(log(), {{button, WM_ENABLE, FALSE, 0, Via::Sent},
-                             {form, WM_MOUSEMOVE, 0, MAKELPARAM(12, 12), Via::Posted},
-                             {form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 12), Via::Posted},
-                             {form, WM_LBUTTONUP, 0, MAKELPARAM(12, 12), Via::Posted}}));
+    EXPECT_TRUE(SameMessages(log(), {sent(button, WM_ENABLE, FALSE),
+                                     posted(form, WM_MOUSEMOVE, 0, MAKELPARAM(12, 12)),
+                                     posted(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 12)),
+                                     posted(form, WM_LBUTTONUP, 0, MAKELPARAM(12, 12))}));
     EnableWindow(button, TRUE);
     EXPECT_EQ(SetFocus(inner), 0u);
     EXPECT_EQ(GetFocus(), inner);
@@ -257,7 +254,7 @@ TEST_F(InputTest, HiddenOrDisabledWindowsRefuseFocusAndInput) {
     EnableWindow(form, FALSE);
     Input::key('X');
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{form, WM_ENABLE, FALSE, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(log(), {sent(form, WM_ENABLE, FALSE)}));
 }
 
 TEST_F(InputTest, FocusAndActivationMessages) {
@@ -271,16 +268,14 @@ TEST_F(InputTest, FocusAndActivationMessages) {
     Input::moveTo(150, 150);
     Input::press(); // pressing into the inactive form activates it
     DoEvents();
-    EXPECT_TRUE(
-        SameMessages(log(), {{button, WM_SETFOCUS, 0, 0, Via::Sent},
-                             {form, WM_ACTIVATE, WA_INACTIVE, LPARAM(form2), Via::Sent},
-                             {form2, WM_ACTIVATE, WA_ACTIVE, LPARAM(form), Via::Sent},
-                             {button, WM_KILLFOCUS, WPARAM(edit2), 0, Via::Sent},
-                             {edit2, WM_SETFOCUS, WPARAM(button), 0, Via::Sent},
-                             {form, WM_MOUSEMOVE, 0, MAKELPARAM(50, 50), Via::Posted},
-                             {form2, WM_ACTIVATE, WA_INACTIVE, LPARAM(form), Via::Sent},
-                             {form, WM_ACTIVATE, WA_CLICKACTIVE, LPARAM(form2), Via::Sent},
-                             {form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50), Via::Posted}}));
+    EXPECT_TRUE(SameMessages(
+        log(), {sent(button, WM_SETFOCUS), sent(form, WM_ACTIVATE, WA_INACTIVE, LPARAM(form2)),
+                sent(form2, WM_ACTIVATE, WA_ACTIVE, LPARAM(form)),
+                sent(button, WM_KILLFOCUS, WPARAM(edit2)), sent(edit2, WM_SETFOCUS, WPARAM(button)),
+                posted(form, WM_MOUSEMOVE, 0, MAKELPARAM(50, 50)),
+                sent(form2, WM_ACTIVATE, WA_INACTIVE, LPARAM(form)),
+                sent(form, WM_ACTIVATE, WA_CLICKACTIVE, LPARAM(form2)),
+                posted(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50))}));
     EXPECT_EQ(GetActiveWindow(), form);
 }
 

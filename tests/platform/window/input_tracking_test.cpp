@@ -42,9 +42,8 @@ TEST_F(HoverLeave, HoverAfterTheHoverTimeOnceThenLeaveOnce) {
     Input::moveTo(60, 60); // back: nothing, the request is used up
     Input::moveTo(10, 10);
     DoEvents();
-    EXPECT_TRUE(
-        SameMessages(log(), {{target, WM_MOUSEHOVER, MK_CONTROL, MAKELPARAM(11, 12), Via::Posted},
-                             {target, WM_MOUSELEAVE, 0, 0, Via::Posted}}));
+    EXPECT_TRUE(SameMessages(log(), {posted(target, WM_MOUSEHOVER, MK_CONTROL, MAKELPARAM(11, 12)),
+                                     posted(target, WM_MOUSELEAVE)}));
 }
 
 TEST_F(HoverLeave, MovingOutOfTheHoverRectangleRestartsTheRest) {
@@ -60,7 +59,7 @@ TEST_F(HoverLeave, MovingOutOfTheHoverRectangleRestartsTheRest) {
     EXPECT_TRUE(log().empty());
     ws.clock().advance(milliseconds(10));
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{target, WM_MOUSEHOVER, 0, MAKELPARAM(16, 10), Via::Posted}}));
+    EXPECT_TRUE(SameMessages(log(), {posted(target, WM_MOUSEHOVER, 0, MAKELPARAM(16, 10))}));
     // An explicit hover time overrides the setting; cancel drops a request.
     MessageLog::clear();
     track(TME_HOVER, 0, 30);
@@ -71,7 +70,7 @@ TEST_F(HoverLeave, MovingOutOfTheHoverRectangleRestartsTheRest) {
     ws.clock().advance(milliseconds(1000));
     Input::moveTo(10, 10);
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{target, WM_MOUSEHOVER, 0, MAKELPARAM(16, 10), Via::Posted}}));
+    EXPECT_TRUE(SameMessages(log(), {posted(target, WM_MOUSEHOVER, 0, MAKELPARAM(16, 10))}));
 }
 
 TEST_F(HoverLeave, LeaveRequestedWhileOutsidePostsAtOnceAndBadRequestsFail) {
@@ -80,7 +79,7 @@ TEST_F(HoverLeave, LeaveRequestedWhileOutsidePostsAtOnceAndBadRequestsFail) {
     EXPECT_EQ(PendingMessageCount(), 2u); // the move, and the leave already posted
     ws.clock().advance(milliseconds(1000));
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{target, WM_MOUSELEAVE, 0, 0, Via::Posted}}));
+    EXPECT_TRUE(SameMessages(log(), {posted(target, WM_MOUSELEAVE)}));
 
     TRACKMOUSEEVENT bad;
     bad.cbSize = 12;
@@ -100,7 +99,7 @@ TEST_F(HoverLeave, LeaveWhenTheTrackedWindowIsCoveredOrDestroyed) {
     HWND cover = make(form, {0, 0, 200, 200}); // on top of target now
     Input::moveTo(61, 60);
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{target, WM_MOUSELEAVE, 0, 0, Via::Posted}}));
+    EXPECT_TRUE(SameMessages(log(), {posted(target, WM_MOUSELEAVE)}));
     MessageLog::clear();
     Input::moveTo(62, 60);
     track(TME_LEAVE | TME_HOVER, cover);
@@ -108,8 +107,7 @@ TEST_F(HoverLeave, LeaveWhenTheTrackedWindowIsCoveredOrDestroyed) {
     ws.clock().advance(milliseconds(1000));
     Input::moveTo(63, 60);
     DoEvents();
-    EXPECT_TRUE(SameMessages(
-        log(), {{cover, WM_DESTROY, 0, 0, Via::Sent}, {cover, WM_NCDESTROY, 0, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(log(), {sent(cover, WM_DESTROY), sent(cover, WM_NCDESTROY)}));
 }
 
 } // namespace

@@ -37,14 +37,11 @@ TEST_F(MessageLoop, SentBeforePostedBeforeInputThenTimersThenPaint) {
     PostMessage(g_other, WM_USER + 4, 0, 0);
     EXPECT_EQ(PendingMessageCount(), 3u);
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{w, WM_USER, 1, 2, Via::Posted},
-                                     {g_other, WM_USER + 1, 0, 0, Via::Sent},
-                                     {g_other, WM_USER + 4, 0, 0, Via::Posted},
-                                     {g_other, WM_USER + 2, 0, 0, Via::Posted},
-                                     {w, WM_USER + 3, 0, 0, Via::Posted},
-                                     {w, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10), Via::Posted},
-                                     {w, WM_TIMER, 7, 0, Via::Posted},
-                                     {g_other, WM_PAINT, 0, 0, Via::Posted}}));
+    EXPECT_TRUE(
+        SameMessages(log(), {posted(w, WM_USER, 1, 2), sent(g_other, WM_USER + 1),
+                             posted(g_other, WM_USER + 4), posted(g_other, WM_USER + 2),
+                             posted(w, WM_USER + 3), posted(w, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10)),
+                             posted(w, WM_TIMER, 7), posted(g_other, WM_PAINT)}));
     EXPECT_EQ(PendingMessageCount(), 0u);
 }
 

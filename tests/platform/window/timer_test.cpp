@@ -23,9 +23,8 @@ TEST_F(Timers, TicksCoalesceAndEqualDueTimesFireInCreationOrder) {
     ws.clock().advance(milliseconds(1000)); // ten intervals late: one tick each
     DoEvents();
     DoEvents(); // not due again yet
-    EXPECT_TRUE(SameMessages(log(), {{w, WM_TIMER, 2, 0, Via::Posted},
-                                     {w, WM_TIMER, 3, 0, Via::Posted},
-                                     {w, WM_TIMER, 1, 0, Via::Posted}}));
+    EXPECT_TRUE(SameMessages(
+        log(), {posted(w, WM_TIMER, 2), posted(w, WM_TIMER, 3), posted(w, WM_TIMER, 1)}));
     MessageLog::clear();
     // Next ticks are due an interval after the ticks were dispatched (at 1000).
     ws.clock().advance(milliseconds(50));
@@ -36,9 +35,8 @@ TEST_F(Timers, TicksCoalesceAndEqualDueTimesFireInCreationOrder) {
     EXPECT_FALSE(KillTimer(w, 2));
     ws.clock().advance(milliseconds(100)); // 1 was due at 1100, 3 now at 1150
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{w, WM_TIMER, 2, 0, Via::Posted},
-                                     {w, WM_TIMER, 1, 0, Via::Posted},
-                                     {w, WM_TIMER, 3, 0, Via::Posted}}));
+    EXPECT_TRUE(SameMessages(
+        log(), {posted(w, WM_TIMER, 2), posted(w, WM_TIMER, 1), posted(w, WM_TIMER, 3)}));
     // The minimum interval, and timers die with their window.
     MessageLog::clear();
     SetTimer(w, 9, 0);
@@ -47,7 +45,7 @@ TEST_F(Timers, TicksCoalesceAndEqualDueTimesFireInCreationOrder) {
     EXPECT_TRUE(log().empty());
     ws.clock().advance(milliseconds(1));
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{w, WM_TIMER, 9, 0, Via::Posted}}));
+    EXPECT_TRUE(SameMessages(log(), {posted(w, WM_TIMER, 9)}));
     DestroyWindow(w);
     EXPECT_FALSE(KillTimer(w, 9));
     EXPECT_EQ(SetTimer(w, 1, 10), 0u);
@@ -87,8 +85,7 @@ TEST_F(Timers, ATickIsNeverReenteredByItsOwnPump) {
     DoEvents();
     EXPECT_EQ(g_ticks, 1);
     EXPECT_EQ(g_max_nesting, 1);
-    EXPECT_TRUE(
-        SameMessages(log(), {{w, WM_TIMER, 1, 0, Via::Posted}, {w, WM_TIMER, 2, 0, Via::Posted}}));
+    EXPECT_TRUE(SameMessages(log(), {posted(w, WM_TIMER, 1), posted(w, WM_TIMER, 2)}));
 }
 
 std::vector<std::pair<HWND, uintptr_t>> g_proc_calls;

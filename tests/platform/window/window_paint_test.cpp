@@ -41,9 +41,8 @@ TEST_F(Painting, PaintsOnlyWhenIdleParentsFirstClippedToTheClient) {
     EXPECT_TRUE(GetUpdateRect(upper, &pending));
     EXPECT_EQ(pending, (RECT{40, 40, 50, 50}));
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{top, WM_USER, 0, 0, Via::Posted},
-                                     {lower, WM_PAINT, 0, 0, Via::Posted},
-                                     {upper, WM_PAINT, 0, 0, Via::Posted}}));
+    EXPECT_TRUE(SameMessages(
+        log(), {posted(top, WM_USER), posted(lower, WM_PAINT), posted(upper, WM_PAINT)}));
     EXPECT_EQ(g_paints, (Paints{{lower, {1, 2, 50, 50}}, {upper, {40, 40, 50, 50}}}));
     EXPECT_EQ(GetPaintRect(upper), (RECT{}));
 }
@@ -55,19 +54,19 @@ TEST_F(Painting, HiddenAndLockedWindowsWaitUpdateWindowPaintsAtOnce) {
     ShowWindow(top, SW_HIDE);
     InvalidateRect(child, nullptr, TRUE);
     DoEvents();
-    EXPECT_TRUE(SameMessages(log(), {{top, WM_SHOWWINDOW, FALSE, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(log(), {sent(top, WM_SHOWWINDOW, FALSE)}));
     MessageLog::clear();
     EXPECT_TRUE(LockWindowUpdate(top));
     EXPECT_FALSE(LockWindowUpdate(child)); // one lock at a time
     ShowWindow(top, SW_SHOW);
     DoEvents();
     EXPECT_TRUE(UpdateWindow(child)); // locked: nothing
-    EXPECT_TRUE(SameMessages(log(), {{top, WM_SHOWWINDOW, TRUE, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(log(), {sent(top, WM_SHOWWINDOW, TRUE)}));
     EXPECT_TRUE(LockWindowUpdate(0));
     MessageLog::clear();
     ValidateRect(top, nullptr);
     EXPECT_TRUE(UpdateWindow(child)); // sent at once, not queued
-    EXPECT_TRUE(SameMessages(log(), {{child, WM_PAINT, 0, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(log(), {sent(child, WM_PAINT)}));
     DoEvents();
     EXPECT_EQ(log().size(), 1u);
     EXPECT_FALSE(InvalidateRect(0x999, nullptr, TRUE));

@@ -35,10 +35,8 @@ TEST_F(WindowTree, CreateThenDestroyParentFirstAndFreeChildrenFirst) {
     HWND a = make(top, {0, 0, 50, 50});
     HWND b = make(top, {60, 0, 110, 50});
     HWND a1 = make(a, {0, 0, 10, 10});
-    EXPECT_TRUE(SameMessages(log(), {{top, WM_CREATE, 0, 0, Via::Sent},
-                                     {a, WM_CREATE, 0, 0, Via::Sent},
-                                     {b, WM_CREATE, 0, 0, Via::Sent},
-                                     {a1, WM_CREATE, 0, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(log(), {sent(top, WM_CREATE), sent(a, WM_CREATE), sent(b, WM_CREATE),
+                                     sent(a1, WM_CREATE)}));
     // Newest on top: children listed top-most first.
     EXPECT_EQ(GetChildWindows(top), (std::vector<HWND>{b, a}));
     EXPECT_EQ(GetParent(a1), a);
@@ -59,15 +57,10 @@ TEST_F(WindowTree, CreateThenDestroyParentFirstAndFreeChildrenFirst) {
     EXPECT_TRUE(DestroyWindow(top));
     // A direct call is no sent message: InSendMessage stays FALSE. WM_DESTROY goes down
     // the tree top-most child first; WM_NCDESTROY comes back up, each window last.
-    EXPECT_TRUE(SameMessages(log(), {{b, WM_USER + 1, 2, 3, Via::Posted},
-                                     {top, WM_DESTROY, 0, 0, Via::Sent},
-                                     {b, WM_DESTROY, 0, 0, Via::Sent},
-                                     {a, WM_DESTROY, 0, 0, Via::Sent},
-                                     {a1, WM_DESTROY, 0, 0, Via::Sent},
-                                     {b, WM_NCDESTROY, 0, 0, Via::Sent},
-                                     {a1, WM_NCDESTROY, 0, 0, Via::Sent},
-                                     {a, WM_NCDESTROY, 0, 0, Via::Sent},
-                                     {top, WM_NCDESTROY, 0, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(log(), {posted(b, WM_USER + 1, 2, 3), sent(top, WM_DESTROY),
+                                     sent(b, WM_DESTROY), sent(a, WM_DESTROY), sent(a1, WM_DESTROY),
+                                     sent(b, WM_NCDESTROY), sent(a1, WM_NCDESTROY),
+                                     sent(a, WM_NCDESTROY), sent(top, WM_NCDESTROY)}));
     EXPECT_EQ(g_alive, (std::vector<int>{4, 4, 4, 4, 4, 3, 2, 1}));
     EXPECT_EQ(std::count_if(g_tree.begin(), g_tree.end(), IsWindow), 0);
     EXPECT_FALSE(DestroyWindow(top));
@@ -176,13 +169,11 @@ TEST_F(WindowTree, GeometryMessagesZOrderAndStateChanges) {
     EXPECT_FALSE(EnableWindow(a, FALSE));
     EXPECT_TRUE(EnableWindow(a, FALSE));
     EXPECT_TRUE(EnableWindow(a, TRUE));
-    EXPECT_TRUE(SameMessages(log(), {{a, WM_MOVE, 0, MAKELPARAM(5, 6), Via::Sent},
-                                     {a, WM_SIZE, 0, MAKELPARAM(30, 20), Via::Sent},
-                                     {a, WM_MOVE, 0, MAKELPARAM(1, 2), Via::Sent},
-                                     {a, WM_SIZE, 0, MAKELPARAM(0, 10), Via::Sent},
-                                     {a, WM_SHOWWINDOW, FALSE, 0, Via::Sent},
-                                     {a, WM_ENABLE, FALSE, 0, Via::Sent},
-                                     {a, WM_ENABLE, TRUE, 0, Via::Sent}}));
+    EXPECT_TRUE(SameMessages(
+        log(),
+        {sent(a, WM_MOVE, 0, MAKELPARAM(5, 6)), sent(a, WM_SIZE, 0, MAKELPARAM(30, 20)),
+         sent(a, WM_MOVE, 0, MAKELPARAM(1, 2)), sent(a, WM_SIZE, 0, MAKELPARAM(0, 10)),
+         sent(a, WM_SHOWWINDOW, FALSE), sent(a, WM_ENABLE, FALSE), sent(a, WM_ENABLE, TRUE)}));
     RECT rc;
     GetClientRect(a, &rc);
     EXPECT_EQ(rc, (RECT{0, 0, 0, 10}));
