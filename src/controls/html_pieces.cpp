@@ -82,30 +82,45 @@ uint8_t kind_of(std::string_view name) {
     return it != std::end(kNames) && it->name == name ? it->kind : 0;
 }
 
-// Past the '>' that closes a tag, from just after its name; npos when the page ends first.
-// Quoted attribute values may hold '>' and '<'.
+// Past the '>' that closes a tag, from just after its name, reading its attributes as the
+// parser does (a name may start with '=', and quotes only open a value after '='); npos
+// when the page ends first.
 size_t past_tag(std::string_view s, size_t i, bool& self_closing) {
     self_closing = false;
-    while (i < s.size()) {
-        const char c = s[i];
-        if (c == '>')
+    const auto skip_blanks = [&] {
+        while (i < s.size() && is_space(s[i]))
+            ++i;
+        return i < s.size();
+    };
+    while (skip_blanks()) {
+        if (s[i] == '>')
             return i + 1;
-        if (c == '=') {
-            for (++i; i < s.size() && is_space(s[i]);)
-                ++i;
-            if (i < s.size() && (s[i] == '"' || s[i] == '\'')) {
-                const size_t close = s.find(s[i], i + 1);
-                if (close == npos)
-                    return npos;
-                i = close + 1;
-            } else {
-                while (i < s.size() && !is_space(s[i]) && s[i] != '>')
-                    ++i;
+        if (s[i] == '/') {
+            if (i + 1 < s.size() && s[i + 1] == '>') {
+                self_closing = true;
+                return i + 2;
             }
+            ++i;
             continue;
         }
-        self_closing = c == '/' && i + 1 < s.size() && s[i + 1] == '>';
+        for (++i; i < s.size() && !is_space(s[i]) && s[i] != '/' && s[i] != '>' && s[i] != '=';)
+            ++i;
+        if (!skip_blanks())
+            return npos;
+        if (s[i] != '=')
+            continue;
         ++i;
+        if (!skip_blanks())
+            return npos;
+        if (s[i] == '"' || s[i] == '\'') {
+            const size_t close = s.find(s[i], i + 1);
+            if (close == npos)
+                return npos;
+            i = close + 1;
+        } else {
+            while (i < s.size() && !is_space(s[i]) && s[i] != '>')
+                ++i;
+        }
     }
     return npos;
 }
@@ -241,7 +256,10 @@ void HtmlBodyScan::head_tag(const std::string& name, bool end_tag, size_t past) 
         end(false); // it would open the body before the body's own tag
     } else if (!end_tag && (kind & kRawText)) {
         m_at = m_text_from = find_end_tag(m_page, past, name);
-        if (m_at == npos || (name == "style" && relates_siblings(m_page.substr(past, m_at - past))))
+        const std::string_view text = m_page.substr(past, m_at == npos ? 0 : m_at - past);
+        // An escaped script may hold its own end tag; a style sheet may match by siblings.
+        if (m_at == npos || (name == "script" && text.find("<!--") != npos) ||
+            (name == "style" && relates_siblings(text)))
             end(false);
     } else if (name == "link") {
         end(false); // a style sheet the scan cannot see
