@@ -4,6 +4,7 @@
 #include "convert/doc_text.h"
 #include "convert/readers/readers.h"
 #include "convert/rendition.h"
+#include "convert/shared_reading.h"
 #include "platform/core/unicode.h"
 #include "platform/files/file.h"
 #include "platform/files/path.h"
@@ -80,15 +81,16 @@ void DocConverter::run() {
         write_beside(m_target, [&](RenditionOut& out) { stream_html(doc, out); });
         return;
     }
-    std::u16string text = read_document(doc);
+    // Shared with an earlier run of the same task that read this very file.
+    const std::shared_ptr<const std::u16string> text = SharedReading::read(doc);
     if (m_as_text) {
         RenditionOut out;
-        render(text, out);
+        render(*text, out);
         // Both forms are code-page bytes (rich text is plain ASCII), read back one to one.
         m_result = from_codepage(out.bytes);
         return;
     }
-    write_beside(m_target, [&](RenditionOut& out) { render(text, out); });
+    write_beside(m_target, [&](RenditionOut& out) { render(*text, out); });
 }
 
 void DocConverter::render(std::u16string_view text, RenditionOut& out) const {
