@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace paginor::convert {
 
@@ -43,6 +44,8 @@ class DocConverter {
     virtual void run();
     // The rendition after a run that returned text; empty otherwise.
     virtual std::u16string result_text() const { return m_result; }
+    // The same, handed over without a copy; the converter is left with none.
+    virtual std::u16string take_result_text() { return std::move(m_result); }
 
     const std::u16string& index_location() const { return m_index; }
 
