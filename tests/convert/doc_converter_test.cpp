@@ -4,13 +4,17 @@
 #include "convert/DocConverter.h"
 #include "convert/convert_error.h"
 #include "convert/doc_text.h"
+#include "convert/shared_reading.h"
 #include "support/file_test_dir.h"
 #include "testing/doc_converter_fake.h"
 
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 
 namespace paginor::convert {
 namespace {
@@ -226,6 +230,53 @@ TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
         }
         EXPECT_FALSE(dir.exists(u"out.html")) << to_utf8(c.name);
         EXPECT_FALSE(dir.exists(u"out.html.part~")) << to_utf8(c.name);
+    }
+}
+
+// Within a scope a run takes what an earlier run read of the same file, known by its
+// path, length and write time: new bytes under the same length and time still show the
+// first text. Another length or time, no scope, or a failed first run read afresh.
+TEST(SharedReading, SharesOnlyASuccessfulReadingOfTheSameVersionInItsScope) {
+    struct Row {
+        const char* why;
+        bool scoped;
+        const char* first; // nullptr: no file at the first run, which fails
+        const char* second;
+        int nudge_ns; // added to the first write time for the second run
+        const char* shown;
+    } rows[] = {
+        {"same version", true, "alpha", "omega", 0, "alpha"},
+        {"other time", true, "alpha", "omega", 1, "omega"},
+        {"other length", true, "alpha", "omegas", 0, "omegas"},
+        {"no scope", false, "alpha", "omega", 0, "omega"},
+        {"failed first", true, nullptr, "omega", 0, "omega"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.why);
+        FileTestDir dir;
+        const std::filesystem::path file = dir.path() / "note.txt";
+        auto rich_text = [&] {
+            auto c = create_doc_converter();
+            c->set_source_file(dir / u"note.txt");
+            c->set_return_as_text(true);
+            c->set_format_code(kFormatRtf);
+            c->run();
+            return to_utf8(c->result_text());
+        };
+        std::optional<SharedReading> scope;
+        if (row.scoped)
+            scope.emplace();
+        std::filesystem::file_time_type time = std::filesystem::file_time_type::clock::now();
+        if (row.first) {
+            dir.write(u"note.txt", row.first);
+            time = std::filesystem::last_write_time(file);
+            EXPECT_NE(rich_text().find(row.first), std::string::npos);
+        } else {
+            EXPECT_THROW(rich_text(), RuntimeError);
+        }
+        dir.write(u"note.txt", row.second);
+        std::filesystem::last_write_time(file, time + std::chrono::nanoseconds(row.nudge_ns));
+        EXPECT_NE(rich_text().find(row.shown), std::string::npos);
     }
 }
 
