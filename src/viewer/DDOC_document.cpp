@@ -96,9 +96,13 @@ void DDOC::ShowRendition(const std::u16string& strNew, const std::u16string& sta
 }
 
 void DDOC::SetRichText(std::u16string rtf) {
-    m_rtf = std::move(rtf);
-    if (m_rtb)
-        m_rtb->SetTextRTF(m_rtf);
+    m_rtf_in_box = m_rtb != nullptr;
+    if (m_rtb) {
+        m_rtf.clear();
+        m_rtb->SetTextRTF(std::move(rtf));
+    } else {
+        m_rtf = std::move(rtf);
+    }
 }
 
 } // namespace paginor
