@@ -3,7 +3,8 @@
 // through create_doc_converter(), sets what it needs in any order and runs it once.
 //
 // Every setting is stored as given. Run reads the source (readers.h picks the reader
-// by the file's first bytes, then by its extension), finds the hits (hits.h) and
+// by the file's first bytes, then by its extension; within a SharedReading it takes what
+// an earlier run read of the same file), finds the hits (hits.h) and
 // either returns the rendition as ResultText or writes it to the target: through a
 // temporary name beside it, renamed into place, so a failure leaves no target file.
 // The index location is kept and not used. Failures raise the converter's own errors
