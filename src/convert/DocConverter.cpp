@@ -82,24 +82,26 @@ void DocConverter::run() {
         return;
     }
     // Shared with an earlier run of the same task that read this very file.
-    const std::shared_ptr<const std::u16string> text = SharedReading::read(doc);
+    const std::shared_ptr<DocReading> reading = SharedReading::read(doc);
     if (m_as_text) {
         RenditionOut out;
-        render(*text, out);
+        render(*reading, out);
         // Both forms are code-page bytes (rich text is plain ASCII), read back one to one.
         m_result = from_codepage(out.bytes);
         return;
     }
-    write_beside(m_target, [&](RenditionOut& out) { render(*text, out); });
+    write_beside(m_target, [&](RenditionOut& out) { render(*reading, out); });
 }
 
-void DocConverter::render(std::u16string_view text, RenditionOut& out) const {
+void DocConverter::render(DocReading& reading, RenditionOut& out) const {
+    const std::u16string_view text = reading.text();
     // The note closing a cut document is ours, not the document's: no hits in it.
     std::u16string_view searched = text;
     if (searched.ends_with(kRestNotShown)) {
         searched.remove_suffix(kRestNotShown.size());
     }
-    std::vector<Hit> hits = find_hits(searched, parse_hit_list(m_hits));
+    const std::vector<Hit>& hits =
+        reading.hits(m_hits, [&] { return find_hits(searched, parse_hit_list(m_hits)); });
     RenditionInput in;
     in.text = text;
     in.hits = &hits;

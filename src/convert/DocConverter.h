@@ -21,6 +21,7 @@ namespace paginor::convert {
 
 struct RenditionOut;
 struct OpenedDocument;
+class DocReading;
 
 inline constexpr int32_t kFormatHtml = 226;
 inline constexpr int32_t kFormatRtf = 212;
@@ -51,7 +52,7 @@ class DocConverter {
     const std::u16string& index_location() const { return m_index; }
 
   private:
-    void render(std::u16string_view text, RenditionOut& out) const;
+    void render(DocReading& reading, RenditionOut& out) const;
     // Plain text to HTML as it is read, a block at a time.
     void stream_html(OpenedDocument& doc, RenditionOut& out) const;
 

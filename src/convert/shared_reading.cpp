@@ -10,6 +10,16 @@ namespace {
 thread_local SharedReading* t_current = nullptr;
 }
 
+const std::vector<Hit>& DocReading::hits(std::u16string_view hit_list,
+                                         const std::function<std::vector<Hit>()>& find) {
+    for (const auto& [list, hits] : m_hits) {
+        if (list == hit_list) {
+            return hits;
+        }
+    }
+    return m_hits.emplace_back(std::u16string(hit_list), find()).second;
+}
+
 SharedReading::SharedReading() : m_outer(t_current) {
     t_current = this;
 }
@@ -18,27 +28,27 @@ SharedReading::~SharedReading() {
     t_current = m_outer;
 }
 
-std::shared_ptr<const std::u16string> SharedReading::read(OpenedDocument& doc) {
+std::shared_ptr<DocReading> SharedReading::read(OpenedDocument& doc) {
     SharedReading* scope = t_current;
     if (scope == nullptr) {
-        return std::make_shared<const std::u16string>(read_document(doc));
+        return std::make_shared<DocReading>(read_document(doc));
     }
     // Taken before the read: a file written meanwhile shows another version next time.
     const platform::FileVersion version = doc.file.version();
-    std::vector<Reading>& kept = scope->m_readings;
-    auto same_path = [&](const Reading& r) { return r.path == doc.path; };
-    auto found = std::find_if(kept.begin(), kept.end(), same_path);
+    std::vector<Kept>& kept = scope->m_kept;
+    auto found =
+        std::find_if(kept.begin(), kept.end(), [&](const Kept& k) { return k.path == doc.path; });
     if (found != kept.end() && found->version == version) {
         doc.file.close();
-        return found->text;
+        return found->reading;
     }
-    auto text = std::make_shared<const std::u16string>(read_document(doc));
+    auto reading = std::make_shared<DocReading>(read_document(doc));
     if (found != kept.end()) {
-        *found = {doc.path, version, text};
+        *found = {doc.path, version, reading};
     } else {
-        kept.push_back({doc.path, version, text});
+        kept.push_back({doc.path, version, reading});
     }
-    return text;
+    return reading;
 }
 
 } // namespace paginor::convert
