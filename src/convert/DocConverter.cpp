@@ -83,17 +83,28 @@ void DocConverter::run() {
     }
     // Shared with an earlier run of the same task that read this very file.
     const std::shared_ptr<DocReading> reading = SharedReading::read(doc);
+    const RenditionInput in = rendition_input(*reading);
+    if (m_as_text && m_format == kFormatRtf) {
+        m_result = write_rtf_text(in, m_preamble);
+        return;
+    }
     if (m_as_text) {
         RenditionOut out;
-        render(*reading, out);
-        // Both forms are code-page bytes (rich text is plain ASCII), read back one to one.
+        write_html(in, out);
+        // The page is code-page bytes, read back one to one.
         m_result = from_codepage(out.bytes);
         return;
     }
-    write_beside(m_target, [&](RenditionOut& out) { render(*reading, out); });
+    write_beside(m_target, [&](RenditionOut& out) {
+        if (m_format == kFormatHtml) {
+            write_html(in, out);
+        } else {
+            write_rtf(in, m_preamble, out);
+        }
+    });
 }
 
-void DocConverter::render(DocReading& reading, RenditionOut& out) const {
+RenditionInput DocConverter::rendition_input(DocReading& reading) const {
     const std::u16string_view text = reading.text();
     // The note closing a cut document is ours, not the document's: no hits in it.
     std::u16string_view searched = text;
@@ -109,11 +120,7 @@ void DocConverter::render(DocReading& reading, RenditionOut& out) const {
     in.hit_end = m_hit_end;
     in.field_text = m_fields;
     in.title = platform::path_name(m_source);
-    if (m_format == kFormatHtml) {
-        write_html(in, out);
-    } else {
-        write_rtf(in, m_preamble, out);
-    }
+    return in;
 }
 
 void DocConverter::stream_html(OpenedDocument& doc, RenditionOut& out) const {

@@ -19,6 +19,7 @@
 
 namespace paginor::convert {
 
+struct RenditionInput;
 struct RenditionOut;
 struct OpenedDocument;
 class DocReading;
@@ -52,7 +53,9 @@ class DocConverter {
     const std::u16string& index_location() const { return m_index; }
 
   private:
-    void render(DocReading& reading, RenditionOut& out) const;
+    // What a rendition of reading is made of: its text, the hits of the hit list in it
+    // (held by reading) and the settings.
+    RenditionInput rendition_input(DocReading& reading) const;
     // Plain text to HTML as it is read, a block at a time.
     void stream_html(OpenedDocument& doc, RenditionOut& out) const;
 
