@@ -3,10 +3,6 @@
 #include <array>
 #include <cstdint>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace paginor {
 
 namespace {
@@ -126,36 +122,17 @@ std::string to_codepage(std::u16string_view text) {
     return out;
 }
 
-// Blocks of plain ASCII, most of any text and all of a rich text, are widened whole;
-// only a block holding a byte of 0x80 or more goes byte by byte.
 std::u16string from_codepage(std::string_view bytes) {
-    constexpr size_t kBlock = 16;
-    std::u16string out(bytes.size(), u'\0');
-    const char* from = bytes.data();
-    char16_t* to = out.data();
-    auto widen = [&](size_t at) {
-        const auto b = uint8_t(from[at]);
-        const char16_t mapped = b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : 0;
-        to[at] = mapped != 0 ? mapped : char16_t(b);
-    };
-    size_t i = 0;
-    for (; i + kBlock <= bytes.size(); i += kBlock) {
-#if defined(__SSE2__)
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-        if (_mm_movemask_epi8(block) == 0) {
-            const __m128i zero = _mm_setzero_si128();
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), _mm_unpacklo_epi8(block, zero));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i + 8),
-                             _mm_unpackhi_epi8(block, zero));
-            continue;
+    std::u16string out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) {
+        auto b = uint8_t(ch);
+        if (b >= 0x80 && b < 0xA0) {
+            char16_t mapped = kCp1252High[b - 0x80];
+            out += mapped != 0 ? mapped : char16_t(b);
+        } else {
+            out += char16_t(b);
         }
-#endif
-        for (size_t k = i; k < i + kBlock; ++k) {
-            widen(k);
-        }
-    }
-    for (; i < bytes.size(); ++i) {
-        widen(i);
     }
     return out;
 }
