@@ -1,8 +1,10 @@
 #include "convert/shared_reading.h"
 
 #include "convert/readers/readers.h"
+#include "platform/core/error.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace paginor::convert {
 
@@ -30,11 +32,19 @@ SharedReading::~SharedReading() {
 
 std::shared_ptr<DocReading> SharedReading::read(OpenedDocument& doc) {
     SharedReading* scope = t_current;
-    if (scope == nullptr) {
+    // Taken before the read: a file written meanwhile shows another version next time.
+    // A file that cannot tell its version is read as if no scope were open.
+    std::optional<platform::FileVersion> known;
+    if (scope != nullptr) {
+        try {
+            known = doc.file.version();
+        } catch (const RuntimeError&) {
+        }
+    }
+    if (!known) {
         return std::make_shared<DocReading>(read_document(doc));
     }
-    // Taken before the read: a file written meanwhile shows another version next time.
-    const platform::FileVersion version = doc.file.version();
+    const platform::FileVersion version = *known;
     std::vector<Kept>& kept = scope->m_kept;
     auto found =
         std::find_if(kept.begin(), kept.end(), [&](const Kept& k) { return k.path == doc.path; });
