@@ -3,7 +3,8 @@
 //   against `cp` of the same file: speed_vs_cp = cp's time / ours (goal: at least 0.85);
 // - TheDocument then TheView = evHTML of a 5 MiB DOCX, up to the first hit painted,
 //   against the converter's HTML rendition of it alone: ratio = ours / converter (goal:
-//   at most 2); document_vs_converter is TheDocument's part of it alone;
+//   at most 2); document_vs_converter is TheDocument's part of it alone (goal: at most
+//   1.3, as both renditions share one reading of the document);
 // - the clean-up of 10,000 matching files against a bare unlink loop over them:
 //   ratio = ours / unlink (goal: at most 1.5).
 // PAGINOR_BENCH_MEDIA_BYTES sets the media file's size (default 1 GiB) for a quick run.

@@ -13,8 +13,9 @@ RichTextBox::RichTextBox(HWND parent, RECT rect, bool visible)
     arrange();
 }
 
-void RichTextBox::SetTextRTF(std::u16string_view rtf) {
-    m_rtf = std::u16string(rtf);
+// Taken by value: a rendition of megabytes is moved in, not copied.
+void RichTextBox::SetTextRTF(std::u16string rtf) {
+    m_rtf = std::move(rtf);
     m_doc.reset();
     scroll_to(0);
     arrange();

@@ -23,7 +23,7 @@ class RichTextBox final : public DocumentSurface {
     // rich text shows what could be read (rtf_reader.h). After Text is set this reads as
     // the rich text of that plain text.
     const std::u16string& TextRTF() const { return m_rtf; }
-    void SetTextRTF(std::u16string_view rtf);
+    void SetTextRTF(std::u16string rtf);
     // The text shown, paragraphs joined by CR LF. Setting it drops every format: the text
     // shows in the plain format ("" empties the box).
     std::u16string Text() const { return document().plain_text(); }

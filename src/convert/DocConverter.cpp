@@ -4,6 +4,7 @@
 #include "convert/doc_text.h"
 #include "convert/readers/readers.h"
 #include "convert/rendition.h"
+#include "convert/shared_reading.h"
 #include "platform/core/unicode.h"
 #include "platform/files/file.h"
 #include "platform/files/path.h"
@@ -80,24 +81,38 @@ void DocConverter::run() {
         write_beside(m_target, [&](RenditionOut& out) { stream_html(doc, out); });
         return;
     }
-    std::u16string text = read_document(doc);
+    // Shared with an earlier run of the same task that read this very file.
+    const std::shared_ptr<DocReading> reading = SharedReading::read(doc);
+    const RenditionInput in = rendition_input(*reading);
+    if (m_as_text && m_format == kFormatRtf) {
+        m_result = write_rtf_text(in, m_preamble);
+        return;
+    }
     if (m_as_text) {
         RenditionOut out;
-        render(text, out);
-        // Both forms are code-page bytes (rich text is plain ASCII), read back one to one.
+        write_html(in, out);
+        // The page is code-page bytes, read back one to one.
         m_result = from_codepage(out.bytes);
         return;
     }
-    write_beside(m_target, [&](RenditionOut& out) { render(text, out); });
+    write_beside(m_target, [&](RenditionOut& out) {
+        if (m_format == kFormatHtml) {
+            write_html(in, out);
+        } else {
+            write_rtf(in, m_preamble, out);
+        }
+    });
 }
 
-void DocConverter::render(std::u16string_view text, RenditionOut& out) const {
+RenditionInput DocConverter::rendition_input(DocReading& reading) const {
+    const std::u16string_view text = reading.text();
     // The note closing a cut document is ours, not the document's: no hits in it.
     std::u16string_view searched = text;
     if (searched.ends_with(kRestNotShown)) {
         searched.remove_suffix(kRestNotShown.size());
     }
-    std::vector<Hit> hits = find_hits(searched, parse_hit_list(m_hits));
+    const std::vector<Hit>& hits =
+        reading.hits(m_hits, [&] { return find_hits(searched, parse_hit_list(m_hits)); });
     RenditionInput in;
     in.text = text;
     in.hits = &hits;
@@ -105,11 +120,7 @@ void DocConverter::render(std::u16string_view text, RenditionOut& out) const {
     in.hit_end = m_hit_end;
     in.field_text = m_fields;
     in.title = platform::path_name(m_source);
-    if (m_format == kFormatHtml) {
-        write_html(in, out);
-    } else {
-        write_rtf(in, m_preamble, out);
-    }
+    return in;
 }
 
 void DocConverter::stream_html(OpenedDocument& doc, RenditionOut& out) const {

@@ -3,7 +3,8 @@
 // through create_doc_converter(), sets what it needs in any order and runs it once.
 //
 // Every setting is stored as given. Run reads the source (readers.h picks the reader
-// by the file's first bytes, then by its extension), finds the hits (hits.h) and
+// by the file's first bytes, then by its extension; within a SharedReading it takes what
+// an earlier run read of the same file), finds the hits (hits.h) and
 // either returns the rendition as ResultText or writes it to the target: through a
 // temporary name beside it, renamed into place, so a failure leaves no target file.
 // The index location is kept and not used. Failures raise the converter's own errors
@@ -14,11 +15,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace paginor::convert {
 
+struct RenditionInput;
 struct RenditionOut;
 struct OpenedDocument;
+class DocReading;
 
 inline constexpr int32_t kFormatHtml = 226;
 inline constexpr int32_t kFormatRtf = 212;
@@ -43,11 +47,15 @@ class DocConverter {
     virtual void run();
     // The rendition after a run that returned text; empty otherwise.
     virtual std::u16string result_text() const { return m_result; }
+    // The same, handed over without a copy; the converter is left with none.
+    virtual std::u16string take_result_text() { return std::move(m_result); }
 
     const std::u16string& index_location() const { return m_index; }
 
   private:
-    void render(std::u16string_view text, RenditionOut& out) const;
+    // What a rendition of reading is made of: its text, the hits of the hit list in it
+    // (held by reading) and the settings.
+    RenditionInput rendition_input(DocReading& reading) const;
     // Plain text to HTML as it is read, a block at a time.
     void stream_html(OpenedDocument& doc, RenditionOut& out) const;
 

@@ -113,6 +113,9 @@ std::string write_html(const RenditionInput& in);
 // "\par"; the whole is ASCII.
 void write_rtf(const RenditionInput& in, std::u16string_view preamble, RenditionOut& out);
 std::string write_rtf(const RenditionInput& in, std::u16string_view preamble);
+// The same as text, each byte one unit: a caller that takes rich text as text gets it
+// without a detour through bytes.
+std::u16string write_rtf_text(const RenditionInput& in, std::u16string_view preamble);
 
 // The byte of the Windows-1252 code page for c; -1 when it has none (C1 controls count
 // as none, so they are written as references).

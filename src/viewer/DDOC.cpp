@@ -4,6 +4,8 @@
 #include "viewer/copy_doc.h"
 #include "viewer/index_fields.h"
 
+#include <utility>
+
 namespace paginor {
 
 DDOC::DDOC() : Control(frame::ClassId::DDOC) {
@@ -64,6 +66,7 @@ HRESULT DDOC::Clear() {
         m_doc_url = u"about:blank";
         ShowInBrowser();
         m_rtf.clear();
+        m_rtf_in_box = false;
         if (m_rtb)
             m_rtb->SetText(u"");
         ArrangeView();
@@ -95,8 +98,10 @@ void DDOC::UserControl_Initialize() {
     m_rtb = std::make_unique<controls::RichTextBox>(m_picHolder->hWnd(), platform::RECT{});
     m_browser =
         std::make_unique<controls::WebBrowser>(m_picHolder->hWnd(), platform::RECT{}, false);
-    if (!m_rtf.empty())
-        m_rtb->SetTextRTF(m_rtf);
+    if (!m_rtf.empty()) {
+        m_rtb->SetTextRTF(std::exchange(m_rtf, {}));
+        m_rtf_in_box = true;
+    }
 }
 
 void DDOC::UserControl_Show() {
@@ -111,6 +116,9 @@ void DDOC::UserControl_Resize() {
 void DDOC::UserControl_Terminate() {
     m_timer1.SetEnabled(false);
     m_browser.reset();
+    if (m_rtf_in_box)
+        m_rtf = m_rtb->TextRTF(); // kept for a later siting
+    m_rtf_in_box = false;
     m_rtb.reset();
     m_picHolder.reset();
     m_picBG.reset();

@@ -57,7 +57,7 @@ class DDOC final : public frame::Control<_DDOC> {
     bool doc_loaded() const { return m_doc_loaded; }
     eView view() const { return m_view; }
     // The rich text of the last rendition (also while unsited).
-    const std::u16string& rich_text() const { return m_rtf; }
+    const std::u16string& rich_text() const { return m_rtf_in_box ? m_rtb->TextRTF() : m_rtf; }
     // The children; null while the viewer has no window.
     const controls::PictureBox* picHolder() const { return m_picHolder.get(); }
     const controls::WebBrowser* WebBrowser1() const { return m_browser.get(); }
@@ -94,7 +94,10 @@ class DDOC final : public frame::Control<_DDOC> {
     std::u16string m_doc_url;
     bool m_doc_loaded{false};
     eView m_view{evHTML};
+    // Megabytes of rich text are held once: by the box while it holds the last rendition's
+    // (m_rtf is then empty), else here.
     std::u16string m_rtf;
+    bool m_rtf_in_box{false};
     bool m_locking{false}; // a load of this viewer holds the redraw lock
 
     controls::Image m_image1; // outlives picHolder, which paints it

@@ -2,6 +2,7 @@
 #include "viewer/DDOC.h"
 
 #include "convert/ImageConverter.h"
+#include "convert/shared_reading.h"
 #include "platform/files/file.h"
 #include "viewer/copy_doc.h"
 #include "viewer/doc_class.h"
@@ -28,8 +29,12 @@ void DDOC::TheDocument(const std::u16string& strNew) {
     const std::optional<std::u16string> ext = viewer::doc_extension(strNew);
     if (!ext)
         return;
-    ShowRendition(strNew, stamp, *ext);
-    SetRichText(viewer::BuildHitRtf(strNew, {m_index_fields, m_hits, m_index_path}));
+    {
+        // The page and the rich text render the same document: it is read once for both.
+        const convert::SharedReading reading;
+        ShowRendition(strNew, stamp, *ext);
+        SetRichText(viewer::BuildHitRtf(strNew, {m_index_fields, m_hits, m_index_path}));
+    }
     ArrangeView();
     m_doc_loaded = true;
 }
@@ -91,9 +96,13 @@ void DDOC::ShowRendition(const std::u16string& strNew, const std::u16string& sta
 }
 
 void DDOC::SetRichText(std::u16string rtf) {
-    m_rtf = std::move(rtf);
-    if (m_rtb)
-        m_rtb->SetTextRTF(m_rtf);
+    m_rtf_in_box = m_rtb != nullptr;
+    if (m_rtb) {
+        m_rtf.clear();
+        m_rtb->SetTextRTF(std::move(rtf));
+    } else {
+        m_rtf = std::move(rtf);
+    }
 }
 
 } // namespace paginor

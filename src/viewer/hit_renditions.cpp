@@ -74,10 +74,13 @@ std::u16string BuildHitRtf(std::u16string_view path, const SearchInputs& in) {
     failure |= failed([&] { doc->set_format_code(convert::kFormatRtf); });
     failure |= failed([&] { doc->set_preamble(kRtfPreamble); });
     failure |= failed([&] { doc->run(); });
+    // The rich text runs to megabytes: it is handed over, never copied.
     std::u16string rtf;
     if (!failure)
-        failure = failed([&] { rtf = doc->result_text(); });
-    return failure ? std::u16string() : rtf;
+        failure = failed([&] { rtf = doc->take_result_text(); });
+    if (failure)
+        return {};
+    return rtf;
 }
 
 } // namespace paginor::viewer

@@ -4,13 +4,17 @@
 #include "convert/DocConverter.h"
 #include "convert/convert_error.h"
 #include "convert/doc_text.h"
+#include "convert/shared_reading.h"
 #include "support/file_test_dir.h"
 #include "testing/doc_converter_fake.h"
 
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 
 namespace paginor::convert {
 namespace {
@@ -226,6 +230,47 @@ TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
         }
         EXPECT_FALSE(dir.exists(u"out.html")) << to_utf8(c.name);
         EXPECT_FALSE(dir.exists(u"out.html.part~")) << to_utf8(c.name);
+    }
+}
+
+// Within a scope a run takes what an earlier run read of the same file, known by its path,
+// length and write time (new bytes under both still show the first text), with the hits
+// found for the same hit list; another length or time, or no scope, reads afresh.
+TEST(SharedReading, SharesAReadingOfTheSameFileVersionOnlyInItsScope) {
+    const struct {
+        bool scoped;
+        const char* second; // the file's bytes at the second run; "alpha" at the first
+        int nudge_ns;       // added to the first write time
+        const char16_t* hits;
+        const char* shown;
+    } rows[] = {{true, "omega", 0, u"alpha", "<alpha>"},
+                {true, "omega", 0, u"omega", "\nalpha\\par"},
+                {true, "omega", 1, u"omega", "<omega>"},
+                {true, "omegas", 0, u"omegas", "<omegas>"},
+                {false, "omega", 0, u"omega", "<omega>"}};
+    for (const auto& row : rows) {
+        FileTestDir dir;
+        std::optional<SharedReading> scope;
+        if (row.scoped)
+            scope.emplace();
+        auto rich_text = [&](std::u16string_view hits) {
+            auto c = create_doc_converter();
+            c->set_hit_start(u"<");
+            c->set_hit_end(u">");
+            c->set_source_file(dir / u"note.txt");
+            c->set_hit_list(hits);
+            c->set_return_as_text(true);
+            c->set_format_code(kFormatRtf);
+            c->run();
+            return to_utf8(c->result_text());
+        };
+        dir.write(u"note.txt", "alpha");
+        const auto time = std::filesystem::last_write_time(dir.path() / "note.txt");
+        EXPECT_NE(rich_text(u"alpha").find("<alpha>"), std::string::npos);
+        dir.write(u"note.txt", row.second);
+        std::filesystem::last_write_time(dir.path() / "note.txt",
+                                         time + std::chrono::nanoseconds(row.nudge_ns));
+        EXPECT_NE(rich_text(row.hits).find(row.shown), std::string::npos) << row.shown;
     }
 }
 

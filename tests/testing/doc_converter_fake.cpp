@@ -47,6 +47,7 @@ class RecordingConverter : public convert::DocConverter {
         }
     }
     std::u16string result_text() const override { return m_result; }
+    std::u16string take_result_text() override { return std::move(m_result); }
 
   private:
     using Base = convert::DocConverter;

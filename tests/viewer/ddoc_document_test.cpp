@@ -3,11 +3,14 @@
 #include "support/ddoc_test_support.h"
 #include "testing/doc_converter_fake.h"
 #include "testing/file_faults.h"
+#include "viewer/hit_renditions.h"
 #include "viewer/viewer_host.h"
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 
 namespace paginor::test {
 namespace {
@@ -230,6 +233,33 @@ TEST(DdocDocument, ATemporaryFolderThatCannotHoldFilesFailsTheCall) {
         EXPECT_FALSE(host.document(host.temp / u"x.zzz")) << temp;
         EXPECT_EQ(host.temp.read(u"afile"), "x");
     }
+}
+
+// The page and the rich text of one TheDocument come from one reading of the document and
+// are what two runs of their own make; runs outside TheDocument each read it again.
+TEST(DdocDocument, ReadsADocumentOnceForBothRenditions) {
+    ViewerHost host(true);
+    host.viewer.put(u"TheHits", u"contract");
+    const std::string bytes = document("letter.doc"); // longer than the first bytes sniffed
+    host.temp.write(u"letter.doc", bytes);
+    const std::u16string doc = host.temp / u"letter.doc";
+    auto whole_reads = [&](const std::function<void()>& run) {
+        seams::FileFaults seen;
+        run();
+        return std::count(seen.transfers().begin(), seen.transfers().end(),
+                          seams::BlockTransfer{platform::FileOp::Read, 0, bytes.size()});
+    };
+    EXPECT_EQ(whole_reads([&] { ASSERT_TRUE(host.document(doc)); }), 1);
+    const std::u16string rtf = host.ddoc().rich_text();
+    EXPECT_NE(rtf.find(u"{\\cf3 \\b contract}"), std::u16string::npos);
+    const viewer::SearchInputs in{host.ddoc().index_fields(), u"contract", {}};
+    std::u16string subject;
+    EXPECT_EQ(whole_reads([&] {
+                  viewer::BuildHitHtml(doc, u"Alone", in, subject);
+                  EXPECT_EQ(viewer::BuildHitRtf(doc, in), rtf);
+              }),
+              2);
+    EXPECT_EQ(host.temp_bytes(u"QMDocAlone.html"), host.temp_bytes(stamped(u"QMDoc", u".html")));
 }
 
 // A large media file is copied whole, but its rich text is refused by its first bytes.

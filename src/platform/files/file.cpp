@@ -273,6 +273,18 @@ uint64_t File::length() const {
     return uint64_t(st.st_size);
 }
 
+FileVersion File::version() const {
+    observe(FileOp::GetTimes);
+    if (m_fd < 0) {
+        raise(std_error::BadFileNameOrNumber);
+    }
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0) {
+        raise(std_error::DeviceIOError);
+    }
+    return {uint64_t(st.st_size), int64_t(st.st_mtim.tv_sec), int64_t(st.st_mtim.tv_nsec)};
+}
+
 FileTimes File::times() const {
     observe(FileOp::GetTimes);
     if (m_fd < 0) {

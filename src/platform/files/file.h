@@ -44,6 +44,15 @@ struct FileTimes {
     FILETIME accessed{};
 };
 
+// What tells one content of a file from another without reading it: its length and its
+// last write time to the nanosecond.
+struct FileVersion {
+    uint64_t length{0};
+    int64_t written_seconds{0};
+    int64_t written_nanoseconds{0};
+    friend bool operator==(const FileVersion&, const FileVersion&) = default;
+};
+
 // An open file. Owns its descriptor; moving transfers it; destruction closes it.
 class File {
   public:
@@ -76,6 +85,9 @@ class File {
 
     // Length in bytes. Raises 52 on a closed file.
     uint64_t length() const;
+
+    // Length and last write time at once, as one time query. Raises 52 on a closed file.
+    FileVersion version() const;
 
     // The three times. Creation is the file system's birth time where it records one,
     // else the last write time. Raises 52 on a closed file.
