@@ -274,24 +274,5 @@ TEST(SharedReading, SharesAReadingOfTheSameFileVersionOnlyInItsScope) {
     }
 }
 
-TEST(DocConverterFake, RecordsSettingsInOrderAndFailsOnRequest) {
-    seams::DocConverterFake fake;
-    fake.set_result(u"{\\rtf1}");
-    auto converter = create_doc_converter();
-    converter->set_hit_start(u"<b>");
-    converter->set_return_as_text(true);
-    converter->set_format_code(kFormatRtf);
-    converter->run();
-    EXPECT_EQ(converter->result_text(), u"{\\rtf1}");
-    fake.fail_at(u"SourceFile");
-    EXPECT_THROW(converter->set_source_file(u"x"), RuntimeError);
-    fake.fail_create();
-    EXPECT_THROW(create_doc_converter(), RuntimeError);
-    const std::vector<std::u16string> expected = {
-        u"Create", u"HitStart=<b>", u"ReturnAsText=-1", u"FormatCode=212",
-        u"Run",    u"SourceFile=x", u"Create"};
-    EXPECT_EQ(fake.log(), expected);
-}
-
 } // namespace
 } // namespace paginor::convert
