@@ -261,27 +261,29 @@ uint64_t File::copy_block_from(File& source, uint64_t offset, uint64_t size) {
     return copy_range(source.m_fd, m_fd, offset, size);
 }
 
-uint64_t File::length() const {
-    observe(FileOp::Length);
-    if (m_fd < 0) {
+namespace {
+
+struct stat status_of(int fd) {
+    if (fd < 0) {
         raise(std_error::BadFileNameOrNumber);
     }
     struct stat st {};
-    if (::fstat(m_fd, &st) != 0) {
+    if (::fstat(fd, &st) != 0) {
         raise(std_error::DeviceIOError);
     }
-    return uint64_t(st.st_size);
+    return st;
+}
+
+} // namespace
+
+uint64_t File::length() const {
+    observe(FileOp::Length);
+    return uint64_t(status_of(m_fd).st_size);
 }
 
 FileVersion File::version() const {
     observe(FileOp::GetTimes);
-    if (m_fd < 0) {
-        raise(std_error::BadFileNameOrNumber);
-    }
-    struct stat st {};
-    if (::fstat(m_fd, &st) != 0) {
-        raise(std_error::DeviceIOError);
-    }
+    const struct stat st = status_of(m_fd);
     return {uint64_t(st.st_size), int64_t(st.st_mtim.tv_sec), int64_t(st.st_mtim.tv_nsec)};
 }
 
