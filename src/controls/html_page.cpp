@@ -58,8 +58,11 @@ class HtmlPage final : public BrowserPage {
         m_doc = read(html);
     }
     // The bytes of a file: a long one is read as far as its first piece.
-    HtmlPage(std::string bytes, const std::string& page_path, bool /*file*/)
-        : m_container(page_path) {
+    struct FileBytes {
+        std::string bytes;
+    };
+    HtmlPage(FileBytes file, const std::string& page_path) : m_container(page_path) {
+        std::string& bytes = file.bytes;
         const HtmlEncoding encoding = html_encoding(bytes);
         const size_t mark = html_byte_order_mark(encoding, bytes);
         if (bytes.size() - mark >= kLongPage && encoding != HtmlEncoding::Utf16Le &&
@@ -330,7 +333,7 @@ std::unique_ptr<BrowserPage> make_html_page(const std::string& html, const std::
 }
 
 std::unique_ptr<BrowserPage> make_html_file_page(std::string bytes, const std::string& page_path) {
-    auto page = std::make_unique<HtmlPage>(std::move(bytes), page_path, true);
+    auto page = std::make_unique<HtmlPage>(HtmlPage::FileBytes{std::move(bytes)}, page_path);
     if (!page->ok())
         return make_error_page(u"The page could not be read.", from_utf8(page_path));
     return page;
