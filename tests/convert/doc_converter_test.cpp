@@ -60,7 +60,6 @@ TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
         html->set_format_code(kFormatHtml);
         html->run();
         std::string page = dir.read(u"page.html");
-        EXPECT_NE(page.find("NAME=Hit1>"), std::string::npos) << name;
         expect_golden(std::string(name) + ".html", page);
 
         auto rtf = create_doc_converter();
@@ -73,7 +72,6 @@ TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
         rtf->set_preamble(kPreamble);
         rtf->run();
         std::string text = to_utf8(rtf->result_text());
-        EXPECT_TRUE(text.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0")) << name;
         expect_golden(std::string(name) + ".rtf", text);
     }
 }
@@ -150,14 +148,9 @@ std::string zeros_zip(const std::string& entry, uint64_t size, const char* passw
     return bytes;
 }
 
-std::string file(const char* name) {
-    std::ifstream in(documents() + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // letter.doc with the directory's sector chained to itself.
 std::string looping_doc() {
-    std::string doc = file("letter.doc");
+    std::string doc = test_document("letter.doc");
     auto u32 = [&](size_t at) {
         return uint32_t(uint8_t(doc[at])) | uint8_t(doc[at + 1]) << 8 | uint8_t(doc[at + 2]) << 16 |
                uint32_t(uint8_t(doc[at + 3])) << 24;
@@ -170,14 +163,14 @@ std::string looping_doc() {
 
 // letter.doc with the Word document's own "encrypted" flag set.
 std::string encrypted_doc() {
-    std::string doc = file("letter.doc");
+    std::string doc = test_document("letter.doc");
     doc[doc.find("\xEC\xA5\xC1") + 0x0B] |= 0x01;
     return doc;
 }
 
 // letter.pdf under a password that the empty one does not open.
 std::string locked_pdf() {
-    std::string pdf = file("letter.pdf");
+    std::string pdf = test_document("letter.pdf");
     std::string key(64, '7');
     pdf.replace(
         pdf.find("/Root 1 0 R"), 11,
@@ -188,7 +181,7 @@ std::string locked_pdf() {
 
 TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
     FileTestDir dir;
-    std::string docx = file("letter.docx");
+    std::string docx = test_document("letter.docx");
     struct Case {
         const char16_t* name;
         std::string bytes; // empty: the file is not there
@@ -208,7 +201,7 @@ TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
         {u"locked.pdf", locked_pdf(), ConvertCode::Encrypted},
         {u"loop.doc", looping_doc(), ConvertCode::Cycle},
         {u"locked.doc", encrypted_doc(), ConvertCode::Encrypted},
-        {u"half.doc", file("letter.doc").substr(0, 1024), ConvertCode::Damaged},
+        {u"half.doc", test_document("letter.doc").substr(0, 1024), ConvertCode::Damaged},
         {u"letter.txt", "text", ConvertCode::BadSetting, 7},
     };
     for (const Case& c : cases) {

@@ -17,11 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string document(const char* name) {
-    std::ifstream in(fs::path(PAGINOR_TEST_DATA_DIR) / "documents" / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::u16string stamped(const char16_t* head, const char16_t* tail) {
     return head + std::u16string(kStamp) + tail;
 }
@@ -60,7 +55,7 @@ TEST(DdocDocument, EveryClassLeavesItsRenditionAndState) {
             ViewerHost host(placed);
             fs::create_directories(host.temp.path() / "My.Files");
             const std::string content =
-                row.content[0] == '@' ? document(row.content + 1) : row.content;
+                row.content[0] == '@' ? test_document(row.content + 1) : row.content;
             if (*row.content)
                 host.temp.write(row.path, content);
             // The test's folder has a dot in its name: "nodot" stays relative.
@@ -240,7 +235,7 @@ TEST(DdocDocument, ATemporaryFolderThatCannotHoldFilesFailsTheCall) {
 TEST(DdocDocument, ReadsADocumentOnceForBothRenditions) {
     ViewerHost host(true);
     host.viewer.put(u"TheHits", u"contract");
-    const std::string bytes = document("letter.doc"); // longer than the first bytes sniffed
+    const std::string bytes = test_document("letter.doc"); // longer than the first bytes sniffed
     host.temp.write(u"letter.doc", bytes);
     const std::u16string doc = host.temp / u"letter.doc";
     auto whole_reads = [&](const std::function<void()>& run) {
