@@ -42,6 +42,24 @@ void expect_golden(const std::string& name, const std::string& actual) {
     EXPECT_EQ(actual, golden) << name;
 }
 
+// One run marking hits between start and end: its text, or else the page it wrote.
+std::string run(const FileTestDir& dir, const std::u16string& source, int32_t format, bool as_text,
+                std::u16string_view hits, std::u16string_view start, std::u16string_view end,
+                std::u16string_view fields = {}, std::u16string_view preamble = {}) {
+    auto c = create_doc_converter();
+    c->set_hit_start(start);
+    c->set_hit_end(end);
+    c->set_source_file(source);
+    c->set_field_text(fields);
+    c->set_hit_list(hits);
+    c->set_return_as_text(as_text);
+    c->set_target_file(dir / u"out");
+    c->set_format_code(format);
+    c->set_preamble(preamble);
+    c->run();
+    return as_text ? to_utf8(c->result_text()) : dir.read(u"out");
+}
+
 TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
     FileTestDir dir;
     for (const char* name :
@@ -49,30 +67,10 @@ TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
           "letter.odt", "letter.pdf", "book.xlsx", "book.ods", "deck.pptx", "deck.odp",
           "letter.doc", "deck.ppt", "mail.msg", "book.xls"}) {
         std::u16string source = from_utf8(documents() + name);
-        auto html = create_doc_converter();
-        html->set_hit_start(kHtmlStart);
-        html->set_hit_end(kHtmlEnd);
-        html->set_source_file(source);
-        html->set_field_text(kFields);
-        html->set_hit_list(kHits);
-        html->set_return_as_text(false);
-        html->set_target_file(dir / u"page.html");
-        html->set_format_code(kFormatHtml);
-        html->run();
-        std::string page = dir.read(u"page.html");
-        expect_golden(std::string(name) + ".html", page);
-
-        auto rtf = create_doc_converter();
-        rtf->set_hit_start(u"{\\cf3 \\b ");
-        rtf->set_hit_end(u"}");
-        rtf->set_source_file(source);
-        rtf->set_hit_list(kHits);
-        rtf->set_return_as_text(true);
-        rtf->set_format_code(kFormatRtf);
-        rtf->set_preamble(kPreamble);
-        rtf->run();
-        std::string text = to_utf8(rtf->result_text());
-        expect_golden(std::string(name) + ".rtf", text);
+        expect_golden(std::string(name) + ".html",
+                      run(dir, source, kFormatHtml, false, kHits, kHtmlStart, kHtmlEnd, kFields));
+        expect_golden(std::string(name) + ".rtf", run(dir, source, kFormatRtf, true, kHits,
+                                                      u"{\\cf3 \\b ", u"}", {}, kPreamble));
     }
 }
 
@@ -99,16 +97,8 @@ TEST(DocConverter, WritesALargePageWholeBlockByBlock) {
     dir.write(u"big.txt", text);
     for (int32_t format : {kFormatHtml, kFormatRtf}) {
         auto render = [&](bool as_text) {
-            auto c = create_doc_converter();
-            c->set_hit_start(u"<b id=%%ThisHit%%>");
-            c->set_hit_end(u"</b><a href=#%%NextHit%%>");
-            c->set_source_file(dir / u"big.txt");
-            c->set_hit_list(u"contract");
-            c->set_return_as_text(as_text);
-            c->set_target_file(dir / u"big.out");
-            c->set_format_code(format);
-            c->run();
-            return as_text ? to_utf8(c->result_text()) : dir.read(u"big.out");
+            return run(dir, dir / u"big.txt", format, as_text, u"contract", u"<b id=%%ThisHit%%>",
+                       u"</b><a href=#%%NextHit%%>");
         };
         std::string page = render(false);
         EXPECT_GT(page.size(), size_t(3) << 20);
@@ -247,15 +237,7 @@ TEST(SharedReading, SharesAReadingOfTheSameFileVersionOnlyInItsScope) {
         if (row.scoped)
             scope.emplace();
         auto rich_text = [&](std::u16string_view hits) {
-            auto c = create_doc_converter();
-            c->set_hit_start(u"<");
-            c->set_hit_end(u">");
-            c->set_source_file(dir / u"note.txt");
-            c->set_hit_list(hits);
-            c->set_return_as_text(true);
-            c->set_format_code(kFormatRtf);
-            c->run();
-            return to_utf8(c->result_text());
+            return run(dir, dir / u"note.txt", kFormatRtf, true, hits, u"<", u">");
         };
         dir.write(u"note.txt", "alpha");
         const auto time = std::filesystem::last_write_time(dir.path() / "note.txt");
