@@ -3,17 +3,14 @@
 #include "platform/window/message.h"
 #include "platform/window/message_ids.h"
 #include "platform/window/window.h"
+#include "support/host_form.h"
 #include "support/raster_golden.h"
 #include "viewer/viewer_host.h"
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
 
 namespace paginor::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 TEST(DdocView, SurfacesFollowTheViewTheDocumentAndTheSize) {
     ViewerHost host(true);
@@ -187,11 +184,7 @@ TEST(DdocView, GoldenViews) {
         ASSERT_TRUE(host.document(host.temp / row.as));
         ASSERT_TRUE(host.view(row.view));
         PaginorAdvanceClock(2100), PaginorDoEvents();
-        const std::string path =
-            (fs::path(PAGINOR_TEST_OUTPUT_DIR) / (std::string(row.name) + ".png")).string();
-        fs::create_directories(PAGINOR_TEST_OUTPUT_DIR);
-        ASSERT_TRUE(host.form->render(path));
-        EXPECT_TRUE(testing_support::MatchesGolden(platform::load_image_file(path), row.name));
+        EXPECT_TRUE(testing_support::MatchesGolden(rendered(*host.form, row.name), row.name));
     }
 }
 
