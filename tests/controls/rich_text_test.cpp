@@ -1,16 +1,12 @@
 #include "controls/RichTextBox.h"
 #include "controls/rtf_reader.h"
-#include "platform/core/system_profile.h"
 #include "platform/core/unicode.h"
-#include "platform/image/image_codec.h"
 #include "platform/raster/colour.h"
-#include "platform/window/dc_window.h"
 #include "platform/window/input.h"
 #include "platform/window/message.h"
 #include "platform/window/message_ids.h"
-#include "platform/window/window.h"
-#include "platform/window/window_system.h"
 
+#include "support/parent_window.h"
 #include "support/raster_golden.h"
 
 #include <gtest/gtest.h>
@@ -82,24 +78,8 @@ TEST(RtfReader, ReadsGroupsTablesFormatsAndCharacters) {
     EXPECT_EQ(read_rtf(controls::rtf_from_plain_text(plain)).plain_text(), plain);
 }
 
-class RichTextBoxTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        pf::set_screen_twips_per_pixel(15);
-        pf::WindowDesc form;
-        form.rect = {0, 0, 240, 120};
-        parent = pf::CreateWindow(form);
-        pf::SetActiveWindow(parent);
-    }
-    pf::Image shown(const controls::RichTextBox& box) {
-        pf::DoEvents();
-        const pf::HDC dc = pf::GetDC(box.hWnd());
-        pf::Image image = pf::image_from_dc(dc);
-        pf::ReleaseDC(box.hWnd(), dc);
-        return image;
-    }
-    pf::WindowSystemScope scope;
-    pf::HWND parent{0};
+struct RichTextBoxTest : testing_support::ParentWindowTest {
+    RichTextBoxTest() : ParentWindowTest(240, 120) {}
 };
 
 TEST_F(RichTextBoxTest, ShowsColouredBoldHitsWrappedAndScrolls) {
@@ -112,7 +92,7 @@ TEST_F(RichTextBoxTest, ShowsColouredBoldHitsWrappedAndScrolls) {
     body += u"}";
     box.SetTextRTF(body);
     EXPECT_GT(box.LineCount(), 14) << "the first paragraph wraps";
-    EXPECT_TRUE(testing_support::MatchesGolden(shown(box), "rich_text_hits"));
+    EXPECT_TRUE(testing_support::MatchesGolden(shown(box.hWnd()), "rich_text_hits"));
 
     pf::SetFocus(box.hWnd());
     pf::Input::key(pf::VK_END);

@@ -42,6 +42,24 @@ void expect_golden(const std::string& name, const std::string& actual) {
     EXPECT_EQ(actual, golden) << name;
 }
 
+// One run marking hits between start and end: its text, or else the page it wrote.
+std::string run(const FileTestDir& dir, const std::u16string& source, int32_t format, bool as_text,
+                std::u16string_view hits, std::u16string_view start, std::u16string_view end,
+                std::u16string_view fields = {}, std::u16string_view preamble = {}) {
+    auto c = create_doc_converter();
+    c->set_hit_start(start);
+    c->set_hit_end(end);
+    c->set_source_file(source);
+    c->set_field_text(fields);
+    c->set_hit_list(hits);
+    c->set_return_as_text(as_text);
+    c->set_target_file(dir / u"out");
+    c->set_format_code(format);
+    c->set_preamble(preamble);
+    c->run();
+    return as_text ? to_utf8(c->result_text()) : dir.read(u"out");
+}
+
 TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
     FileTestDir dir;
     for (const char* name :
@@ -49,32 +67,10 @@ TEST(DocConverter, RendersEveryFormatWithItsHitsMarked) {
           "letter.odt", "letter.pdf", "book.xlsx", "book.ods", "deck.pptx", "deck.odp",
           "letter.doc", "deck.ppt", "mail.msg", "book.xls"}) {
         std::u16string source = from_utf8(documents() + name);
-        auto html = create_doc_converter();
-        html->set_hit_start(kHtmlStart);
-        html->set_hit_end(kHtmlEnd);
-        html->set_source_file(source);
-        html->set_field_text(kFields);
-        html->set_hit_list(kHits);
-        html->set_return_as_text(false);
-        html->set_target_file(dir / u"page.html");
-        html->set_format_code(kFormatHtml);
-        html->run();
-        std::string page = dir.read(u"page.html");
-        EXPECT_NE(page.find("NAME=Hit1>"), std::string::npos) << name;
-        expect_golden(std::string(name) + ".html", page);
-
-        auto rtf = create_doc_converter();
-        rtf->set_hit_start(u"{\\cf3 \\b ");
-        rtf->set_hit_end(u"}");
-        rtf->set_source_file(source);
-        rtf->set_hit_list(kHits);
-        rtf->set_return_as_text(true);
-        rtf->set_format_code(kFormatRtf);
-        rtf->set_preamble(kPreamble);
-        rtf->run();
-        std::string text = to_utf8(rtf->result_text());
-        EXPECT_TRUE(text.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0")) << name;
-        expect_golden(std::string(name) + ".rtf", text);
+        expect_golden(std::string(name) + ".html",
+                      run(dir, source, kFormatHtml, false, kHits, kHtmlStart, kHtmlEnd, kFields));
+        expect_golden(std::string(name) + ".rtf", run(dir, source, kFormatRtf, true, kHits,
+                                                      u"{\\cf3 \\b ", u"}", {}, kPreamble));
     }
 }
 
@@ -101,16 +97,8 @@ TEST(DocConverter, WritesALargePageWholeBlockByBlock) {
     dir.write(u"big.txt", text);
     for (int32_t format : {kFormatHtml, kFormatRtf}) {
         auto render = [&](bool as_text) {
-            auto c = create_doc_converter();
-            c->set_hit_start(u"<b id=%%ThisHit%%>");
-            c->set_hit_end(u"</b><a href=#%%NextHit%%>");
-            c->set_source_file(dir / u"big.txt");
-            c->set_hit_list(u"contract");
-            c->set_return_as_text(as_text);
-            c->set_target_file(dir / u"big.out");
-            c->set_format_code(format);
-            c->run();
-            return as_text ? to_utf8(c->result_text()) : dir.read(u"big.out");
+            return run(dir, dir / u"big.txt", format, as_text, u"contract", u"<b id=%%ThisHit%%>",
+                       u"</b><a href=#%%NextHit%%>");
         };
         std::string page = render(false);
         EXPECT_GT(page.size(), size_t(3) << 20);
@@ -150,14 +138,9 @@ std::string zeros_zip(const std::string& entry, uint64_t size, const char* passw
     return bytes;
 }
 
-std::string file(const char* name) {
-    std::ifstream in(documents() + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // letter.doc with the directory's sector chained to itself.
 std::string looping_doc() {
-    std::string doc = file("letter.doc");
+    std::string doc = test_document("letter.doc");
     auto u32 = [&](size_t at) {
         return uint32_t(uint8_t(doc[at])) | uint8_t(doc[at + 1]) << 8 | uint8_t(doc[at + 2]) << 16 |
                uint32_t(uint8_t(doc[at + 3])) << 24;
@@ -170,14 +153,14 @@ std::string looping_doc() {
 
 // letter.doc with the Word document's own "encrypted" flag set.
 std::string encrypted_doc() {
-    std::string doc = file("letter.doc");
+    std::string doc = test_document("letter.doc");
     doc[doc.find("\xEC\xA5\xC1") + 0x0B] |= 0x01;
     return doc;
 }
 
 // letter.pdf under a password that the empty one does not open.
 std::string locked_pdf() {
-    std::string pdf = file("letter.pdf");
+    std::string pdf = test_document("letter.pdf");
     std::string key(64, '7');
     pdf.replace(
         pdf.find("/Root 1 0 R"), 11,
@@ -188,7 +171,7 @@ std::string locked_pdf() {
 
 TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
     FileTestDir dir;
-    std::string docx = file("letter.docx");
+    std::string docx = test_document("letter.docx");
     struct Case {
         const char16_t* name;
         std::string bytes; // empty: the file is not there
@@ -208,7 +191,7 @@ TEST(DocConverter, DamagedOrForeignInputsRaiseAndLeaveNoTarget) {
         {u"locked.pdf", locked_pdf(), ConvertCode::Encrypted},
         {u"loop.doc", looping_doc(), ConvertCode::Cycle},
         {u"locked.doc", encrypted_doc(), ConvertCode::Encrypted},
-        {u"half.doc", file("letter.doc").substr(0, 1024), ConvertCode::Damaged},
+        {u"half.doc", test_document("letter.doc").substr(0, 1024), ConvertCode::Damaged},
         {u"letter.txt", "text", ConvertCode::BadSetting, 7},
     };
     for (const Case& c : cases) {
@@ -254,15 +237,7 @@ TEST(SharedReading, SharesAReadingOfTheSameFileVersionOnlyInItsScope) {
         if (row.scoped)
             scope.emplace();
         auto rich_text = [&](std::u16string_view hits) {
-            auto c = create_doc_converter();
-            c->set_hit_start(u"<");
-            c->set_hit_end(u">");
-            c->set_source_file(dir / u"note.txt");
-            c->set_hit_list(hits);
-            c->set_return_as_text(true);
-            c->set_format_code(kFormatRtf);
-            c->run();
-            return to_utf8(c->result_text());
+            return run(dir, dir / u"note.txt", kFormatRtf, true, hits, u"<", u">");
         };
         dir.write(u"note.txt", "alpha");
         const auto time = std::filesystem::last_write_time(dir.path() / "note.txt");

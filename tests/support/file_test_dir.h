@@ -47,3 +47,10 @@ class FileTestDir {
   private:
     std::filesystem::path m_path;
 };
+
+// A committed document of the test data folder's "documents", by its name there.
+inline std::string test_document(const std::string& name) {
+    std::ifstream in(std::filesystem::path(PAGINOR_TEST_DATA_DIR) / "documents" / name,
+                     std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}

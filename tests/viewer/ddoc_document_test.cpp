@@ -1,5 +1,6 @@
 // TheDocument as hosts use it, late-bound: every class of file, the pages' bytes, the
 // converter's settings in order, what a failure leaves, and the clean-up.
+#include "controls/browser_pages.h"
 #include "support/ddoc_test_support.h"
 #include "testing/doc_converter_fake.h"
 #include "testing/file_faults.h"
@@ -16,11 +17,6 @@ namespace paginor::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string document(const char* name) {
-    std::ifstream in(fs::path(PAGINOR_TEST_DATA_DIR) / "documents" / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::u16string stamped(const char16_t* head, const char16_t* tail) {
     return head + std::u16string(kStamp) + tail;
@@ -60,7 +56,7 @@ TEST(DdocDocument, EveryClassLeavesItsRenditionAndState) {
             ViewerHost host(placed);
             fs::create_directories(host.temp.path() / "My.Files");
             const std::string content =
-                row.content[0] == '@' ? document(row.content + 1) : row.content;
+                row.content[0] == '@' ? test_document(row.content + 1) : row.content;
             if (*row.content)
                 host.temp.write(row.path, content);
             // The test's folder has a dot in its name: "nodot" stays relative.
@@ -103,24 +99,13 @@ TEST(DdocDocument, PagesAreWrittenByteForByte) {
     host.temp.write(u"p.gif", "GIF89a");
     ASSERT_TRUE(host.document(host.temp / u"p.gif"));
     EXPECT_EQ(host.temp_bytes(stamped(u"DisplayDoc", u".html")),
-              "<html>\r\n<style type=\"text/css\">\r\n.imgId {\r\nwidth:100%;\r\nheight:auto;\r\n}"
-              "\r\n</style>\r\n<body>\r\n  <img class=\"imgId\" src=\"DisplayDoc20261207100509"
-              ".qmview\" alt=\"\">\r\n</body>\r\n</html>\r\n");
+              browser_pages::image_page("DisplayDoc20261207100509.qmview"));
 
     // The type named in the notice cannot open markup of its own; other bytes pass as
     // single-byte text.
     ASSERT_TRUE(host.document(host.temp / u"q.x\"<&>\u00e9"));
-    const std::string notice = host.temp_bytes(stamped(u"QMDoc", u".html"));
-    EXPECT_THAT(notice,
-                testing::StartsWith(
-                    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://www.w3.org/"
-                    "TR/html4/strict.dtd\">\r\n<html>\r\n  <head>\r\n    <meta http-equiv"));
-    EXPECT_THAT(notice,
-                testing::HasSubstr(
-                    "\r\n\r\n  <body>\r\n    <div style=\"position: absolute; width: 300px;"));
-    EXPECT_THAT(notice, testing::EndsWith(
-                            "files of type 'X&quot;&lt;&amp;&gt;\xc9'.\r\n    </div>\r\n  </body>"
-                            "\r\n</html>\r\n"));
+    EXPECT_EQ(host.temp_bytes(stamped(u"QMDoc", u".html")),
+              browser_pages::notice_page("X&quot;&lt;&amp;&gt;\xc9"));
 
     host.temp.write(u"c.wav", "RIFF");
     ASSERT_TRUE(host.document(host.temp / u"c.wav"));
@@ -240,7 +225,7 @@ TEST(DdocDocument, ATemporaryFolderThatCannotHoldFilesFailsTheCall) {
 TEST(DdocDocument, ReadsADocumentOnceForBothRenditions) {
     ViewerHost host(true);
     host.viewer.put(u"TheHits", u"contract");
-    const std::string bytes = document("letter.doc"); // longer than the first bytes sniffed
+    const std::string bytes = test_document("letter.doc"); // longer than the first bytes sniffed
     host.temp.write(u"letter.doc", bytes);
     const std::u16string doc = host.temp / u"letter.doc";
     auto whole_reads = [&](const std::function<void()>& run) {

@@ -39,7 +39,6 @@ class ViewerHost {
     }
     Status view(LONG v) const { return viewer.put(u"TheView", v); }
     // A file under TEMP by its name; documents lie beside TEMP, not in it.
-    std::u16string temp_file(const std::u16string& name) const { return temp / (u"tmp/" + name); }
     std::string temp_bytes(const std::u16string& name) const { return temp.read(u"tmp/" + name); }
 
     FileTestDir temp; // the documents; TEMP is its folder "tmp"
