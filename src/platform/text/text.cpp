@@ -2,7 +2,6 @@
 
 #include "platform/text/text_shape.h"
 
-
 #include <algorithm>
 
 namespace paginor::platform {
