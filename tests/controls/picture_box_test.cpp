@@ -3,18 +3,16 @@
 #include "controls/Line.h"
 #include "controls/PictureBox.h"
 #include "frame/std_picture.h"
-#include "platform/core/error.h"
 #include "platform/core/unicode.h"
 #include "platform/raster/bitmap.h"
 #include "platform/raster/colour.h"
 #include "platform/raster/gdi.h"
-#include "platform/text/font.h"
 #include "platform/window/dc_window.h"
 #include "platform/window/input.h"
 #include "platform/window/message.h"
 #include "platform/window/window.h"
-#include "platform/window/window_system.h"
 
+#include "support/parent_window.h"
 #include "support/raises.h"
 
 #include <gtest/gtest.h>
@@ -44,14 +42,10 @@ pf::LRESULT counting_proc(pf::HWND h, UINT m, pf::WPARAM w, pf::LPARAM l) {
     return pf::CallWindowProc(g_box_proc, h, m, w, l);
 }
 
-class PictureBoxTest : public ::testing::Test {
+class PictureBoxTest : public testing_support::ParentWindowTest {
   protected:
+    PictureBoxTest() : ParentWindowTest(120, 100) {}
     void SetUp() override {
-        pf::set_screen_twips_per_pixel(15);
-        pf::WindowDesc form;
-        form.rect = {0, 0, 120, 100};
-        parent = pf::CreateWindow(form);
-        pf::SetActiveWindow(parent);
         pf::SetFocus(parent);
         disc = load("o2007hover_pic_normal.png");  // 16 x 16, transparent corners
         bars = load("o2007hover_pic_bluered.bmp"); // 4 x 2, blue left half, red right
@@ -106,8 +100,6 @@ class PictureBoxTest : public ::testing::Test {
         pf::DoEvents();
     }
 
-    pf::WindowSystemScope scope;
-    pf::HWND parent{0};
     frame::StdPicture* disc{nullptr};
     frame::StdPicture* bars{nullptr};
     std::string log;

@@ -1,7 +1,6 @@
 #include "controls/RichTextBox.h"
 #include "controls/rtf_reader.h"
 #include "platform/core/unicode.h"
-#include "platform/raster/colour.h"
 #include "platform/window/input.h"
 #include "platform/window/message.h"
 #include "platform/window/message_ids.h"

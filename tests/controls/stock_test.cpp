@@ -5,13 +5,10 @@
 #include "controls/Line.h"
 #include "controls/Timer.h"
 #include "frame/std_picture.h"
-#include "platform/core/error.h"
 #include "platform/core/unicode.h"
 #include "platform/image/image_codec.h"
-#include "platform/raster/bitmap.h"
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
-#include "platform/text/font.h"
 #include "platform/window/message.h"
 #include "platform/window/window_system.h"
 
