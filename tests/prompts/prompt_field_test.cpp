@@ -84,7 +84,6 @@ TEST(PromptField, LayoutPlacesTheBoxAndReportsTooSmall) {
         {"entry", 15, 4000, sPFSEntry, 0, false, -1, 825, 3180, false},
         {"entry at BoxLeft 1500", 15, 4000, sPFSEntry, 1500, false, -1, 1500, 2505, false},
         {"entry at BoxLeft 1", 15, 4000, sPFSEntry, 1, false, -1, 0, 4005, false},
-        {"display only", 15, 4000, sPFSDisplayOnly, 0, false, -1, 825, 3180, false},
         {"date", 15, 4000, sPFSDate, 0, false, 3645, 825, 2820, false},
         {"prompt, 1100 wide: the button fits, the box not", 15, 1100, sPFSPrompt, 0, false, 735,
          825, -1, true},
