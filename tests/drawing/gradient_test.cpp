@@ -34,16 +34,13 @@ struct RampCase {
 // and nothing drawn for an empty rectangle or an unknown direction, and no drawing object
 // left behind. (Every pixel of larger ramps in every direction: the reference.)
 TEST(DrawGradient, RampArithmeticInEveryDirection) {
-    const COLORREF L = RGB(254, 254, 254), W = 0xFFFFFF, S = 0x123456, C1 = RGB(10, 200, 30),
+    const COLORREF L = RGB(254, 254, 254), W = 0xFFFFFF, C1 = RGB(10, 200, 30),
                    C2 = RGB(250, 0, 31), N = RGB(1, 2, 3);
     const RampCase cases[] = {
         {"one-wide averages halves", 0, 1, 2, 0x000000, 0x0000FF, {{r(127)}, {r(127)}}},
-        {"falling channel truncates toward zero", 0, 3, 1, 0xFF, 0, {{r(255), r(128), r(0)}}},
         {"vertical height 1: odd halves lose one", 1, 3, 1, 0xFFFFFF, 0xFFFFFF, {{L, L, L}}},
-        {"diagonal up height 1, falling", 3, 3, 1, 0xFF, 0, {{r(255), r(128), r(0)}}},
         {"channels in place, top byte ignored", 0, 2, 1, 0x7F1EC80A, 0x011F00FA, {{C1, C2}}},
         {"-1 paints white", 1, 2, 2, -1, -1, {{W, W}, {W, W}}},
-        {"equal colours are solid diagonally", 3, 2, 2, 0x123456, 0x123456, {{S, S}, {S, S}}},
         {"nothing for no width", 1, 0, 5, 0x0000FF, 0xFF0000, {}},
         {"nothing for a negative height", 2, 4, -1, 0x0000FF, 0xFF0000, {}},
         {"nothing for an unknown direction", 4, 2, 1, 0x0000FF, 0xFF0000, {{N, N}}},
