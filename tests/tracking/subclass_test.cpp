@@ -1,7 +1,6 @@
 #include "support/message_recorder.h"
 
 #include "automation/ref.h"
-#include "platform/core/error.h"
 #include "support/raises.h"
 #include "testing/prop_faults.h"
 #include "tracking/MSubclass.h"
