@@ -10,7 +10,6 @@
 #include "frame/std_font.h"
 #include "frame/user_control.h"
 #include "host/form.h"
-#include "platform/core/error.h"
 #include "platform/raster/gdi.h"
 #include "platform/raster/raster.h"
 #include "support/host_form.h"
