@@ -16,17 +16,21 @@ using paginor::frame::Ref;
 
 namespace {
 
-std::vector<std::string> g_calls;
+// Every call of a handler or the window's own procedure, as "<name> <msg>, ...".
+std::string g_calls;
+
+void note(const std::string& call) {
+    g_calls += (g_calls.empty() ? "" : ", ") + call;
+}
 
 LRESULT OwnProc(HWND hwnd, UINT msg, WPARAM, LPARAM) {
-    g_calls.push_back("own " + std::to_string(msg));
+    note("own " + std::to_string(msg));
     if (msg == WM_DESTROY) {
         // What the window looks like when its own procedure sees the destroy message.
-        g_calls.push_back(GetWindowLongPtr(hwnd, GWLP_WNDPROC) ==
-                                  reinterpret_cast<LONG_PTR>(&OwnProc)
-                              ? "own proc is back"
-                              : "still subclassed");
-        g_calls.push_back("props " + std::to_string(EnumProps(hwnd).size()));
+        note(GetWindowLongPtr(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&OwnProc)
+                 ? "own proc is back"
+                 : "still subclassed");
+        note("props " + std::to_string(EnumProps(hwnd).size()));
     }
     return LRESULT(1000 + msg);
 }
@@ -39,7 +43,7 @@ class Handler : public Subclass {
         put_MsgResponse(response);
     }
     LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        g_calls.push_back(m_name + " " + std::to_string(msg));
+        note(m_name + " " + std::to_string(msg));
         if (on_call) {
             on_call(hwnd, msg, wParam, lParam);
         }
@@ -124,16 +128,16 @@ TEST_F(SubclassTest, PropertiesLeftAfterEachHookAndUnhookStep) {
 struct ModeCase {
     LONG first; // MsgResponse of the handler hooked first (A)
     LONG second;
-    std::vector<std::string> calls;
+    const char* calls;
     LRESULT result;
 };
 
 TEST_F(SubclassTest, TheFirstHookedHandlersModeDecidesLastHookedIsCalledFirst) {
     const ModeCase cases[] = {
-        {0, 0, {"B 512", "A 512"}, 7},
-        {0, 2, {"B 512", "A 512"}, 7},
-        {1, 0, {"B 512", "A 512", "own 512"}, 1512},
-        {2, 1, {"B 512", "own 512", "A 512"}, 7},
+        {0, 0, "B 512, A 512", 7},
+        {0, 2, "B 512, A 512", 7},
+        {1, 0, "B 512, A 512, own 512", 1512},
+        {2, 1, "B 512, own 512, A 512", 7},
     };
     MSubclass::HookMessage(a.get(), w, 512);
     MSubclass::HookMessage(b.get(), w, 512);
@@ -147,7 +151,7 @@ TEST_F(SubclassTest, TheFirstHookedHandlersModeDecidesLastHookedIsCalledFirst) {
     }
     g_calls.clear();
     EXPECT_EQ(SendMessage(w, 600, 0, 0), 1600); // not hooked: the own procedure alone
-    EXPECT_EQ(g_calls, (std::vector<std::string>{"own 600"}));
+    EXPECT_EQ(g_calls, "own 600");
 }
 
 using test::raised;
@@ -212,16 +216,14 @@ TEST_F(SubclassTest, DestroyRestoresTheProcedureUnlessAHandlerTakesTheDestroyMes
     MSubclass::HookMessage(a.get(), w, 512);
     DestroyWindow(w);
     // Only the per-message entries were still there when the own procedure saw it.
-    EXPECT_EQ(g_calls,
-              (std::vector<std::string>{"own 2", "own proc is back", "props 2", "own 130"}));
+    EXPECT_EQ(g_calls, "own 2, own proc is back, props 2, own 130");
 
     w = make(0, {0, 0, 10, 10}, &OwnProc);
     g_calls.clear();
     MSubclass::HookMessage(a.get(), w, 2);
     a->put_MsgResponse(1);
     DestroyWindow(w);
-    EXPECT_EQ(g_calls,
-              (std::vector<std::string>{"A 2", "own 2", "still subclassed", "props 4", "own 130"}));
+    EXPECT_EQ(g_calls, "A 2, own 2, still subclassed, props 4, own 130");
     w = make(0, {0, 0, 10, 10}, &OwnProc);
 }
 
@@ -233,12 +235,12 @@ TEST_F(SubclassTest, AHandlerReleasedInsideItsOwnCallbackLivesUntilItReturns) {
         MSubclass::UnhookMessage(self_releasing, hwnd, int32_t(msg));
         self_releasing->Release(); // the last reference the test held
         EXPECT_FALSE(destroyed);   // the dispatch still holds one
-        g_calls.push_back(self_releasing->get_MsgResponse() == 1 ? "alive" : "?");
+        note(self_releasing->get_MsgResponse() == 1 ? "alive" : "?");
     };
     MSubclass::HookMessage(self_releasing, w, 512);
     EXPECT_EQ(SendMessage(w, 512, 0, 0), 1512); // mode 1: the own procedure's result
     EXPECT_TRUE(destroyed);
-    EXPECT_EQ(g_calls, (std::vector<std::string>{"S 512", "alive", "own 512"}));
+    EXPECT_EQ(g_calls, "S 512, alive, own 512");
     EXPECT_TRUE(EnumProps(w).empty());
     EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), own());
 }
@@ -260,14 +262,6 @@ TEST_F(SubclassTest, SharedProcedureWithoutAStoredProcedureAnswersZero) {
 // position from the window's properties as it reaches it, so it sees every change made
 // by the handlers called before.
 using Handlers = std::map<char, Ref<Handler>>;
-
-// The calls since the last time, as "<name> <msg>, ...".
-std::string calls() {
-    std::string out;
-    for (const std::string& call : std::exchange(g_calls, {}))
-        out += (out.empty() ? "" : ", ") + call;
-    return out;
-}
 
 // Runs action on the handler's first call only.
 void once(Handler& handler, std::function<void()> action) {
@@ -326,9 +320,9 @@ TEST_F(SubclassTest, ChangesMadeByAHandlerReachTheRestOfTheWalk) {
         once(*h[c.actor], [&] { act(c.steps, h, w); });
         g_calls.clear();
         EXPECT_EQ(SendMessage(w, 512, 0, 0), c.first_result);
-        EXPECT_EQ(calls(), c.first);
+        EXPECT_EQ(std::exchange(g_calls, ""), c.first);
         SendMessage(w, 512, 0, 0);
-        EXPECT_EQ(calls(), c.second);
+        EXPECT_EQ(g_calls, c.second);
         for (auto& [name, handler] : h)
             MSubclass::UnhookMessage(handler.get(), w, 512);
         RemoveProp(w, u"other");
@@ -362,7 +356,7 @@ TEST_F(SubclassTest, NestedDispatchesOfOtherMessagesLeaveTheOuterWalkIntact) {
     });
     g_calls.clear();
     EXPECT_EQ(SendMessage(w, 512, 0, 0), 7);
-    EXPECT_EQ(calls(), expected + ", C 512, A 512");
+    EXPECT_EQ(g_calls, expected + ", C 512, A 512");
     hook_all(&MSubclass::UnhookMessage);
     EXPECT_TRUE(EnumProps(w).empty());
     EXPECT_TRUE(EnumProps(other).empty());
