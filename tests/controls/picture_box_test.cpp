@@ -284,8 +284,11 @@ TEST_F(PictureBoxTest, ChildrenTakeThePointerTopFirstInTwips) {
     controls::Image image;
     image.Move(6, 6, 0, 0);
     image.SetPicture(disc); // 16 x 16, over the label's lower right corner
+    controls::Line line;    // on top, across the label's press below, and taking no input
+    line.SetEnds(0, 45, 300, 45);
     box.add_windowless(&label);
     box.add_windowless(&image);
+    box.add_windowless(&line);
     record(box);
     record_pointer(label, "Label ");
     record_pointer(image, "Image ");

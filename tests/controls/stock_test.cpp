@@ -1,8 +1,7 @@
-// Opaque labels and lines are drawn as children in picture_box_test.cpp.
+// Opaque labels and lines, and a line letting the pointer through: picture_box_test.cpp.
 #include "controls/Image.h"
 #include "controls/ImageList.h"
 #include "controls/Label.h"
-#include "controls/Line.h"
 #include "controls/Timer.h"
 #include "frame/std_picture.h"
 #include "platform/core/unicode.h"
@@ -71,13 +70,6 @@ TEST(Image, NaturalSizeStretchAndTransparency) {
     }
     EXPECT_EQ(disc->Release(), 0u) << "the image let its picture go";
     EXPECT_EQ(bars->Release(), 0u);
-}
-
-// Both its end points drawn: picture_box_test.cpp paints one as a child.
-TEST(Line, TakesNoInput) {
-    controls::Line line;
-    line.SetEnds(15, 30, 75, 30);
-    EXPECT_EQ(line.bounds(), pf::RECT{});
 }
 
 TEST(Label, AutoSizeBackStyleAndBold) {
