@@ -121,8 +121,7 @@ TEST_F(RichTextBoxTest, ShowsColouredBoldHitsWrappedAndScrolls) {
     EXPECT_EQ(box.ScrollTop(), 0) << "a disabled parent holds the keys back";
     pf::EnableWindow(parent, pf::TRUE);
 
-    box.SetText(u"");
-    EXPECT_EQ(box.Text(), u"");
+    box.SetText(u""); // the fourteen lines and more go
     EXPECT_EQ(box.LineCount(), 1);
     EXPECT_EQ(box.ScrollTop(), 0);
 }
