@@ -1,7 +1,6 @@
 // PromptField on a form of the public host API, called late-bound, with its relay's
-// EventRaised bound: the layout, the value model, the notifications and their answers;
-// what the fields look like: the five styles, the Multi mode, the add button, a field too
-// narrow, and a search form lined up through BoxLeft from their "CaptionWidth" reports.
+// EventRaised bound: the layout, the value model, the notifications and their answers,
+// and what the fields look like, alone and lined up on a search form.
 #include <paginor/PaginorV2CTL.h>
 #include <paginor/form.h>
 
