@@ -28,8 +28,6 @@ struct RampCase {
     std::vector<std::vector<COLORREF>> rows; // top to bottom
 };
 
-} // namespace
-
 // What the whole-ramp reference below does not reach: one-pixel ramps, the top byte, -1,
 // and nothing drawn for an empty rectangle or an unknown direction, and no drawing object
 // left behind. (Every pixel of larger ramps in every direction: the reference.)
@@ -61,8 +59,6 @@ TEST(DrawGradient, RampArithmeticInEveryDirection) {
     }
 }
 
-namespace {
-
 // The colour of pixel (x, y) of a whole ramp, straight from the ramp's definition.
 COLORREF reference(int dir, int64_t w, int64_t h, uint32_t c1, uint32_t c2, int64_t x, int64_t y) {
     int64_t n = dir == 0 ? w - 1 : dir == 1 ? h - 1 : w + h - 2;
@@ -73,8 +69,6 @@ COLORREF reference(int dir, int64_t w, int64_t h, uint32_t c1, uint32_t c2, int6
     };
     return RGB(uint8_t(ch(0)), uint8_t(ch(8)), uint8_t(ch(16)));
 }
-
-} // namespace
 
 TEST(DrawGradient, OnlyTheVisiblePartIsComputedWithTheWholeRampsPixels) {
     struct Case {
@@ -111,3 +105,5 @@ TEST(TranslateColor, PlainSystemAndUntranslatable) {
     EXPECT_EQ(modGradientCtls::TranslateColor(0x8000000F), int32_t(RGB(212, 208, 200)));
     EXPECT_EQ(modGradientCtls::TranslateColor(0x80000063), -1); // no such system colour
 }
+
+} // namespace
