@@ -302,7 +302,6 @@ TEST_F(MultiPromptTest, GoldenImages) {
         mp.call(u"AddDropdownEntry", std::u16string(row).substr(0, 2), u"", row);
     pick(*self().value_list(), 1);
     click_at(centre(self().value_list()->hWnd()));
-    EXPECT_TRUE(self().value_list()->IsOpen());
     EXPECT_TRUE(testing_support::MatchesGolden(render("multiprompt_dropdown_open"),
                                                "multiprompt_dropdown_open"));
 }
