@@ -4,6 +4,7 @@
 #include "support/control_form.h"
 #include "support/notify_sink.h"
 #include "support/scratch.h"
+#include "support/test_sink.h"
 
 #include <functional>
 
@@ -61,21 +62,15 @@ TEST(O2007CheckLook, GlyphAndEventsThroughHoverClicksAndLeave) {
 // Writing Value notifies the property-notification sinks under Value's DISPID; a click's
 // toggle does not.
 TEST(O2007CheckLook, WritingValueNotifiesItsDispidTogglingDoesNot) {
-    ControlForm f(kCheck, 1500, 255);
     Lines log;
-    NotifySink sink{"sink", log};
-    Ref<IConnectionPointContainer> points;
-    ASSERT_EQ(f.control.object()->QueryInterface(IID_IConnectionPointContainer, points.put_void()),
-              S_OK);
-    ASSERT_EQ(points->FindConnectionPoint(IID_IPropertyNotifySink, &sink.point), S_OK);
-    ASSERT_EQ(sink.point->Advise(sink.unknown(), &sink.cookie), S_OK);
+    NotifySink sink{"sink", log}; // outlives the control, which lets it go when it ends
+    ControlForm f(kCheck, 1500, 255);
+    ASSERT_NE(advise(f.control.object(), IID_IPropertyNotifySink, sink.unknown()), 0u);
     ASSERT_TRUE(f.control.put(u"Value", Variant(LONG(1))));
     f.mouse(6, 8), f.click();
     EXPECT_EQ(f.control.get(u"Value").value.to_long(), 0);
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].rfind("sink " + std::to_string(0x68030003) + " ", 0), 0u) << log[0];
-    EXPECT_EQ(sink.point->Unadvise(sink.cookie), S_OK);
-    sink.point->Release();
 }
 
 // The caption's pixels: the smallest box right of the glyph (which ends before x = 23 at

@@ -40,10 +40,6 @@ TEST(ButtonArt, OpaqueAtEachButtonSizeDistinctLooksAndGolden) {
         }
     }
     EXPECT_TRUE(testing_support::MatchesGolden(sheet, "button_art", 0, 0));
-    frame::StdPicture* pic =
-        controls::button_art_picture(ButtonArt::Add, ButtonLook::Hover, 21, 21);
-    EXPECT_EQ(pic->width_px(), 21);
-    pic->Release();
 }
 
 } // namespace

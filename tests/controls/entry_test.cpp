@@ -5,7 +5,6 @@
 #include "controls/TextBox.h"
 #include "controls/column_widths.h"
 #include "frame/nested_control.h"
-#include "frame/tab_order.h"
 #include "frame/user_control.h"
 #include "host/api.h"
 #include "platform/window/input.h"

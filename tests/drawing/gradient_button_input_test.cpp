@@ -112,10 +112,6 @@ struct Scenario {
 };
 
 const Scenario kScenarios[] = {
-    {{"left click at 15 twips per pixel", 15, 15, false},
-     {{"m 10 10", "MouseMove 0 0 150 150", 0},
-      {"d 1", "MouseDown 1 0 150 150", 0},
-      {"u 1", "Click; MouseUp 1 0 150 150", 1}}},
     {{"left click, 15 twips a pixel across and 12 down", 15, 12, false},
      {{"m 10 20, d 1, u 1",
        "MouseMove 0 0 150 240; MouseDown 1 0 150 240; Click; MouseUp 1 0 150 240", 1}}},

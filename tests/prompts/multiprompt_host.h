@@ -5,13 +5,13 @@
 #pragma once
 
 #include <paginor/form.h>
-#include <paginor/host.h>
 
 #include "host/api.h"
 #include "platform/window/window.h"
 #include "prompts/MultiPrompt.h"
 
 #include "support/host_form.h"
+#include "support/objects.h"
 #include "support/raster_golden.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +21,6 @@
 
 namespace paginor::test {
 
-// A relay made by the library's own class factory, as a host that links it does.
-inline HRESULT make(REFCLSID clsid, Ref<IDispatch>& out) {
-    Ref<IClassFactory> factory;
-    const HRESULT hr = DllGetClassObject(clsid, IID_IClassFactory, factory.put_void());
-    return FAILED(hr) ? hr : factory->CreateInstance(nullptr, IID_IDispatch, out.put_void());
-}
-
 class MultiPromptHost : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -35,8 +28,9 @@ class MultiPromptHost : public ::testing::Test {
         PaginorSetLocalTime(2026, 12, 5, 10, 0, 0);
         PaginorSetTwipsPerPixel(15, 15);
         form = Form::create(u"Search", 9000, 2400).value;
-        ASSERT_EQ(make(CLSID_clsPromptEvents, relay), S_OK);
-        ASSERT_EQ(make(CLSID_cEventBroker, broker), S_OK);
+        // Made by the library's own class factory, as a host that links it does.
+        relay = create(CLSID_clsPromptEvents), broker = create(CLSID_cEventBroker);
+        ASSERT_TRUE(relay && broker);
         relay_log.emplace(relay.get(), log, "=");
         broker_log.emplace(broker.get(), log, "!");
         mp = add_prompt(u"mp1", u"AUTH", 120);

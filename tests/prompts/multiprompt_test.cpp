@@ -250,9 +250,7 @@ TEST_F(MultiPromptTest, BadValuesAreRefusedAndChangeNothing) {
     _cEventBroker* not_a_broker = reinterpret_cast<_cEventBroker*>(relay.get());
     EXPECT_EQ(typed->SetEventBroker(&not_a_broker), HRESULT(0x800A000D));
     // Not on a form: no row, so the selection members change nothing, and nothing fails.
-    Ref<IDispatch> loose;
-    ASSERT_EQ(make(CLSID_MultiPrompt, loose), S_OK);
-    const Control bare(loose);
+    const Control bare(create(CLSID_MultiPrompt));
     EXPECT_TRUE(bare.call(u"AddSelection", u"K", u"D") && bare.call(u"AddSelection", u"L", u"E") &&
                 bare.call(u"ClearControl") && bare.put(u"MyCode", u"x") &&
                 bare.put(u"OriginalTextValue", u"<root multi=\"Any of\"/>"));
@@ -280,13 +278,7 @@ TEST_F(MultiPromptTest, TooSmallAtTheLayoutsBoundaries) {
     EXPECT_EQ(c.value_box()->Width() * 10000 + c.value_list()->Width(), 13 * 10000 + 7);
 }
 
-} // namespace
-
-namespace {
-
-class MultiPromptLooks : public MultiPromptHost {};
-
-TEST_F(MultiPromptLooks, GoldenImages) {
+TEST_F(MultiPromptTest, GoldenImages) {
     ASSERT_TRUE(mp.put(u"Caption", u"Author"));
     ASSERT_TRUE(mp.put(u"DefaultSelType", 1));
     mp.call(u"AddSelection", u"K1", u"Ann Smith"), mp.call(u"AddSelection", u"K2", u"Bo Lee");
@@ -310,7 +302,6 @@ TEST_F(MultiPromptLooks, GoldenImages) {
         mp.call(u"AddDropdownEntry", std::u16string(row).substr(0, 2), u"", row);
     pick(*self().value_list(), 1);
     click_at(centre(self().value_list()->hWnd()));
-    EXPECT_TRUE(self().value_list()->IsOpen());
     EXPECT_TRUE(testing_support::MatchesGolden(render("multiprompt_dropdown_open"),
                                                "multiprompt_dropdown_open"));
 }

@@ -1,10 +1,12 @@
 // PromptField on a form of the public host API, called late-bound, with its relay's
-// EventRaised bound: the layout, the value model, the notifications and their answers.
+// EventRaised bound: the layout, the value model, the notifications and their answers,
+// and what the fields look like, alone and lined up on a search form.
 #include <paginor/PaginorV2CTL.h>
 #include <paginor/form.h>
 
 #include "support/host_form.h"
 #include "support/objects.h"
+#include "support/raster_golden.h"
 #include "support/test_site.h"
 
 #include "host/form.h"
@@ -12,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -22,6 +25,8 @@ namespace {
 constexpr const char16_t* kField = u"PaginorV2CTL.PromptField";
 
 using test::narrow;
+using test::rendered;
+using testing_support::MatchesGolden;
 
 // A search form with one field "pf1" at (8, 8) px and a relay whose notifications are
 // logged as "object event data".
@@ -78,7 +83,6 @@ TEST(PromptField, LayoutPlacesTheBoxAndReportsTooSmall) {
         {"entry", 15, 4000, sPFSEntry, 0, false, -1, 825, 3180, false},
         {"entry at BoxLeft 1500", 15, 4000, sPFSEntry, 1500, false, -1, 1500, 2505, false},
         {"entry at BoxLeft 1", 15, 4000, sPFSEntry, 1, false, -1, 0, 4005, false},
-        {"display only", 15, 4000, sPFSDisplayOnly, 0, false, -1, 825, 3180, false},
         {"date", 15, 4000, sPFSDate, 0, false, 3645, 825, 2820, false},
         {"prompt, 1100 wide: the button fits, the box not", 15, 1100, sPFSPrompt, 0, false, 735,
          825, -1, true},
@@ -327,6 +331,86 @@ TEST(PromptField, BadValuesAreRefused) {
     EXPECT_EQ(f.field.get(u"MyDescription").value.to_string(), big);
     EXPECT_TRUE(f.field.put(u"PE", Variant(static_cast<IDispatch*>(nullptr))));
     f.field.put(u"Caption", u"no relay"); // nothing to send to, nothing fails
+}
+
+// Each field one row below the last: caption, style, value, width and what else it has.
+struct Row {
+    const char16_t *caption, *value;
+    LONG style, width = 4800;
+    const char16_t* also = nullptr; // a boolean property set true
+};
+
+Form form_of(std::initializer_list<Row> rows, const std::function<void(Control&)>& extra = {}) {
+    PaginorSetClock(1);
+    Form form = Form::create(u"Search", 5040, LONG(rows.size()) * 480 + 120).value;
+    LONG top = 120;
+    int n = 0;
+    for (const Row& r : rows) {
+        const std::u16string name = u"pf" + std::u16string(1, char16_t(u'1' + n++));
+        Control c = form.add(kField, name, 120, top, r.width, 390).value;
+        c.put(u"Caption", r.caption);
+        if (r.also)
+            c.put(r.also, true);
+        c.put(u"MyStyle", r.style);
+        if (r.style == sPFSDropdown) {
+            c.call(u"AddDropdownEntry", u"A", u"1", r.value);
+            c.put(u"MyCode", u"A");
+        } else if (*r.value) {
+            c.put(u"MyDescription", r.value);
+        }
+        if (extra)
+            extra(c);
+        top += 480;
+    }
+    PaginorDoEvents();
+    return form;
+}
+
+// The five styles, then Multi in dark green, the add button, and a field too narrow for
+// its box (the prompt button still fits).
+TEST(PromptFieldLook, StylesMultiAddAndTooNarrow) {
+    const Form form = form_of({{u"Client", u"Smith & Co", sPFSPrompt},
+                               {u"Matter", u"Lease review", sPFSDropdown},
+                               {u"Author", u"typed text", sPFSEntry},
+                               {u"Filed", u"07/12/2026", sPFSDate},
+                               {u"Index", u"read only", sPFSDisplayOnly},
+                               {u"Client", u"", sPFSPrompt, 4800, u"Multi"},
+                               {u"Client", u"Smith", sPFSPrompt, 4800, u"AddButton"},
+                               {u"Client", u"Smith", sPFSPrompt, 900}});
+    EXPECT_TRUE(MatchesGolden(rendered(form, "prompt_field_looks"), "prompt_field_looks"));
+}
+
+struct Widest {
+    LONG width = 0;
+    static void on_event(void* context, DISPID, const OLECHAR*, DISPPARAMS* p) {
+        const std::u16string event(*p->rgvarg[1].pbstrVal);
+        if (event == u"CaptionWidth")
+            static_cast<Widest*>(context)->width =
+                std::max(static_cast<Widest*>(context)->width,
+                         Variant(std::u16string_view(*p->rgvarg[0].pbstrVal)).to_long());
+    }
+};
+
+TEST(PromptFieldLook, SearchFormLinedUpByCaptionWidth) {
+    Ref<IDispatch> relay = test::create(CLSID_clsPromptEvents);
+    Widest widest;
+    DWORD cookie = 0;
+    ASSERT_EQ(PaginorAdvise(relay.get(), &Widest::on_event, &widest, &cookie), S_OK);
+    const Form form = form_of({{u"Client", u"Smith & Co", sPFSPrompt},
+                               {u"Matter description", u"Lease review", sPFSDropdown},
+                               {u"Author", u"", sPFSEntry},
+                               {u"Date filed", u"07/12/2026", sPFSDate}},
+                              [&](Control& c) {
+                                  c.put(u"PE", Variant(relay.get()));
+                                  c.put(u"Caption", c.get(u"Caption").value);
+                              });
+    ASSERT_GT(widest.width, 0);
+    for (const char16_t* name : {u"pf1", u"pf2", u"pf3", u"pf4"})
+        EXPECT_TRUE(form.control(name).value.put(u"BoxLeft", widest.width));
+    PaginorDoEvents();
+    EXPECT_TRUE(
+        MatchesGolden(rendered(form, "prompt_field_search_form"), "prompt_field_search_form"));
+    PaginorUnadvise(relay.get(), cookie);
 }
 
 } // namespace

@@ -40,10 +40,7 @@ class FakeControl : public IDispatch {
     }
     ULONG AddRef() override { return ++refs; }
     ULONG Release() override { return --refs; }
-    HRESULT GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
+    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT GetIDsOfNames(REFIID, OLECHAR** names, UINT, LCID, DISPID* ids) override {
         const std::u16string_view name = names[0];

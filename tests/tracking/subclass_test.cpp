@@ -1,11 +1,12 @@
 #include "support/message_recorder.h"
 
 #include "automation/ref.h"
-#include "platform/core/error.h"
 #include "support/raises.h"
 #include "testing/prop_faults.h"
 #include "tracking/MSubclass.h"
 
+#include <functional>
+#include <map>
 #include <string>
 
 using namespace paginor;
@@ -15,17 +16,21 @@ using paginor::frame::Ref;
 
 namespace {
 
-std::vector<std::string> g_calls;
+// Every call of a handler or the window's own procedure, as "<name> <msg>, ...".
+std::string g_calls;
+
+void note(const std::string& call) {
+    g_calls += (g_calls.empty() ? "" : ", ") + call;
+}
 
 LRESULT OwnProc(HWND hwnd, UINT msg, WPARAM, LPARAM) {
-    g_calls.push_back("own " + std::to_string(msg));
+    note("own " + std::to_string(msg));
     if (msg == WM_DESTROY) {
         // What the window looks like when its own procedure sees the destroy message.
-        g_calls.push_back(GetWindowLongPtr(hwnd, GWLP_WNDPROC) ==
-                                  reinterpret_cast<LONG_PTR>(&OwnProc)
-                              ? "own proc is back"
-                              : "still subclassed");
-        g_calls.push_back("props " + std::to_string(EnumProps(hwnd).size()));
+        note(GetWindowLongPtr(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&OwnProc)
+                 ? "own proc is back"
+                 : "still subclassed");
+        note("props " + std::to_string(EnumProps(hwnd).size()));
     }
     return LRESULT(1000 + msg);
 }
@@ -38,7 +43,7 @@ class Handler : public Subclass {
         put_MsgResponse(response);
     }
     LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
-        g_calls.push_back(m_name + " " + std::to_string(msg));
+        note(m_name + " " + std::to_string(msg));
         if (on_call) {
             on_call(hwnd, msg, wParam, lParam);
         }
@@ -123,16 +128,16 @@ TEST_F(SubclassTest, PropertiesLeftAfterEachHookAndUnhookStep) {
 struct ModeCase {
     LONG first; // MsgResponse of the handler hooked first (A)
     LONG second;
-    std::vector<std::string> calls;
+    const char* calls;
     LRESULT result;
 };
 
 TEST_F(SubclassTest, TheFirstHookedHandlersModeDecidesLastHookedIsCalledFirst) {
     const ModeCase cases[] = {
-        {0, 0, {"B 512", "A 512"}, 7},
-        {0, 2, {"B 512", "A 512"}, 7},
-        {1, 0, {"B 512", "A 512", "own 512"}, 1512},
-        {2, 1, {"B 512", "own 512", "A 512"}, 7},
+        {0, 0, "B 512, A 512", 7},
+        {0, 2, "B 512, A 512", 7},
+        {1, 0, "B 512, A 512, own 512", 1512},
+        {2, 1, "B 512, own 512, A 512", 7},
     };
     MSubclass::HookMessage(a.get(), w, 512);
     MSubclass::HookMessage(b.get(), w, 512);
@@ -146,7 +151,7 @@ TEST_F(SubclassTest, TheFirstHookedHandlersModeDecidesLastHookedIsCalledFirst) {
     }
     g_calls.clear();
     EXPECT_EQ(SendMessage(w, 600, 0, 0), 1600); // not hooked: the own procedure alone
-    EXPECT_EQ(g_calls, (std::vector<std::string>{"own 600"}));
+    EXPECT_EQ(g_calls, "own 600");
 }
 
 using test::raised;
@@ -211,16 +216,14 @@ TEST_F(SubclassTest, DestroyRestoresTheProcedureUnlessAHandlerTakesTheDestroyMes
     MSubclass::HookMessage(a.get(), w, 512);
     DestroyWindow(w);
     // Only the per-message entries were still there when the own procedure saw it.
-    EXPECT_EQ(g_calls,
-              (std::vector<std::string>{"own 2", "own proc is back", "props 2", "own 130"}));
+    EXPECT_EQ(g_calls, "own 2, own proc is back, props 2, own 130");
 
     w = make(0, {0, 0, 10, 10}, &OwnProc);
     g_calls.clear();
     MSubclass::HookMessage(a.get(), w, 2);
     a->put_MsgResponse(1);
     DestroyWindow(w);
-    EXPECT_EQ(g_calls,
-              (std::vector<std::string>{"A 2", "own 2", "still subclassed", "props 4", "own 130"}));
+    EXPECT_EQ(g_calls, "A 2, own 2, still subclassed, props 4, own 130");
     w = make(0, {0, 0, 10, 10}, &OwnProc);
 }
 
@@ -232,12 +235,12 @@ TEST_F(SubclassTest, AHandlerReleasedInsideItsOwnCallbackLivesUntilItReturns) {
         MSubclass::UnhookMessage(self_releasing, hwnd, int32_t(msg));
         self_releasing->Release(); // the last reference the test held
         EXPECT_FALSE(destroyed);   // the dispatch still holds one
-        g_calls.push_back(self_releasing->get_MsgResponse() == 1 ? "alive" : "?");
+        note(self_releasing->get_MsgResponse() == 1 ? "alive" : "?");
     };
     MSubclass::HookMessage(self_releasing, w, 512);
     EXPECT_EQ(SendMessage(w, 512, 0, 0), 1512); // mode 1: the own procedure's result
     EXPECT_TRUE(destroyed);
-    EXPECT_EQ(g_calls, (std::vector<std::string>{"S 512", "alive", "own 512"}));
+    EXPECT_EQ(g_calls, "S 512, alive, own 512");
     EXPECT_TRUE(EnumProps(w).empty());
     EXPECT_EQ(GetWindowLongPtr(w, GWLP_WNDPROC), own());
 }
@@ -253,6 +256,110 @@ TEST_F(SubclassTest, SharedProcedureWithoutAStoredProcedureAnswersZero) {
     EXPECT_EQ(a->QueryInterface(other, p.put_void()), E_NOINTERFACE);
     EXPECT_FALSE(p);
     EXPECT_EQ(a->Subclass::WindowProc(w, 1, 2, 3), 0); // the bare handler answers 0
+}
+
+// Handlers that change the hooks while a message is being dispatched: the walk reads each
+// position from the window's properties as it reaches it, so it sees every change made
+// by the handlers called before.
+using Handlers = std::map<char, Ref<Handler>>;
+
+// Runs action on the handler's first call only.
+void once(Handler& handler, std::function<void()> action) {
+    handler.on_call = [action = std::move(action)](HWND, UINT, WPARAM, LPARAM) mutable {
+        if (auto run = std::exchange(action, nullptr))
+            run();
+    };
+}
+
+// The steps a handler takes on message 512: "-X" unhooks X, "+X" hooks X, "p" sets an
+// unrelated property, "x" destroys the window.
+void act(const std::string& steps, Handlers& h, HWND w) {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (steps[i] == '-')
+            MSubclass::UnhookMessage(h[steps[++i]].get(), w, 512);
+        else if (steps[i] == '+')
+            MSubclass::HookMessage(h[steps[++i]].get(), w, 512);
+        else if (steps[i] == 'p')
+            SetProp(w, u"other", 1);
+        else if (steps[i] == 'x')
+            DestroyWindow(w);
+    }
+}
+
+struct ReentryCase {
+    const char* what;
+    std::string hooks; // handler names in hooking order, all on message 512
+    char actor;        // the handler whose first call acts
+    std::string steps;
+    std::string first;
+    LRESULT first_result;
+    std::string second; // a following message, after the change
+};
+
+TEST_F(SubclassTest, ChangesMadeByAHandlerReachTheRestOfTheWalk) {
+    // The handler that acts, its steps, the calls of that message, its result, the next calls.
+    // A removed entry's place is taken by the next, which the walk reads again; a new hook joins
+    // from the next message on; a destroyed window's walk ends with its destroy message.
+    const ReentryCase cases[] = {
+        {"last unhooks first: moves down, read again", "AB", 'B', "-A", "B 512, B 512", 2, "B 512"},
+        {"a handler unhooks itself", "AB", 'B', "-B", "B 512, A 512", 1, "A 512"},
+        {"hooks another: joins later", "AB", 'B', "+C", "B 512, A 512", 1, "C 512, B 512, A 512"},
+        {"first of three: shift", "ABC", 'C', "-A", "C 512, C 512, B 512", 2, "C 512, B 512"},
+        {"unhooked and hooked again: last", "AB", 'B', "-A+A", "B 512, B 512", 2, "A 512, B 512"},
+        {"an unrelated property", "AB", 'B', "p", "B 512, A 512", 1, "B 512, A 512"},
+        {"window destroyed: restored, walk ends", "AB", 'B', "x",
+         "B 512, own 2, own proc is back, props 3, own 130", 2, ""},
+    };
+    for (const ReentryCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Handlers h;
+        for (char name : std::string("ABC"))
+            h[name] = Ref<Handler>::adopt(new Handler(std::string(1, name), 0, name - 'A' + 1));
+        for (char name : c.hooks)
+            MSubclass::HookMessage(h[name].get(), w, 512);
+        once(*h[c.actor], [&] { act(c.steps, h, w); });
+        g_calls.clear();
+        EXPECT_EQ(SendMessage(w, 512, 0, 0), c.first_result);
+        EXPECT_EQ(std::exchange(g_calls, ""), c.first);
+        SendMessage(w, 512, 0, 0);
+        EXPECT_EQ(g_calls, c.second);
+        for (auto& [name, handler] : h)
+            MSubclass::UnhookMessage(handler.get(), w, 512);
+        RemoveProp(w, u"other");
+        EXPECT_TRUE(EnumProps(w).empty());
+        if (!IsWindow(w))
+            w = make(0, {0, 0, 10, 10}, &OwnProc);
+    }
+}
+
+// Many nested messages on the same window, each hooked, and one on another window.
+TEST_F(SubclassTest, NestedDispatchesOfOtherMessagesLeaveTheOuterWalkIntact) {
+    auto c = Ref<Handler>::adopt(new Handler("C", 0, 3));
+    const HWND other = make(0, {0, 0, 5, 5}, &OwnProc);
+    constexpr UINT kFirst = 1000, kCount = 64;
+    // Hooks (or unhooks) A and B on 512, C on 1000.. and on the other window's 512.
+    const auto hook_all = [&](auto hook) {
+        hook(a.get(), w, 512);
+        hook(b.get(), w, 512);
+        for (UINT m = kFirst; m < kFirst + kCount; ++m)
+            hook(c.get(), w, int32_t(m));
+        hook(c.get(), other, 512);
+    };
+    hook_all(&MSubclass::HookMessage);
+    std::string expected = "B 512";
+    once(*b, [&] {
+        for (UINT m = kFirst; m < kFirst + kCount; ++m) {
+            SendMessage(w, m, 0, 0);
+            expected += ", C " + std::to_string(m);
+        }
+        SendMessage(other, 512, 0, 0);
+    });
+    g_calls.clear();
+    EXPECT_EQ(SendMessage(w, 512, 0, 0), 7);
+    EXPECT_EQ(g_calls, expected + ", C 512, A 512");
+    hook_all(&MSubclass::UnhookMessage);
+    EXPECT_TRUE(EnumProps(w).empty());
+    EXPECT_TRUE(EnumProps(other).empty());
 }
 
 } // namespace
