@@ -68,14 +68,8 @@ TEST(SystemProfileTest, CommonControlsLibraryThroughTheModuleFacade) {
             EXPECT_EQ(version(&info), E_INVALIDARG);
             EXPECT_EQ(ModuleEntryCallCount("DllGetVersion"), 2);
         }
-        auto track = reinterpret_cast<TRACKMOUSEEVENTPROC>(GetProcAddress(lib, "_TrackMouseEvent"));
-        EXPECT_EQ(track != nullptr, c.has_track);
-        if (track != nullptr) {
-            TRACKMOUSEEVENT t;
-            t.dwFlags = TME_LEAVE;
-            EXPECT_FALSE(track(&t)); // no such window: the same answer as the system call
-            EXPECT_EQ(ModuleEntryCallCount("_TrackMouseEvent"), 1);
-        }
+        // What the tracking entry does and counts: the mouse tracker's own requests.
+        EXPECT_EQ(GetProcAddress(lib, "_TrackMouseEvent") != nullptr, c.has_track);
         EXPECT_EQ(GetProcAddress(lib, "NoSuchEntry"), nullptr);
         EXPECT_EQ(LoadedModuleCount(), 1);
         EXPECT_TRUE(FreeLibrary(lib));
