@@ -68,7 +68,6 @@ TEST(VariantChangeType, CoercionTable) {
         {"I4 to I2 overflows", Variant(LONG(32768)), VT_I2, DISP_E_OVERFLOW, 0, nullptr},
         {"R8 to I4 rounds half to even", Variant(2.5), VT_I4, S_OK, 2, nullptr},
         {"R8 3.5 to I4", Variant(3.5), VT_I4, S_OK, 4, nullptr},
-        {"R8 -2.5 to I2", Variant(-2.5), VT_I2, S_OK, -2, nullptr},
         {"R8 to I4 overflows", Variant(2147483648.0), VT_I4, DISP_E_OVERFLOW, 0, nullptr},
         {"R8 to R4 overflows", Variant(1e39), VT_R4, DISP_E_OVERFLOW, 0, nullptr},
         {"text to I4", Variant(u" 42 "), VT_I4, S_OK, 42, nullptr},

@@ -4,6 +4,7 @@
 
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
+#include "platform/image/image_codec.h"
 
 #include "support/scratch.h"
 
@@ -27,22 +28,6 @@ uint32_t u32(const std::vector<uint8_t>& b, std::size_t at) {
 
 uint16_t u16(const std::vector<uint8_t>& b, std::size_t at) {
     return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-// The colour 0x00RRGGBB of pixel (x, y), y counted from the top, read back from the BMP.
-uint32_t pixel(const std::vector<uint8_t>& bmp, int x, int y) {
-    uint32_t offset = u32(bmp, 10);
-    int bpp = u16(bmp, 28);
-    uint32_t stride = (16 * bpp + 31) / 32 * 4;
-    std::size_t row = offset + stride * (14 - y); // bottom-up
-    if (bpp == 24) {
-        std::size_t p = row + 3 * x;
-        return uint32_t(bmp[p + 2]) << 16 | uint32_t(bmp[p + 1]) << 8 | bmp[p];
-    }
-    uint8_t pair = bmp[row + x / 2];
-    std::size_t index = x % 2 == 0 ? pair >> 4 : pair & 0x0F;
-    std::size_t entry = 54 + 4 * index;
-    return uint32_t(bmp[entry + 2]) << 16 | uint32_t(bmp[entry + 1]) << 8 | bmp[entry];
 }
 
 uint32_t legend_colour(const ToolboxBitmap& b, int x, int y) {
@@ -112,9 +97,12 @@ TEST(ToolboxBitmaps, OnePerControlWithExactHeadersAndEveryPixel) {
                                                  e.image_size, 3780, 3780, e.colours_used, 0, 1,
                                                  uint32_t(b.bits_per_pixel)}));
         // Every pixel reads back as the colour its table key stands for.
+        const platform::Image read = platform::decode_image(bmp);
         for (int y = 0; y < 15; ++y)
             for (int x = 0; x < 16; ++x)
-                ASSERT_EQ(pixel(bmp, x, y), legend_colour(b, x, y)) << x << "," << y;
+                ASSERT_EQ(read.pixels[size_t(y) * 16 + size_t(x)],
+                          0xFF000000u | legend_colour(b, x, y))
+                    << x << "," << y;
     }
     EXPECT_EQ(distinct.size(), bitmaps.size());
     EXPECT_EQ(find_toolbox_bitmap(29999), nullptr);

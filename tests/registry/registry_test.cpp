@@ -199,7 +199,7 @@ TEST(RegistryServer, AddWritesEverySectionIdempotentlyListsAndFindsAndRemoveTake
               "Viewer___v0 " + registry_guid(id(11)));
     EXPECT_EQ(r.find("interface", registry_guid(id(13)))->value("kind"), "events");
 
-    // Our classes as listed back, with their interfaces' names; servers found by ProgID.
+    // Our classes as listed back, with their interfaces' names.
     auto classes = registered_classes(r, id(1));
     ASSERT_EQ(classes.size(), 2u);
     const RegisteredClass& v = classes[0];
@@ -214,14 +214,9 @@ TEST(RegistryServer, AddWritesEverySectionIdempotentlyListsAndFindsAndRemoveTake
     EXPECT_TRUE(classes[1].aliases.empty());
     EXPECT_TRUE(registered_classes(r, id(2)).empty());
 
-    ServerLookup found = find_server(r, "sample.viewer");
-    EXPECT_EQ(std::tie(found.found, found.clsid, found.server),
-              std::make_tuple(true, id(10), "/lib/libsample.so"));
-    EXPECT_EQ(find_server(r, "Other.Thing").server, "/opt/other/lib other.so");
-
+    // Servers found by ProgID, and an unregistered one: creating by ProgID in tests/library.
     // The ProgID, the sections that make the lookup fail, and what the problem says.
     const std::tuple<std::string, std::string, std::string> misses[] = {
-        {"Sample.Nothing", "", "ProgID \"Sample.Nothing\" is not registered"},
         {"Bad.Clsid", "[progid Bad.Clsid]\nclsid = nonsense\n", "has no valid clsid"},
         {"No.Class", "[progid No.Class]\nclsid = {99999999-0000-0000-0000-000000000009}\n",
          "names no server"},
@@ -297,11 +292,7 @@ TEST(RegistryFile, SavesAtomicallyAndLoadsBack) {
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644u);
-
-    Registry back;
-    ASSERT_TRUE(load_registry(path, back));
-    EXPECT_EQ(back.sections(), r.sections());
-    EXPECT_EQ(read_file(path), r.format());
+    EXPECT_EQ(read_file(path), r.format()); // which reads back as itself: the format's test
 }
 
 TEST(RegistryFile, UnreadableOrUnwritablePlacesGiveIoErrorsNamingTheFile) {

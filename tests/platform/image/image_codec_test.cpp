@@ -68,12 +68,17 @@ std::string shape(const Image& img) {
 
 } // namespace
 
+// Saved under another format's name, read back by content.
 TEST(ImageCodec, PngRoundTripKeepsAlphaAndBitmapsCarryIt) {
     Image img{.width = 3,
               .height = 2,
               .has_alpha = true,
               .pixels = {0xFF102030, 0x80405060, 0x00000000, 0xFFFFFFFF, 0x01020304, 0xFF000000}};
-    Image back = decode_image(encode_png(img)); // recognised: RecognisedByContentNotByName
+    std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
+    const std::string path = std::string(PAGINOR_TEST_OUTPUT_DIR) + "/really_a_png.gif";
+    save_png(img, path);
+    Image back = load_image_file(path);
+    EXPECT_EQ(back.format, ImageFormat::Png);
     EXPECT_EQ(shape(back), "3x2 alpha");
     EXPECT_EQ(back.pixels, img.pixels);
 
@@ -90,16 +95,7 @@ TEST(ImageCodec, PngRoundTripKeepsAlphaAndBitmapsCarryIt) {
     Image opaque = decode_image(encode_png(img));
     EXPECT_FALSE(opaque.has_alpha);
     EXPECT_EQ(opaque.pixels[1], 0xFF405060u);
-}
 
-TEST(ImageCodec, RecognisedByContentNotByName) {
-    std::filesystem::create_directories(PAGINOR_TEST_OUTPUT_DIR);
-    std::string path = std::string(PAGINOR_TEST_OUTPUT_DIR) + "/really_a_png.gif";
-    Image img{.width = 1, .height = 1, .pixels = {0xFFABCDEF}};
-    save_png(img, path);
-    Image back = load_image_file(path);
-    EXPECT_EQ(back.format, ImageFormat::Png);
-    EXPECT_EQ(back.pixels, img.pixels);
     EXPECT_EQ(error_of([&] { load_image_file(path + ".missing"); }), 53);
     EXPECT_EQ(error_of([] { decode_image(Bytes{'h', 'e', 'l', 'l', 'o'}); }), 481);
     Bytes truncated = encode_png(img);

@@ -155,7 +155,6 @@ TEST(Colours, OleTranslateColorTable) {
         EXPECT_EQ(OleTranslateColor(c.in, 0, &out), c.hr) << std::hex << c.in;
         EXPECT_EQ(out, c.out) << std::hex << c.in;
     }
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200)); // the scheme the goldens show
     EXPECT_EQ(OleTranslateColor(0, 0, nullptr), E_POINTER);
     // System colours translate to their current value.
     COLORREF out = 0;

@@ -1,5 +1,4 @@
 #include "support/message_recorder.h"
-#include "testing/prop_faults.h"
 
 using namespace paginor::platform;
 using namespace paginor::testing_support;
@@ -70,28 +69,6 @@ TEST_F(Painting, HiddenAndLockedWindowsWaitUpdateWindowPaintsAtOnce) {
     DoEvents();
     EXPECT_EQ(log().size(), 1u);
     EXPECT_FALSE(InvalidateRect(0x999, nullptr, TRUE));
-}
-
-TEST_F(Painting, PropertiesAndInjectedStoreFailures) {
-    HWND w = make(0, {0, 0, 10, 10});
-    EXPECT_TRUE(SetProp(w, u"b", 2));
-    EXPECT_TRUE(SetProp(w, u"a", 1));
-    EXPECT_TRUE(SetProp(w, u"a", 3));
-    EXPECT_FALSE(SetProp(w, u"", 1));
-    EXPECT_FALSE(SetProp(0x999, u"x", 1));
-    {
-        paginor::seams::FailingPropStores failing(2);
-        EXPECT_FALSE(SetProp(w, u"c", 1));
-        EXPECT_FALSE(SetProp(w, u"a", 9));
-        EXPECT_TRUE(SetProp(w, u"d", 4));
-    }
-    using Props = std::vector<std::pair<std::u16string, HANDLE>>;
-    EXPECT_EQ(EnumProps(w), (Props{{u"a", 3}, {u"b", 2}, {u"d", 4}}));
-    EXPECT_EQ(GetProp(w, u"c"), 0);
-    EXPECT_EQ(RemoveProp(w, u"b"), 2);
-    EXPECT_EQ(RemoveProp(w, u"b"), 0);
-    DestroyWindow(w);
-    EXPECT_TRUE(EnumProps(w).empty());
 }
 
 } // namespace

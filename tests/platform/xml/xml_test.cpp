@@ -24,7 +24,6 @@ TEST(Xml, LoadFailuresLeaveAnEmptyDocumentAndSayWhere) {
         {u"<!DOCTYPE UserFields [<!ENTITY x SYSTEM \"file:///etc/passwd\">"
          u"]><UserFields><A>&x;</A></UserFields>",
          0},
-        {u"<!DOCTYPE a SYSTEM \"http://example.invalid/a.dtd\"><a/>", 0},
     };
     for (const Row& row : rows) {
         XmlDocument doc;
