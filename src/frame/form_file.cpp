@@ -183,13 +183,14 @@ class Reader {
     bool next(std::string_view& line);
     void fail(std::u16string_view entry, std::u16string description);
     bool split(std::string_view line, std::string_view& key, std::string_view& value);
+    void form_begin_line(std::string_view line);
     void form_line(std::string_view line);
     void control_line(std::string_view line);
     bool bag_value(std::u16string_view key, std::string_view value, BagValue& out);
     bool font_value(std::string_view text, BagValue& out);
     void picture_line(std::string_view line);
 
-    enum class State { Header, Form, Control, Picture, Done };
+    enum class State { Header, FormBegin, Form, Control, Picture, Done };
     std::string_view m_text;
     FormRecord& m_out;
     FormFileResult m_result{};
@@ -246,7 +247,10 @@ FormFileResult Reader::run() {
             if (line != kHeader)
                 fail(u"header", u"not a form file: the first line must be 'PaginorForm 1'");
             else
-                m_state = State::Form;
+                m_state = State::FormBegin;
+            break;
+        case State::FormBegin:
+            form_begin_line(line);
             break;
         case State::Form:
             form_line(line);
@@ -269,11 +273,19 @@ FormFileResult Reader::run() {
     return m_result;
 }
 
-void Reader::form_line(std::string_view line) {
-    if (line.starts_with("Begin Form ")) {
-        m_out.name = from_codepage(trim(line.substr(11)));
+// Only the line after the header names the form: any later Begin opens a control, so that
+// a control whose ProgID is "Form" reads back as the control it was written as. A form
+// of no name is written as "Begin Form " and read back trimmed.
+void Reader::form_begin_line(std::string_view line) {
+    if (line != "Begin Form" && !line.starts_with("Begin Form ")) {
+        fail(from_codepage(line), u"expected 'Begin Form name' after the header");
         return;
     }
+    m_out.name = from_codepage(trim(line.substr(10)));
+    m_state = State::Form;
+}
+
+void Reader::form_line(std::string_view line) {
     if (line == "End") {
         m_state = State::Done;
         return;

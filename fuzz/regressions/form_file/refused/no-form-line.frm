@@ -1,0 +1,3 @@
+PaginorForm 1
+    Width = 10
+End
