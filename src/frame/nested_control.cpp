@@ -9,6 +9,10 @@
 
 namespace paginor::frame {
 
+using automation::Class;
+using automation::ClassKind;
+using automation::NamedDispatch;
+
 namespace {
 
 constexpr std::u16string_view kSource = u"PaginorV2CTL.UserControl";

@@ -86,7 +86,7 @@ class NestedControl final : private ControlSite {
     void on_property_changed(IUnknown*, DISPID) override {}
     IDispatch* parent_object() override;
     FontDescription ambient_font() override;
-    void connect(const Class& c);
+    void connect(const automation::Class& c);
     void release();
 
     UserControl& m_container;

@@ -17,6 +17,8 @@
 
 namespace paginor::frame {
 
+using automation::Member;
+
 namespace pf = platform;
 
 namespace {

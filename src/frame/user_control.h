@@ -160,7 +160,7 @@ class UserControl : private WindowlessChildren::Surface {
     DrawingSurface& surface();
 
     virtual IUnknown* control_unknown() = 0;
-    virtual const Class& control_class() const = 0;
+    virtual const automation::Class& control_class() const = 0;
 
   protected:
     UserControl();

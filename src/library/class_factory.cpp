@@ -8,6 +8,17 @@
 #include "platform/core/error.h"
 
 namespace paginor::frame {
+
+using automation::Class;
+using automation::guarded;
+using automation::live_objects;
+using automation::lock_server;
+using automation::object_created;
+using automation::object_destroyed;
+using automation::Ref;
+using automation::server_locks;
+using automation::SimpleObject;
+
 namespace {
 
 class ClassFactory final : public SimpleObject<IClassFactory> {

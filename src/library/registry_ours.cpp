@@ -7,6 +7,12 @@
 
 namespace paginor::frame {
 
+using automation::Alias;
+using automation::Class;
+using automation::ClassKind;
+using automation::Interface;
+using automation::TypeLibrary;
+
 namespace {
 
 ServerInterface server_interface(const Interface& i) {

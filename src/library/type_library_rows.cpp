@@ -6,6 +6,18 @@
 #include "library/classes.h"
 
 namespace paginor::frame {
+
+using automation::Alias;
+using automation::bind;
+using automation::bind_get;
+using automation::Interface;
+using automation::InterfaceKind;
+using automation::Member;
+using automation::MemberKind;
+using automation::Param;
+using automation::TypeKind;
+using automation::TypeRef;
+
 namespace {
 
 // Every generated array ends in an empty row, so that a list without rows still makes an

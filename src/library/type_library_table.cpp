@@ -4,6 +4,13 @@
 #include "platform/core/unicode.h"
 
 namespace paginor::frame {
+
+using automation::Class;
+using automation::ClassKind;
+using automation::Enumeration;
+using automation::EnumValue;
+using automation::TypeLibrary;
+
 namespace {
 
 // A value's name in the type library: its own when the list gives one, else its C name.

@@ -17,8 +17,8 @@ HRESULT clsPromptEvents::RaiseAnEvent(BSTR strObject, BSTR strEventName, BSTR* s
     return guarded([&] {
         // Every event argument travels by reference; the sender's own strings are copies
         // a sink may replace, the data is the caller's so the answer reaches it.
-        frame::Bstr object(frame::bstr_view(strObject));
-        frame::Bstr name(frame::bstr_view(strEventName));
+        automation::Bstr object(automation::bstr_view(strObject));
+        automation::Bstr name(automation::bstr_view(strEventName));
         VARIANT args[3] = {};
         args[0].vt = VT_BYREF | VT_BSTR;
         args[0].pbstrVal = object.out_keep();

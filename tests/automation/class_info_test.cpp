@@ -14,6 +14,7 @@
 #include <vector>
 
 using namespace paginor;
+using namespace paginor::automation;
 using namespace paginor::frame;
 using test::Ref;
 

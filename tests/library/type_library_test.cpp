@@ -9,6 +9,7 @@
 
 #include <set>
 
+using namespace paginor::automation;
 using namespace paginor::frame;
 
 TEST(TypeLibrary, HeaderVtablesMatchTableRows) {

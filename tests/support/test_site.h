@@ -48,7 +48,7 @@ template <frame::ClassId Stands> class StubControl : public frame::UserControl, 
         return E_NOTIMPL;
     }
     IUnknown* control_unknown() override { return static_cast<IDispatch*>(this); }
-    const frame::Class& control_class() const override { return frame::class_entry(Stands); }
+    const automation::Class& control_class() const override { return frame::class_entry(Stands); }
     using UserControl::add_control;
 };
 

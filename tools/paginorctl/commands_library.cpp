@@ -22,7 +22,7 @@ std::string dotted(const uint16_t (&v)[4]) {
 } // namespace
 
 int idl_command(Args) {
-    std::string idl = paginor::frame::dump_idl(paginor::frame::type_library());
+    std::string idl = paginor::automation::dump_idl(paginor::frame::type_library());
     std::fwrite(idl.data(), 1, idl.size(), stdout);
     return std::fflush(stdout) == 0 ? exit_ok : fail("cannot write the IDL to standard output");
 }
