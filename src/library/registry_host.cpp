@@ -14,6 +14,13 @@
 
 namespace paginor::frame {
 
+using registry::find_server;
+using registry::load_registry;
+using registry::Registry;
+using registry::registry_path;
+using registry::RegistryResult;
+using registry::ServerLookup;
+
 namespace {
 
 constexpr std::u16string_view kSource = u"PaginorV2CTL.CreateObject";

@@ -12,6 +12,8 @@ using automation::Class;
 using automation::ClassKind;
 using automation::Interface;
 using automation::TypeLibrary;
+using registry::ServerDescription;
+using registry::ServerInterface;
 
 namespace {
 
@@ -41,9 +43,14 @@ ServerDescription describe() {
 
 } // namespace
 
+} // namespace paginor::frame
+
+// Declared beside the registry's server entries, which cannot see the table it is read from.
+namespace paginor::registry {
+
 const ServerDescription& our_server() {
-    static const ServerDescription server = describe();
+    static const ServerDescription server = frame::describe();
     return server;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::registry

@@ -13,6 +13,16 @@
 
 namespace paginor::frame {
 
+using registry::add_server;
+using registry::load_registry;
+using registry::our_server;
+using registry::Registry;
+using registry::registry_path;
+using registry::RegistryLock;
+using registry::RegistryResult;
+using registry::remove_server;
+using registry::save_registry;
+
 namespace {
 
 constexpr std::u16string_view kRegisterSource = u"PaginorV2CTL.DllRegisterServer";

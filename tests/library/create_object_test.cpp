@@ -17,6 +17,7 @@
 
 using namespace paginor;
 using namespace paginor::frame;
+using namespace paginor::registry;
 using paginor::test::read_file;
 using paginor::test::Scratch;
 using paginor::test::write_file;

@@ -65,7 +65,7 @@ void usage(std::FILE* to) {
         std::fprintf(to, "  %-20s %.*s\n", head.c_str(), int(c.summary.size()), c.summary.data());
     }
     std::fprintf(to, "  %-20s %s\n", "help, --help, -h", "this text, on standard output");
-    std::string registry = paginor::frame::registry_path();
+    std::string registry = paginor::registry::registry_path();
     std::fprintf(to,
                  "\nArguments:\n"
                  "  LIB    the library file; defaults to %s\n"
