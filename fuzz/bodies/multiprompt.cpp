@@ -39,7 +39,7 @@ template <class Body> bool with_prompt(int style, int val_type, int sel_type, Bo
     Site site;
     site.window = platform::CreateWindow(desc);
     automation::Ref<IDispatch> object =
-        automation::Ref<IDispatch>::adopt(frame::make_MultiPrompt());
+        automation::Ref<IDispatch>::adopt(library::make_MultiPrompt());
     frame::UserControl* control = frame::UserControl::from(object.get());
     control->site(&site, 0, 0, 7200, 390);
     control->init_properties();

@@ -44,7 +44,7 @@ EIconLocation placed_as(LONG location) {
 
 } // namespace
 
-HoverButton::HoverButton() : Control(frame::ClassId::HoverButton) {
+HoverButton::HoverButton() : Control(library::ClassId::HoverButton) {
     m_lblCaption.SetBackStyle(0);
     for (controls::Line* line : {&m_linT, &m_linL, &m_linBST, &m_linBSB, &m_linRSL, &m_linRSR})
         line->SetVisible(false);
@@ -384,7 +384,7 @@ void HoverButton::RepaintSurface() {
         m_picUC->Refresh();
 }
 
-IDispatch* frame::make_HoverButton() {
+IDispatch* library::make_HoverButton() {
     return new HoverButton();
 }
 

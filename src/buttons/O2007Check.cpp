@@ -34,7 +34,7 @@ frame::MouseEvent panel_twips(frame::MouseEvent e) {
 
 } // namespace
 
-O2007Check::O2007Check() : Control(frame::ClassId::O2007Check) {
+O2007Check::O2007Check() : Control(library::ClassId::O2007Check) {
     m_ilChecks.SetMaskColor(0x00C0C0C0);
     load_check_glyphs(m_ilChecks);
     m_lblCaption.SetBackStyle(0);
@@ -305,7 +305,7 @@ void O2007Check::Repaint() {
         m_picUC->Refresh();
 }
 
-IDispatch* frame::make_O2007Check() {
+IDispatch* library::make_O2007Check() {
     return new O2007Check();
 }
 

@@ -18,7 +18,7 @@ VARIANT_BOOL as_variant_bool(bool on) {
 
 } // namespace
 
-O2007Hover::O2007Hover() : Control(frame::ClassId::O2007Hover) {
+O2007Hover::O2007Hover() : Control(library::ClassId::O2007Hover) {
     add_windowless(&m_image1);
     m_image1.on_click = [this] { Image1_Click(); };
     m_image1.on_mouse_move = [this](const frame::MouseEvent& e) { Image1_MouseMove(e); };
@@ -268,7 +268,7 @@ void O2007Hover::RaiseMouse(DISPID id, frame::MouseEvent e) {
     fire(id, args);
 }
 
-IDispatch* frame::make_O2007Hover() {
+IDispatch* library::make_O2007Hover() {
     return new O2007Hover();
 }
 

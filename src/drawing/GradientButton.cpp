@@ -16,7 +16,7 @@ VARIANT_BOOL as_variant_bool(bool on) {
 
 } // namespace
 
-GradientButton::GradientButton() : Control(frame::ClassId::GradientButton) {
+GradientButton::GradientButton() : Control(library::ClassId::GradientButton) {
     m_tmrMouse.SetEnabled(false);
     m_tmrMouse.SetInterval(20);
     m_tmrMouseDown.SetEnabled(false);
@@ -288,7 +288,7 @@ bool GradientButton::Pressed() const {
     return m_pressed || (m_mode == CheckBox && m_value);
 }
 
-IDispatch* frame::make_GradientButton() {
+IDispatch* library::make_GradientButton() {
     return new GradientButton();
 }
 

@@ -17,7 +17,7 @@
 namespace paginor::frame {
 
 template <class I>
-class Control : public NotBuilt<I, automation::Automation<I>>, public UserControl {
+class Control : public library::NotBuilt<I, automation::Automation<I>>, public UserControl {
   public:
     HRESULT QueryInterface(REFIID riid, void** ppv) override {
         if (ppv && answer_self(riid, ppv))
@@ -28,7 +28,8 @@ class Control : public NotBuilt<I, automation::Automation<I>>, public UserContro
     const automation::Class& control_class() const override { return this->class_info(); }
 
   protected:
-    explicit Control(ClassId id) : NotBuilt<I, automation::Automation<I>>(class_entry(id)) {}
+    explicit Control(library::ClassId id)
+        : library::NotBuilt<I, automation::Automation<I>>(library::class_entry(id)) {}
 
   private:
     automation::SinkPoint* second_point() override { return &m_notify; }

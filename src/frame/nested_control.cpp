@@ -12,6 +12,9 @@ namespace paginor::frame {
 using automation::Class;
 using automation::ClassKind;
 using automation::NamedDispatch;
+using library::class_entry;
+using library::ClassId;
+using library::create_through_factory;
 
 namespace {
 

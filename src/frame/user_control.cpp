@@ -18,6 +18,7 @@
 namespace paginor::frame {
 
 using automation::Member;
+using library::ClassId;
 
 namespace pf = platform;
 

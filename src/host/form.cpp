@@ -40,12 +40,12 @@ automation::Ref<IDispatch> create(std::u16string_view progid) {
     const automation::Class* c = nullptr;
     if (progid.size() > kPrefix.size() &&
         equals_ignore_case(progid.substr(0, kPrefix.size()), kPrefix))
-        c = frame::type_library().find_class(progid.substr(kPrefix.size()));
+        c = library::type_library().find_class(progid.substr(kPrefix.size()));
     if (c && c->kind != automation::ClassKind::Control)
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
                        std::u16string(progid) + u" is not a control");
     if (c)
-        return frame::create_through_factory(*c, kSource);
+        return library::create_through_factory(*c, kSource);
     automation::Ref<IDispatch> object;
     const std::u16string text(progid);
     if (FAILED(PaginorCreateObject(text.c_str(), IID_IDispatch, object.put_void())))

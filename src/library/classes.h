@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 // Every class of the library, in the type library's order.
 enum class ClassId : uint8_t {
@@ -39,4 +39,4 @@ extern const automation::TypeLibrary library_table;
 PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_PARTS, PAGINOR_SKIP_ALIAS)
 #undef PAGINOR_CLASS_PARTS
 
-} // namespace paginor::frame
+} // namespace paginor::library

@@ -5,7 +5,7 @@
 
 #include "platform/core/unicode.h"
 
-namespace paginor::frame {
+namespace paginor::library {
 
 using automation::Alias;
 using automation::Class;
@@ -43,13 +43,13 @@ ServerDescription describe() {
 
 } // namespace
 
-} // namespace paginor::frame
+} // namespace paginor::library
 
 // Declared beside the registry's server entries, which cannot see the table it is read from.
 namespace paginor::registry {
 
 const ServerDescription& our_server() {
-    static const ServerDescription server = frame::describe();
+    static const ServerDescription server = library::describe();
     return server;
 }
 

@@ -5,7 +5,7 @@
 #include "automation/invoker.h"
 #include "library/classes.h"
 
-namespace paginor::frame {
+namespace paginor::library {
 
 using automation::Alias;
 using automation::bind;
@@ -106,4 +106,4 @@ template <size_t N> constexpr std::span<const Alias> aliases_of(const Alias (&al
                                             &library_table};
 PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_INTERFACES, PAGINOR_SKIP_ALIAS)
 
-} // namespace paginor::frame
+} // namespace paginor::library

@@ -3,7 +3,7 @@
 
 #include "platform/core/unicode.h"
 
-namespace paginor::frame {
+namespace paginor::library {
 
 using automation::Class;
 using automation::ClassKind;
@@ -42,4 +42,4 @@ const Class& class_entry(ClassId id) {
     return library_table.classes[static_cast<size_t>(id)];
 }
 
-} // namespace paginor::frame
+} // namespace paginor::library

@@ -50,7 +50,7 @@ void raise_if(bool bad, std::u16string_view source) {
 
 } // namespace
 
-MultiPrompt::MultiPrompt() : Control(frame::ClassId::MultiPrompt) {
+MultiPrompt::MultiPrompt() : Control(library::ClassId::MultiPrompt) {
     add_windowless(&m_lblCapt);
 }
 
@@ -263,7 +263,7 @@ void MultiPrompt::UserControl_Initialize() {
 
     auto button = [&](double left, double top, controls::ButtonArt art,
                       void (MultiPrompt::*click)()) {
-        frame::NestedControl& made = add_control(frame::ClassId::O2007Hover, left, top, 390, 315,
+        frame::NestedControl& made = add_control(library::ClassId::O2007Hover, left, top, 390, 315,
                                                  [this, click](DISPID id, frame::EventArgs&) {
                                                      if (id == DISPID_O2007Hover_Click)
                                                          (this->*click)();
@@ -376,7 +376,7 @@ bool MultiPrompt::Broker(std::u16string_view event, std::u16string_view data) {
     return !gone();
 }
 
-IDispatch* frame::make_MultiPrompt() {
+IDispatch* library::make_MultiPrompt() {
     return new MultiPrompt();
 }
 

@@ -52,7 +52,7 @@ void give_art(frame::NestedControl& button, controls::ButtonArt art) {
 
 } // namespace
 
-PromptField::PromptField() : Control(frame::ClassId::PromptField) {
+PromptField::PromptField() : Control(library::ClassId::PromptField) {
     add_windowless(&m_lblCapt);
     m_lblCapt.on_mouse_up = [this](const frame::MouseEvent& e) { Part_MouseUp(e.button); };
 }
@@ -237,7 +237,7 @@ void PromptField::UserControl_Initialize() {
 
     auto button = [this](double left, double top, void (PromptField::*click)(),
                          controls::ButtonArt art) {
-        frame::NestedControl& b = add_control(frame::ClassId::O2007Hover, left, top, 315, 315,
+        frame::NestedControl& b = add_control(library::ClassId::O2007Hover, left, top, 315, 315,
                                               [this, click](DISPID event, frame::EventArgs& args) {
                                                   Button_Event(click, event, args);
                                               });
@@ -474,7 +474,7 @@ bool PromptField::Notify(std::u16string_view event, BSTR* data) {
     return !m_ended;
 }
 
-IDispatch* frame::make_PromptField() {
+IDispatch* library::make_PromptField() {
     return new PromptField();
 }
 

@@ -6,7 +6,7 @@
 
 namespace paginor {
 
-cEventBroker::cEventBroker() : Automation(frame::class_entry(frame::ClassId::cEventBroker)) {}
+cEventBroker::cEventBroker() : Automation(library::class_entry(library::ClassId::cEventBroker)) {}
 
 cEventBroker::~cEventBroker() = default;
 
@@ -24,7 +24,7 @@ HRESULT cEventBroker::RaiseTheEvent(BSTR sControlName, BSTR sEventName, BSTR sDa
     });
 }
 
-IDispatch* frame::make_cEventBroker() {
+IDispatch* library::make_cEventBroker() {
     return new cEventBroker();
 }
 

@@ -7,7 +7,7 @@
 namespace paginor {
 
 clsPromptEvents::clsPromptEvents()
-    : Automation(frame::class_entry(frame::ClassId::clsPromptEvents)) {}
+    : Automation(library::class_entry(library::ClassId::clsPromptEvents)) {}
 
 clsPromptEvents::~clsPromptEvents() = default;
 
@@ -30,7 +30,7 @@ HRESULT clsPromptEvents::RaiseAnEvent(BSTR strObject, BSTR strEventName, BSTR* s
     });
 }
 
-IDispatch* frame::make_clsPromptEvents() {
+IDispatch* library::make_clsPromptEvents() {
     return new clsPromptEvents();
 }
 

@@ -8,7 +8,7 @@
 
 namespace paginor {
 
-DDOC::DDOC() : Control(frame::ClassId::DDOC) {
+DDOC::DDOC() : Control(library::ClassId::DDOC) {
     m_timer1.SetEnabled(false);
     m_timer1.SetInterval(2000);
     m_timer1.on_timer = [this] { Timer1_Timer(); };
@@ -130,7 +130,7 @@ void DDOC::Timer1_Timer() {
         m_picHolder->SetEnabled(true);
 }
 
-IDispatch* frame::make_DDOC() {
+IDispatch* library::make_DDOC() {
     return new DDOC();
 }
 

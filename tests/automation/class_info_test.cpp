@@ -15,7 +15,7 @@
 
 using namespace paginor;
 using namespace paginor::automation;
-using namespace paginor::frame;
+using namespace paginor::library;
 using test::Ref;
 
 namespace {

@@ -24,6 +24,7 @@
 
 using namespace paginor;
 using namespace paginor::frame;
+using namespace paginor::library;
 namespace {
 
 // Appends an entry to a log whose entries stand apart by "; ".

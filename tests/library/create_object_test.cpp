@@ -16,7 +16,7 @@
 #include <dlfcn.h>
 
 using namespace paginor;
-using namespace paginor::frame;
+using namespace paginor::library;
 using namespace paginor::registry;
 using paginor::test::read_file;
 using paginor::test::Scratch;

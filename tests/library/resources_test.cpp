@@ -14,7 +14,7 @@
 #include <set>
 
 using namespace paginor;
-using namespace paginor::frame;
+using namespace paginor::library;
 using paginor::test::read_file;
 using paginor::test::Scratch;
 using paginor::test::write_file;

@@ -10,7 +10,7 @@
 #include <set>
 
 using namespace paginor::automation;
-using namespace paginor::frame;
+using namespace paginor::library;
 
 TEST(TypeLibrary, HeaderVtablesMatchTableRows) {
     const TypeLibrary& lib = type_library();

@@ -43,7 +43,7 @@ constexpr std::array kCommands{
 std::string bitmap_ids() {
     std::string out, line;
     std::size_t width = 80 - 27; // after "  ID     a toolbox bitmap: ", then after the indent
-    for (const auto& b : paginor::frame::toolbox_bitmaps()) {
+    for (const auto& b : paginor::library::toolbox_bitmaps()) {
         std::string item = std::to_string(b.id) + " " + std::string(b.control) + ",";
         if (!line.empty() && line.size() + 1 + item.size() > width) {
             width = 80 - 9;
