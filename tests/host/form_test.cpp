@@ -25,7 +25,7 @@ namespace {
 std::string file_base64(const char* name, const std::string& indent) {
     std::ifstream in(std::string(PAGINOR_TEST_DATA_DIR "/") + name, std::ios::binary);
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    const std::string b64 = frame::base64_encode(bytes);
+    const std::string b64 = platform::base64_encode(bytes);
     std::string out;
     for (size_t i = 0; i < b64.size(); i += 64)
         out += indent + b64.substr(i, 64) + "\n";
