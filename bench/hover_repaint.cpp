@@ -25,8 +25,8 @@ using namespace paginor;
 
 namespace {
 
-frame::Ref<IDispatch> picture(const char* name) {
-    return frame::Ref<IDispatch>::adopt(
+automation::Ref<IDispatch> picture(const char* name) {
+    return automation::Ref<IDispatch>::adopt(
         frame::LoadPicture(from_utf8(std::string(PAGINOR_BENCH_DATA_DIR "/") + name)));
 }
 
@@ -36,8 +36,8 @@ void cycle(benchmark::State& state, const char16_t* progid, const char* name) {
     platform::WindowSystemScope scope;
     host::Form form(u"Form1", 2400, 900);
     IDispatch* button = form.add(progid, u"b", 120, 120, 1500, 360);
-    const frame::Ref<IDispatch> normal = picture("o2007hover_pic_normal.png");
-    const frame::Ref<IDispatch> hover = picture("o2007hover_pic_hover.png");
+    const automation::Ref<IDispatch> normal = picture("o2007hover_pic_normal.png");
+    const automation::Ref<IDispatch> hover = picture("o2007hover_pic_hover.png");
     if (std::u16string_view(progid).ends_with(u"O2007Hover")) {
         static_cast<_O2007Hover*>(button)->putref_NormalImage(normal.get());
         static_cast<_O2007Hover*>(button)->putref_HoverImage(hover.get());

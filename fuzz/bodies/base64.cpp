@@ -7,12 +7,12 @@ namespace paginor::fuzz {
 
 bool base64(const uint8_t* data, size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    auto decoded = frame::base64_decode(text);
+    auto decoded = platform::base64_decode(text);
     if (auto& bytes = decoded)
-        fuzz_check(frame::base64_decode(frame::base64_encode(*bytes)) == bytes,
+        fuzz_check(platform::base64_decode(platform::base64_encode(*bytes)) == bytes,
                    "decoded base64 encodes and decodes to the same bytes");
-    const std::string encoded = frame::base64_encode({data, size});
-    auto back = frame::base64_decode(encoded);
+    const std::string encoded = platform::base64_encode({data, size});
+    auto back = platform::base64_decode(encoded);
     fuzz_check(back && std::equal(back->begin(), back->end(), data, data + size),
                "encoded bytes decode to themselves");
     return decoded.has_value();

@@ -38,14 +38,15 @@ template <class Body> bool with_prompt(int style, int val_type, int sel_type, Bo
     desc.rect = {0, 0, 600, 100};
     Site site;
     site.window = platform::CreateWindow(desc);
-    frame::Ref<IDispatch> object = frame::Ref<IDispatch>::adopt(frame::make_MultiPrompt());
+    automation::Ref<IDispatch> object =
+        automation::Ref<IDispatch>::adopt(library::make_MultiPrompt());
     frame::UserControl* control = frame::UserControl::from(object.get());
     control->site(&site, 0, 0, 7200, 390);
     control->init_properties();
     control->show();
-    frame::Ref<_MultiPrompt> mp;
+    automation::Ref<_MultiPrompt> mp;
     object->QueryInterface(IID__MultiPrompt, mp.put_void());
-    frame::Bstr name(u"F"), c1(u"C1"), d1(u"Row (one) & \"x\""), c2(u"C2");
+    automation::Bstr name(u"F"), c1(u"C1"), d1(u"Row (one) & \"x\""), c2(u"C2");
     bool ok =
         mp->put_MyStyle(enuMPStyle(style)) == S_OK &&
         mp->put_ValType(enuMPValType(val_type)) == S_OK && mp->put_MyName(name.get()) == S_OK &&
@@ -59,7 +60,7 @@ template <class Body> bool with_prompt(int style, int val_type, int sel_type, Bo
 }
 
 std::u16string read(_MultiPrompt& mp, HRESULT (_MultiPrompt::*get)(BSTR*)) {
-    frame::Bstr out;
+    automation::Bstr out;
     fuzz_check((mp.*get)(out.out()) == S_OK, "a criterion or the document reads");
     return out.str();
 }
@@ -98,7 +99,7 @@ bool multiprompt_restore(const uint8_t* data, size_t size) {
     const std::u16string text =
         from_utf8(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
     return with_prompt(style, val_type, sel_type, [&](_MultiPrompt& mp) {
-        frame::Bstr saved(text);
+        automation::Bstr saved(text);
         fuzz_check(mp.put_OriginalTextValue(saved.get()) == S_OK, "a restore never fails");
         platform::XmlDocument doc;
         fuzz_check(doc.load(read(mp, &_MultiPrompt::get_OriginalTextValue)).ok &&
@@ -112,8 +113,8 @@ bool multiprompt_in(const uint8_t* data, size_t size) {
     const std::u16string typed =
         from_utf8(std::string_view(reinterpret_cast<const char*>(data), size));
     return with_prompt(3, 2, 0, [&](_MultiPrompt& mp) {
-        frame::Bstr saved(u"<root multi=\"In\"><val content=\"" + attribute_text(typed) +
-                          u"\"/></root>");
+        automation::Bstr saved(u"<root multi=\"In\"><val content=\"" + attribute_text(typed) +
+                               u"\"/></root>");
         fuzz_check(mp.put_OriginalTextValue(saved.get()) == S_OK, "typed text never fails");
         const std::u16string criterion = read(mp, &_MultiPrompt::get_MyDescription);
         if (criterion.empty())

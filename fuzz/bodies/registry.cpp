@@ -8,18 +8,18 @@
 namespace paginor::fuzz {
 
 bool registry(const uint8_t* data, size_t size) {
-    frame::Registry first;
+    registry::Registry first;
     if (!first.parse(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz"))
         return false;
     const std::string text = first.format();
-    frame::Registry second;
+    registry::Registry second;
     fuzz_check(bool(second.parse(text, "formatted")), "a formatted registry parses");
     fuzz_check(second.sections() == first.sections(),
                "a registry formatted and parsed again has the same sections");
     fuzz_check(second.format() == text, "formatting a registry is stable");
     // Every section read from a file can be stored again as it is.
-    frame::Registry third;
-    for (const frame::RegistrySection& s : first.sections()) {
+    registry::Registry third;
+    for (const registry::RegistrySection& s : first.sections()) {
         try {
             third.put(s);
         } catch (const RuntimeError&) {

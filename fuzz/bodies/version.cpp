@@ -6,8 +6,8 @@
 namespace paginor::fuzz {
 
 bool version(const uint8_t* data, size_t size) {
-    frame::VersionRecord record;
-    const std::string why = frame::parse_version_section(data, size, record);
+    library::VersionRecord record;
+    const std::string why = library::parse_version_section(data, size, record);
     if (why.empty())
         for (const auto& [key, value] : record.strings)
             fuzz_check(record.text(key).size() <= size, "a version text lies inside the record");

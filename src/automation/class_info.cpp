@@ -6,7 +6,7 @@
 #include "automation/ref.h"
 #include "automation/type_info_base.h"
 
-namespace paginor::frame {
+namespace paginor::automation {
 namespace {
 
 constexpr UINT implemented_count = 2;
@@ -126,4 +126,4 @@ HRESULT get_class_info(const Class& cls, ITypeInfo** out) {
     return write_out(out, [&] { return new ClassTypeInfo(cls); });
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -12,7 +12,7 @@
 
 #include "automation/type_library.h"
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // The class's type information. E_POINTER for a null out pointer.
 HRESULT get_class_info(const Class& cls, ITypeInfo** out);
@@ -24,4 +24,4 @@ ITypeInfo* new_interface_info(const Interface& itf);
 // (slot 0) or its event interface (slot 1); distinct for every class and slot.
 HREFTYPE implemented_ref(const Class& cls, int slot);
 
-} // namespace paginor::frame
+} // namespace paginor::automation

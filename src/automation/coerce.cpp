@@ -317,7 +317,7 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, USHORT /*flags*/, V
     return S_OK;
 }
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 std::optional<double> numeric_arg(const VARIANT& v, Currency currency) {
     switch (v.vt) {
@@ -338,4 +338,4 @@ std::optional<double> numeric_arg(const VARIANT& v, Currency currency) {
     }
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

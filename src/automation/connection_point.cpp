@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace paginor::frame {
+namespace paginor::automation {
 namespace {
 
 // Sinks are the host's objects, possibly written in C.
@@ -42,4 +42,4 @@ HRESULT ConnectionPoint::Advise(IUnknown* pUnkSink, DWORD* pdwCookie) {
     });
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -10,7 +10,7 @@
 
 #include <span>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 class ConnectionPoint final : public SinkPoint {
   public:
@@ -34,4 +34,4 @@ class ConnectionPoint final : public SinkPoint {
     const Interface& m_events;
 };
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -9,7 +9,7 @@
 
 #include <cstring>
 
-namespace paginor::frame {
+namespace paginor::automation {
 namespace {
 
 // The row a call's flags ask for among the rows of one identifier.
@@ -281,4 +281,4 @@ HRESULT invoke(IDispatch* self, const Interface& itf, DISPID dispid, REFIID riid
                    [&] { return call_row(self, itf, *row, *params, result, excep, arg_err); });
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

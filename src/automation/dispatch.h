@@ -7,7 +7,7 @@
 
 #include "automation/type_library.h"
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // Always one type info. E_POINTER for a null out pointer.
 HRESULT type_info_count(UINT* count);
@@ -35,4 +35,4 @@ HRESULT invoke(IDispatch* self, const Interface& itf, DISPID dispid, REFIID riid
 // VT_DISPATCH for objects, pictures and fonts).
 VARTYPE value_vartype(const TypeRef& type);
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // Connection points are the library's own; sinks and a collection's items may be a
 // host's objects, possibly written in C.
@@ -44,4 +44,4 @@ template class Enumerator<ConnectionPointItems>;
 template class Enumerator<ConnectionItems>;
 template class Enumerator<VariantItems>;
 
-} // namespace paginor::frame
+} // namespace paginor::automation

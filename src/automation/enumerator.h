@@ -19,7 +19,7 @@
 #include <span>
 #include <vector>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // What an enumerator needs to know of its element kind: the interface that enumerates
 // it, and how a copy takes a reference of its own and lets it go. copy() fills an
@@ -159,4 +159,4 @@ using ConnectionPointEnumerator = Enumerator<ConnectionPointItems>;
 using ConnectionEnumerator = Enumerator<ConnectionItems>;
 using VariantEnumerator = Enumerator<VariantItems>;
 
-} // namespace paginor::frame
+} // namespace paginor::automation

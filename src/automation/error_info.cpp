@@ -7,7 +7,7 @@
 #include "automation/simple_object.h"
 #include "automation/variant.h"
 
-namespace paginor::frame {
+namespace paginor::automation {
 namespace {
 
 // Answered only by the library's own error objects, with the object itself: how a handed
@@ -162,9 +162,9 @@ HRESULT exception_from(const RuntimeError& error, EXCEPINFO* excep) {
     return as_exception(report(error), excep);
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation
 
-using namespace paginor::frame;
+using namespace paginor::automation;
 
 PAGINOR_FOREIGN_CALLS HRESULT SetErrorInfo(ULONG, IErrorInfo* info) {
     if (info)

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <type_traits>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // What the calling thread's error object says; number is the host runtime's error number
 // (the plain number for standard errors, the HRESULT otherwise).
@@ -64,4 +64,4 @@ template <class F> HRESULT guarded(std::u16string_view source, F&& body) noexcep
     }
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

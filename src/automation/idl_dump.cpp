@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-namespace paginor::frame {
+namespace paginor::automation {
 namespace {
 
 std::string guid_text(const GUID& g) {
@@ -153,4 +153,4 @@ std::string dump_idl(const TypeLibrary& lib) {
     return out;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

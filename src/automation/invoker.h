@@ -12,7 +12,7 @@
 #include <type_traits>
 #include <utility>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 constexpr unsigned max_params = 8;
 
@@ -88,4 +88,4 @@ template <auto M> constexpr Binding bind_get() {
             detail::Invoker<M, true>::arity};
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 HRESULT NamedDispatch::GetTypeInfoCount(UINT* pctinfo) {
     return write_out(pctinfo, [] { return 0u; });
@@ -44,4 +44,4 @@ void* NamedDispatch::interface_for(REFIID riid) {
     return nullptr;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

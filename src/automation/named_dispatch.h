@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 struct DispatchName {
     std::u16string_view name;
@@ -37,4 +37,4 @@ class NamedDispatch : public SimpleObject<IDispatch> {
     const IID& m_self_iid;
 };
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // Whether the member takes a currency value (VT_CY, its scaled integer over 10000).
 enum class Currency { Refused, Taken };
@@ -19,4 +19,4 @@ enum class Currency { Refused, Taken };
 // coordinate toward zero itself.
 std::optional<double> numeric_arg(const VARIANT& v, Currency currency);
 
-} // namespace paginor::frame
+} // namespace paginor::automation

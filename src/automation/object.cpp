@@ -3,7 +3,7 @@
 #include "automation/class_info.h"
 #include "automation/enumerator.h"
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 ObjectBase::ObjectBase(const Class& cls)
     : m_class(cls), m_source(m_class.source()), m_point(*this, *m_class.event_interface) {
@@ -64,4 +64,4 @@ HRESULT ObjectBase::GetClassInfo(ITypeInfo** ppTI) {
     return guarded([&] { return get_class_info(m_class, ppTI); });
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -5,7 +5,7 @@
 // derives from Automation<_X> and overrides the members of _X; each member runs its body
 // through guarded() and answers not_built() until it is built.
 //
-//   class Relay final : public frame::Automation<_Relay> { ... };
+//   class Relay final : public automation::Automation<_Relay> { ... };
 #pragma once
 
 #include <paginor/automation.h>
@@ -20,7 +20,7 @@
 #include <span>
 #include <string_view>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 class ObjectBase : public ISupportErrorInfo,
                    public IConnectionPointContainer,
@@ -60,7 +60,7 @@ class ObjectBase : public ISupportErrorInfo,
     // object.
     template <class F> HRESULT guarded(F&& body) noexcept {
         const Hold alive(*this);
-        return frame::guarded(m_source, std::forward<F>(body));
+        return automation::guarded(m_source, std::forward<F>(body));
     }
     // A member that answers through an out parameter: E_POINTER for a null one (no error
     // info, make never runs), otherwise make()'s value written there, at the boundary as
@@ -146,4 +146,4 @@ template <class I> class Automation : public I, public ObjectBase {
     explicit Automation(const Class& cls) : ObjectBase(cls) {}
 };
 
-} // namespace paginor::frame
+} // namespace paginor::automation

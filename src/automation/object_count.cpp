@@ -1,6 +1,6 @@
 #include "automation/object_count.h"
 
-namespace paginor::frame {
+namespace paginor::automation {
 namespace {
 long objects = 0;
 long locks = 0;
@@ -25,4 +25,4 @@ long server_locks() {
     return locks;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -2,7 +2,7 @@
 // exactly when both are zero. One thread only, as everything in the library.
 #pragma once
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 void object_created();
 void object_destroyed();
@@ -12,4 +12,4 @@ long live_objects();
 void lock_server(bool lock);
 long server_locks();
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -3,7 +3,7 @@
 #include "automation/foreign.h"
 #include "automation/ref.h"
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 namespace {
 
@@ -30,4 +30,4 @@ HRESULT PropertyNotifyPoint::Advise(IUnknown* pUnkSink, DWORD* pdwCookie) {
     return advise(pUnkSink, pdwCookie, query_sink);
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -6,7 +6,7 @@
 
 #include "automation/sink_point.h"
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 class PropertyNotifyPoint final : public SinkPoint {
   public:
@@ -23,4 +23,4 @@ class PropertyNotifyPoint final : public SinkPoint {
     HRESULT Advise(IUnknown* pUnkSink, DWORD* pdwCookie) override;
 };
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <utility>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 using paginor::Ref;
 
@@ -30,4 +30,4 @@ template <class T> HRESULT write_out(T** out, Ref<T> value) {
     return S_OK;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

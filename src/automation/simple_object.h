@@ -5,7 +5,7 @@
 
 #include <paginor/base.h>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 template <class... Interfaces> class SimpleObject : public Interfaces... {
   public:
@@ -41,4 +41,4 @@ template <class... Interfaces> class SimpleObject : public Interfaces... {
     ULONG m_refs = 1;
 };
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // Sinks are the host's objects, possibly written in C.
 PAGINOR_FOREIGN_CALLS void SinkPoint::hold(IUnknown* sink) {
@@ -84,4 +84,4 @@ HRESULT SinkPoint::EnumConnections(IEnumConnections** ppEnum) {
     return ConnectionEnumerator::create(connections, ppEnum);
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

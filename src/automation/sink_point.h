@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 class SinkPoint : public IConnectionPoint {
   public:
@@ -78,4 +78,4 @@ class SinkPoint : public IConnectionPoint {
     DWORD m_next_cookie{1};
 };
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-namespace paginor::frame {
+namespace paginor::automation {
 namespace {
 
 INVOKEKIND invoke_kind(MemberKind kind) {
@@ -222,4 +222,4 @@ ITypeInfo* new_interface_info(const Interface& itf) {
     return new TypeInfo(itf);
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

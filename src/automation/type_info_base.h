@@ -12,7 +12,7 @@
 
 #include <cstddef>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // The x86-64 desktop layouts a host compiled elsewhere reads.
 static_assert(sizeof(TYPEDESC) == 16);
@@ -62,4 +62,4 @@ class TypeInfoBase : public SimpleObject<ITypeInfo> {
     }
 };
 
-} // namespace paginor::frame
+} // namespace paginor::automation

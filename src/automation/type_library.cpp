@@ -3,7 +3,7 @@
 
 #include "platform/core/unicode.h"
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 std::span<const Member> Interface::rows(DISPID dispid) const {
     size_t first = 0;
@@ -59,4 +59,4 @@ const Enumeration* TypeLibrary::find_enum(std::u16string_view wanted) const {
     return nullptr;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // The value types that appear in members and events.
 enum class TypeKind : uint8_t {
@@ -146,4 +146,4 @@ struct TypeLibrary {
 // interfaces with every member and identifier, coclasses.
 std::string dump_idl(const TypeLibrary& lib);
 
-} // namespace paginor::frame
+} // namespace paginor::automation

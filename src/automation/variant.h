@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 // The text of a BSTR; a null BSTR is the empty string.
 inline std::u16string_view bstr_view(BSTR b) {
@@ -109,4 +109,4 @@ static_assert(sizeof(EXCEPINFO) == 64);
 static_assert(sizeof(VARIANT_BOOL) == 2);
 static_assert(sizeof(Variant) == sizeof(VARIANT));
 
-} // namespace paginor::frame
+} // namespace paginor::automation

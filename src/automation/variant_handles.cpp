@@ -4,7 +4,7 @@
 
 #include <new>
 
-namespace paginor::frame {
+namespace paginor::automation {
 
 BSTR make_bstr(std::u16string_view text) {
     BSTR b = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
@@ -25,4 +25,4 @@ Variant Variant::dispatch(IDispatch* object) {
     return out;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::automation

@@ -44,7 +44,7 @@ EIconLocation placed_as(LONG location) {
 
 } // namespace
 
-HoverButton::HoverButton() : Control(frame::ClassId::HoverButton) {
+HoverButton::HoverButton() : Control(library::ClassId::HoverButton) {
     m_lblCaption.SetBackStyle(0);
     for (controls::Line* line : {&m_linT, &m_linL, &m_linBST, &m_linBSB, &m_linRSL, &m_linRSR})
         line->SetVisible(false);
@@ -63,19 +63,20 @@ HoverButton::~HoverButton() {
 // --- Properties, in the type library's order ------------------------------------------
 
 HRESULT HoverButton::get_PromptPicture(IPictureDisp** retval) {
-    return frame::write_out(retval, m_prompt_picture);
+    return automation::write_out(retval, m_prompt_picture);
 }
 
 HRESULT HoverButton::putref_PromptPicture(IPictureDisp* New_PromptPicture) {
     return guarded([&] {
-        m_prompt_picture = frame::Ref<IDispatch>(New_PromptPicture);
+        m_prompt_picture = automation::Ref<IDispatch>(New_PromptPicture);
         m_imgIcon.SetPicture(m_prompt_picture.get());
         RepaintSurface();
     });
 }
 
 HRESULT HoverButton::get_IconLocation(EIconLocation* retval) {
-    return frame::write_out(retval, [&] { return static_cast<EIconLocation>(m_icon_location); });
+    return automation::write_out(retval,
+                                 [&] { return static_cast<EIconLocation>(m_icon_location); });
 }
 
 HRESULT HoverButton::put_IconLocation(EIconLocation New_IconLocation) {
@@ -86,19 +87,19 @@ HRESULT HoverButton::put_IconLocation(EIconLocation New_IconLocation) {
 }
 
 HRESULT HoverButton::get_Caption(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_caption); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_caption); });
 }
 
 HRESULT HoverButton::put_Caption(BSTR New_Caption) {
     return guarded([&] {
-        m_caption = frame::bstr_view(New_Caption);
+        m_caption = automation::bstr_view(New_Caption);
         m_lblCaption.SetCaption(m_caption);
         RepaintSurface();
     });
 }
 
 HRESULT HoverButton::get_BackColor(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_back_color; });
+    return automation::write_out(retval, [&] { return m_back_color; });
 }
 
 HRESULT HoverButton::put_BackColor(OLE_COLOR New_BackColor) {
@@ -110,7 +111,7 @@ HRESULT HoverButton::put_BackColor(OLE_COLOR New_BackColor) {
 }
 
 HRESULT HoverButton::get_ForeColor(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_fore_color; });
+    return automation::write_out(retval, [&] { return m_fore_color; });
 }
 
 HRESULT HoverButton::put_ForeColor(OLE_COLOR New_ForeColor) {
@@ -122,7 +123,7 @@ HRESULT HoverButton::put_ForeColor(OLE_COLOR New_ForeColor) {
 }
 
 HRESULT HoverButton::get_FontBold(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_font_bold); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_font_bold); });
 }
 
 HRESULT HoverButton::put_FontBold(VARIANT_BOOL New_FontBold) {
@@ -134,7 +135,7 @@ HRESULT HoverButton::put_FontBold(VARIANT_BOOL New_FontBold) {
 }
 
 HRESULT HoverButton::get_Enabled(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_enabled); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_enabled); });
 }
 
 HRESULT HoverButton::put_Enabled(VARIANT_BOOL New_Enabled) {
@@ -170,7 +171,7 @@ void HoverButton::UserControl_Initialize() {
 // parts take the values at the next ArrangeButton (the control is shown after loading).
 void HoverButton::UserControl_ReadProperties(const frame::PropertyBag& bag) {
     quietly([&] {
-        m_prompt_picture = frame::Ref<IDispatch>::adopt(bag.read_picture(u"PromptPicture"));
+        m_prompt_picture = automation::Ref<IDispatch>::adopt(bag.read_picture(u"PromptPicture"));
     });
     quietly([&] { m_icon_location = bag.read_int32(u"IconLocation", ILLeft); });
     quietly([&] { m_caption = bag.read_string(u"Caption", u""); });
@@ -366,7 +367,7 @@ void HoverButton::PlaceContent(double sw, double sh) {
 void HoverButton::EnsureTracker() {
     if (m_tracker || !UserMode() || !m_picUC)
         return;
-    m_tracker = frame::Ref<cMouseTrack>::adopt(new cMouseTrack());
+    m_tracker = automation::Ref<cMouseTrack>::adopt(new cMouseTrack());
     m_tracker->SetListener(this);
     HWND surface = m_picUC->hWnd();
     m_tracker->AttachMouseTrackingByHwnd(surface, cMouseTrack::kChooseAutomatically);
@@ -383,7 +384,7 @@ void HoverButton::RepaintSurface() {
         m_picUC->Refresh();
 }
 
-IDispatch* frame::make_HoverButton() {
+IDispatch* library::make_HoverButton() {
     return new HoverButton();
 }
 

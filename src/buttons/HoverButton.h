@@ -76,7 +76,7 @@ class HoverButton final : public frame::Control<_HoverButton>, private MouseTrac
     void ShowFrame(bool on);
     void RepaintSurface();
 
-    frame::Ref<IDispatch> m_prompt_picture{};
+    automation::Ref<IDispatch> m_prompt_picture{};
     LONG m_icon_location{ILLeft}; // any value is kept
     std::u16string m_caption{};
     OLE_COLOR m_back_color{0x8000000F};
@@ -85,7 +85,7 @@ class HoverButton final : public frame::Control<_HoverButton>, private MouseTrac
     bool m_enabled{true};
     bool m_has_focus{false};
     bool m_pressed{false};
-    frame::Ref<cMouseTrack> m_tracker{};
+    automation::Ref<cMouseTrack> m_tracker{};
 
     std::unique_ptr<controls::PictureBox> m_picUC{};
     controls::Image m_imgIcon{};

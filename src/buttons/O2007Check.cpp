@@ -34,7 +34,7 @@ frame::MouseEvent panel_twips(frame::MouseEvent e) {
 
 } // namespace
 
-O2007Check::O2007Check() : Control(frame::ClassId::O2007Check) {
+O2007Check::O2007Check() : Control(library::ClassId::O2007Check) {
     m_ilChecks.SetMaskColor(0x00C0C0C0);
     load_check_glyphs(m_ilChecks);
     m_lblCaption.SetBackStyle(0);
@@ -57,12 +57,12 @@ O2007Check::~O2007Check() {
 // --- Properties, in the type library's order ------------------------------------------
 
 HRESULT O2007Check::get_BackPicture(IPictureDisp** retval) {
-    return frame::write_out(retval, m_back_picture);
+    return automation::write_out(retval, m_back_picture);
 }
 
 HRESULT O2007Check::putref_BackPicture(IPictureDisp* New_BackPicture) {
     return guarded([&] {
-        m_back_picture = frame::Ref<IDispatch>(New_BackPicture);
+        m_back_picture = automation::Ref<IDispatch>(New_BackPicture);
         if (m_picUC)
             m_picUC->SetPicture(m_back_picture.get());
         PropertyChanged(u"BackPicture");
@@ -70,12 +70,12 @@ HRESULT O2007Check::putref_BackPicture(IPictureDisp* New_BackPicture) {
 }
 
 HRESULT O2007Check::get_Caption(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_caption); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_caption); });
 }
 
 HRESULT O2007Check::put_Caption(BSTR New_Caption) {
     return guarded([&] {
-        m_caption = frame::bstr_view(New_Caption);
+        m_caption = automation::bstr_view(New_Caption);
         m_lblCaption.SetCaption(m_caption);
         Repaint();
         PropertyChanged(u"Caption");
@@ -83,7 +83,7 @@ HRESULT O2007Check::put_Caption(BSTR New_Caption) {
 }
 
 HRESULT O2007Check::get_BackColor(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_back_color; });
+    return automation::write_out(retval, [&] { return m_back_color; });
 }
 
 HRESULT O2007Check::put_BackColor(OLE_COLOR New_BackColor) {
@@ -96,7 +96,7 @@ HRESULT O2007Check::put_BackColor(OLE_COLOR New_BackColor) {
 }
 
 HRESULT O2007Check::get_Value(LONG* retval) {
-    return frame::write_out(retval, [&] { return m_value; });
+    return automation::write_out(retval, [&] { return m_value; });
 }
 
 HRESULT O2007Check::put_Value(LONG New_Value) {
@@ -108,7 +108,7 @@ HRESULT O2007Check::put_Value(LONG New_Value) {
 }
 
 HRESULT O2007Check::get_ForeColor(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_fore_color; });
+    return automation::write_out(retval, [&] { return m_fore_color; });
 }
 
 HRESULT O2007Check::put_ForeColor(OLE_COLOR New_ForeColor) {
@@ -121,7 +121,7 @@ HRESULT O2007Check::put_ForeColor(OLE_COLOR New_ForeColor) {
 }
 
 HRESULT O2007Check::get_FontBold(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_font_bold); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_font_bold); });
 }
 
 HRESULT O2007Check::put_FontBold(VARIANT_BOOL New_FontBold) {
@@ -170,7 +170,7 @@ void O2007Check::UserControl_ReadProperties(const frame::PropertyBag& bag) {
         ShowValue();
     });
     quietly([&] {
-        m_back_picture = frame::Ref<IDispatch>::adopt(bag.read_picture(u"BackPicture"));
+        m_back_picture = automation::Ref<IDispatch>::adopt(bag.read_picture(u"BackPicture"));
         if (m_picUC)
             m_picUC->SetPicture(m_back_picture.get());
     });
@@ -265,7 +265,7 @@ void O2007Check::MouseLeave() {
 
 void O2007Check::HoverRoutine() {
     if (!m_tracker && UserMode() && m_picUC) {
-        m_tracker = frame::Ref<cMouseTrack>::adopt(new cMouseTrack());
+        m_tracker = automation::Ref<cMouseTrack>::adopt(new cMouseTrack());
         m_tracker->SetListener(this);
         HWND panel = m_picUC->hWnd();
         m_tracker->AttachMouseTrackingByHwnd(panel, cMouseTrack::kChooseAutomatically);
@@ -305,7 +305,7 @@ void O2007Check::Repaint() {
         m_picUC->Refresh();
 }
 
-IDispatch* frame::make_O2007Check() {
+IDispatch* library::make_O2007Check() {
     return new O2007Check();
 }
 

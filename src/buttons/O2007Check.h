@@ -73,8 +73,8 @@ class O2007Check final : public frame::Control<_O2007Check>, private MouseTrackL
     OLE_COLOR m_fore_color{0x80000012};
     OLE_COLOR m_back_color{0x80000005};
     std::u16string m_caption{};
-    frame::Ref<IDispatch> m_back_picture{};
-    frame::Ref<cMouseTrack> m_tracker{};
+    automation::Ref<IDispatch> m_back_picture{};
+    automation::Ref<cMouseTrack> m_tracker{};
 
     std::unique_ptr<controls::PictureBox> m_picUC{};
     controls::Image m_image1{};

@@ -77,14 +77,15 @@ uint32_t colour_of(char key) {
     return 0xFF000000u;
 }
 
-frame::Ref<IDispatch> picture_of(const std::string_view* rows) {
+automation::Ref<IDispatch> picture_of(const std::string_view* rows) {
     platform::Image image;
     image.width = image.height = kGlyphSize;
     image.format = platform::ImageFormat::Png;
     for (int y = 0; y < kGlyphSize; ++y)
         for (char key : rows[y])
             image.pixels.push_back(colour_of(key));
-    return frame::Ref<IDispatch>::adopt(frame::StdPicture::from_bytes(platform::encode_png(image)));
+    return automation::Ref<IDispatch>::adopt(
+        frame::StdPicture::from_bytes(platform::encode_png(image)));
 }
 
 } // namespace

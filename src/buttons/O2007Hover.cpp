@@ -18,7 +18,7 @@ VARIANT_BOOL as_variant_bool(bool on) {
 
 } // namespace
 
-O2007Hover::O2007Hover() : Control(frame::ClassId::O2007Hover) {
+O2007Hover::O2007Hover() : Control(library::ClassId::O2007Hover) {
     add_windowless(&m_image1);
     m_image1.on_click = [this] { Image1_Click(); };
     m_image1.on_mouse_move = [this](const frame::MouseEvent& e) { Image1_MouseMove(e); };
@@ -31,23 +31,23 @@ O2007Hover::~O2007Hover() {
 // --- Properties, in the type library's order ------------------------------------------
 
 HRESULT O2007Hover::get_HoverImage(IPictureDisp** retval) {
-    return frame::write_out(retval, m_hover);
+    return automation::write_out(retval, m_hover);
 }
 
 HRESULT O2007Hover::putref_HoverImage(IPictureDisp* New_HoverImage) {
     return guarded([&] {
-        m_hover = frame::Ref<IDispatch>(New_HoverImage);
+        m_hover = automation::Ref<IDispatch>(New_HoverImage);
         PropertyChanged(u"HoverImage");
     });
 }
 
 HRESULT O2007Hover::get_NormalImage(IPictureDisp** retval) {
-    return frame::write_out(retval, m_normal);
+    return automation::write_out(retval, m_normal);
 }
 
 HRESULT O2007Hover::putref_NormalImage(IPictureDisp* New_NormalImage) {
     return guarded([&] {
-        m_normal = frame::Ref<IDispatch>(New_NormalImage);
+        m_normal = automation::Ref<IDispatch>(New_NormalImage);
         m_image1.SetPicture(m_normal.get());
         refresh();
         PropertyChanged(u"NormalImage");
@@ -55,18 +55,18 @@ HRESULT O2007Hover::putref_NormalImage(IPictureDisp* New_NormalImage) {
 }
 
 HRESULT O2007Hover::get_InactiveImage(IPictureDisp** retval) {
-    return frame::write_out(retval, m_inactive);
+    return automation::write_out(retval, m_inactive);
 }
 
 HRESULT O2007Hover::putref_InactiveImage(IPictureDisp* New_InactiveImage) {
     return guarded([&] {
-        m_inactive = frame::Ref<IDispatch>(New_InactiveImage);
+        m_inactive = automation::Ref<IDispatch>(New_InactiveImage);
         PropertyChanged(u"InactiveImage");
     });
 }
 
 HRESULT O2007Hover::get_BackColor(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return BackColor(); });
+    return automation::write_out(retval, [&] { return BackColor(); });
 }
 
 HRESULT O2007Hover::put_BackColor(OLE_COLOR New_BackColor) {
@@ -77,7 +77,7 @@ HRESULT O2007Hover::put_BackColor(OLE_COLOR New_BackColor) {
 }
 
 HRESULT O2007Hover::get_Enabled(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_enabled); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_enabled); });
 }
 
 HRESULT O2007Hover::put_Enabled(VARIANT_BOOL New_Enabled) {
@@ -89,19 +89,19 @@ HRESULT O2007Hover::put_Enabled(VARIANT_BOOL New_Enabled) {
 }
 
 HRESULT O2007Hover::get_HoverText(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_hover_text); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_hover_text); });
 }
 
 HRESULT O2007Hover::put_HoverText(BSTR New_HoverText) {
-    return guarded([&] { m_hover_text = frame::bstr_view(New_HoverText); });
+    return guarded([&] { m_hover_text = automation::bstr_view(New_HoverText); });
 }
 
 HRESULT O2007Hover::get_hwnd(LONG* retval) {
-    return frame::write_out(retval, [&] { return static_cast<LONG>(hwnd()); });
+    return automation::write_out(retval, [&] { return static_cast<LONG>(hwnd()); });
 }
 
 HRESULT O2007Hover::get_HoverInactive(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_hover_inactive); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_hover_inactive); });
 }
 
 HRESULT O2007Hover::put_HoverInactive(VARIANT_BOOL New_HoverInactive) {
@@ -139,11 +139,13 @@ void O2007Hover::UserControl_Initialize() {
 void O2007Hover::UserControl_ReadProperties(const frame::PropertyBag& bag) {
     // Every key on its own: a damaged entry keeps what the control had.
     quietly([&] {
-        m_normal = frame::Ref<IDispatch>::adopt(bag.read_picture(u"NormalImage"));
+        m_normal = automation::Ref<IDispatch>::adopt(bag.read_picture(u"NormalImage"));
         m_image1.SetPicture(m_normal.get());
     });
-    quietly([&] { m_hover = frame::Ref<IDispatch>::adopt(bag.read_picture(u"HoverImage")); });
-    quietly([&] { m_inactive = frame::Ref<IDispatch>::adopt(bag.read_picture(u"InactiveImage")); });
+    quietly([&] { m_hover = automation::Ref<IDispatch>::adopt(bag.read_picture(u"HoverImage")); });
+    quietly([&] {
+        m_inactive = automation::Ref<IDispatch>::adopt(bag.read_picture(u"InactiveImage"));
+    });
     quietly([&] { SetBackColor(bag.read_colour(u"BackColor", kButtonFace)); });
     quietly([&] { m_enabled = bag.read_boolean(u"Enabled", true); });
     quietly([&] { m_hover_text = bag.read_string(u"HoverText", u""); });
@@ -220,7 +222,7 @@ void O2007Hover::MouseLeave() {
 
 void O2007Hover::HoverRoutine() {
     if (!m_tracker && UserMode() && hwnd()) {
-        m_tracker = frame::Ref<cMouseTrack>::adopt(new cMouseTrack());
+        m_tracker = automation::Ref<cMouseTrack>::adopt(new cMouseTrack());
         m_tracker->SetListener(this);
         HWND own = hwnd();
         m_tracker->AttachMouseTrackingByHwnd(own, cMouseTrack::kChooseAutomatically);
@@ -266,7 +268,7 @@ void O2007Hover::RaiseMouse(DISPID id, frame::MouseEvent e) {
     fire(id, args);
 }
 
-IDispatch* frame::make_O2007Hover() {
+IDispatch* library::make_O2007Hover() {
     return new O2007Hover();
 }
 

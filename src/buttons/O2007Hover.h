@@ -70,14 +70,14 @@ class O2007Hover final : public frame::Control<_O2007Hover>, private MouseTrackL
     void ShowLook(IDispatch* picture, bool with_tip);
     void RaiseMouse(DISPID id, frame::MouseEvent e);
 
-    frame::Ref<IDispatch> m_normal{};
-    frame::Ref<IDispatch> m_inactive{};
-    frame::Ref<IDispatch> m_hover{};
+    automation::Ref<IDispatch> m_normal{};
+    automation::Ref<IDispatch> m_inactive{};
+    automation::Ref<IDispatch> m_hover{};
     bool m_enabled{true};
     std::u16string m_hover_text{};
     bool m_hover_inactive{true};
     bool m_button_active{true};
-    frame::Ref<cMouseTrack> m_tracker{};
+    automation::Ref<cMouseTrack> m_tracker{};
     controls::Image m_image1{};
     std::unique_ptr<controls::ToolTip> m_tip{};
 };

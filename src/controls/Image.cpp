@@ -7,7 +7,7 @@
 namespace paginor::controls {
 
 void Image::SetPicture(IDispatch* picture) {
-    m_picture = frame::Ref<IDispatch>(picture);
+    m_picture = automation::Ref<IDispatch>(picture);
     if (const frame::StdPicture* p = frame::StdPicture::from(m_picture.get()); p && !m_stretch) {
         m_width = p->width_px();
         m_height = p->height_px();

@@ -50,7 +50,7 @@ class Image final : public frame::Windowless {
     void paint(HDC hdc) override;
 
   private:
-    frame::Ref<IDispatch> m_picture{};
+    automation::Ref<IDispatch> m_picture{};
     bool m_stretch{false};
     bool m_visible{true};
     int m_left{0};

@@ -14,7 +14,7 @@ namespace {
 constexpr std::u16string_view kSource = u"PaginorV2CTL.ImageList";
 
 // A copy of the picture whose pixels of colour (0x00BBGGRR) are fully transparent.
-frame::Ref<IDispatch> masked_copy(const frame::StdPicture& picture, pf::COLORREF colour) {
+automation::Ref<IDispatch> masked_copy(const frame::StdPicture& picture, pf::COLORREF colour) {
     pf::Image image = picture.image();
     const uint32_t rgb = ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
     for (uint32_t& p : image.pixels) {
@@ -23,7 +23,7 @@ frame::Ref<IDispatch> masked_copy(const frame::StdPicture& picture, pf::COLORREF
             image.has_alpha = true;
         }
     }
-    return frame::Ref<IDispatch>::adopt(frame::StdPicture::from_bytes(pf::encode_png(image)));
+    return automation::Ref<IDispatch>::adopt(frame::StdPicture::from_bytes(pf::encode_png(image)));
 }
 
 } // namespace
@@ -48,12 +48,12 @@ void ImageList::Add(std::u16string key, IDispatch* picture) {
         raise_standard(std_error::InvalidPicture, std::u16string(kSource));
     for (Entry& e : m_entries) {
         if (e.key == key) {
-            e.picture = frame::Ref<IDispatch>(picture);
+            e.picture = automation::Ref<IDispatch>(picture);
             mask(e);
             return;
         }
     }
-    m_entries.push_back({std::move(key), frame::Ref<IDispatch>(picture), {}});
+    m_entries.push_back({std::move(key), automation::Ref<IDispatch>(picture), {}});
     mask(m_entries.back());
 }
 

@@ -40,8 +40,8 @@ class ImageList final {
   private:
     struct Entry {
         std::u16string key;
-        frame::Ref<IDispatch> picture;
-        frame::Ref<IDispatch> masked; // null while no mask applies
+        automation::Ref<IDispatch> picture;
+        automation::Ref<IDispatch> masked; // null while no mask applies
     };
     void mask(Entry& entry) const;
 

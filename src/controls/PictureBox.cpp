@@ -49,7 +49,7 @@ PictureBox::~PictureBox() {
 }
 
 void PictureBox::SetPicture(IDispatch* picture) {
-    m_picture = frame::Ref<IDispatch>(picture);
+    m_picture = automation::Ref<IDispatch>(picture);
     fit_picture();
     Refresh();
 }

@@ -120,7 +120,7 @@ class PictureBox final : private frame::WindowlessChildren::Surface {
     void surface_dbl_click() override;
 
     HWND m_hwnd{0};
-    frame::Ref<IDispatch> m_picture{};
+    automation::Ref<IDispatch> m_picture{};
     bool m_auto_size{false};
     OLE_COLOR m_back_color{0x8000000F};
     SHORT m_border_style{0};

@@ -16,7 +16,7 @@ VARIANT_BOOL as_variant_bool(bool on) {
 
 } // namespace
 
-GradientButton::GradientButton() : Control(frame::ClassId::GradientButton) {
+GradientButton::GradientButton() : Control(library::ClassId::GradientButton) {
     m_tmrMouse.SetEnabled(false);
     m_tmrMouse.SetInterval(20);
     m_tmrMouseDown.SetEnabled(false);
@@ -39,7 +39,7 @@ HRESULT GradientButton::Change(std::u16string_view key, Set&& set, bool repaint)
 // --- Properties, in the type library's order ------------------------------------------
 
 HRESULT GradientButton::get_Value(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_value); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_value); });
 }
 
 HRESULT GradientButton::put_Value(VARIANT_BOOL New_Value) {
@@ -47,7 +47,7 @@ HRESULT GradientButton::put_Value(VARIANT_BOOL New_Value) {
 }
 
 HRESULT GradientButton::get_Mode(eMode* retval) {
-    return frame::write_out(retval, [&] { return m_mode; });
+    return automation::write_out(retval, [&] { return m_mode; });
 }
 
 HRESULT GradientButton::put_Mode(eMode New_Mode) {
@@ -55,15 +55,15 @@ HRESULT GradientButton::put_Mode(eMode New_Mode) {
 }
 
 HRESULT GradientButton::get_Caption(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_caption); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_caption); });
 }
 
 HRESULT GradientButton::put_Caption(BSTR New_Caption) {
-    return Change(u"Caption", [&] { SetCaptionText(frame::bstr_view(New_Caption)); });
+    return Change(u"Caption", [&] { SetCaptionText(automation::bstr_view(New_Caption)); });
 }
 
 HRESULT GradientButton::get_ForeColor2(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_fore_color2; });
+    return automation::write_out(retval, [&] { return m_fore_color2; });
 }
 
 HRESULT GradientButton::put_ForeColor2(OLE_COLOR New_ForeColor2) {
@@ -71,7 +71,7 @@ HRESULT GradientButton::put_ForeColor2(OLE_COLOR New_ForeColor2) {
 }
 
 HRESULT GradientButton::get_FontEffect(eFontEffect* retval) {
-    return frame::write_out(retval, [&] { return m_font_effect; });
+    return automation::write_out(retval, [&] { return m_font_effect; });
 }
 
 HRESULT GradientButton::put_FontEffect(eFontEffect New_FontEffect) {
@@ -79,7 +79,7 @@ HRESULT GradientButton::put_FontEffect(eFontEffect New_FontEffect) {
 }
 
 HRESULT GradientButton::get_BevelWidth(SHORT* retval) {
-    return frame::write_out(retval, [&] { return m_bevel_width; });
+    return automation::write_out(retval, [&] { return m_bevel_width; });
 }
 
 HRESULT GradientButton::put_BevelWidth(SHORT New_BevelWidth) {
@@ -87,7 +87,7 @@ HRESULT GradientButton::put_BevelWidth(SHORT New_BevelWidth) {
 }
 
 HRESULT GradientButton::get_BorderWidth(SHORT* retval) {
-    return frame::write_out(retval, [&] { return m_border_width; });
+    return automation::write_out(retval, [&] { return m_border_width; });
 }
 
 HRESULT GradientButton::put_BorderWidth(SHORT New_BorderWidth) {
@@ -95,7 +95,7 @@ HRESULT GradientButton::put_BorderWidth(SHORT New_BorderWidth) {
 }
 
 HRESULT GradientButton::get_HoverColor2(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_hover_color2; });
+    return automation::write_out(retval, [&] { return m_hover_color2; });
 }
 
 HRESULT GradientButton::put_HoverColor2(OLE_COLOR New_HoverColor2) {
@@ -103,7 +103,7 @@ HRESULT GradientButton::put_HoverColor2(OLE_COLOR New_HoverColor2) {
 }
 
 HRESULT GradientButton::get_HoverColor1(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_hover_color1; });
+    return automation::write_out(retval, [&] { return m_hover_color1; });
 }
 
 HRESULT GradientButton::put_HoverColor1(OLE_COLOR New_HoverColor1) {
@@ -111,7 +111,7 @@ HRESULT GradientButton::put_HoverColor1(OLE_COLOR New_HoverColor1) {
 }
 
 HRESULT GradientButton::get_DownColor2(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_down_color2; });
+    return automation::write_out(retval, [&] { return m_down_color2; });
 }
 
 HRESULT GradientButton::put_DownColor2(OLE_COLOR New_DownColor2) {
@@ -119,7 +119,7 @@ HRESULT GradientButton::put_DownColor2(OLE_COLOR New_DownColor2) {
 }
 
 HRESULT GradientButton::get_DownColor1(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_down_color1; });
+    return automation::write_out(retval, [&] { return m_down_color1; });
 }
 
 HRESULT GradientButton::put_DownColor1(OLE_COLOR New_DownColor1) {
@@ -127,7 +127,7 @@ HRESULT GradientButton::put_DownColor1(OLE_COLOR New_DownColor1) {
 }
 
 HRESULT GradientButton::get_Color2(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_color2; });
+    return automation::write_out(retval, [&] { return m_color2; });
 }
 
 HRESULT GradientButton::put_Color2(OLE_COLOR New_Color2) {
@@ -135,7 +135,7 @@ HRESULT GradientButton::put_Color2(OLE_COLOR New_Color2) {
 }
 
 HRESULT GradientButton::get_Color1(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_color1; });
+    return automation::write_out(retval, [&] { return m_color1; });
 }
 
 HRESULT GradientButton::put_Color1(OLE_COLOR New_Color1) {
@@ -143,7 +143,7 @@ HRESULT GradientButton::put_Color1(OLE_COLOR New_Color1) {
 }
 
 HRESULT GradientButton::get_Picture(IPictureDisp** retval) {
-    return frame::write_out(retval, [&] {
+    return automation::write_out(retval, [&] {
         IDispatch* picture = m_picButton.Picture();
         if (picture)
             picture->AddRef();
@@ -178,7 +178,7 @@ HRESULT GradientButton::put_RepeatInterval(SHORT New_RepeatInterval) {
 }
 
 HRESULT GradientButton::get_Enabled(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_enabled); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_enabled); });
 }
 
 HRESULT GradientButton::put_Enabled(VARIANT_BOOL New_Enabled) {
@@ -193,7 +193,7 @@ HRESULT GradientButton::put_Enabled(VARIANT_BOOL New_Enabled) {
 }
 
 HRESULT GradientButton::get_ForeColor(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return surface().ForeColor(); });
+    return automation::write_out(retval, [&] { return surface().ForeColor(); });
 }
 
 HRESULT GradientButton::put_ForeColor(OLE_COLOR New_ForeColor) {
@@ -201,7 +201,7 @@ HRESULT GradientButton::put_ForeColor(OLE_COLOR New_ForeColor) {
 }
 
 HRESULT GradientButton::get_BackColor(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_back_color; });
+    return automation::write_out(retval, [&] { return m_back_color; });
 }
 
 HRESULT GradientButton::put_BackColor(OLE_COLOR New_BackColor) {
@@ -209,7 +209,7 @@ HRESULT GradientButton::put_BackColor(OLE_COLOR New_BackColor) {
 }
 
 HRESULT GradientButton::get_BevelColor(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_bevel_color; });
+    return automation::write_out(retval, [&] { return m_bevel_color; });
 }
 
 HRESULT GradientButton::put_BevelColor(OLE_COLOR New_BevelColor) {
@@ -217,7 +217,7 @@ HRESULT GradientButton::put_BevelColor(OLE_COLOR New_BevelColor) {
 }
 
 HRESULT GradientButton::get_BorderColor(OLE_COLOR* retval) {
-    return frame::write_out(retval, [&] { return m_border_color; });
+    return automation::write_out(retval, [&] { return m_border_color; });
 }
 
 HRESULT GradientButton::put_BorderColor(OLE_COLOR New_BorderColor) {
@@ -288,7 +288,7 @@ bool GradientButton::Pressed() const {
     return m_pressed || (m_mode == CheckBox && m_value);
 }
 
-IDispatch* frame::make_GradientButton() {
+IDispatch* library::make_GradientButton() {
     return new GradientButton();
 }
 

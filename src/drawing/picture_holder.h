@@ -19,7 +19,7 @@ class PictureHolder {
     IDispatch* Picture() const { return m_picture.get(); }
     // Holds a counted reference until replaced; null empties the holder.
     void SetPicture(IDispatch* picture) {
-        m_picture = frame::Ref<IDispatch>(picture);
+        m_picture = automation::Ref<IDispatch>(picture);
         ++m_version;
     }
     // Grows with every picture set, so a look painted with one is never taken for another.
@@ -49,7 +49,7 @@ class PictureHolder {
     };
 
   private:
-    frame::Ref<IDispatch> m_picture{};
+    automation::Ref<IDispatch> m_picture{};
     uint64_t m_version{0};
 };
 

@@ -16,24 +16,26 @@
 
 namespace paginor::frame {
 
-template <class I> class Control : public NotBuilt<I, Automation<I>>, public UserControl {
+template <class I>
+class Control : public library::NotBuilt<I, automation::Automation<I>>, public UserControl {
   public:
     HRESULT QueryInterface(REFIID riid, void** ppv) override {
         if (ppv && answer_self(riid, ppv))
             return S_OK;
-        return Automation<I>::QueryInterface(riid, ppv);
+        return automation::Automation<I>::QueryInterface(riid, ppv);
     }
     IUnknown* control_unknown() override { return static_cast<I*>(this); }
-    const Class& control_class() const override { return this->class_info(); }
+    const automation::Class& control_class() const override { return this->class_info(); }
 
   protected:
-    explicit Control(ClassId id) : NotBuilt<I, Automation<I>>(class_entry(id)) {}
+    explicit Control(library::ClassId id)
+        : library::NotBuilt<I, automation::Automation<I>>(library::class_entry(id)) {}
 
   private:
-    SinkPoint* second_point() override { return &m_notify; }
+    automation::SinkPoint* second_point() override { return &m_notify; }
     void property_changed(DISPID member) override { m_notify.changed(member); }
 
-    PropertyNotifyPoint m_notify{*this}; // lets its sinks go when the control goes
+    automation::PropertyNotifyPoint m_notify{*this}; // lets its sinks go when the control goes
 };
 
 } // namespace paginor::frame

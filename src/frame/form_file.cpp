@@ -85,7 +85,7 @@ void write_value(std::string& out, int level, const BagEntry& e) {
     }
     case BagKind::Picture: {
         out += "Picture {\n";
-        const std::string b64 = base64_encode(v.bytes);
+        const std::string b64 = platform::base64_encode(v.bytes);
         for (size_t i = 0; i < b64.size(); i += kWrap)
             out += indent(level + 1) + b64.substr(i, kWrap) + "\n";
         out += indent(level) + "}\n";
@@ -450,7 +450,7 @@ void Reader::picture_line(std::string_view line) {
         m_picture_text += line;
         return;
     }
-    auto bytes = base64_decode(m_picture_text);
+    auto bytes = platform::base64_decode(m_picture_text);
     if (!bytes) {
         fail(m_picture_key, u"damaged picture stream (not base64)");
         return;

@@ -9,6 +9,13 @@
 
 namespace paginor::frame {
 
+using automation::Class;
+using automation::ClassKind;
+using automation::NamedDispatch;
+using library::class_entry;
+using library::ClassId;
+using library::create_through_factory;
+
 namespace {
 
 constexpr std::u16string_view kSource = u"PaginorV2CTL.UserControl";

@@ -46,8 +46,8 @@ class NestedControl final : private ControlSite {
     // new control (site, init-properties, show, move) inside the container. Throws
     // RuntimeError 429 when the class cannot be created, 5 when it is not a control or
     // the container has no window; whatever the child's lifecycle raises passes through.
-    NestedControl(UserControl& container, ClassId id, double left, double top, double width,
-                  double height, ChildEventHandler on_event);
+    NestedControl(UserControl& container, library::ClassId id, double left, double top,
+                  double width, double height, ChildEventHandler on_event);
     // Terminates the child, disconnects its events and releases it.
     ~NestedControl();
     NestedControl(const NestedControl&) = delete;
@@ -86,7 +86,7 @@ class NestedControl final : private ControlSite {
     void on_property_changed(IUnknown*, DISPID) override {}
     IDispatch* parent_object() override;
     FontDescription ambient_font() override;
-    void connect(const Class& c);
+    void connect(const automation::Class& c);
     void release();
 
     UserControl& m_container;

@@ -16,6 +16,18 @@
 
 namespace paginor::frame {
 
+using automation::bstr_view;
+using automation::ConnectionPointEnumerator;
+using automation::Currency;
+using automation::DispatchName;
+using automation::exception_from;
+using automation::make_bstr;
+using automation::NamedDispatch;
+using automation::numeric_arg;
+using automation::object_created;
+using automation::object_destroyed;
+using automation::write_out;
+
 namespace {
 
 const IID IID_StdFontSelf = {

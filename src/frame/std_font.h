@@ -45,7 +45,7 @@ class FontChangeListener {
     ~FontChangeListener() = default;
 };
 
-class StdFont final : public NamedDispatch, public IConnectionPointContainer {
+class StdFont final : public automation::NamedDispatch, public IConnectionPointContainer {
   public:
     // A new font holding one reference.
     static StdFont* create(FontDescription description = {});
@@ -73,8 +73,8 @@ class StdFont final : public NamedDispatch, public IConnectionPointContainer {
     // IUnknown, shared by both interfaces: IDispatch, IConnectionPointContainer and the
     // library's private identifier answer; E_NOINTERFACE for others.
     HRESULT QueryInterface(REFIID riid, void** ppv) override;
-    ULONG AddRef() override { return NamedDispatch::AddRef(); }
-    ULONG Release() override { return NamedDispatch::Release(); }
+    ULONG AddRef() override { return automation::NamedDispatch::AddRef(); }
+    ULONG Release() override { return automation::NamedDispatch::Release(); }
     // An enumerator of the one point (property notification); E_POINTER for a null out
     // pointer.
     HRESULT EnumConnectionPoints(IEnumConnectionPoints** ppEnum) override;
@@ -97,7 +97,7 @@ class StdFont final : public NamedDispatch, public IConnectionPointContainer {
 
     FontDescription m_font;
     std::vector<FontChangeListener*> m_listeners{};
-    PropertyNotifyPoint m_notify{*this};
+    automation::PropertyNotifyPoint m_notify{*this};
 };
 
 } // namespace paginor::frame

@@ -15,6 +15,13 @@
 
 namespace paginor::frame {
 
+using automation::Currency;
+using automation::DispatchName;
+using automation::NamedDispatch;
+using automation::numeric_arg;
+using automation::object_created;
+using automation::object_destroyed;
+
 using platform::COLORREF;
 using platform::RGB;
 

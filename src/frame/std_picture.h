@@ -27,7 +27,7 @@ constexpr SHORT PICTYPE_NONE = 0;
 constexpr SHORT PICTYPE_BITMAP = 1;
 constexpr SHORT PICTYPE_ICON = 3;
 
-class StdPicture final : public NamedDispatch {
+class StdPicture final : public automation::NamedDispatch {
   public:
     // A new picture holding one reference. bytes are the encoded file the picture came
     // from; they are what a property bag stores. Throws RuntimeError 481 for bytes that

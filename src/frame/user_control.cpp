@@ -17,6 +17,9 @@
 
 namespace paginor::frame {
 
+using automation::Member;
+using library::ClassId;
+
 namespace pf = platform;
 
 namespace {

@@ -160,7 +160,7 @@ class UserControl : private WindowlessChildren::Surface {
     DrawingSurface& surface();
 
     virtual IUnknown* control_unknown() = 0;
-    virtual const Class& control_class() const = 0;
+    virtual const automation::Class& control_class() const = 0;
 
   protected:
     UserControl();
@@ -176,8 +176,8 @@ class UserControl : private WindowlessChildren::Surface {
     // control owns it until it terminates (children go last added first, after
     // UserControl_Terminate). Throws as NestedControl's constructor, and RuntimeError 5
     // before site().
-    NestedControl& add_control(ClassId id, double left, double top, double width, double height,
-                               std::function<void(DISPID, EventArgs&)> on_event);
+    NestedControl& add_control(library::ClassId id, double left, double top, double width,
+                               double height, std::function<void(DISPID, EventArgs&)> on_event);
     // The control sizes itself in twips (a negative length keeps that side), raising
     // Resize when the size changes. Set while the control is being made (Initialize,
     // InitProperties, ReadProperties, Show), the size outlasts the host's first placement

@@ -17,12 +17,12 @@ constexpr std::u16string_view kSource = u"PaginorV2CTL.Host";
 bool on_ui_thread();
 
 // Runs body at the boundary on the user-interface thread: RPC_E_WRONG_THREAD (with error
-// info) on any other, otherwise as frame::guarded does.
+// info) on any other, otherwise as automation::guarded does.
 template <class F> HRESULT call(F&& body) noexcept {
     if (!on_ui_thread())
-        return frame::report(RPC_E_WRONG_THREAD, kSource,
-                             u"The window system belongs to another thread");
-    return frame::guarded(kSource, std::forward<F>(body));
+        return automation::report(RPC_E_WRONG_THREAD, kSource,
+                                  u"The window system belongs to another thread");
+    return automation::guarded(kSource, std::forward<F>(body));
 }
 
 // Throws RuntimeError hr with error info's description.

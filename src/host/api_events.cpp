@@ -68,7 +68,7 @@ EventInterface event_interface(IUnknown& source) {
     return out;
 }
 
-class HandlerSink final : public frame::SimpleObject<IDispatch> {
+class HandlerSink final : public automation::SimpleObject<IDispatch> {
   public:
     HandlerSink(EventInterface events, PaginorEventHandler handler, void* context)
         : m_events(std::move(events)), m_handler(handler), m_context(context) {}

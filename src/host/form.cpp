@@ -36,17 +36,17 @@ constexpr std::u16string_view kPrefix = u"PaginorV2CTL.";
 
 // A class of this library through its own class factory; any other ProgID through the
 // registry, the way a host creates an object it knows only by name.
-frame::Ref<IDispatch> create(std::u16string_view progid) {
-    const frame::Class* c = nullptr;
+automation::Ref<IDispatch> create(std::u16string_view progid) {
+    const automation::Class* c = nullptr;
     if (progid.size() > kPrefix.size() &&
         equals_ignore_case(progid.substr(0, kPrefix.size()), kPrefix))
-        c = frame::type_library().find_class(progid.substr(kPrefix.size()));
-    if (c && c->kind != frame::ClassKind::Control)
+        c = library::type_library().find_class(progid.substr(kPrefix.size()));
+    if (c && c->kind != automation::ClassKind::Control)
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
                        std::u16string(progid) + u" is not a control");
     if (c)
-        return frame::create_through_factory(*c, kSource);
-    frame::Ref<IDispatch> object;
+        return library::create_through_factory(*c, kSource);
+    automation::Ref<IDispatch> object;
     const std::u16string text(progid);
     if (FAILED(PaginorCreateObject(text.c_str(), IID_IDispatch, object.put_void())))
         cannot_create(progid);
@@ -82,14 +82,14 @@ Form::Form(std::u16string name, double width, double height, OLE_COLOR back_colo
     desc.proc = &Form::form_proc;
     desc.userdata = reinterpret_cast<pf::LONG_PTR>(this);
     m_hwnd = pf::CreateWindow(desc);
-    m_object = frame::Ref<FormObject>::adopt(FormObject::create(*this));
+    m_object = automation::Ref<FormObject>::adopt(FormObject::create(*this));
 }
 
 Form::~Form() {
     // A control walking Parent.Controls while it terminates sees only the live ones.
     while (!m_entries.empty()) {
         m_entries.back().control->terminate();
-        frame::Ref<IDispatch> object = std::move(m_entries.back().object);
+        automation::Ref<IDispatch> object = std::move(m_entries.back().object);
         m_entries.pop_back();
         object.reset();
     }
@@ -131,12 +131,12 @@ IDispatch* Form::add(std::u16string_view progid, std::u16string_view name, doubl
                            u"No container named '" + std::u16string(container) + u"'");
         parent = frame::UserControl::from(holder)->hwnd();
     }
-    frame::Ref<IDispatch> object = create(progid);
+    automation::Ref<IDispatch> object = create(progid);
     frame::UserControl* uc = frame::UserControl::from(object.get());
     if (!uc)
         raise_standard(std_error::InvalidProcedureCall, std::u16string(kSource),
                        std::u16string(progid) + u" is not a control");
-    const frame::Class& c = uc->control_class();
+    const automation::Class& c = uc->control_class();
     IDispatch* const added = object.get();
     m_sites.push_back(std::make_unique<Site>(*this, parent));
     m_entries.push_back({std::u16string(name), c.progid(), std::u16string(c.name),
@@ -176,7 +176,7 @@ bool Form::dialog_key(HWND focus, SHORT key) {
     if (!name || name->empty())
         return false;
     // Held for the call: the button's Click may close the form.
-    const frame::Ref<IDispatch> object(control(*name));
+    const automation::Ref<IDispatch> object(control(*name));
     frame::UserControl* const button = frame::UserControl::from(object.get());
     if (!button || button->hwnd() == focus || !pf::IsWindowEnabled(button->hwnd()))
         return false;

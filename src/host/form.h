@@ -107,7 +107,7 @@ class Form final : public FormView {
     bool m_user_mode;
     frame::FontDescription m_ambient_font{};
     HWND m_hwnd{0};
-    frame::Ref<FormObject> m_object{};
+    automation::Ref<FormObject> m_object{};
     std::vector<Entry> m_entries{};
     std::vector<std::unique_ptr<Site>> m_sites{};
     std::vector<Change> m_changes{};

@@ -31,14 +31,15 @@ constexpr DISPID kItem = 0; // the collection's default member
 constexpr DISPID kCount = 1;
 
 constexpr std::array kFormNames{
-    frame::DispatchName{u"Name", kName}, frame::DispatchName{u"BackColor", kBackColor},
-    frame::DispatchName{u"hwnd", kHwnd}, frame::DispatchName{u"Controls", kControls}};
-constexpr std::array kControlsNames{frame::DispatchName{u"Item", kItem},
-                                    frame::DispatchName{u"Count", kCount},
-                                    frame::DispatchName{u"_NewEnum", DISPID_NEWENUM}};
-constexpr std::array kExtenderNames{
-    frame::DispatchName{u"Name", kName}, frame::DispatchName{u"TypeName", kTypeName},
-    frame::DispatchName{u"Container", kContainer}, frame::DispatchName{u"Object", kObject}};
+    automation::DispatchName{u"Name", kName}, automation::DispatchName{u"BackColor", kBackColor},
+    automation::DispatchName{u"hwnd", kHwnd}, automation::DispatchName{u"Controls", kControls}};
+constexpr std::array kControlsNames{automation::DispatchName{u"Item", kItem},
+                                    automation::DispatchName{u"Count", kCount},
+                                    automation::DispatchName{u"_NewEnum", DISPID_NEWENUM}};
+constexpr std::array kExtenderNames{automation::DispatchName{u"Name", kName},
+                                    automation::DispatchName{u"TypeName", kTypeName},
+                                    automation::DispatchName{u"Container", kContainer},
+                                    automation::DispatchName{u"Object", kObject}};
 
 using Reader = std::function<void(const FormView&, VARIANT& out)>;
 
@@ -51,16 +52,16 @@ HRESULT read(const FormView* form, WORD flags, DISPPARAMS* params, UINT wanted, 
     if (!(flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)))
         return DISP_E_MEMBERNOTFOUND;
     if (!form)
-        return frame::report(E_UNEXPECTED, kSource, u"The form that held this object is gone");
+        return automation::report(E_UNEXPECTED, kSource, u"The form that held this object is gone");
     const UINT given = params ? params->cArgs : 0;
     if (params && params->cNamedArgs)
         return DISP_E_NONAMEDARGS;
     if (given != wanted)
         return DISP_E_BADPARAMCOUNT;
-    frame::Variant value;
-    const HRESULT hr = frame::guarded(kSource, [&] { reader(*form, *value.get()); });
+    automation::Variant value;
+    const HRESULT hr = automation::guarded(kSource, [&] { reader(*form, *value.get()); });
     if (FAILED(hr))
-        return frame::as_exception(hr, excep);
+        return automation::as_exception(hr, excep);
     if (result)
         *result = value.release();
     return S_OK;
@@ -68,7 +69,7 @@ HRESULT read(const FormView* form, WORD flags, DISPPARAMS* params, UINT wanted, 
 
 void put_string(VARIANT& out, std::u16string_view text) {
     out.vt = VT_BSTR;
-    out.bstrVal = frame::make_bstr(text);
+    out.bstrVal = automation::make_bstr(text);
 }
 
 void put_long(VARIANT& out, LONG value) {
@@ -79,19 +80,19 @@ void put_long(VARIANT& out, LONG value) {
 // Hands out a counted reference.
 void put_object(VARIANT& out, IDispatch* object) {
     out.vt = VT_DISPATCH;
-    out.pdispVal = frame::Ref<IDispatch>(object).detach();
+    out.pdispVal = automation::Ref<IDispatch>(object).detach();
 }
 
 // What the collections and extenders share: a counted hold on the form's object, through
 // which they find the form while it lives.
-class FormPart : public frame::NamedDispatch {
+class FormPart : public automation::NamedDispatch {
   protected:
-    FormPart(std::span<const frame::DispatchName> names, const IID& self, FormObject& owner)
+    FormPart(std::span<const automation::DispatchName> names, const IID& self, FormObject& owner)
         : NamedDispatch(names, self), m_owner(&owner) {
-        frame::object_created();
+        automation::object_created();
     }
-    ~FormPart() override { frame::object_destroyed(); }
-    const frame::Ref<FormObject> m_owner;
+    ~FormPart() override { automation::object_destroyed(); }
+    const automation::Ref<FormObject> m_owner;
 };
 
 // Controls(i): one control of the form, found again by its name at every read.
@@ -155,7 +156,7 @@ class Controls final : public FormPart {
                             out.vt = VT_UNKNOWN;
                             out.punkVal = enumerate(form);
                         });
-        frame::Variant index;
+        automation::Variant index;
         if (params && params->cArgs == 1 &&
             FAILED(VariantChangeType(index.get(), &params->rgvarg[0], 0, VT_I4))) {
             if (arg_err)
@@ -180,7 +181,7 @@ class Controls final : public FormPart {
     // An enumerator of a new extender for every control, in form order. The extenders
     // hold the form's object, not the form.
     IUnknown* enumerate(const FormView& form) {
-        std::vector<frame::Variant> extenders;
+        std::vector<automation::Variant> extenders;
         std::vector<VARIANT> items;
         for (const FormEntry& e : form.controls()) {
             auto* extender = new Extender(*m_owner, e.name);
@@ -190,7 +191,7 @@ class Controls final : public FormPart {
             items.push_back(v);
         }
         IEnumVARIANT* enumerator = nullptr;
-        if (FAILED(frame::VariantEnumerator::create(items, &enumerator)))
+        if (FAILED(automation::VariantEnumerator::create(items, &enumerator)))
             raise_standard(std_error::OutOfMemory, std::u16string(kSource));
         return enumerator;
     }
@@ -200,11 +201,11 @@ class Controls final : public FormPart {
 
 FormObject::FormObject(const FormView& form)
     : NamedDispatch(kFormNames, IID_FormObjectSelf), m_form(&form) {
-    frame::object_created();
+    automation::object_created();
 }
 
 FormObject::~FormObject() {
-    frame::object_destroyed();
+    automation::object_destroyed();
 }
 
 FormObject* FormObject::create(const FormView& form) {

@@ -21,7 +21,7 @@
 
 namespace paginor::host {
 
-class FormObject final : public frame::NamedDispatch {
+class FormObject final : public automation::NamedDispatch {
   public:
     // The object of a live form, holding one reference (the form's).
     static FormObject* create(const FormView& form);

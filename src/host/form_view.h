@@ -20,9 +20,9 @@ using platform::HWND;
 struct FormEntry {
     std::u16string name;
     std::u16string progid;
-    std::u16string type_name;       // the class name: "O2007Hover"
-    std::u16string container;       // empty: the form
-    frame::Ref<IDispatch> object{}; // the form's reference
+    std::u16string type_name;            // the class name: "O2007Hover"
+    std::u16string container;            // empty: the form
+    automation::Ref<IDispatch> object{}; // the form's reference
     frame::UserControl* control{nullptr};
 };
 

@@ -6,11 +6,11 @@
 
 #include <string_view>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 // A new instance made the way any host makes one: DllGetClassObject, then the factory's
 // CreateInstance for IDispatch. Throws RuntimeError 429 ("Can't create object: <ProgID>",
 // with source as its source) when either step fails.
-Ref<IDispatch> create_through_factory(const Class& c, std::u16string_view source);
+Ref<IDispatch> create_through_factory(const automation::Class& c, std::u16string_view source);
 
-} // namespace paginor::frame
+} // namespace paginor::library

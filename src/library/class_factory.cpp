@@ -7,7 +7,18 @@
 #include "library/class_catalog.h"
 #include "platform/core/error.h"
 
-namespace paginor::frame {
+namespace paginor::library {
+
+using automation::Class;
+using automation::guarded;
+using automation::live_objects;
+using automation::lock_server;
+using automation::object_created;
+using automation::object_destroyed;
+using automation::Ref;
+using automation::server_locks;
+using automation::SimpleObject;
+
 namespace {
 
 class ClassFactory final : public SimpleObject<IClassFactory> {
@@ -57,9 +68,9 @@ Ref<IDispatch> create_through_factory(const Class& c, std::u16string_view source
     return object;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::library
 
-using namespace paginor::frame;
+using namespace paginor::library;
 
 HRESULT DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) {
     if (!ppv)

@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 // Every class of the library, in the type library's order.
 enum class ClassId : uint8_t {
@@ -24,19 +24,19 @@ constexpr int class_count = 0 PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_ONE, PAGINOR_S
 #undef PAGINOR_CLASS_ONE
 
 // The library's type library, and one class of it.
-const TypeLibrary& type_library();
-const Class& class_entry(ClassId id);
+const automation::TypeLibrary& type_library();
+const automation::Class& class_entry(ClassId id);
 
 // The table itself, for the rows that point back at it.
-extern const TypeLibrary library_table;
+extern const automation::TypeLibrary library_table;
 
 // The interfaces of each class (type_library_rows.cpp), and each class's maker: a new
 // instance holding one reference, as its default interface (std::bad_alloc when it cannot
 // be made).
 #define PAGINOR_CLASS_PARTS(name, kind, clsid, iid, diid)                                          \
-    extern const Interface name##_interface, name##_events;                                        \
+    extern const automation::Interface name##_interface, name##_events;                            \
     IDispatch* make_##name();
 PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_PARTS, PAGINOR_SKIP_ALIAS)
 #undef PAGINOR_CLASS_PARTS
 
-} // namespace paginor::frame
+} // namespace paginor::library

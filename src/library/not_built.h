@@ -9,7 +9,7 @@
 
 #include <type_traits>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 // An interface that is no interface of the library's member list adds nothing.
 template <class I, class Base> class NotBuilt : public Base {
@@ -57,4 +57,4 @@ template <class I, class MemberPointer>
 constexpr bool builds_member = !left_to_not_built<typename MemberOwner<MemberPointer>::type> &&
                                !std::is_same_v<typename MemberOwner<MemberPointer>::type, I>;
 
-} // namespace paginor::frame
+} // namespace paginor::library

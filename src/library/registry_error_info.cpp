@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 HRESULT report_error(HRESULT hr, std::u16string_view source, std::u16string_view description) {
     Ref<ICreateErrorInfo> create;
@@ -22,4 +22,4 @@ HRESULT report_error(HRESULT hr, std::u16string_view source, std::u16string_view
     return hr;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::library

@@ -12,7 +12,14 @@
 
 #include <dlfcn.h>
 
-namespace paginor::frame {
+namespace paginor::library {
+
+using registry::find_server;
+using registry::load_registry;
+using registry::Registry;
+using registry::registry_path;
+using registry::RegistryResult;
+using registry::ServerLookup;
 
 namespace {
 
@@ -77,37 +84,39 @@ HRESULT create(const ServerLookup& lookup, const OLECHAR* progid, REFIID riid, v
 
 } // namespace
 
-} // namespace paginor::frame
+} // namespace paginor::library
 
 using namespace paginor;
 
 HRESULT PaginorCLSIDFromProgID(const OLECHAR* progid, CLSID* clsid) {
     if (!progid || !clsid) {
-        return frame::report_error(E_POINTER, frame::kSource, u"No ProgID or no result pointer");
+        return library::report_error(E_POINTER, library::kSource,
+                                     u"No ProgID or no result pointer");
     }
     try {
-        frame::Found found = frame::look_up(progid);
+        library::Found found = library::look_up(progid);
         if (SUCCEEDED(found.hr)) {
             *clsid = found.lookup.clsid;
         }
         return found.hr;
     } catch (const std::exception& e) {
-        return frame::report_error(E_OUTOFMEMORY, frame::kSource, from_utf8(e.what()));
+        return library::report_error(E_OUTOFMEMORY, library::kSource, from_utf8(e.what()));
     }
 }
 
 HRESULT PaginorCreateObject(const OLECHAR* progid, REFIID riid, void** ppv) {
     if (!ppv || !progid) {
-        return frame::report_error(E_POINTER, frame::kSource, u"No ProgID or no result pointer");
+        return library::report_error(E_POINTER, library::kSource,
+                                     u"No ProgID or no result pointer");
     }
     *ppv = nullptr;
     try {
-        frame::Found found = frame::look_up(progid);
+        library::Found found = library::look_up(progid);
         if (FAILED(found.hr)) {
             return found.hr;
         }
-        return frame::create(found.lookup, progid, riid, ppv);
+        return library::create(found.lookup, progid, riid, ppv);
     } catch (const std::exception& e) {
-        return frame::report_error(E_OUTOFMEMORY, frame::kSource, from_utf8(e.what()));
+        return library::report_error(E_OUTOFMEMORY, library::kSource, from_utf8(e.what()));
     }
 }

@@ -5,7 +5,15 @@
 
 #include "platform/core/unicode.h"
 
-namespace paginor::frame {
+namespace paginor::library {
+
+using automation::Alias;
+using automation::Class;
+using automation::ClassKind;
+using automation::Interface;
+using automation::TypeLibrary;
+using registry::ServerDescription;
+using registry::ServerInterface;
 
 namespace {
 
@@ -35,9 +43,14 @@ ServerDescription describe() {
 
 } // namespace
 
+} // namespace paginor::library
+
+// Declared beside the registry's server entries, which cannot see the table it is read from.
+namespace paginor::registry {
+
 const ServerDescription& our_server() {
-    static const ServerDescription server = describe();
+    static const ServerDescription server = library::describe();
     return server;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::registry

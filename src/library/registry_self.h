@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 // The absolute path of the shared object this code was loaded from, as it was loaded
 // (symbolic links are not resolved), or an empty string when the code is linked into a
@@ -29,4 +29,4 @@ void unregister_library();
 // returns hr, so that a boundary can end in `return report_error(...)`.
 HRESULT report_error(HRESULT hr, std::u16string_view source, std::u16string_view description);
 
-} // namespace paginor::frame
+} // namespace paginor::library

@@ -3,7 +3,7 @@
 #include "platform/core/error.h"
 #include "platform/core/unicode.h"
 
-namespace paginor::frame {
+namespace paginor::library {
 
 namespace {
 
@@ -125,4 +125,4 @@ std::vector<uint8_t> toolbox_bitmap_bmp(const ToolboxBitmap& b) {
     return out;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::library

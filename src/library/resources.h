@@ -20,7 +20,7 @@
 #include <utility>
 #include <vector>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 constexpr int toolbox_bitmap_width = 16;
 constexpr int toolbox_bitmap_height = 15;
@@ -48,4 +48,4 @@ const ToolboxBitmap* find_toolbox_bitmap(int id);
 // entries (a fault of the table, caught by the tests).
 std::vector<uint8_t> toolbox_bitmap_bmp(const ToolboxBitmap& bitmap);
 
-} // namespace paginor::frame
+} // namespace paginor::library

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 namespace {
 
@@ -183,4 +183,4 @@ std::span<const ToolboxBitmap> toolbox_bitmaps() {
     return kBitmaps;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::library

@@ -11,7 +11,17 @@
 #include <filesystem>
 #include <link.h>
 
-namespace paginor::frame {
+namespace paginor::library {
+
+using registry::add_server;
+using registry::load_registry;
+using registry::our_server;
+using registry::Registry;
+using registry::registry_path;
+using registry::RegistryLock;
+using registry::RegistryResult;
+using registry::remove_server;
+using registry::save_registry;
 
 namespace {
 
@@ -91,22 +101,22 @@ void unregister_library() {
     }
 }
 
-} // namespace paginor::frame
+} // namespace paginor::library
 
 using namespace paginor;
 
 HRESULT DllRegisterServer(void) {
-    return frame::boundary(frame::kRegisterSource, [] {
-        std::string library = frame::own_library_path();
-        if (library.empty()) {
-            frame::registration_failed(frame::kRegisterSource,
-                                       "The library is linked into this program, not loaded "
-                                       "from a library file, so there is no file to register");
+    return library::boundary(library::kRegisterSource, [] {
+        std::string file = library::own_library_path();
+        if (file.empty()) {
+            library::registration_failed(library::kRegisterSource,
+                                         "The library is linked into this program, not loaded "
+                                         "from a library file, so there is no file to register");
         }
-        frame::register_library(library);
+        library::register_library(file);
     });
 }
 
 HRESULT DllUnregisterServer(void) {
-    return frame::boundary(frame::kUnregisterSource, [] { frame::unregister_library(); });
+    return library::boundary(library::kUnregisterSource, [] { library::unregister_library(); });
 }

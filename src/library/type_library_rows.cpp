@@ -5,7 +5,19 @@
 #include "automation/invoker.h"
 #include "library/classes.h"
 
-namespace paginor::frame {
+namespace paginor::library {
+
+using automation::Alias;
+using automation::bind;
+using automation::bind_get;
+using automation::Interface;
+using automation::InterfaceKind;
+using automation::Member;
+using automation::MemberKind;
+using automation::Param;
+using automation::TypeKind;
+using automation::TypeRef;
+
 namespace {
 
 // Every generated array ends in an empty row, so that a list without rows still makes an
@@ -94,4 +106,4 @@ template <size_t N> constexpr std::span<const Alias> aliases_of(const Alias (&al
                                             &library_table};
 PAGINOR_V2CTL_CLASSES(PAGINOR_CLASS_INTERFACES, PAGINOR_SKIP_ALIAS)
 
-} // namespace paginor::frame
+} // namespace paginor::library

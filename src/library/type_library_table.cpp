@@ -3,7 +3,14 @@
 
 #include "platform/core/unicode.h"
 
-namespace paginor::frame {
+namespace paginor::library {
+
+using automation::Class;
+using automation::ClassKind;
+using automation::Enumeration;
+using automation::EnumValue;
+using automation::TypeLibrary;
+
 namespace {
 
 // A value's name in the type library: its own when the list gives one, else its C name.
@@ -35,4 +42,4 @@ const Class& class_entry(ClassId id) {
     return library_table.classes[static_cast<size_t>(id)];
 }
 
-} // namespace paginor::frame
+} // namespace paginor::library

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 namespace {
 
@@ -114,4 +114,4 @@ std::string parse_version_section(const uint8_t* data, std::size_t size, Version
     return {};
 }
 
-} // namespace paginor::frame
+} // namespace paginor::library

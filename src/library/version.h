@@ -20,7 +20,7 @@
 #include <utility>
 #include <vector>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 struct VersionRecord {
     uint16_t file_version[4] = {};
@@ -57,4 +57,4 @@ struct VersionReadResult {
 // unchanged.
 VersionReadResult read_version_record(const std::string& path, VersionRecord& out);
 
-} // namespace paginor::frame
+} // namespace paginor::library

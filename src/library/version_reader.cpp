@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace paginor::frame {
+namespace paginor::library {
 
 namespace {
 
@@ -74,4 +74,4 @@ VersionReadResult read_version_record(const std::string& path, VersionRecord& ou
     return fail(path, std::string("no version record (no section ") + kSectionName + ")");
 }
 
-} // namespace paginor::frame
+} // namespace paginor::library

@@ -50,7 +50,7 @@ void raise_if(bool bad, std::u16string_view source) {
 
 } // namespace
 
-MultiPrompt::MultiPrompt() : Control(frame::ClassId::MultiPrompt) {
+MultiPrompt::MultiPrompt() : Control(library::ClassId::MultiPrompt) {
     add_windowless(&m_lblCapt);
 }
 
@@ -61,29 +61,29 @@ MultiPrompt::~MultiPrompt() {
 // --- Members, in the type library's order ----------------------------------------------
 
 HRESULT MultiPrompt::get_OriginalTextValue(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_doc.xml()); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_doc.xml()); });
 }
 
 HRESULT MultiPrompt::put_OriginalTextValue(BSTR strNew) {
-    return guarded([&] { Restore(frame::bstr_view(strNew)); });
+    return guarded([&] { Restore(automation::bstr_view(strNew)); });
 }
 
 HRESULT MultiPrompt::get_Caption(BSTR* retval) {
     return guarded_out(retval, [&] {
         std::u16string_view text = m_lblCapt.Caption();
-        return frame::make_bstr(text.substr(0, text.empty() ? 0 : text.size() - 1));
+        return automation::make_bstr(text.substr(0, text.empty() ? 0 : text.size() - 1));
     });
 }
 
 HRESULT MultiPrompt::put_Caption(BSTR strNew) {
     return guarded([&] {
-        std::u16string text(frame::bstr_view(strNew));
+        std::u16string text(automation::bstr_view(strNew));
         if (text.empty() || text.back() != u':')
             text = std::u16string(prompts::trim_blanks(text)) + u":";
         m_lblCapt.SetCaption(text);
         refresh();
         const double width = frame::pixels_to_twips(m_lblCapt.Width() + 4, Axis::Across);
-        frame::Bstr data(from_utf8(std::to_string(std::lround(width))));
+        automation::Bstr data(from_utf8(std::to_string(std::lround(width))));
         if (!Relay(u"CaptionWidth", data.out_keep()))
             return;
         ArrangeControls();
@@ -91,15 +91,15 @@ HRESULT MultiPrompt::put_Caption(BSTR strNew) {
 }
 
 HRESULT MultiPrompt::putref_PE(_clsPromptEvents* oNew) {
-    return guarded([&] { m_pe = frame::Ref<_clsPromptEvents>(oNew); });
+    return guarded([&] { m_pe = automation::Ref<_clsPromptEvents>(oNew); });
 }
 
 HRESULT MultiPrompt::get_MyName(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_name); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_name); });
 }
 
 HRESULT MultiPrompt::put_MyName(BSTR strNew) {
-    return guarded([&] { m_name = frame::bstr_view(strNew); });
+    return guarded([&] { m_name = automation::bstr_view(strNew); });
 }
 
 HRESULT MultiPrompt::put_BoxLeft(LONG lngNew) {
@@ -110,32 +110,33 @@ HRESULT MultiPrompt::put_BoxLeft(LONG lngNew) {
 }
 
 HRESULT MultiPrompt::get_TooSmall(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return m_too_small ? VARIANT_TRUE : VARIANT_FALSE; });
+    return automation::write_out(retval,
+                                 [&] { return m_too_small ? VARIANT_TRUE : VARIANT_FALSE; });
 }
 
 HRESULT MultiPrompt::get_MyDescription(BSTR* retval) {
     return guarded_out(retval,
-                       [&] { return frame::make_bstr(prompts::trim_blanks(m_description)); });
+                       [&] { return automation::make_bstr(prompts::trim_blanks(m_description)); });
 }
 
 HRESULT MultiPrompt::put_MyDescription(BSTR strNew) {
-    return guarded([&] { SetCriterion(2, frame::bstr_view(strNew)); });
+    return guarded([&] { SetCriterion(2, automation::bstr_view(strNew)); });
 }
 
 HRESULT MultiPrompt::get_MyDDID(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_ddid); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_ddid); });
 }
 
 HRESULT MultiPrompt::put_MyDDID(BSTR strNew) {
-    return guarded([&] { SetCriterion(1, frame::bstr_view(strNew)); });
+    return guarded([&] { SetCriterion(1, automation::bstr_view(strNew)); });
 }
 
 HRESULT MultiPrompt::get_MyCode(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_code.view()); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_code.view()); });
 }
 
 HRESULT MultiPrompt::put_MyCode(BSTR strNew) {
-    return guarded([&] { SetCriterion(0, frame::bstr_view(strNew)); });
+    return guarded([&] { SetCriterion(0, automation::bstr_view(strNew)); });
 }
 
 HRESULT MultiPrompt::putref_MyPicture(IPictureDisp*) {
@@ -144,7 +145,7 @@ HRESULT MultiPrompt::putref_MyPicture(IPictureDisp*) {
 }
 
 HRESULT MultiPrompt::get_MyStyle(enuMPStyle* retval) {
-    return frame::write_out(retval, [&] { return m_style; });
+    return automation::write_out(retval, [&] { return m_style; });
 }
 
 HRESULT MultiPrompt::put_MyStyle(enuMPStyle eNew) {
@@ -156,7 +157,8 @@ HRESULT MultiPrompt::put_MyStyle(enuMPStyle eNew) {
 }
 
 HRESULT MultiPrompt::get_Mandatory(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return m_mandatory ? VARIANT_TRUE : VARIANT_FALSE; });
+    return automation::write_out(retval,
+                                 [&] { return m_mandatory ? VARIANT_TRUE : VARIANT_FALSE; });
 }
 
 HRESULT MultiPrompt::put_Mandatory(VARIANT_BOOL blnNew) {
@@ -164,7 +166,7 @@ HRESULT MultiPrompt::put_Mandatory(VARIANT_BOOL blnNew) {
 }
 
 HRESULT MultiPrompt::get_ValType(enuMPValType* retval) {
-    return frame::write_out(retval, [&] { return m_val_type; });
+    return automation::write_out(retval, [&] { return m_val_type; });
 }
 
 HRESULT MultiPrompt::put_ValType(enuMPValType eNew) {
@@ -188,7 +190,7 @@ HRESULT MultiPrompt::put_DefaultSelType(enuMPDefaultSelType eNew) {
 HRESULT MultiPrompt::SetEventBroker(_cEventBroker** oNew) {
     return guarded([&] {
         IUnknown* given = oNew ? *oNew : nullptr;
-        frame::Ref<_cEventBroker> broker;
+        automation::Ref<_cEventBroker> broker;
         if (given && FAILED(given->QueryInterface(IID__cEventBroker, broker.put_void())))
             raise_standard(std_error::TypeMismatch, u"SetEventBroker");
         m_broker = std::move(broker);
@@ -198,8 +200,8 @@ HRESULT MultiPrompt::SetEventBroker(_cEventBroker** oNew) {
 HRESULT MultiPrompt::AddSelection(BSTR strKey, BSTR strDescription) {
     return guarded([&] {
         m_typed = false;
-        AddValue(prompts::trim_blanks(frame::bstr_view(strKey)),
-                 prompts::trim_blanks(frame::bstr_view(strDescription)));
+        AddValue(prompts::trim_blanks(automation::bstr_view(strKey)),
+                 prompts::trim_blanks(automation::bstr_view(strDescription)));
     });
 }
 
@@ -215,10 +217,10 @@ HRESULT MultiPrompt::AddDropdownEntry(BSTR strCode, BSTR strDDID, BSTR strDescri
     return guarded([&] {
         if (!m_cmbValue)
             return;
-        m_cmbValue->AddItem(std::u16string(frame::bstr_view(strCode)));
+        m_cmbValue->AddItem(std::u16string(automation::bstr_view(strCode)));
         const int row = m_cmbValue->ListCount() - 1;
-        m_cmbValue->SetList(row, 1, std::u16string(frame::bstr_view(strDDID)));
-        m_cmbValue->SetList(row, 2, std::u16string(frame::bstr_view(strDescription)));
+        m_cmbValue->SetList(row, 1, std::u16string(automation::bstr_view(strDDID)));
+        m_cmbValue->SetList(row, 2, std::u16string(automation::bstr_view(strDescription)));
     });
 }
 
@@ -261,7 +263,7 @@ void MultiPrompt::UserControl_Initialize() {
 
     auto button = [&](double left, double top, controls::ButtonArt art,
                       void (MultiPrompt::*click)()) {
-        frame::NestedControl& made = add_control(frame::ClassId::O2007Hover, left, top, 390, 315,
+        frame::NestedControl& made = add_control(library::ClassId::O2007Hover, left, top, 390, 315,
                                                  [this, click](DISPID id, frame::EventArgs&) {
                                                      if (id == DISPID_O2007Hover_Click)
                                                          (this->*click)();
@@ -332,7 +334,7 @@ void MultiPrompt::hPrompt_Click() {
             if (!Relay(u"PromptClicked", m_code.out_keep()))
                 return;
         } else {
-            frame::Bstr answer(u"");
+            automation::Bstr answer(u"");
             if (!Relay(u"DateClicked", answer.out_keep()))
                 return;
             if (answer.view().empty())
@@ -355,9 +357,9 @@ void MultiPrompt::btnClear_Click() {
 bool MultiPrompt::Relay(std::u16string_view event, BSTR* data) {
     if (gone())
         return false;
-    const frame::Ref<_clsPromptEvents> relay = m_pe; // alive across the call out
+    const automation::Ref<_clsPromptEvents> relay = m_pe; // alive across the call out
     if (relay) {
-        frame::Bstr name(m_name), what(event);
+        automation::Bstr name(m_name), what(event);
         relay->RaiseAnEvent(name.get(), what.get(), data); // a listener's failure stays there
     }
     return !gone();
@@ -366,15 +368,15 @@ bool MultiPrompt::Relay(std::u16string_view event, BSTR* data) {
 bool MultiPrompt::Broker(std::u16string_view event, std::u16string_view data) {
     if (gone())
         return false;
-    const frame::Ref<_cEventBroker> broker = m_broker;
+    const automation::Ref<_cEventBroker> broker = m_broker;
     if (broker) {
-        frame::Bstr name(m_name), what(event), text(data);
+        automation::Bstr name(m_name), what(event), text(data);
         broker->RaiseTheEvent(name.get(), what.get(), text.get());
     }
     return !gone();
 }
 
-IDispatch* frame::make_MultiPrompt() {
+IDispatch* library::make_MultiPrompt() {
     return new MultiPrompt();
 }
 

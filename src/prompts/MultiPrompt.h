@@ -136,7 +136,7 @@ class MultiPrompt final : public frame::Control<_MultiPrompt> {
     bool gone() const { return m_terminated || !m_txtValue; }
 
     std::u16string code() const { return std::u16string(m_code.view()); }
-    void set_code(std::u16string_view text) { m_code = frame::Bstr(text); }
+    void set_code(std::u16string_view text) { m_code = automation::Bstr(text); }
 
     // Children, made when the window is; released at termination.
     controls::Label m_lblCapt{};
@@ -149,11 +149,11 @@ class MultiPrompt final : public frame::Control<_MultiPrompt> {
 
     bool m_typed{false};
     bool m_too_small{false};
-    frame::Ref<_clsPromptEvents> m_pe{};
-    frame::Ref<_cEventBroker> m_broker{};
+    automation::Ref<_clsPromptEvents> m_pe{};
+    automation::Ref<_cEventBroker> m_broker{};
     std::u16string m_name{};
     LONG m_box_left{0};
-    frame::Bstr m_code{}; // a BSTR, so that the relay can hand listeners the criterion itself
+    automation::Bstr m_code{}; // a BSTR, so that the relay can hand listeners the criterion itself
     std::u16string m_ddid{};
     std::u16string m_description{};
     bool m_prompt_editable{false};

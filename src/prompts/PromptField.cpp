@@ -37,13 +37,13 @@ platform::RECT pixel_rect(double left, double top, double width, double height) 
 // The button's three looks drawn at its own size.
 void give_art(frame::NestedControl& button, controls::ButtonArt art) {
     using controls::ButtonLook;
-    frame::Ref<_O2007Hover> hover;
+    automation::Ref<_O2007Hover> hover;
     if (FAILED(button.object()->QueryInterface(IID__O2007Hover, hover.put_void())))
         return;
     const int w = frame::twips_to_pixels(button.Width(), frame::Axis::Across);
     const int h = frame::twips_to_pixels(button.Height(), frame::Axis::Down);
     auto picture = [&](ButtonLook look) {
-        return frame::Ref<IDispatch>::adopt(controls::button_art_picture(art, look, w, h));
+        return automation::Ref<IDispatch>::adopt(controls::button_art_picture(art, look, w, h));
     };
     hover->putref_NormalImage(picture(ButtonLook::Normal).get());
     hover->putref_HoverImage(picture(ButtonLook::Hover).get());
@@ -52,7 +52,7 @@ void give_art(frame::NestedControl& button, controls::ButtonArt art) {
 
 } // namespace
 
-PromptField::PromptField() : Control(frame::ClassId::PromptField) {
+PromptField::PromptField() : Control(library::ClassId::PromptField) {
     add_windowless(&m_lblCapt);
     m_lblCapt.on_mouse_up = [this](const frame::MouseEvent& e) { Part_MouseUp(e.button); };
 }
@@ -66,17 +66,17 @@ PromptField::~PromptField() {
 HRESULT PromptField::get_Caption(BSTR* retval) {
     return guarded_out(retval, [&] {
         std::u16string_view text = m_lblCapt.Caption();
-        return frame::make_bstr(text.substr(0, text.empty() ? 0 : text.size() - 1));
+        return automation::make_bstr(text.substr(0, text.empty() ? 0 : text.size() - 1));
     });
 }
 
 HRESULT PromptField::put_Caption(BSTR New_Caption) {
-    return guarded([&] { SetCaption(frame::bstr_view(New_Caption)); });
+    return guarded([&] { SetCaption(automation::bstr_view(New_Caption)); });
 }
 
 HRESULT PromptField::putref_PE(_clsPromptEvents* New_PE) {
     return guarded([&] {
-        frame::Ref<_clsPromptEvents> relay;
+        automation::Ref<_clsPromptEvents> relay;
         if (New_PE && FAILED(New_PE->QueryInterface(IID__clsPromptEvents, relay.put_void())))
             raise_standard(std_error::TypeMismatch, std::u16string(source()));
         m_pe = std::move(relay);
@@ -84,11 +84,11 @@ HRESULT PromptField::putref_PE(_clsPromptEvents* New_PE) {
 }
 
 HRESULT PromptField::get_MyName(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_name); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_name); });
 }
 
 HRESULT PromptField::put_MyName(BSTR New_MyName) {
-    return guarded([&] { m_name = frame::bstr_view(New_MyName); });
+    return guarded([&] { m_name = automation::bstr_view(New_MyName); });
 }
 
 HRESULT PromptField::put_BoxLeft(LONG New_BoxLeft) {
@@ -99,31 +99,31 @@ HRESULT PromptField::put_BoxLeft(LONG New_BoxLeft) {
 }
 
 HRESULT PromptField::get_TooSmall(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_too_small); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_too_small); });
 }
 
 HRESULT PromptField::get_MyDescription(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_description.view()); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_description.view()); });
 }
 
 HRESULT PromptField::put_MyDescription(BSTR New_MyDescription) {
-    return guarded([&] { SetDescription(frame::bstr_view(New_MyDescription)); });
+    return guarded([&] { SetDescription(automation::bstr_view(New_MyDescription)); });
 }
 
 HRESULT PromptField::get_MyDDID(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_ddid.view()); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_ddid.view()); });
 }
 
 HRESULT PromptField::put_MyDDID(BSTR New_MyDDID) {
-    return guarded([&] { SetDDID(frame::bstr_view(New_MyDDID)); });
+    return guarded([&] { SetDDID(automation::bstr_view(New_MyDDID)); });
 }
 
 HRESULT PromptField::get_MyCode(BSTR* retval) {
-    return guarded_out(retval, [&] { return frame::make_bstr(m_code.view()); });
+    return guarded_out(retval, [&] { return automation::make_bstr(m_code.view()); });
 }
 
 HRESULT PromptField::put_MyCode(BSTR New_MyCode) {
-    return guarded([&] { SetCode(frame::bstr_view(New_MyCode)); });
+    return guarded([&] { SetCode(automation::bstr_view(New_MyCode)); });
 }
 
 // The picture is not kept: a field shows none of its own.
@@ -132,7 +132,7 @@ HRESULT PromptField::putref_MyPicture(IPictureDisp*) {
 }
 
 HRESULT PromptField::get_MyStyle(enuPFStyle* retval) {
-    return frame::write_out(retval, [&] { return m_style; });
+    return automation::write_out(retval, [&] { return m_style; });
 }
 
 HRESULT PromptField::put_MyStyle(enuPFStyle New_MyStyle) {
@@ -145,7 +145,7 @@ HRESULT PromptField::put_MyStyle(enuPFStyle New_MyStyle) {
 }
 
 HRESULT PromptField::get_Mandatory(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_mandatory); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_mandatory); });
 }
 
 HRESULT PromptField::put_Mandatory(VARIANT_BOOL New_Mandatory) {
@@ -153,7 +153,7 @@ HRESULT PromptField::put_Mandatory(VARIANT_BOOL New_Mandatory) {
 }
 
 HRESULT PromptField::get_ValType(enuPFValType* retval) {
-    return frame::write_out(retval, [&] { return m_val_type; });
+    return automation::write_out(retval, [&] { return m_val_type; });
 }
 
 HRESULT PromptField::put_ValType(enuPFValType New_ValType) {
@@ -172,10 +172,10 @@ HRESULT PromptField::AddDropdownEntry(BSTR strCode, BSTR strDDID, BSTR strDescri
     return guarded([&] {
         if (!m_cmbValue)
             return;
-        m_cmbValue->AddItem(std::u16string(frame::bstr_view(strCode)));
+        m_cmbValue->AddItem(std::u16string(automation::bstr_view(strCode)));
         const int row = m_cmbValue->ListCount() - 1;
-        m_cmbValue->SetList(row, 1, std::u16string(frame::bstr_view(strDDID)));
-        m_cmbValue->SetList(row, 2, std::u16string(frame::bstr_view(strDescription)));
+        m_cmbValue->SetList(row, 1, std::u16string(automation::bstr_view(strDDID)));
+        m_cmbValue->SetList(row, 2, std::u16string(automation::bstr_view(strDescription)));
     });
 }
 
@@ -184,7 +184,7 @@ HRESULT PromptField::SetBackColor(LONG lngNew) {
         const auto colour = static_cast<OLE_COLOR>(lngNew);
         UserControl::SetBackColor(colour);
         for (frame::NestedControl* button : {m_hPrompt, m_hCal, m_hAdd}) {
-            frame::Ref<_O2007Hover> hover;
+            automation::Ref<_O2007Hover> hover;
             if (button &&
                 SUCCEEDED(button->object()->QueryInterface(IID__O2007Hover, hover.put_void())))
                 hover->put_BackColor(colour);
@@ -198,7 +198,7 @@ HRESULT PromptField::put_AddButton(VARIANT_BOOL New_AddButton) {
 }
 
 HRESULT PromptField::get_Multi(VARIANT_BOOL* retval) {
-    return frame::write_out(retval, [&] { return as_variant_bool(m_multi); });
+    return automation::write_out(retval, [&] { return as_variant_bool(m_multi); });
 }
 
 HRESULT PromptField::put_Multi(VARIANT_BOOL New_Multi) {
@@ -237,7 +237,7 @@ void PromptField::UserControl_Initialize() {
 
     auto button = [this](double left, double top, void (PromptField::*click)(),
                          controls::ButtonArt art) {
-        frame::NestedControl& b = add_control(frame::ClassId::O2007Hover, left, top, 315, 315,
+        frame::NestedControl& b = add_control(library::ClassId::O2007Hover, left, top, 315, 315,
                                               [this, click](DISPID event, frame::EventArgs& args) {
                                                   Button_Event(click, event, args);
                                               });
@@ -273,13 +273,13 @@ void PromptField::UserControl_MouseUp(const frame::MouseEvent& e) {
 // --- The children's events -----------------------------------------------------------
 
 void PromptField::txtValue_Change() {
-    m_description = frame::Bstr(m_txtValue->Text());
+    m_description = automation::Bstr(m_txtValue->Text());
     m_txtValue->SetForeColor(kBlack);
     m_multi = false;
 }
 
 void PromptField::txtValue_KeyUp(frame::KeyEvent& e) {
-    const frame::Ref<PromptField> alive(this);
+    const automation::Ref<PromptField> alive(this);
     if (e.key == kF4 && (m_style == sPFSPrompt || m_style == sPFSDate))
         hPrompt_Click();
     else if (e.key == kDelete && m_style == sPFSPrompt)
@@ -287,18 +287,18 @@ void PromptField::txtValue_KeyUp(frame::KeyEvent& e) {
 }
 
 void PromptField::cmbValue_Click() {
-    const frame::Ref<PromptField> alive(this);
+    const automation::Ref<PromptField> alive(this);
     const int row = m_cmbValue->ListIndex();
     if (row < 0) {
-        m_code = frame::Bstr();
-        m_ddid = frame::Bstr();
-        m_description = frame::Bstr();
+        m_code = automation::Bstr();
+        m_ddid = automation::Bstr();
+        m_description = automation::Bstr();
         SetBoxText(u"");
         return;
     }
-    m_code = frame::Bstr(m_cmbValue->List(row, 0));
-    m_ddid = frame::Bstr(m_cmbValue->List(row, 1));
-    m_description = frame::Bstr(m_cmbValue->List(row, 2));
+    m_code = automation::Bstr(m_cmbValue->List(row, 0));
+    m_ddid = automation::Bstr(m_cmbValue->List(row, 1));
+    m_description = automation::Bstr(m_cmbValue->List(row, 2));
     SetBoxText(m_description.view());
     if (m_ended)
         return;
@@ -311,7 +311,7 @@ void PromptField::cmbValue_Click() {
 }
 
 void PromptField::cmbValue_KeyUp(frame::KeyEvent& e) {
-    const frame::Ref<PromptField> alive(this);
+    const automation::Ref<PromptField> alive(this);
     if (e.key == kDelete)
         Clear();
 }
@@ -335,20 +335,20 @@ void PromptField::hCal_Click() {
 }
 
 void PromptField::hAdd_Click() {
-    frame::Bstr empty;
+    automation::Bstr empty;
     Notify(u"AddRequest", empty.out_keep());
 }
 
 void PromptField::Part_MouseUp(SHORT button) {
     if (button != kRightButton)
         return;
-    const frame::Ref<PromptField> alive(this);
-    frame::Bstr empty;
+    const automation::Ref<PromptField> alive(this);
+    automation::Bstr empty;
     Notify(u"ContextMenu", empty.out_keep());
 }
 
 void PromptField::Button_Event(void (PromptField::*click)(), DISPID event, frame::EventArgs& args) {
-    const frame::Ref<PromptField> alive(this);
+    const automation::Ref<PromptField> alive(this);
     if (event == DISPID_O2007Hover_Click)
         (this->*click)();
     else if (event == DISPID_O2007Hover_MouseUp)
@@ -358,7 +358,7 @@ void PromptField::Button_Event(void (PromptField::*click)(), DISPID event, frame
 // --- Private procedures --------------------------------------------------------------
 
 void PromptField::SetCode(std::u16string_view s) {
-    m_code = frame::Bstr(s);
+    m_code = automation::Bstr(s);
     if (m_style != sPFSDropdown)
         return;
     if (const int row = FindRow(0, s); row >= 0)
@@ -366,7 +366,7 @@ void PromptField::SetCode(std::u16string_view s) {
 }
 
 void PromptField::SetDDID(std::u16string_view s) {
-    m_ddid = frame::Bstr(s);
+    m_ddid = automation::Bstr(s);
     if (m_style != sPFSDropdown)
         return;
     if (const int row = FindRow(1, s); row >= 0)
@@ -376,9 +376,9 @@ void PromptField::SetDDID(std::u16string_view s) {
 // The three values come from the row found, the box shows its description and the list
 // selects it; a listener of the box's change may have ended the control meanwhile.
 void PromptField::TakeRow(int row) {
-    m_code = frame::Bstr(m_cmbValue->List(row, 0));
-    m_ddid = frame::Bstr(m_cmbValue->List(row, 1));
-    m_description = frame::Bstr(m_cmbValue->List(row, 2));
+    m_code = automation::Bstr(m_cmbValue->List(row, 0));
+    m_ddid = automation::Bstr(m_cmbValue->List(row, 1));
+    m_description = automation::Bstr(m_cmbValue->List(row, 2));
     SetBoxText(m_description.view());
     if (m_cmbValue)
         m_cmbValue->SetListIndex(row);
@@ -386,15 +386,15 @@ void PromptField::TakeRow(int row) {
 
 // The drop-down match is made against the DDID column, as the field always did.
 void PromptField::SetDescription(std::u16string_view s) {
-    m_description = frame::Bstr(s);
+    m_description = automation::Bstr(s);
     SetBoxText(s);
     if (m_style != sPFSDropdown)
         return;
     const int row = FindRow(1, s);
     if (row < 0)
         return;
-    m_code = frame::Bstr(m_cmbValue->List(row, 0));
-    m_ddid = frame::Bstr(m_cmbValue->List(row, 1));
+    m_code = automation::Bstr(m_cmbValue->List(row, 0));
+    m_ddid = automation::Bstr(m_cmbValue->List(row, 1));
     if (m_cmbValue)
         m_cmbValue->SetListIndex(row);
 }
@@ -415,8 +415,8 @@ void PromptField::SetMulti(bool on) {
 }
 
 void PromptField::Clear() {
-    m_code = frame::Bstr();
-    m_description = frame::Bstr();
+    m_code = automation::Bstr();
+    m_description = automation::Bstr();
     SetBoxText(u"");
     if (m_cmbValue)
         m_cmbValue->Clear();
@@ -438,7 +438,7 @@ void PromptField::SetCaption(std::u16string_view s) {
     refresh();
     const double width = frame::pixels_to_twips(m_lblCapt.Width() + 4, frame::Axis::Across);
     const std::string digits = std::to_string(static_cast<long>(width));
-    frame::Bstr data(std::u16string(digits.begin(), digits.end()));
+    automation::Bstr data(std::u16string(digits.begin(), digits.end()));
     if (Notify(u"CaptionWidth", data.out_keep()))
         ArrangeControls();
 }
@@ -464,17 +464,17 @@ void PromptField::SetTextColours(OLE_COLOR colour) {
 bool PromptField::Notify(std::u16string_view event, BSTR* data) {
     if (!m_pe || m_ended)
         return !m_ended;
-    const frame::Ref<PromptField> alive(this);
-    const frame::Ref<_clsPromptEvents> relay = m_pe;
-    frame::Bstr name(m_name);
-    frame::Bstr what(event);
+    const automation::Ref<PromptField> alive(this);
+    const automation::Ref<_clsPromptEvents> relay = m_pe;
+    automation::Bstr name(m_name);
+    automation::Bstr what(event);
     // The listener's failure is its own: the data stands as it was left.
     relay->RaiseAnEvent(name.get(), what.get(), data);
-    frame::clear_error();
+    automation::clear_error();
     return !m_ended;
 }
 
-IDispatch* frame::make_PromptField() {
+IDispatch* library::make_PromptField() {
     return new PromptField();
 }
 

@@ -114,15 +114,15 @@ class PromptField final : public frame::Control<_PromptField> {
     enuPFStyle m_style{sPFSPrompt};
     enuPFValType m_val_type{sPFVString};
     bool m_mandatory{false};
-    frame::Bstr m_code{};
-    frame::Bstr m_ddid{};
-    frame::Bstr m_description{};
+    automation::Bstr m_code{};
+    automation::Bstr m_ddid{};
+    automation::Bstr m_description{};
     bool m_multi{false};
     bool m_add_button{false};
     LONG m_box_left{0};
     bool m_too_small{false};
     std::u16string m_name{};
-    frame::Ref<_clsPromptEvents> m_pe{};
+    automation::Ref<_clsPromptEvents> m_pe{};
     bool m_caption_written{false}; // from the first Caption on, the label fits its text
     bool m_ended{false};
 

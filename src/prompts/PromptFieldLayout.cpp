@@ -22,8 +22,8 @@ double rounded(double twips) {
 }
 
 // One late-bound property read (with an optional index) of an object the host gave.
-PAGINOR_FOREIGN_CALLS HRESULT read(IDispatch* object, const char16_t* name, frame::Variant& out,
-                                   const VARIANT* index = nullptr) {
+PAGINOR_FOREIGN_CALLS HRESULT read(IDispatch* object, const char16_t* name,
+                                   automation::Variant& out, const VARIANT* index = nullptr) {
     if (!object)
         return E_POINTER;
     OLECHAR* names[] = {const_cast<OLECHAR*>(name)};
@@ -42,10 +42,10 @@ PAGINOR_FOREIGN_CALLS HRESULT read(IDispatch* object, const char16_t* name, fram
 }
 
 bool read_colour(IDispatch* object, OLE_COLOR& colour) {
-    frame::Variant value;
+    automation::Variant value;
     if (FAILED(read(object, u"BackColor", value)))
         return false;
-    frame::Variant as_long;
+    automation::Variant as_long;
     if (FAILED(VariantChangeType(as_long.out(), value.get(), 0, VT_I4)))
         return false;
     colour = static_cast<OLE_COLOR>(as_long.get()->lVal);
@@ -155,9 +155,9 @@ OLE_COLOR PromptField::ContainerColour() const {
     bool failed = false;
     bool found = false;
     OLE_COLOR colour = kButtonFace;
-    frame::Variant controls;
-    frame::Variant given;
-    frame::Variant count;
+    automation::Variant controls;
+    automation::Variant given;
+    automation::Variant count;
     if (FAILED(read(parent, u"Controls", controls)) || controls.vt() != VT_DISPATCH ||
         !controls->pdispVal || FAILED(read(controls->pdispVal, u"Count", given)) ||
         FAILED(VariantChangeType(count.out(), given.get(), 0, VT_I4))) {
@@ -167,7 +167,7 @@ OLE_COLOR PromptField::ContainerColour() const {
             VARIANT index{};
             index.vt = VT_I4;
             index.lVal = i;
-            frame::Variant extender, type, container;
+            automation::Variant extender, type, container;
             if (FAILED(read(controls.get()->pdispVal, u"Item", extender, &index)) ||
                 extender.get()->vt != VT_DISPATCH) {
                 failed = true;
@@ -178,7 +178,7 @@ OLE_COLOR PromptField::ContainerColour() const {
                 failed = true;
                 continue;
             }
-            if (frame::bstr_view(type.get()->bstrVal) != u"PromptField")
+            if (automation::bstr_view(type.get()->bstrVal) != u"PromptField")
                 continue;
             if (SUCCEEDED(read(one, u"Container", container)) &&
                 container.get()->vt == VT_DISPATCH &&

@@ -6,15 +6,15 @@
 
 namespace paginor {
 
-cEventBroker::cEventBroker() : Automation(frame::class_entry(frame::ClassId::cEventBroker)) {}
+cEventBroker::cEventBroker() : Automation(library::class_entry(library::ClassId::cEventBroker)) {}
 
 cEventBroker::~cEventBroker() = default;
 
 HRESULT cEventBroker::RaiseTheEvent(BSTR sControlName, BSTR sEventName, BSTR sData) {
     return guarded([&] {
-        frame::Bstr values[3] = {frame::Bstr(frame::bstr_view(sControlName)),
-                                 frame::Bstr(frame::bstr_view(sEventName)),
-                                 frame::Bstr(frame::bstr_view(sData))};
+        automation::Bstr values[3] = {automation::Bstr(automation::bstr_view(sControlName)),
+                                      automation::Bstr(automation::bstr_view(sEventName)),
+                                      automation::Bstr(automation::bstr_view(sData))};
         VARIANT args[3] = {};
         for (int i = 0; i < 3; ++i) {
             args[i].vt = VT_BYREF | VT_BSTR;
@@ -24,7 +24,7 @@ HRESULT cEventBroker::RaiseTheEvent(BSTR sControlName, BSTR sEventName, BSTR sDa
     });
 }
 
-IDispatch* frame::make_cEventBroker() {
+IDispatch* library::make_cEventBroker() {
     return new cEventBroker();
 }
 

@@ -11,7 +11,7 @@
 
 namespace paginor {
 
-class cEventBroker final : public frame::Automation<_cEventBroker> {
+class cEventBroker final : public automation::Automation<_cEventBroker> {
   public:
     cEventBroker();
 

@@ -7,7 +7,7 @@
 namespace paginor {
 
 clsPromptEvents::clsPromptEvents()
-    : Automation(frame::class_entry(frame::ClassId::clsPromptEvents)) {}
+    : Automation(library::class_entry(library::ClassId::clsPromptEvents)) {}
 
 clsPromptEvents::~clsPromptEvents() = default;
 
@@ -17,8 +17,8 @@ HRESULT clsPromptEvents::RaiseAnEvent(BSTR strObject, BSTR strEventName, BSTR* s
     return guarded([&] {
         // Every event argument travels by reference; the sender's own strings are copies
         // a sink may replace, the data is the caller's so the answer reaches it.
-        frame::Bstr object(frame::bstr_view(strObject));
-        frame::Bstr name(frame::bstr_view(strEventName));
+        automation::Bstr object(automation::bstr_view(strObject));
+        automation::Bstr name(automation::bstr_view(strEventName));
         VARIANT args[3] = {};
         args[0].vt = VT_BYREF | VT_BSTR;
         args[0].pbstrVal = object.out_keep();
@@ -30,7 +30,7 @@ HRESULT clsPromptEvents::RaiseAnEvent(BSTR strObject, BSTR strEventName, BSTR* s
     });
 }
 
-IDispatch* frame::make_clsPromptEvents() {
+IDispatch* library::make_clsPromptEvents() {
     return new clsPromptEvents();
 }
 

@@ -10,7 +10,7 @@
 
 namespace paginor {
 
-class clsPromptEvents final : public frame::Automation<_clsPromptEvents> {
+class clsPromptEvents final : public automation::Automation<_clsPromptEvents> {
   public:
     clsPromptEvents();
 

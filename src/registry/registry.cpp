@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace paginor::frame {
+namespace paginor::registry {
 
 namespace {
 
@@ -298,4 +298,4 @@ bool Registry::remove(std::string_view kind, std::string_view key) {
     return true;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::registry

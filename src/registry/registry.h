@@ -26,7 +26,7 @@
 #include <string_view>
 #include <vector>
 
-namespace paginor::frame {
+namespace paginor::registry {
 
 struct RegistryEntry {
     std::string name;
@@ -102,4 +102,4 @@ class Registry {
     std::vector<std::string> m_trailing_comments;
 };
 
-} // namespace paginor::frame
+} // namespace paginor::registry

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace paginor::frame {
+namespace paginor::registry {
 
 namespace {
 
@@ -159,4 +159,4 @@ RegistryLock::~RegistryLock() {
     }
 }
 
-} // namespace paginor::frame
+} // namespace paginor::registry

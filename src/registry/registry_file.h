@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace paginor::frame {
+namespace paginor::registry {
 
 // Where the registry lives: $PAGINOR_REGISTRY when set and not empty; else
 // $XDG_DATA_HOME/paginor/registry when XDG_DATA_HOME is an absolute path; else
@@ -45,4 +45,4 @@ class RegistryLock {
     RegistryResult m_result{};
 };
 
-} // namespace paginor::frame
+} // namespace paginor::registry

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-namespace paginor::frame {
+namespace paginor::registry {
 
 namespace {
 
@@ -203,4 +203,4 @@ ServerLookup find_server(const Registry& registry, std::string_view progid) {
     return out;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::registry

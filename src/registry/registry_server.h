@@ -24,7 +24,7 @@
 #include <utility>
 #include <vector>
 
-namespace paginor::frame {
+namespace paginor::registry {
 
 struct ServerInterface {
     std::string name;
@@ -99,4 +99,4 @@ struct ServerLookup {
 // names no server.
 ServerLookup find_server(const Registry& registry, std::string_view progid);
 
-} // namespace paginor::frame
+} // namespace paginor::registry

@@ -7,7 +7,7 @@ const IID IID_ISubclass = {
 
 namespace {
 
-// IUnknown's identifier, kept here so the tracking layer needs nothing of the frame's.
+// IUnknown's identifier, kept here so the tracking layer needs nothing of automation's.
 const IID kUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 } // namespace

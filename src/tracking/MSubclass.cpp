@@ -238,14 +238,14 @@ LRESULT dispatch_to_handlers(const Resolved& r, WPARAM wParam, LPARAM lParam) {
     bool prev_called = false;
     // The lowest-position handler seen: its mode decides. Each handler becomes it as the
     // walk reaches it, so this one reference also holds the handler across its own call.
-    frame::Ref<ISubclass> lowest;
+    automation::Ref<ISubclass> lowest;
     for (HANDLE i = r.count; i >= 1; --i) {
         HANDLE id = entry_now(r, i);
         if (id == 0) {
             continue;
         }
         // Takes the new reference before giving up the old, so it may be the one held.
-        lowest = frame::Ref<ISubclass>(reinterpret_cast<ISubclass*>(id));
+        lowest = automation::Ref<ISubclass>(reinterpret_cast<ISubclass*>(id));
         ISubclass* handler = lowest.get();
         if (i == 1 && !prev_called && handler->get_MsgResponse() == 2) {
             pf::CallWindowProc(r.prev, r.hwnd, r.msg, wParam, lParam);

@@ -8,7 +8,7 @@
 
 namespace paginor {
 
-DDOC::DDOC() : Control(frame::ClassId::DDOC) {
+DDOC::DDOC() : Control(library::ClassId::DDOC) {
     m_timer1.SetEnabled(false);
     m_timer1.SetInterval(2000);
     m_timer1.on_timer = [this] { Timer1_Timer(); };
@@ -19,19 +19,19 @@ DDOC::~DDOC() {
 }
 
 HRESULT DDOC::put_TheDocument(BSTR New_TheDocument) {
-    return guarded([&] { TheDocument(std::u16string(frame::bstr_view(New_TheDocument))); });
+    return guarded([&] { TheDocument(std::u16string(automation::bstr_view(New_TheDocument))); });
 }
 
 HRESULT DDOC::put_TheHits(BSTR New_TheHits) {
-    return guarded([&] { m_hits = frame::bstr_view(New_TheHits); });
+    return guarded([&] { m_hits = automation::bstr_view(New_TheHits); });
 }
 
 HRESULT DDOC::put_TheIndexFields(BSTR New_TheIndexFields) {
-    return guarded([&] { m_index_fields = frame::bstr_view(New_TheIndexFields); });
+    return guarded([&] { m_index_fields = automation::bstr_view(New_TheIndexFields); });
 }
 
 HRESULT DDOC::put_TheIndexPath(BSTR New_TheIndexPath) {
-    return guarded([&] { m_index_path = frame::bstr_view(New_TheIndexPath); });
+    return guarded([&] { m_index_path = automation::bstr_view(New_TheIndexPath); });
 }
 
 HRESULT DDOC::put_TheView(eView New_TheView) {
@@ -51,7 +51,7 @@ HRESULT DDOC::put_TheView(eView New_TheView) {
 HRESULT DDOC::SetIndexFields(BSTR strNew) {
     return guarded([&] {
         m_index_fields.clear();
-        m_index_fields = viewer::flatten_index_fields(frame::bstr_view(strNew), source());
+        m_index_fields = viewer::flatten_index_fields(automation::bstr_view(strNew), source());
     });
 }
 
@@ -78,7 +78,7 @@ HRESULT DDOC::Reload() {
 }
 
 HRESULT DDOC::CopyDocEvenIfOpen(BSTR strFrom, BSTR strTo) {
-    viewer::CopyDocEvenIfOpen(frame::bstr_view(strFrom), frame::bstr_view(strTo));
+    viewer::CopyDocEvenIfOpen(automation::bstr_view(strFrom), automation::bstr_view(strTo));
     return S_OK;
 }
 
@@ -86,7 +86,7 @@ HRESULT DDOC::get_DocSubject(BSTR* retval) {
     if (retval == nullptr) {
         return E_POINTER;
     }
-    return guarded([&] { *retval = frame::make_bstr(m_subject); });
+    return guarded([&] { *retval = automation::make_bstr(m_subject); });
 }
 
 // --- The control's events ------------------------------------------------------------
@@ -130,7 +130,7 @@ void DDOC::Timer1_Timer() {
         m_picHolder->SetEnabled(true);
 }
 
-IDispatch* frame::make_DDOC() {
+IDispatch* library::make_DDOC() {
     return new DDOC();
 }
 

@@ -14,7 +14,8 @@
 #include <vector>
 
 using namespace paginor;
-using namespace paginor::frame;
+using namespace paginor::automation;
+using namespace paginor::library;
 using test::Ref;
 
 namespace {

@@ -9,9 +9,9 @@
 #include <cstring>
 #include <string>
 
-using paginor::frame::Bstr;
-using paginor::frame::bstr_view;
-using paginor::frame::Variant;
+using paginor::automation::Bstr;
+using paginor::automation::bstr_view;
+using paginor::automation::Variant;
 
 TEST(Bstr, AllocationFollowsTheDesktop) {
     EXPECT_EQ(SysAllocString(nullptr), nullptr);

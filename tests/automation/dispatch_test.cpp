@@ -9,8 +9,8 @@
 #include <vector>
 
 using namespace paginor;
-using frame::Bstr;
-using frame::bstr_view;
+using automation::Bstr;
+using automation::bstr_view;
 using test::LateCall;
 using test::long_arg;
 using test::Ref;

@@ -56,7 +56,7 @@ class Enumerate : public ::testing::Test {
         relay.reset();
         for (test::Sink* s : {&a, &b, &c, &d})
             EXPECT_EQ(s->refs, 1u) << "a reference to a sink was kept or lost";
-        EXPECT_EQ(frame::live_objects(), before);
+        EXPECT_EQ(automation::live_objects(), before);
     }
     Ref<IEnumConnections> connections() {
         Ref<IEnumConnections> e;
@@ -69,7 +69,7 @@ class Enumerate : public ::testing::Test {
     }
     std::string next(const Ref<IEnumConnections>& e, ULONG n) { return next(e.get(), n); }
 
-    long before{frame::live_objects()};
+    long before{automation::live_objects()};
     test::Sink a, b, c, d;
     Ref<IDispatch> relay{test::create(CLSID_clsPromptEvents)};
     Ref<IConnectionPoint> point;

@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 using namespace paginor;
-using frame::Bstr;
+using automation::Bstr;
 using test::Ref;
 
 TEST(ErrorInfo, GuardedTurnsEveryExceptionIntoAnHresultWithErrorInfo) {
@@ -35,17 +35,17 @@ TEST(ErrorInfo, GuardedTurnsEveryExceptionIntoAnHresultWithErrorInfo) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
-        frame::clear_error();
-        EXPECT_EQ(frame::guarded(u"Src", r.body), r.hr);
-        const auto error = frame::peek_error();
+        automation::clear_error();
+        EXPECT_EQ(automation::guarded(u"Src", r.body), r.hr);
+        const auto error = automation::peek_error();
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(std::tie(error->hr, error->number, error->source, error->description),
                   std::tie(r.hr, r.number, r.source, r.description));
     }
-    frame::clear_error();
-    EXPECT_EQ(frame::guarded(u"Src", [] {}), S_OK);
-    EXPECT_EQ(frame::guarded(u"Src", [] { return S_FALSE; }), S_FALSE);
-    EXPECT_FALSE(frame::peek_error().has_value()); // success leaves no error behind
+    automation::clear_error();
+    EXPECT_EQ(automation::guarded(u"Src", [] {}), S_OK);
+    EXPECT_EQ(automation::guarded(u"Src", [] { return S_FALSE; }), S_FALSE);
+    EXPECT_FALSE(automation::peek_error().has_value()); // success leaves no error behind
 }
 
 TEST(ErrorInfo, HostCreatedErrorObjectsRoundTrip) {
@@ -59,7 +59,7 @@ TEST(ErrorInfo, HostCreatedErrorObjectsRoundTrip) {
     ASSERT_TRUE(info);
     EXPECT_EQ(SetErrorInfo(0, info.get()), S_OK);
     create.reset();
-    const auto seen = frame::peek_error();
+    const auto seen = automation::peek_error();
     ASSERT_TRUE(seen.has_value());
     EXPECT_EQ(seen->description, u"Handler failed");
     Ref<IErrorInfo> back;
@@ -73,13 +73,13 @@ TEST(ErrorInfo, HostCreatedErrorObjectsRoundTrip) {
     EXPECT_EQ(GetErrorInfo(0, back.put()), S_FALSE);
 
     // The library's own object handed back by a host keeps its HRESULT and number.
-    frame::guarded(u"Src", [] { raise_standard(std_error::TypeMismatch, u"Src"); });
+    automation::guarded(u"Src", [] { raise_standard(std_error::TypeMismatch, u"Src"); });
     ASSERT_EQ(GetErrorInfo(0, back.put()), S_OK);
-    EXPECT_FALSE(frame::peek_error().has_value());
+    EXPECT_FALSE(automation::peek_error().has_value());
     SetErrorInfo(0, back.get());
-    const auto again = frame::peek_error();
+    const auto again = automation::peek_error();
     ASSERT_TRUE(again.has_value());
     EXPECT_EQ(std::tie(again->hr, again->number, again->description),
               std::make_tuple(HRESULT(0x800A000D), 13, u"Type mismatch"));
-    frame::clear_error();
+    automation::clear_error();
 }

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 using namespace paginor;
-using frame::Bstr;
-using frame::bstr_view;
+using automation::Bstr;
+using automation::bstr_view;
 using test::Ref;
 using Lines = std::vector<std::string>;
 
@@ -74,7 +74,7 @@ TEST_F(Relays, PromptRelayBringsTheSinksAnswerBackTypedAndLateBound) {
     EXPECT_EQ(test::LateCall(relay.get(), 0x60030000, DISPATCH_METHOD, args).hr, S_OK);
     EXPECT_EQ(bstr_view(held), u"CODE42+") << "no sink: the data stays";
     late = Bstr::adopt(held);
-    frame::Variant inner(LONG(5));
+    automation::Variant inner(LONG(5));
     VARIANT vref{};
     vref.vt = VT_BYREF | VT_VARIANT;
     vref.pvarVal = inner.get();

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-using paginor::frame::Ref;
-using paginor::frame::write_out;
+using paginor::automation::Ref;
+using paginor::automation::write_out;
 
 namespace {
 

@@ -171,7 +171,7 @@ class HoverTip : public HoverHost {
 
 TEST_F(HoverTip, TakenAtTheNextLookShownAfterTheHoverTimeGoneOnPressOrLeave) {
     set_pictures(false);
-    frame::Bstr text(u"Prompt");
+    automation::Bstr text(u"Prompt");
     ASSERT_EQ(button->put_HoverText(text.get()), S_OK);
     ASSERT_NE(self().tool_tip(), nullptr);
     EXPECT_EQ(tip(), "") << "the text becomes Image1's tip only at the next look";
@@ -190,7 +190,7 @@ TEST_F(HoverTip, TakenAtTheNextLookShownAfterTheHoverTimeGoneOnPressOrLeave) {
     move(11, 11);
     advance(400);
     ASSERT_NE(tip_window(), 0u);
-    frame::Bstr later(u"Later");
+    automation::Bstr later(u"Later");
     ASSERT_EQ(button->put_HoverText(later.get()), S_OK);
     move(12, 12); // still tracking: no new look
     EXPECT_EQ(tip(), "Prompt");

@@ -32,7 +32,7 @@ namespace {
 
 // A control that holds the entry controls as a prompt would, and sizes itself to 390
 // twips high while it is made.
-class Holder final : public test::StubControl<frame::ClassId::PromptField> {
+class Holder final : public test::StubControl<library::ClassId::PromptField> {
   public:
     std::string log;
     std::unique_ptr<TextBox> txt, txt2;
@@ -372,7 +372,7 @@ TEST_F(EntryControls, NestedControlExtenderAndOwnSize) {
     EXPECT_EQ(h.Height(), 1560) << "the size the control chose outlasts the host's first";
     h.move(120, 120, 4200, 600);
     EXPECT_EQ(h.Height(), 600) << "the host's later size holds";
-    frame::NestedControl& b = h.add_control(frame::ClassId::O2007Hover, 3000, 60, 315, 315, {});
+    frame::NestedControl& b = h.add_control(library::ClassId::O2007Hover, 3000, 60, 315, 315, {});
     b.SetLeft(3300);
     b.SetTop(45);
     EXPECT_EQ(b.Left(), 3300);

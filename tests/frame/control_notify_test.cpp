@@ -45,12 +45,12 @@ TEST(ControlNotify, ReportedChangesReachEverySinkByDispid) {
     platform::WindowSystemScope scope;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        const long before = frame::live_objects();
+        const long before = automation::live_objects();
         Lines log;
         NotifySink a{"a", log}, b{"b", log}, refused{"refused", log};
         refused.answers_sink = false;
         test::TestSite site;
-        frame::Ref<IDispatch> control = test::create(*row.clsid);
+        automation::Ref<IDispatch> control = test::create(*row.clsid);
         ASSERT_TRUE(control);
         if (row.sited) {
             site.window = platform::CreateWindow(platform::WindowDesc{});
@@ -58,11 +58,11 @@ TEST(ControlNotify, ReportedChangesReachEverySinkByDispid) {
         }
         auto container =
             test::query<IConnectionPointContainer>(control.get(), IID_IConnectionPointContainer);
-        frame::Ref<IConnectionPoint> point;
+        automation::Ref<IConnectionPoint> point;
         ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()), S_OK);
         {
-            frame::Ref<IEnumConnectionPoints> points;
-            frame::Ref<IConnectionPoint> listed[3];
+            automation::Ref<IEnumConnectionPoints> points;
+            automation::Ref<IConnectionPoint> listed[3];
             ASSERT_EQ(container->EnumConnectionPoints(points.put()), S_OK);
             for (auto& p : listed)
                 points->Next(1, p.put(), nullptr);
@@ -89,7 +89,7 @@ TEST(ControlNotify, ReportedChangesReachEverySinkByDispid) {
         container.reset();
         control.reset();
         EXPECT_EQ(b.refs, 1u) << "the control kept its sink";
-        EXPECT_EQ(frame::live_objects(), before);
+        EXPECT_EQ(automation::live_objects(), before);
     }
 }
 

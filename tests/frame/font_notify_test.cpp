@@ -57,9 +57,9 @@ TEST_F(FontNotify, EveryChangeReachesListenersThenSinksInAdviseOrder) {
     font->add_listener(&listener);
     advise({&a, &b});
     EXPECT_EQ(a.refs, 2u) << "the point holds a reference";
-    const VARIANT on = *Variant::boolean(true).get();
-    VARIANT size = *Variant(12.0).get();
-    Bstr face(u"Tahoma");
+    const VARIANT on = *automation::Variant::boolean(true).get();
+    VARIANT size = *automation::Variant(12.0).get();
+    automation::Bstr face(u"Tahoma");
     const VARIANT name = test::text_arg(face.get());
     const auto put = [&](DISPID id, VARIANT value) {
         return test::LateCall(font, id, DISPATCH_PROPERTYPUT, {value}).hr;

@@ -35,7 +35,7 @@ class Stage {
         form.rect = {0, 0, 200, 200};
         site.window = platform::CreateWindow(form);
         platform::SetActiveWindow(site.window);
-        before = frame::live_objects();
+        before = automation::live_objects();
         host = test::create<_O2007Hover>(CLSID_O2007Hover, IID__O2007Hover);
         // The host's reference stays the only one.
         test::advise(host.get(), DIID___O2007Hover, &sink);
@@ -52,7 +52,7 @@ class Stage {
     platform::WindowSystemScope scope;
     test::TestSite site;
     test::Sink sink{{"", "MouseUp", "MouseMove", "Click"}};
-    frame::Ref<_O2007Hover> host;
+    automation::Ref<_O2007Hover> host;
     long before{0};
 };
 
@@ -70,7 +70,7 @@ TEST(LastReference, ControlOutlivesTheHandlerThatReleasesIt) {
         {"late-bound member",
          [](Stage& s) {
              s.site.on_change = [&s] { s.let_go(); };
-             const VARIANT off = *frame::Variant::boolean(false).get();
+             const VARIANT off = *automation::Variant::boolean(false).get();
              return test::LateCall(s.host.get(), kEnabled, DISPATCH_PROPERTYPUT, {off}).hr;
          }},
         {"window message",
@@ -92,7 +92,7 @@ TEST(LastReference, ControlOutlivesTheHandlerThatReleasesIt) {
         ASSERT_TRUE(stage.host);
         EXPECT_EQ(row.act(stage), S_OK);
         EXPECT_FALSE(stage.host) << "the handler never ran";
-        EXPECT_EQ(frame::live_objects(), stage.before) << "the control did not go";
+        EXPECT_EQ(automation::live_objects(), stage.before) << "the control did not go";
     }
 }
 

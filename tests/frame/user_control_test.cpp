@@ -24,6 +24,7 @@
 
 using namespace paginor;
 using namespace paginor::frame;
+using namespace paginor::library;
 namespace {
 
 // Appends an entry to a log whose entries stand apart by "; ".
@@ -39,7 +40,9 @@ class Recording final : public UserControl, public IUnknown {
     ULONG AddRef() override { return 2; }
     ULONG Release() override { return 1; }
     IUnknown* control_unknown() override { return this; }
-    const Class& control_class() const override { return class_entry(ClassId::O2007Hover); }
+    const automation::Class& control_class() const override {
+        return class_entry(ClassId::O2007Hover);
+    }
 
   private:
     // "<name>" and the arguments as whole numbers.
@@ -182,10 +185,11 @@ TEST_F(UserControlHost, LifecycleStepsInOrderPaintsCoalesceAndMessagesBecomeEven
 TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
     platform::set_screen_twips_per_pixel(12, 15);
     site.user_mode = false;
-    const long before = live_objects();
+    const long before = automation::live_objects();
     start(120, 120);
     ASSERT_EQ(container.buttons.size(), 3u);
-    EXPECT_EQ(live_objects(), before + 3 + 4); // the buttons, and the four surfaces' fonts
+    EXPECT_EQ(automation::live_objects(),
+              before + 3 + 4); // the buttons, and the four surfaces' fonts
     for (size_t i = 0; i < 3; ++i) {
         UserControl& child = container.buttons[i]->control();
         EXPECT_EQ(platform::GetParent(child.hwnd()), container.hwnd());
@@ -202,7 +206,7 @@ TEST_F(UserControlHost, ChildrenSitInsideTheContainerAtItsModeAndFont) {
     EXPECT_EQ(container.buttons[0]->control().AmbientFont().size, 14);
 
     container.terminate();
-    EXPECT_EQ(live_objects(), before);
+    EXPECT_EQ(automation::live_objects(), before);
     EXPECT_EQ(container.seen, "Terminate");
     platform::set_screen_twips_per_pixel(15);
 }
@@ -223,12 +227,12 @@ TEST_F(UserControlHost, ChildEventsReachTheContainersHandlerAndNoChildWhereNoneC
                               "hPrompt Click; hPrompt Click; hPrompt MouseLeave; "
                               "hAdd MouseMove 0 0 30 30; hPrompt KeyUp");
 
-    const long before = live_objects();
+    const long before = automation::live_objects();
     // A creatable class that is no control.
     EXPECT_EQ(
         test::error_of([&] { container.add_control(ClassId::clsPromptEvents, 0, 0, 9, 9, {}); }),
         5);
-    EXPECT_EQ(live_objects(), before);
+    EXPECT_EQ(automation::live_objects(), before);
     // A handler that throws stays inside the handler; the children keep working.
     container.add_control(ClassId::O2007Hover, 0, 0, 300, 60, [](DISPID, EventArgs& args) {
         (void)args[9]; // past the last argument: error 450

@@ -44,7 +44,7 @@ class ParentObject : public ::testing::Test {
     void TearDown() override {
         controls.reset();
         form.reset();
-        EXPECT_EQ(frame::live_objects(), before);
+        EXPECT_EQ(automation::live_objects(), before);
     }
 
     // Controls._NewEnum read with these flags, as the host's IEnumVARIANT; null (and the
@@ -58,7 +58,7 @@ class ParentObject : public ::testing::Test {
         return query<IEnumVARIANT>(c.result->punkVal, IID_IEnumVARIANT);
     }
 
-    long before{frame::live_objects()};
+    long before{automation::live_objects()};
     std::unique_ptr<host::Form> form;
     Ref<IDispatch> controls;
 };
@@ -115,7 +115,7 @@ TEST_F(ParentObject, ControlsWalkInFormOrderFromInsideAndOutside) {
 }
 
 TEST_F(ParentObject, ErrorsAHostSees) {
-    frame::Bstr zero(u"0"), first(u"first");
+    automation::Bstr zero(u"0"), first(u"first");
     struct Case {
         const char16_t* member;
         std::vector<VARIANT> args;
@@ -141,7 +141,7 @@ TEST_F(ParentObject, ErrorsAHostSees) {
         if (c.hr == DISP_E_EXCEPTION) {
             EXPECT_EQ(call.excep.scode, DISP_E_BADINDEX);
             EXPECT_EQ(call.description(), u"Subscript out of range");
-            const auto error = frame::peek_error();
+            const auto error = automation::peek_error();
             EXPECT_EQ(error ? error->number : -1, c.number);
         }
     }
@@ -203,7 +203,7 @@ TEST_F(ParentObject, ObjectsHeldPastTheFormAnswerUnexpected) {
     HRESULT hr = S_OK;
     EXPECT_FALSE(new_enum(DISPATCH_PROPERTYGET, &hr));
     EXPECT_EQ(hr, E_UNEXPECTED);
-    frame::Variant enumerated;
+    automation::Variant enumerated;
     ASSERT_EQ(e->Next(1, enumerated.out(), nullptr), S_OK);
     ASSERT_EQ(enumerated.vt(), VT_DISPATCH);
     const std::pair<IDispatch*, const char16_t*> calls[] = {{parent.get(), u"Name"},
@@ -211,9 +211,9 @@ TEST_F(ParentObject, ObjectsHeldPastTheFormAnswerUnexpected) {
                                                             {inner.get(), u"Name"},
                                                             {enumerated->pdispVal, u"Name"}};
     for (auto [held, member] : calls) {
-        frame::clear_error();
+        automation::clear_error();
         EXPECT_EQ(LateCall(held, member).hr, E_UNEXPECTED) << to_utf8(member);
-        const auto error = frame::peek_error();
+        const auto error = automation::peek_error();
         EXPECT_EQ(error ? error->hr : S_OK, E_UNEXPECTED);
     }
     EXPECT_NE(DllCanUnloadNow(), S_OK) << "the host still holds the form's objects";

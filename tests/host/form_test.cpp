@@ -25,7 +25,7 @@ namespace {
 std::string file_base64(const char* name, const std::string& indent) {
     std::ifstream in(std::string(PAGINOR_TEST_DATA_DIR "/") + name, std::ios::binary);
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    const std::string b64 = frame::base64_encode(bytes);
+    const std::string b64 = platform::base64_encode(bytes);
     std::string out;
     for (size_t i = 0; i < b64.size(); i += 64)
         out += indent + b64.substr(i, 64) + "\n";
@@ -37,7 +37,7 @@ class FormHost : public HoverHost {};
 // hOne starts fresh (HoverInactive True), hTwo from an empty bag (HoverInactive False).
 TEST_F(FormHost, SavesTheBagInWriteOrderAndLoadsBack) {
     ASSERT_EQ(button->putref_NormalImage(normal.get()), S_OK);
-    frame::Bstr text(u"Prompt");
+    automation::Bstr text(u"Prompt");
     ASSERT_EQ(button->put_HoverText(text.get()), S_OK);
     const frame::PropertyBag empty;
     form->add(u"PaginorV2CTL.O2007Hover", u"hTwo", 600, 120, 240, 240, &empty);
@@ -87,7 +87,7 @@ TEST_F(FormHost, DamagedBagEntriesKeepDefaultsAndTheRestIsRead) {
     OLE_COLOR colour = 0;
     VARIANT_BOOL enabled = 0, hover_inactive = 0;
     Ref<IPictureDisp> pic;
-    frame::Bstr text;
+    automation::Bstr text;
     const HRESULT reads[] = {b->get_BackColor(&colour), b->get_Enabled(&enabled),
                              b->get_HoverInactive(&hover_inactive), b->get_NormalImage(pic.put()),
                              b->get_HoverText(text.out())};
@@ -101,7 +101,7 @@ TEST_F(FormHost, DamagedBagEntriesKeepDefaultsAndTheRestIsRead) {
 TEST_F(FormHost, PropertyChangedCarriesTheMembersDispid) {
     ASSERT_EQ(button->putref_NormalImage(normal.get()), S_OK);
     ASSERT_EQ(button->put_BackColor(0x00FF0000), S_OK);
-    frame::Bstr text(u"x");
+    automation::Bstr text(u"x");
     ASSERT_EQ(button->put_HoverText(text.get()), S_OK); // not marked
     ASSERT_EQ(button->put_Enabled(VARIANT_FALSE), S_OK);
     ASSERT_EQ(button->put_HoverInactive(VARIANT_FALSE), S_OK);
@@ -173,7 +173,7 @@ TEST_F(FormHost, RendersTheToolTipOverTheForm) {
     disp = form->add(u"PaginorV2CTL.O2007Hover", u"hOne", 120, 120, 240, 240);
     button = static_cast<_O2007Hover*>(disp);
     set_pictures(true);
-    frame::Bstr text(u"Prompt");
+    automation::Bstr text(u"Prompt");
     ASSERT_EQ(button->put_HoverText(text.get()), S_OK);
     platform::SetActiveWindow(form->hwnd());
     move(12, 12);

@@ -16,7 +16,8 @@
 #include <dlfcn.h>
 
 using namespace paginor;
-using namespace paginor::frame;
+using namespace paginor::library;
+using namespace paginor::registry;
 using paginor::test::read_file;
 using paginor::test::Scratch;
 using paginor::test::write_file;
@@ -182,7 +183,7 @@ TEST(CreateObject, LoadsOtherLibrariesButMakesItsOwnClassesInThisCopy) {
         const std::string server = (scratch.dir() / c.server).string();
         write_file(scratch.registry(), "[progid Some.Thing]\nclsid = " + c.clsid + "\n[class " +
                                            c.clsid + "]\nserver = " + server + "\n");
-        const long before = live_objects();
+        const long before = automation::live_objects();
         IUnknown* object = nullptr;
         EXPECT_EQ(
             PaginorCreateObject(u"Some.Thing", IID_IUnknown, reinterpret_cast<void**>(&object)),
@@ -193,9 +194,9 @@ TEST(CreateObject, LoadsOtherLibrariesButMakesItsOwnClassesInThisCopy) {
             continue;
         }
         ASSERT_NE(object, nullptr) << c.what;
-        EXPECT_EQ(live_objects(), before + 1) << c.what << ": counted by this copy";
+        EXPECT_EQ(automation::live_objects(), before + 1) << c.what << ": counted by this copy";
         EXPECT_EQ(DllCanUnloadNow(), S_FALSE) << c.what;
         EXPECT_EQ(object->Release(), 0u) << c.what;
-        EXPECT_EQ(live_objects(), before) << c.what;
+        EXPECT_EQ(automation::live_objects(), before) << c.what;
     }
 }

@@ -14,7 +14,7 @@
 #include <set>
 
 using namespace paginor;
-using namespace paginor::frame;
+using namespace paginor::library;
 using paginor::test::read_file;
 using paginor::test::Scratch;
 using paginor::test::write_file;
@@ -60,8 +60,8 @@ void expect_our_record(const VersionRecord& r) {
 
 TEST(ToolboxBitmaps, OnePerControlWithExactHeadersAndEveryPixel) {
     std::vector<std::string> controls; // every control class, in the library's order
-    for (const Class& c : type_library().classes)
-        if (c.kind == ClassKind::Control)
+    for (const automation::Class& c : type_library().classes)
+        if (c.kind == automation::ClassKind::Control)
             controls.push_back(to_utf8(c.name));
     struct Header {
         uint32_t file_size, offset, image_size, colours_used;

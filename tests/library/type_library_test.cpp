@@ -9,7 +9,8 @@
 
 #include <set>
 
-using namespace paginor::frame;
+using namespace paginor::automation;
+using namespace paginor::library;
 
 TEST(TypeLibrary, HeaderVtablesMatchTableRows) {
     const TypeLibrary& lib = type_library();

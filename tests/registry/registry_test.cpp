@@ -18,7 +18,7 @@
 #include <unistd.h>
 
 using namespace paginor;
-using namespace paginor::frame;
+using namespace paginor::registry;
 using paginor::test::folder_entries;
 using paginor::test::read_file;
 using paginor::test::Scratch;

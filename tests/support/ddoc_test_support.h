@@ -21,7 +21,7 @@ inline ErrorSeen take_error() {
     Ref<IErrorInfo> info;
     ErrorSeen seen;
     if (GetErrorInfo(0, info.put()) == S_OK && info) {
-        frame::Bstr source, description;
+        automation::Bstr source, description;
         info->GetSource(source.out());
         info->GetDescription(description.out());
         seen = {source.str(), description.str()};

@@ -43,7 +43,7 @@ inline DISPID id_of(IDispatch* d, const char16_t* name, HRESULT* hr = nullptr) {
 // One call and all it gave back.
 struct LateCall {
     HRESULT hr{E_FAIL};
-    frame::Variant result;
+    automation::Variant result;
     EXCEPINFO excep{};
     UINT arg_err{0xFFFF};
 
@@ -71,7 +71,7 @@ struct LateCall {
         SysFreeString(excep.bstrSource);
         SysFreeString(excep.bstrDescription);
     }
-    std::u16string_view description() const { return frame::bstr_view(excep.bstrDescription); }
+    std::u16string_view description() const { return automation::bstr_view(excep.bstrDescription); }
 };
 
 // The member's value as text, number or object; a failed read fails the test and gives
@@ -79,7 +79,7 @@ struct LateCall {
 inline std::u16string late_text(IDispatch* object, const char16_t* name) {
     LateCall c(object, name);
     EXPECT_EQ(c.hr, S_OK) << "reading a text member";
-    return c.result.vt() == VT_BSTR ? std::u16string(frame::bstr_view(c.result->bstrVal))
+    return c.result.vt() == VT_BSTR ? std::u16string(automation::bstr_view(c.result->bstrVal))
                                     : u"<not text>";
 }
 inline LONG late_long(IDispatch* object, const char16_t* name) {

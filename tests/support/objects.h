@@ -10,7 +10,7 @@
 
 namespace paginor::test {
 
-using frame::Ref;
+using automation::Ref;
 
 // A new object of the class as interface iid; null (and a failed expectation) if refused.
 template <class I = IDispatch> Ref<I> create(REFCLSID clsid, REFIID iid = IID_IDispatch) {

@@ -66,7 +66,7 @@ class Sink final : public IDispatch {
             std::snprintf(buf, sizeof buf, "%g", *v.pfltVal);
             return buf;
         case VT_BYREF | VT_BSTR:
-            return to_utf8(frame::bstr_view(*v.pbstrVal));
+            return to_utf8(automation::bstr_view(*v.pbstrVal));
         default:
             return "<vt " + std::to_string(v.vt) + ">";
         }

@@ -31,7 +31,7 @@ class TestSite final : public frame::ControlSite {
 
 // A control written in a test as a container writes it: its own IDispatch, which lives
 // in the test (counts fixed, no members), and the class it stands in for.
-template <frame::ClassId Stands> class StubControl : public frame::UserControl, public IDispatch {
+template <library::ClassId Stands> class StubControl : public frame::UserControl, public IDispatch {
   public:
     HRESULT QueryInterface(REFIID riid, void** ppv) override {
         if (riid != IID_IUnknown && riid != IID_IDispatch)
@@ -48,7 +48,7 @@ template <frame::ClassId Stands> class StubControl : public frame::UserControl, 
         return E_NOTIMPL;
     }
     IUnknown* control_unknown() override { return static_cast<IDispatch*>(this); }
-    const frame::Class& control_class() const override { return frame::class_entry(Stands); }
+    const automation::Class& control_class() const override { return library::class_entry(Stands); }
     using UserControl::add_control;
 };
 

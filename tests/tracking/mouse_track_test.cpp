@@ -109,7 +109,7 @@ class MouseTrackTest : public WindowSystemTest {
     HWND button{0};
     HWND other{0};
     Events events;
-    frame::Ref<cMouseTrack> tracker{frame::Ref<cMouseTrack>::adopt(new cMouseTrack)};
+    automation::Ref<cMouseTrack> tracker{automation::Ref<cMouseTrack>::adopt(new cMouseTrack)};
 };
 
 struct ChoiceCase {

@@ -12,7 +12,7 @@
 using namespace paginor;
 using namespace paginor::platform;
 using namespace paginor::testing_support;
-using paginor::frame::Ref;
+using paginor::automation::Ref;
 
 namespace {
 

@@ -29,9 +29,9 @@ std::string pattern(size_t n) {
 
 // The host's call: through the typed interface, which must always answer S_OK.
 void host_copy(const std::u16string& from, const std::u16string& to) {
-    frame::Ref<_DDOC> ddoc = test::create<_DDOC>(CLSID_DDOC, IID__DDOC);
+    automation::Ref<_DDOC> ddoc = test::create<_DDOC>(CLSID_DDOC, IID__DDOC);
     ASSERT_TRUE(ddoc);
-    frame::Bstr f(from), t(to);
+    automation::Bstr f(from), t(to);
     EXPECT_EQ(ddoc->CopyDocEvenIfOpen(f.get(), t.get()), S_OK);
     EXPECT_EQ(ddoc.detach()->Release(), 0u);
 }

@@ -36,7 +36,7 @@ TEST(IndexFields, FlatteningOfFragments) {
 // The search inputs as a late-bound host sets them, each row's effect read from inside;
 // then the typed interface giving the same answers and error object.
 TEST(SearchInputs, StoredReplacedAndFailingTheSameLateBoundAndTyped) {
-    frame::Ref<_DDOC> ddoc = test::create<_DDOC>(CLSID_DDOC, IID__DDOC);
+    automation::Ref<_DDOC> ddoc = test::create<_DDOC>(CLSID_DDOC, IID__DDOC);
     ASSERT_TRUE(ddoc);
     const DDOC& inside = *static_cast<DDOC*>(ddoc.get());
     EXPECT_EQ(inside.hits() + inside.index_fields() + inside.index_path(), u"");
@@ -70,7 +70,7 @@ TEST(SearchInputs, StoredReplacedAndFailingTheSameLateBoundAndTyped) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(to_utf8(row.member));
-        std::vector<frame::Bstr> texts;
+        std::vector<automation::Bstr> texts;
         std::vector<VARIANT> args;
         for (const char16_t* a : row.args)
             args.push_back(test::text_arg(a ? texts.emplace_back(a).get() : nullptr));
@@ -78,7 +78,7 @@ TEST(SearchInputs, StoredReplacedAndFailingTheSameLateBoundAndTyped) {
         EXPECT_EQ(c.hr, row.hr);
         if (row.hr == DISP_E_EXCEPTION) {
             EXPECT_EQ(c.excep.scode, PAGINOR_STANDARD_ERROR(91));
-            EXPECT_EQ(frame::bstr_view(c.excep.bstrSource), u"PaginorV2CTL.DDOC");
+            EXPECT_EQ(automation::bstr_view(c.excep.bstrSource), u"PaginorV2CTL.DDOC");
             EXPECT_EQ(c.description(), u"Object variable or With block variable not set");
         }
         EXPECT_EQ(row.read(), row.after);
@@ -87,7 +87,7 @@ TEST(SearchInputs, StoredReplacedAndFailingTheSameLateBoundAndTyped) {
     // The inputs are write-only to a host.
     EXPECT_TRUE(FAILED(test::LateCall(ddoc.get(), u"TheHits", DISPATCH_PROPERTYGET).hr));
 
-    frame::Bstr h(u"h1"), bad(u"<Fields><Year>2026</Year></Fields>"), subject;
+    automation::Bstr h(u"h1"), bad(u"<Fields><Year>2026</Year></Fields>"), subject;
     EXPECT_EQ(ddoc->put_TheHits(h.get()), S_OK);
     EXPECT_EQ(inside.hits(), u"h1");
     EXPECT_EQ(ddoc->SetIndexFields(bad.get()), PAGINOR_STANDARD_ERROR(91));

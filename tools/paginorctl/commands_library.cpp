@@ -22,15 +22,15 @@ std::string dotted(const uint16_t (&v)[4]) {
 } // namespace
 
 int idl_command(Args) {
-    std::string idl = paginor::frame::dump_idl(paginor::frame::type_library());
+    std::string idl = paginor::automation::dump_idl(paginor::library::type_library());
     std::fwrite(idl.data(), 1, idl.size(), stdout);
     return std::fflush(stdout) == 0 ? exit_ok : fail("cannot write the IDL to standard output");
 }
 
 int info_command(Args args) {
     std::string lib = args.empty() ? default_library() : args[0];
-    paginor::frame::VersionRecord record;
-    if (auto r = paginor::frame::read_version_record(lib, record); !r) {
+    paginor::library::VersionRecord record;
+    if (auto r = paginor::library::read_version_record(lib, record); !r) {
         return fail(r.description);
     }
     std::printf("version record of %s\n", lib.c_str());
@@ -47,13 +47,13 @@ int bitmap_command(Args args) {
     int id = 0;
     const std::string& text = args[0];
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), id);
-    const auto* bitmap = paginor::frame::find_toolbox_bitmap(id);
+    const auto* bitmap = paginor::library::find_toolbox_bitmap(id);
     if (ec != std::errc() || end != text.data() + text.size() || !bitmap) {
         std::fprintf(stderr, "paginorctl: no toolbox bitmap \"%s\": the ids are 30000 to 30006\n",
                      text.c_str());
         return exit_usage;
     }
-    std::vector<uint8_t> bmp = paginor::frame::toolbox_bitmap_bmp(*bitmap);
+    std::vector<uint8_t> bmp = paginor::library::toolbox_bitmap_bmp(*bitmap);
     const std::string& file = args[1];
     std::FILE* out = std::fopen(file.c_str(), "wb");
     if (!out) {
@@ -65,8 +65,8 @@ int bitmap_command(Args args) {
         return fail("cannot write " + file + ": " + std::strerror(errno));
     }
     std::printf("bitmap %d (%.*s, %dx%d, %d bpp) written to %s\n", id, int(bitmap->control.size()),
-                bitmap->control.data(), paginor::frame::toolbox_bitmap_width,
-                paginor::frame::toolbox_bitmap_height, bitmap->bits_per_pixel, file.c_str());
+                bitmap->control.data(), paginor::library::toolbox_bitmap_width,
+                paginor::library::toolbox_bitmap_height, bitmap->bits_per_pixel, file.c_str());
     return exit_ok;
 }
 

@@ -49,7 +49,7 @@ struct ClassMembers {
 #define PAGINORCTL_BUILDS(cls, member)                                                             \
     []<class C, class Frame>() {                                                                   \
         if constexpr (requires { &C::member; })                                                    \
-            return paginor::frame::builds_member<_##cls, decltype(&C::member)>;                    \
+            return paginor::library::builds_member<_##cls, decltype(&C::member)>;                  \
         else {                                                                                     \
             static_assert(requires { &Frame::member; },                                            \
                           "a member of the list is neither reachable nor a frame name");           \

@@ -16,7 +16,7 @@ namespace paginorctl {
 
 namespace {
 
-using paginor::frame::Registry;
+using paginor::registry::Registry;
 
 // The description of the error the library last recorded on this thread, read through
 // its own GetErrorInfo (the library keeps its error objects to itself).
@@ -63,7 +63,7 @@ int call_entry(Args args, const char* entry) {
 }
 
 int load(Registry& registry, const std::string& path) {
-    if (auto r = paginor::frame::load_registry(path, registry); !r) {
+    if (auto r = paginor::registry::load_registry(path, registry); !r) {
         return fail("cannot read the registry " + r.message());
     }
     return exit_ok;
@@ -80,12 +80,12 @@ int register_command(Args args) {
     if (int rc = call_entry(args, "DllRegisterServer"); rc != exit_ok) {
         return rc;
     }
-    std::string path = paginor::frame::registry_path();
+    std::string path = paginor::registry::registry_path();
     Registry registry;
     if (int rc = load(registry, path); rc != exit_ok) {
         return rc;
     }
-    auto classes = registered_classes(registry, paginor::frame::our_server().libid);
+    auto classes = registered_classes(registry, paginor::registry::our_server().libid);
     std::printf("registered %zu classes of %s into %s\n", classes.size(),
                 (args.empty() ? default_library() : args[0]).c_str(), path.c_str());
     return exit_ok;
@@ -97,18 +97,18 @@ int unregister_command(Args args) {
     }
     std::printf("removed the classes of %s from %s\n",
                 (args.empty() ? default_library() : args[0]).c_str(),
-                paginor::frame::registry_path().c_str());
+                paginor::registry::registry_path().c_str());
     return exit_ok;
 }
 
 int list_command(Args) {
-    std::string path = paginor::frame::registry_path();
+    std::string path = paginor::registry::registry_path();
     Registry registry;
     if (int rc = load(registry, path); rc != exit_ok) {
         return rc;
     }
-    const auto& ours = paginor::frame::our_server();
-    std::string libid = paginor::frame::registry_guid(ours.libid);
+    const auto& ours = paginor::registry::our_server();
+    std::string libid = paginor::registry::registry_guid(ours.libid);
     std::printf("registry %s\n", path.c_str());
     if (const auto* lib = registry.find("typelib", libid)) {
         std::printf("type library %s %s %s, locale %s, in %s\n", lib->value("name").c_str(),

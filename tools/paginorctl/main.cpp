@@ -43,7 +43,7 @@ constexpr std::array kCommands{
 std::string bitmap_ids() {
     std::string out, line;
     std::size_t width = 80 - 27; // after "  ID     a toolbox bitmap: ", then after the indent
-    for (const auto& b : paginor::frame::toolbox_bitmaps()) {
+    for (const auto& b : paginor::library::toolbox_bitmaps()) {
         std::string item = std::to_string(b.id) + " " + std::string(b.control) + ",";
         if (!line.empty() && line.size() + 1 + item.size() > width) {
             width = 80 - 9;
@@ -65,7 +65,7 @@ void usage(std::FILE* to) {
         std::fprintf(to, "  %-20s %.*s\n", head.c_str(), int(c.summary.size()), c.summary.data());
     }
     std::fprintf(to, "  %-20s %s\n", "help, --help, -h", "this text, on standard output");
-    std::string registry = paginor::frame::registry_path();
+    std::string registry = paginor::registry::registry_path();
     std::fprintf(to,
                  "\nArguments:\n"
                  "  LIB    the library file; defaults to %s\n"

@@ -1,6 +1,6 @@
 #include "platform/core/base64.h"
 
-namespace paginor::frame {
+namespace paginor::platform {
 
 namespace {
 
@@ -70,4 +70,4 @@ std::optional<std::vector<uint8_t>> base64_decode(std::string_view text) {
     return out;
 }
 
-} // namespace paginor::frame
+} // namespace paginor::platform
